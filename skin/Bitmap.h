@@ -1,0 +1,83 @@
+#pragma once
+// A picture that keeps the format it was read in, so that writing it back gives the same
+// kind of file (a 24-bit file stays 24-bit, an 8-bit file keeps its colour table, RLE data
+// is written back byte for byte), and that gives 32-bit pixels for drawing.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace tessary {
+
+// A pixel for drawing: 0xAARRGGBB (the order of Qt's QRgb). Bitmaps give alpha 0xFF.
+using Argb = std::uint32_t;
+
+// Compression values of the BMP info header.
+inline constexpr std::uint32_t kBmpRgb = 0;
+inline constexpr std::uint32_t kBmpRle8 = 1;
+inline constexpr std::uint32_t kBmpRle4 = 2;
+inline constexpr std::uint32_t kBmpBitFields = 3;
+
+// The stored format of a picture, as read from its BMP header.
+struct BitmapFormat {
+  std::int32_t width = 0;
+  std::int32_t height = 0;  // sign as read: > 0 rows stored bottom-up, < 0 top-down
+  std::uint16_t bitsPerPixel = 32;  // 1, 4, 8, 16, 24 or 32
+  std::uint32_t compression = kBmpRgb;
+  std::uint32_t redMask = 0, greenMask = 0, blueMask = 0;  // for kBmpBitFields
+  std::vector<Argb> colourTable;  // palette entries as 0xFFRRGGBB
+  std::int32_t xPixelsPerMetre = 0, yPixelsPerMetre = 0;
+  std::uint32_t coloursUsed = 0, importantColours = 0;
+  bool coreHeader = false;  // read with the 12-byte core header; written back as core
+
+  int Rows() const { return height < 0 ? -height : height; }
+  bool TopDown() const { return height < 0; }
+  // Bytes per stored row: ((width * bits + 31) / 32) * 4.
+  std::size_t Stride() const;
+};
+
+class Bitmap {
+ public:
+  // An empty 0 x 0 picture.
+  Bitmap() = default;
+
+  // A 32-bit, bottom-up picture of the given top-down pixels (alpha is ignored and
+  // stored as 0). width * height pixels are expected.
+  static Bitmap FromArgb(int width, int height, std::span<const Argb> topDownPixels);
+
+  // A picture in a stored format: `rows` are the pixel rows exactly as a BMP holds them
+  // (format.Stride() bytes each, in stored order), already decoded from RLE when the
+  // format is compressed. `rawFile` are the bytes to write back verbatim (RLE pictures),
+  // empty otherwise. Checks that `rows` has Stride() * Rows() bytes.
+  static Bitmap FromStored(BitmapFormat format, std::vector<std::uint8_t> rows,
+                           std::vector<std::uint8_t> rawFile = {});
+
+  bool IsEmpty() const { return width_ == 0 || height_ == 0; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }  // number of rows, never negative
+
+  const BitmapFormat& Format() const { return format_; }
+  const std::vector<std::uint8_t>& Rows() const { return rows_; }
+  const std::vector<std::uint8_t>& RawFile() const { return rawFile_; }
+
+  // Pixels for drawing, top-down, Width() * Height() entries of 0xFFRRGGBB.
+  const std::vector<Argb>& Pixels() const { return pixels_; }
+  Argb PixelAt(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
+
+  // Same size and same pixels (formats may differ).
+  bool SamePixels(const Bitmap& other) const;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  BitmapFormat format_;
+  std::vector<std::uint8_t> rows_;
+  std::vector<std::uint8_t> rawFile_;
+  std::vector<Argb> pixels_;
+};
+
+// Nearest-neighbour stretch to width x height (each target pixel takes one source pixel:
+// rows and columns are repeated or dropped). The result is a 32-bit picture.
+Bitmap StretchNearest(const Bitmap& source, int width, int height);
+
+}  // namespace tessary

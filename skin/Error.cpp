@@ -1,0 +1,33 @@
+#include "skin/Error.h"
+
+namespace tessary {
+
+std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  std::string out;
+  out.reserve(pattern.size() + 32);
+  auto next = args.begin();
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char c = pattern[i];
+    if (c == '%' && i + 1 < pattern.size()) {
+      const char spec = pattern[i + 1];
+      if (spec == '%') {
+        out += '%';
+        ++i;
+        continue;
+      }
+      if (spec == 's' || spec == 'd') {
+        if (next != args.end()) out += *next++;
+        ++i;
+        continue;
+      }
+    }
+    out += c;
+  }
+  return out;
+}
+
+void Fail(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  throw SkinError(FormatMessage(pattern, args));
+}
+
+}  // namespace tessary

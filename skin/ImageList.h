@@ -1,0 +1,107 @@
+#pragma once
+// An ordered list of images of one fixed width and height, each with a one-bit
+// transparency mask. Transparent pixels are stored black. Observers are told once per
+// change; copying a list copies its content and properties but never its observers.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "skin/Bitmap.h"
+#include "skin/Colour.h"
+#include "skin/Signal.h"
+
+namespace tessary {
+
+enum class DrawingStyle { dsFocus, dsSelected, dsNormal, dsTransparent };
+enum class ImageType { itImage, itMask };
+
+// The published properties a TImageList record stores (besides Width, Height and the
+// images themselves). They have no effect on the images.
+struct ImageListProperties {
+  std::int32_t tag = 0;
+  Colour blendColor = clNone;
+  Colour bkColor = clNone;  // background colour of the image-list header; clNone = none
+  std::int32_t allocBy = 4;
+  DrawingStyle drawingStyle = DrawingStyle::dsNormal;
+  ImageType imageType = ImageType::itImage;
+  bool masked = true;
+  std::string onChange;  // name of a change handler; empty = none
+  bool shareImages = false;
+  std::uint16_t left = 0;  // design position words
+  std::uint16_t top = 0;
+};
+
+class ImageList {
+ public:
+  // One image: width * height pixels top-down (0xFFRRGGBB, transparent pixels black),
+  // and one mask byte per pixel (1 = transparent, 0 = opaque).
+  struct Image {
+    std::vector<Argb> pixels;
+    std::vector<std::uint8_t> mask;
+  };
+
+  static constexpr int kGrowBy = 4;
+
+  explicit ImageList(int width = 16, int height = 16);
+
+  std::string name;  // component name, e.g. "ilHot"
+  ImageListProperties properties;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // A new width or height (different from the current one) empties the list.
+  void SetWidth(int width);
+  void SetHeight(int height);
+  void SetSize(int width, int height);
+
+  int ImageCount() const { return static_cast<int>(images_.size()); }
+  // Number of cells the list has room for: never below the count; grows by kGrowBy.
+  int Capacity() const { return capacity_; }
+  const Image& ImageAt(int index) const { return images_.at(static_cast<std::size_t>(index)); }
+
+  // Appends the bitmap (which must have the list's size) with a mask made from maskColour:
+  // clNone = all opaque; otherwise every pixel equal to the resolved colour is transparent.
+  // Returns the new image's index (the old count).
+  int AppendImage(const Bitmap& bitmap, Colour maskColour);
+
+  // Replaces image `index` and its mask the same way. Throws "Unable to Replace Image"
+  // (list unchanged) when index is outside 0..ImageCount()-1.
+  void ReplaceImage(int index, const Bitmap& bitmap, Colour maskColour);
+
+  // Replaces the whole content at once (the payload readers use this); one notice.
+  void SetContent(int width, int height, int capacity, std::vector<Image> images);
+
+  // Removes every image; one notice.
+  void Clear();
+
+  // Takes over content and properties of another list; one notice. Observers stay.
+  void Assign(const ImageList& other);
+
+  // Registers an observer called after every change.
+  [[nodiscard]] Connection OnChange(std::function<void()> observer) {
+    return changed_.Connect(std::move(observer));
+  }
+
+  // Increases with every change; lets painters keep caches keyed by it.
+  std::uint64_t Generation() const { return generation_; }
+
+  // The bitmap of image `index` with transparent pixels black (for export and drawing).
+  Bitmap ImageBitmap(int index) const;
+
+ private:
+  void Changed();
+
+  int width_;
+  int height_;
+  int capacity_ = kGrowBy;
+  std::vector<Image> images_;
+  std::uint64_t generation_ = 0;
+  Signal<> changed_;
+};
+
+// Builds the stored form of one image: pixels equal to the resolved mask colour become
+// transparent (black, mask 1); clNone keeps every pixel opaque.
+ImageList::Image MakeMaskedImage(const Bitmap& bitmap, Colour maskColour);
+
+}  // namespace tessary
