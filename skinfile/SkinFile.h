@@ -1,0 +1,67 @@
+#pragma once
+// The skin file (.skn: 204-byte header, ten component records) and the old skin file
+// (.crs: 2-byte header, eight records), with the Save, Open and Import operations the
+// editor's buttons and tessary-skin share.
+//
+// Departures that keep users' data safe: Open and Import read into a copy of the skin
+// and take it over only when every record and header text was read (a failure leaves the
+// skin exactly as it was); Save writes a temporary file beside the target and renames it
+// over the target only when everything was written.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "skin/Skin.h"
+
+namespace tessary {
+
+enum class SkinFileFormat { kSkn, kCrs };
+
+// The 204-byte header of a .skn file (the .crs header has only the two stretch bytes).
+struct SkinHeader {
+  std::uint8_t topStretch = 0;     // non-zero = stretched
+  std::uint8_t bottomStretch = 0;
+  std::int32_t marker = 9;
+  std::string textColorName;       // as stored (ColourToText of the chooser's colour)
+  std::string gaugeColorName;
+  std::string themeName;
+};
+
+// One component record as found in a file (for inspection).
+struct RecordInfo {
+  std::string className;
+  std::string name;
+  std::size_t offset = 0;   // from the start of the file
+  std::size_t length = 0;
+  std::vector<std::string> properties;  // property paths in file order
+};
+
+struct SkinFileInfo {
+  SkinFileFormat format = SkinFileFormat::kSkn;
+  SkinHeader header;
+  std::vector<RecordInfo> records;
+};
+
+// The whole .skn content of a skin, built in memory (header + ten records).
+std::vector<std::uint8_t> BuildSkinFile(const Skin& skin);
+
+// Saves `skin` to `path` safely ("Cannot create file %s", "Stream write error").
+void SaveSkinFile(const std::string& path, const Skin& skin);
+
+// Reads a .skn or .crs from bytes into a copy of `skin` and, when everything was read,
+// takes it over (colours and theme name too for .skn). Throws on any error with the skin
+// unchanged.
+void ReadSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format, Skin& skin);
+
+// Open (.skn) and Import Old Skins (.crs) from disk ("Cannot open file %s" and the above).
+void OpenSkinFile(const std::string& path, Skin& skin);
+void ImportOldSkinFile(const std::string& path, Skin& skin);
+
+// Parses a file without applying it: header and record layout. Throws like ReadSkinFile.
+SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format);
+
+// Reads a whole file into memory ("Cannot open file %s").
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+
+}  // namespace tessary
