@@ -1,0 +1,63 @@
+#pragma once
+// The process-wide theme registry, the current theme, the theme-change notice and the
+// skin text colour S that every theme's caption painter reads.
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "skin/Colour.h"
+#include "widgets/Theme.h"
+
+namespace tessary::widgets {
+
+// Creates a theme instance that carries the given registered name.
+using ThemeFactory = std::function<std::unique_ptr<Theme>(const QString& name)>;
+
+// Phases of the theme-change notice, sent to every registered component in order.
+enum ThemeChangePhase : int {
+  tcBeforeChange = 1,  // suspend layout
+  tcColoursChanged = 2,  // theme instances set up their colours again
+  tcAfterChange = 3,   // resume layout, re-arrange, recompute colours, repaint
+  tcAppActivated = 4,
+  tcAppDeactivated = 5,
+};
+
+// A themed component (dock, bar, floating window, popup, switcher) that follows the
+// current theme. Registers itself on construction and unregisters on destruction.
+class ThemeNotifiable {
+ public:
+  ThemeNotifiable();
+  virtual ~ThemeNotifiable();
+  ThemeNotifiable(const ThemeNotifiable&) = delete;
+  ThemeNotifiable& operator=(const ThemeNotifiable&) = delete;
+  virtual void ThemeChanged(int phase) = 0;
+};
+
+// Registers a theme. Throws SkinError "Cannot register theme" (empty name or no factory)
+// or "Theme %s is already registered" (name present, case-insensitive).
+void AddThemeClass(const QString& name, ThemeFactory factory);
+// True when a theme of that name is registered (case-insensitive).
+bool HasThemeName(const QString& name);
+// The instance of the named theme (the first entry for an unknown name), created on first
+// use; increases its use count.
+Theme* UseTheme(const QString& name);
+// Decreases the use count of the instance held in `theme` (freed and set to null at 0).
+// Throws "Cannot release theme" (unknown instance) or "Cannot release theme <name>".
+void UnuseTheme(Theme*& theme);
+// Switches the current theme when the name is registered, with the three-phase notice;
+// an unknown name changes nothing.
+void SwitchTheme(const QString& name);
+// The current theme's registered name.
+QString ActiveThemeName();
+// Names in registration order.
+QStringList RegisteredThemeNames();
+
+// Starts the theme layer once: registers "Default" and makes it current (idempotent).
+// Later steps register the other themes here too.
+void StartThemes();
+
+// The process-wide skin text colour S (initially clBtnText). Changing it sends no notice.
+Colour SkinTextColour();
+void SetSkinTextColour(Colour colour);
+
+}  // namespace tessary::widgets
