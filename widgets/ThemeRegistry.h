@@ -2,6 +2,7 @@
 // The process-wide theme registry, the current theme, the theme-change notice and the
 // skin text colour S that every theme's caption painter reads.
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
