@@ -1,0 +1,131 @@
+#pragma once
+// The base of every bar (toolbar, menu bar, tool window): it sits in a row of a dock or
+// floats in a small tool window, has a drag handle and a border painted by the current
+// theme, and paints the dock's background over its client area and border while docked on
+// a dock that shows its picture on its bars. Derived bars lay out and paint their content.
+#include <QPointer>
+#include <QWidget>
+
+#include "widgets/ThemeRegistry.h"
+
+namespace tessary::widgets {
+
+class TTBDock;
+class FloatingWindow;
+
+class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
+  Q_OBJECT
+
+ public:
+  explicit TTBCustomDockableWindow(QWidget* parent = nullptr);
+  ~TTBCustomDockableWindow() override;
+
+  // The caption shown on the floating window's caption bar.
+  void SetCaption(const QString& caption);
+  QString Caption() const { return caption_; }
+
+  // Docks the bar on `dock` in `row` at horizontal position `x` (dock client coordinates).
+  void DockTo(TTBDock* dock, int row, int x = 0);
+  // Takes the bar off its dock into a floating tool window at `screenPos` (top-left).
+  void Float(QPoint screenPos);
+  // Puts a floating bar back where it was last docked (nothing when never docked).
+  void ReDock();
+
+  bool IsDocked() const { return dock_ != nullptr; }
+  bool IsFloating() const { return floater_ != nullptr; }
+  TTBDock* CurrentDock() const { return dock_; }
+  FloatingWindow* Floater() const { return floater_; }
+
+  // Row and x position in the dock (meaningful while docked; kept while floating so that
+  // ReDock can put the bar back).
+  int DockRow() const { return dockRow_; }
+  int DockX() const { return dockX_; }
+
+  // A stretching bar takes the whole width of its row.
+  void SetStretch(bool stretch);
+  bool Stretch() const { return stretch_; }
+  // A bar with a fixed client width keeps it whatever its row (0: width from content).
+  void SetFixedClientWidth(int width);
+  int FixedClientWidth() const { return fixedClientWidth_; }
+  // A bar that takes the width its row leaves free (the menu bar).
+  void SetFillsRow(bool fill);
+  bool FillsRow() const { return fillsRow_; }
+  // Whether the bar may float when dragged off the docks (the menu bar may not).
+  void SetCanFloat(bool canFloat) { canFloat_ = canFloat; }
+  bool CanFloat() const { return canFloat_; }
+  // Whether the bar shows a drag handle while docked (default true).
+  void SetShowDragHandle(bool show);
+  bool ShowDragHandle() const { return showDragHandle_; }
+
+  // The view kind the theme paints this bar as (vkToolbar, vkMenuBar, vkToolWindow, with
+  // vkFloating while floating).
+  virtual int ViewKind() const = 0;
+
+  // The client area: the widget rect minus border and drag handle (bar coordinates).
+  QRect ClientRect() const;
+  // Border plus drag handle around the client area for the current docked/floating state.
+  QMargins NonClientMargins() const;
+
+  // The size the bar wants for its content when given `maxClientWidth` (<0: unlimited),
+  // without border. Derived bars compute it from their items or children.
+  virtual QSize ContentSize(int maxClientWidth) const = 0;
+  // The outer size for a given outer width limit (<0: natural width).
+  QSize BarSizeFor(int maxWidth) const;
+
+  // Starts dragging as if the handle was pressed at `globalPos` (used by floating captions).
+  void BeginDrag(QPoint globalPos, QPoint grabOffset);
+  // Follows the pointer while dragging; ends the drag and docks or floats the bar.
+  void DragTo(QPoint globalPos);
+  void EndDrag(QPoint globalPos);
+  bool IsDragging() const { return dragging_; }
+
+  void ThemeChanged(int phase) override;
+
+ signals:
+  // The bar docked, undocked or moved between docks or rows.
+  void DockChanged();
+
+ protected:
+  // Places the content (items, child widgets) inside ClientRect().
+  virtual void LayoutContent() = 0;
+  // Paints the content over the already painted background (bar coordinates).
+  virtual void PaintContent(QPainter& painter) = 0;
+  // Whether the content area paints transparent (the dock background shows).
+  bool BackgroundShows() const;
+  // Re-arranges the dock or the floating window after the content size changed.
+  void ContentSizeChanged();
+
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  // True when `pos` (bar coordinates) lies on the drag handle.
+  bool OnDragHandle(QPoint pos) const;
+
+ private:
+  friend class TTBDock;
+  friend class FloatingWindow;
+  void SetDockPlace(int row, int x) {
+    dockRow_ = row;
+    dockX_ = x;
+  }
+  void Undock();
+  void DropAt(QPoint globalPos);
+
+  QString caption_;
+  QPointer<TTBDock> dock_;
+  QPointer<TTBDock> lastDock_;
+  FloatingWindow* floater_ = nullptr;
+  int dockRow_ = 0;
+  int dockX_ = 0;
+  bool stretch_ = false;
+  int fixedClientWidth_ = 0;
+  bool fillsRow_ = false;
+  bool canFloat_ = true;
+  bool showDragHandle_ = true;
+  bool dragging_ = false;
+  QPoint grabOffset_;
+};
+
+}  // namespace tessary::widgets

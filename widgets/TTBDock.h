@@ -1,0 +1,114 @@
+#pragma once
+// A dock: an edge area of a window that holds bars in rows. Bars are ordered by row, then
+// by position within the row; the dock's height follows its rows. It paints its colour or
+// a TTBBackground picture whose tiles are aligned to the client origin of its parent, so
+// the picture runs on into the bars docked on it.
+#include <QWidget>
+#include <vector>
+
+#include "skin/Colour.h"
+#include "widgets/ThemeRegistry.h"
+
+namespace tessary {
+class TTBBackground;
+}
+
+namespace tessary::widgets {
+
+class TTBCustomDockableWindow;
+
+// Sides on which a dock draws a one-pixel bound line (combine).
+enum BoundLine : int {
+  blTop = 1,
+  blBottom = 2,
+  blLeft = 4,
+  blRight = 8,
+};
+
+// Which edge of its window a dock sits on. Only horizontal docks are laid out in rows.
+enum class DockPosition { dpTop, dpBottom };
+
+class TTBDock : public QWidget, public ThemeNotifiable {
+  Q_OBJECT
+
+ public:
+  explicit TTBDock(DockPosition position = DockPosition::dpTop, QWidget* parent = nullptr);
+  ~TTBDock() override;
+
+  // Which edge this dock belongs to (decides nothing but the name of the dock for now).
+  DockPosition Position() const { return position_; }
+
+  // The background picture the dock paints with, or none (the dock does not own it).
+  void SetBackground(TTBBackground* background);
+  TTBBackground* Background() const { return background_; }
+  // Whether docked bars show the dock's background too (default true).
+  void SetBackgroundOnToolbars(bool on);
+  bool BackgroundOnToolbars() const { return backgroundOnToolbars_; }
+  // A background is assigned and has a picture: the dock and its bars paint it.
+  bool UsesBackground() const;
+
+  // One-pixel lines on the sides named by the BoundLine flags.
+  void SetBoundLines(int lines);
+  int BoundLines() const { return boundLines_; }
+  // The widget rectangle minus the bound lines: where bars and the background go.
+  QRect ClientRect() const;
+
+  // The dock's own colour, painted when no background picture shows (default clBtnFace).
+  void SetColor(Colour colour);
+  Colour Color() const { return color_; }
+
+  // Whether bars may be dragged onto this dock (default true).
+  void SetAllowDrag(bool allow) { allowDrag_ = allow; }
+  bool AllowDrag() const { return allowDrag_; }
+
+  // The bars docked here, ordered by row and then by position in the row.
+  const std::vector<TTBCustomDockableWindow*>& Bars() const { return bars_; }
+  // Number of rows in use (empty rows are closed up by ArrangeBars).
+  int RowCount() const;
+
+  // Places the bars in their rows and sets the dock's height from the rows. Called by the
+  // dock on every change; public for callers that change many bars at once.
+  void ArrangeBars();
+
+  // Where a bar dropped at `dockPoint` (dock coordinates) would go: its row (a value
+  // between two rows, written as row + 0.5 rounded down with `newRow` set, inserts a new
+  // row) and its x position in that row.
+  struct DropTarget {
+    int row = 0;
+    bool newRow = false;
+    int x = 0;
+  };
+  DropTarget DropTargetAt(QPoint dockPoint, int barHeight) const;
+
+  // Repaints the dock and its visible docked bars (not the bars' child widgets).
+  void InvalidateBackground();
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+  void ThemeChanged(int phase) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+
+ private:
+  friend class TTBCustomDockableWindow;
+  // Called by a bar when it docks here / leaves.
+  void AddBar(TTBCustomDockableWindow* bar);
+  void RemoveBar(TTBCustomDockableWindow* bar);
+  void SortBars();
+  int RowHeight(int row) const;
+
+  DockPosition position_;
+  TTBBackground* background_ = nullptr;
+  bool backgroundOnToolbars_ = true;
+  int boundLines_ = 0;
+  Colour color_ = clBtnFace;
+  bool allowDrag_ = true;
+  bool arranging_ = false;
+  int layoutHeight_ = 0;
+  std::vector<TTBCustomDockableWindow*> bars_;
+};
+
+}  // namespace tessary::widgets
