@@ -18,6 +18,12 @@ inline constexpr std::uint32_t kBmpRle8 = 1;
 inline constexpr std::uint32_t kBmpRle4 = 2;
 inline constexpr std::uint32_t kBmpBitFields = 3;
 
+// Largest width or height (rows) a picture may have.
+inline constexpr std::int32_t kMaxBitmapSide = 32767;
+// Largest number of pixels a picture may have (a compressed file can describe a large
+// picture in a few bytes, so this bounds what a reader allocates).
+inline constexpr std::uint64_t kMaxBitmapPixels = std::uint64_t{1} << 25;
+
 // The stored format of a picture, as read from its BMP header.
 struct BitmapFormat {
   std::int32_t width = 0;
@@ -35,6 +41,22 @@ struct BitmapFormat {
   // Bytes per stored row: ((width * bits + 31) / 32) * 4.
   std::size_t Stride() const;
 };
+
+// Depths whose pixels are indices into the colour table.
+inline constexpr bool IsIndexedDepth(std::uint16_t bits) { return bits == 1 || bits == 4 || bits == 8; }
+
+// The red, green and blue masks that unpack a 16- or 32-bit pixel of a format: the
+// format's own with bit fields (all-zero masks: 0xF800/0x07E0/0x001F for 16 bits,
+// 0x00FF0000/0x0000FF00/0x000000FF for 32), else 5-5-5 for 16 bits and 8-8-8 for 32.
+struct ChannelMasks {
+  std::uint32_t red, green, blue;
+};
+ChannelMasks PackedMasks(const BitmapFormat& format);
+
+// True when a picture of this format can be made: width > 0, height != 0, both and their
+// product under the limits above, a known depth, and a compression that fits the depth
+// (RLE8 with 8 bits, RLE4 with 4 bits, both bottom-up; bit fields with 16 or 32 bits).
+bool BitmapFormatIsValid(const BitmapFormat& format);
 
 class Bitmap {
  public:

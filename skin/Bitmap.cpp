@@ -1,0 +1,198 @@
+#include "skin/Bitmap.h"
+
+#include <bit>
+#include <limits>
+
+#include "skin/Error.h"
+
+namespace tessary {
+
+namespace {
+
+constexpr Argb kOpaque = 0xFF000000u;
+// Default 16-bit bit-field masks (5-6-5) when a file gives all-zero masks.
+constexpr std::uint32_t kDefault16Red = 0xF800, kDefault16Green = 0x07E0, kDefault16Blue = 0x001F;
+// Default 32-bit bit-field masks (8-8-8) when a file gives all-zero masks.
+constexpr std::uint32_t kDefault32Red = 0x00FF0000, kDefault32Green = 0x0000FF00, kDefault32Blue = 0x000000FF;
+// Uncompressed 16-bit pixels are 5-5-5 (the top bit unused).
+constexpr std::uint32_t k555Red = 0x7C00, k555Green = 0x03E0, k555Blue = 0x001F;
+
+bool IsKnownDepth(std::uint16_t bits) {
+  return IsIndexedDepth(bits) || bits == 16 || bits == 24 || bits == 32;
+}
+
+// One colour channel taken out of a packed pixel through its mask and scaled to 0..255, so a
+// 5-bit 31 becomes 255 and a 6-bit 32 becomes 130 (not a plain shift, which would never
+// reach white).
+class Channel {
+ public:
+  explicit Channel(std::uint32_t mask) : mask_(mask) {
+    if (mask_ == 0) return;
+    shift_ = std::countr_zero(mask_);
+    max_ = mask_ >> shift_;
+  }
+  std::uint32_t Extract(std::uint32_t pixel) const {
+    if (mask_ == 0) return 0;
+    const std::uint64_t value = (pixel & mask_) >> shift_;
+    return static_cast<std::uint32_t>((value * 255 + max_ / 2) / max_);
+  }
+
+ private:
+  std::uint32_t mask_ = 0;
+  int shift_ = 0;
+  std::uint64_t max_ = 1;
+};
+
+// Decodes one stored row into `out` (width pixels).
+void DecodeRow(const BitmapFormat& format, const std::uint8_t* row, Argb* out,
+               const Channel& red, const Channel& green, const Channel& blue) {
+  const int width = format.width;
+  const std::uint16_t bits = format.bitsPerPixel;
+  if (IsIndexedDepth(bits)) {
+    const auto& table = format.colourTable;
+    const unsigned perByte = 8u / bits;
+    const unsigned valueMask = (1u << bits) - 1u;
+    for (int x = 0; x < width; ++x) {
+      const unsigned byte = row[static_cast<unsigned>(x) / perByte];
+      // Most significant bits hold the leftmost pixel.
+      const unsigned shift = 8u - bits * (1u + static_cast<unsigned>(x) % perByte);
+      const unsigned index = (byte >> shift) & valueMask;
+      // An index past the table paints black, as the display does with an unset entry.
+      out[x] = index < table.size() ? (table[index] | kOpaque) : kOpaque;
+    }
+    return;
+  }
+  if (bits == 24) {
+    for (int x = 0; x < width; ++x, row += 3)
+      out[x] = kOpaque | (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[1]} << 8) | row[0];
+    return;
+  }
+  const int bytesPerPixel = bits / 8;
+  for (int x = 0; x < width; ++x, row += bytesPerPixel) {
+    std::uint32_t packed = std::uint32_t{row[0]} | (std::uint32_t{row[1]} << 8);
+    if (bytesPerPixel == 4) packed |= (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[3]} << 24);
+    out[x] = kOpaque | (red.Extract(packed) << 16) | (green.Extract(packed) << 8) | blue.Extract(packed);
+  }
+}
+
+}  // namespace
+
+ChannelMasks PackedMasks(const BitmapFormat& format) {
+  if (format.compression == kBmpBitFields) {
+    if (format.redMask == 0 && format.greenMask == 0 && format.blueMask == 0) {
+      return format.bitsPerPixel == 16 ? ChannelMasks{kDefault16Red, kDefault16Green, kDefault16Blue}
+                                       : ChannelMasks{kDefault32Red, kDefault32Green, kDefault32Blue};
+    }
+    return {format.redMask, format.greenMask, format.blueMask};
+  }
+  return format.bitsPerPixel == 16 ? ChannelMasks{k555Red, k555Green, k555Blue}
+                                   : ChannelMasks{kDefault32Red, kDefault32Green, kDefault32Blue};
+}
+
+std::size_t BitmapFormat::Stride() const {
+  const std::uint64_t bits = static_cast<std::uint64_t>(width < 0 ? 0 : width) * bitsPerPixel;
+  return static_cast<std::size_t>((bits + 31) / 32 * 4);
+}
+
+bool BitmapFormatIsValid(const BitmapFormat& format) {
+  if (format.width <= 0 || format.height == 0) return false;
+  if (format.height == std::numeric_limits<std::int32_t>::min()) return false;
+  if (format.width > kMaxBitmapSide || format.Rows() > kMaxBitmapSide) return false;
+  if (static_cast<std::uint64_t>(format.width) * static_cast<std::uint64_t>(format.Rows()) > kMaxBitmapPixels)
+    return false;
+  if (!IsKnownDepth(format.bitsPerPixel)) return false;
+  switch (format.compression) {
+    case kBmpRgb:
+      return true;
+    case kBmpRle8:
+      return format.bitsPerPixel == 8 && !format.TopDown();
+    case kBmpRle4:
+      return format.bitsPerPixel == 4 && !format.TopDown();
+    case kBmpBitFields:
+      return format.bitsPerPixel == 16 || format.bitsPerPixel == 32;
+    default:
+      return false;
+  }
+}
+
+Bitmap Bitmap::FromArgb(int width, int height, std::span<const Argb> topDownPixels) {
+  if (width <= 0 || height <= 0) return Bitmap();
+  BitmapFormat format;
+  format.width = width;
+  format.height = height;
+  format.bitsPerPixel = 32;
+  if (!BitmapFormatIsValid(format)) Fail(msg::kBitmapNotValid);
+  const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  if (topDownPixels.size() < count) Fail(msg::kBitmapNotValid);
+
+  Bitmap bitmap;
+  bitmap.width_ = width;
+  bitmap.height_ = height;
+  bitmap.format_ = std::move(format);
+  bitmap.rows_.resize(count * 4);
+  bitmap.pixels_.resize(count);
+  const std::size_t stride = static_cast<std::size_t>(width) * 4;
+  for (int y = 0; y < height; ++y) {
+    // Stored bottom-up: the picture's top row is the last stored row.
+    std::uint8_t* row = bitmap.rows_.data() + static_cast<std::size_t>(height - 1 - y) * stride;
+    for (int x = 0; x < width; ++x) {
+      const std::size_t i = static_cast<std::size_t>(y) * width + x;
+      const Argb p = topDownPixels[i];
+      bitmap.pixels_[i] = p | kOpaque;
+      row[x * 4 + 0] = static_cast<std::uint8_t>(p);
+      row[x * 4 + 1] = static_cast<std::uint8_t>(p >> 8);
+      row[x * 4 + 2] = static_cast<std::uint8_t>(p >> 16);
+      row[x * 4 + 3] = 0;
+    }
+  }
+  return bitmap;
+}
+
+Bitmap Bitmap::FromStored(BitmapFormat format, std::vector<std::uint8_t> rows,
+                          std::vector<std::uint8_t> rawFile) {
+  if (!BitmapFormatIsValid(format)) Fail(msg::kBitmapNotValid);
+  const std::size_t stride = format.Stride();
+  const std::size_t rowCount = static_cast<std::size_t>(format.Rows());
+  if (rows.size() != stride * rowCount) Fail(msg::kBitmapNotValid);
+
+  Bitmap bitmap;
+  bitmap.width_ = format.width;
+  bitmap.height_ = format.Rows();
+  bitmap.pixels_.resize(static_cast<std::size_t>(bitmap.width_) * rowCount);
+  const ChannelMasks masks = PackedMasks(format);
+  const Channel red(masks.red), green(masks.green), blue(masks.blue);
+  for (std::size_t y = 0; y < rowCount; ++y) {
+    const std::size_t stored = format.TopDown() ? y : rowCount - 1 - y;
+    DecodeRow(format, rows.data() + stored * stride, bitmap.pixels_.data() + y * bitmap.width_, red,
+              green, blue);
+  }
+  bitmap.format_ = std::move(format);
+  bitmap.rows_ = std::move(rows);
+  bitmap.rawFile_ = std::move(rawFile);
+  return bitmap;
+}
+
+bool Bitmap::SamePixels(const Bitmap& other) const {
+  return width_ == other.width_ && height_ == other.height_ && pixels_ == other.pixels_;
+}
+
+Bitmap StretchNearest(const Bitmap& source, int width, int height) {
+  if (source.IsEmpty() || width <= 0 || height <= 0) return Bitmap();
+  if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxBitmapPixels)
+    Fail(msg::kBitmapNotValid);
+  const std::uint64_t sw = static_cast<std::uint64_t>(source.Width());
+  const std::uint64_t sh = static_cast<std::uint64_t>(source.Height());
+  std::vector<Argb> out(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  // Column map computed once: each target column takes the source column under its left edge.
+  std::vector<int> columns(static_cast<std::size_t>(width));
+  for (int x = 0; x < width; ++x) columns[x] = static_cast<int>(static_cast<std::uint64_t>(x) * sw / width);
+  for (int y = 0; y < height; ++y) {
+    const int sy = static_cast<int>(static_cast<std::uint64_t>(y) * sh / height);
+    const Argb* src = source.Pixels().data() + static_cast<std::size_t>(sy) * sw;
+    Argb* dst = out.data() + static_cast<std::size_t>(y) * width;
+    for (int x = 0; x < width; ++x) dst[x] = src[columns[x]];
+  }
+  return Bitmap::FromArgb(width, height, out);
+}
+
+}  // namespace tessary

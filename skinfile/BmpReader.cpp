@@ -1,0 +1,168 @@
+// Reading BMP files and bitmap payloads. All numbers are little-endian.
+//
+// Bitmap payload:
+//   u32  N            bytes of BMP file that follow; 0 = the empty picture
+//   N    BMP file
+//
+// BMP file:
+//   file header (14)
+//     u8[2] "BM"
+//     u32   total size of the file        (not used)
+//     u16   reserved, u16 reserved        (not used)
+//     u32   offset of the pixel data      (not used: pixels follow the colour table)
+//   core header (size 12)
+//     u32 size = 12, u16 width, u16 height (rows always bottom-up), u16 planes = 1,
+//     u16 bits per pixel
+//   or info header (size >= 40; a longer one is read whole, only the first 40 bytes and,
+//   from 52 bytes on, the three masks inside it are used)
+//     u32 size, i32 width, i32 height (> 0 bottom-up, < 0 top-down), u16 planes = 1,
+//     u16 bits per pixel (1, 4, 8, 16, 24, 32), u32 compression (0 RGB, 1 RLE8, 2 RLE4,
+//     3 bit fields), u32 image size (0 = stride x rows), i32 x pixels per metre,
+//     i32 y pixels per metre, u32 colours used, u32 important colours
+//   colour masks (only after a header shorter than 52 bytes, with compression 3)
+//     u32 red, u32 green, u32 blue
+//   colour table
+//     info header: colours used entries (0 = 2^bits for up to 8 bits, else none) of
+//     blue, green, red, reserved; core header: 2^bits entries (up to 8 bits) of blue,
+//     green, red
+//   pixel data
+//     uncompressed: rows of stride = ((width x bits + 31) / 32) x 4 bytes, the smaller of
+//     the image size and the bytes left; RLE: the image size (0 = all bytes left)
+#include <fstream>
+#include <iterator>
+
+#include "skin/Error.h"
+#include "skinfile/BmpCodec.h"
+#include "skinfile/ByteReader.h"
+#include "skinfile/Rle.h"
+
+namespace tessary {
+
+namespace {
+
+constexpr std::uint8_t kMagic0 = 'B';
+constexpr std::uint8_t kMagic1 = 'M';
+constexpr std::size_t kFileHeaderRest = 12;  // file header after the magic: size, reserved, offset
+constexpr std::uint32_t kCoreHeaderSize = 12;
+constexpr std::uint32_t kInfoHeaderSize = 40;
+// An info header at least this long holds the three colour masks itself.
+constexpr std::uint32_t kHeaderWithMasksSize = 52;
+constexpr std::size_t kInfoEntrySize = 4;
+constexpr std::size_t kCoreEntrySize = 3;
+
+bool IsRle(std::uint32_t compression) { return compression != kBmpRgb && compression != kBmpBitFields; }
+
+struct HeaderInfo {
+  BitmapFormat format;
+  std::uint32_t imageSize = 0;
+  bool masksFollow = false;  // masks come after the header rather than inside it
+};
+
+HeaderInfo ReadCoreHeader(ByteReader& in) {
+  HeaderInfo info;
+  BitmapFormat& f = info.format;
+  f.coreHeader = true;
+  f.width = in.U16();
+  f.height = in.U16();
+  if (in.U16() != 1) Fail(msg::kBitmapNotValid);  // planes
+  f.bitsPerPixel = in.U16();
+  return info;
+}
+
+HeaderInfo ReadInfoHeader(ByteReader& in, std::uint32_t headerSize) {
+  if (headerSize < kInfoHeaderSize) Fail(msg::kBitmapNotValid);
+  ByteReader header(in.Take(headerSize - 4));
+  HeaderInfo info;
+  BitmapFormat& f = info.format;
+  f.width = header.I32();
+  f.height = header.I32();
+  if (header.U16() != 1) Fail(msg::kBitmapNotValid);  // planes
+  f.bitsPerPixel = header.U16();
+  f.compression = header.U32();
+  info.imageSize = header.U32();
+  f.xPixelsPerMetre = header.I32();
+  f.yPixelsPerMetre = header.I32();
+  f.coloursUsed = header.U32();
+  f.importantColours = header.U32();
+  const bool packed = f.bitsPerPixel == 16 || f.bitsPerPixel == 32;
+  if (packed && f.compression == kBmpBitFields) {
+    if (headerSize >= kHeaderWithMasksSize) {
+      f.redMask = header.U32();
+      f.greenMask = header.U32();
+      f.blueMask = header.U32();
+    } else {
+      info.masksFollow = true;
+    }
+  }
+  return info;
+}
+
+void ReadColourTable(ByteReader& in, BitmapFormat& f) {
+  std::uint64_t count;
+  if (f.coreHeader)
+    count = IsIndexedDepth(f.bitsPerPixel) ? (1u << f.bitsPerPixel) : 0;
+  else
+    count = f.coloursUsed != 0 ? f.coloursUsed : IsIndexedDepth(f.bitsPerPixel) ? (1u << f.bitsPerPixel) : 0;
+  const std::size_t entrySize = f.coreHeader ? kCoreEntrySize : kInfoEntrySize;
+  if (count * entrySize > in.Remaining()) Fail(msg::kStreamReadError);
+  // An indexed picture cannot use more than 2^bits entries; the rest are read past.
+  const std::uint64_t kept = IsIndexedDepth(f.bitsPerPixel) ? std::min<std::uint64_t>(count, 1u << f.bitsPerPixel) : count;
+  f.colourTable.reserve(static_cast<std::size_t>(kept));
+  for (std::uint64_t i = 0; i < count; ++i) {
+    auto e = in.Take(entrySize);
+    if (i < kept)
+      f.colourTable.push_back(0xFF000000u | (std::uint32_t{e[2]} << 16) | (std::uint32_t{e[1]} << 8) | e[0]);
+  }
+}
+
+}  // namespace
+
+Bitmap ReadBmp(std::span<const std::uint8_t> bytes) {
+  if (bytes.empty()) return Bitmap();
+  ByteReader in(bytes);
+  auto magic = in.Take(2);
+  if (magic[0] != kMagic0 || magic[1] != kMagic1) Fail(msg::kBitmapNotValid);
+  in.Skip(kFileHeaderRest);
+
+  const std::uint32_t headerSize = in.U32();
+  HeaderInfo info = headerSize == kCoreHeaderSize ? ReadCoreHeader(in) : ReadInfoHeader(in, headerSize);
+  BitmapFormat& f = info.format;
+  // Sizes and depth are checked before anything is allocated for the picture.
+  if (!BitmapFormatIsValid(f)) Fail(msg::kBitmapNotValid);
+  if (info.masksFollow) {
+    f.redMask = in.U32();
+    f.greenMask = in.U32();
+    f.blueMask = in.U32();
+  }
+  ReadColourTable(in, f);
+
+  const std::uint64_t rowBytes = static_cast<std::uint64_t>(f.Stride()) * static_cast<std::uint64_t>(f.Rows());
+  if (IsRle(f.compression)) {
+    const std::size_t size = info.imageSize == 0 ? in.Remaining() : std::min<std::size_t>(info.imageSize, in.Remaining());
+    std::vector<std::uint8_t> rows = DecodeRle(in.Take(size), f);
+    // The whole file is kept and written back as it was.
+    return Bitmap::FromStored(std::move(f), std::move(rows), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+  }
+  const std::uint64_t declared = info.imageSize == 0 ? rowBytes : info.imageSize;
+  if (std::min<std::uint64_t>(declared, in.Remaining()) < rowBytes) Fail(msg::kStreamReadError);
+  auto data = in.Take(static_cast<std::size_t>(rowBytes));
+  return Bitmap::FromStored(std::move(f), std::vector<std::uint8_t>(data.begin(), data.end()));
+}
+
+Bitmap ReadBitmapPayload(std::span<const std::uint8_t> payload) {
+  if (payload.empty()) return Bitmap();
+  ByteReader in(payload);
+  const std::uint32_t size = in.U32();
+  if (size == 0) return Bitmap();
+  return ReadBmp(in.Take(size));
+}
+
+Bitmap LoadBmpFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) Fail(msg::kCannotOpenFile, {path});
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad()) Fail(msg::kStreamReadError);
+  return ReadBmp(bytes);
+}
+
+}  // namespace tessary

@@ -1,0 +1,117 @@
+// RLE8 and RLE4 pixel data, as pairs of bytes:
+//
+//   count > 0, value     encoded run: `count` pixels of `value` (RLE4: the two nibbles of
+//                        `value` alternate, high nibble first)
+//   0, 0                 end of line: continue at the start of the next stored row
+//   0, 1                 end of bitmap: the rest of the picture stays index 0
+//   0, 2, dx, dy         delta: move right by dx and up (to later stored rows) by dy
+//   0, n (n >= 3)        absolute run: n pixels follow as bytes (RLE8) or nibbles (RLE4),
+//                        padded with one zero byte to an even number of bytes
+//
+// Stored row 0 is the bottom row of the picture. Every write is checked to lie inside
+// the picture; a crafted stream must not write past the rows it was given.
+#include "skinfile/Rle.h"
+
+#include "skin/Error.h"
+#include "skinfile/ByteReader.h"
+
+namespace tessary {
+
+namespace {
+
+constexpr std::uint8_t kEscape = 0;
+constexpr std::uint8_t kEndOfLine = 0;
+constexpr std::uint8_t kEndOfBitmap = 1;
+constexpr std::uint8_t kDelta = 2;
+
+class RleCanvas {
+ public:
+  explicit RleCanvas(const BitmapFormat& format)
+      : width_(format.width),
+        rows_(format.Rows()),
+        bits_(format.bitsPerPixel),
+        stride_(format.Stride()),
+        data_(stride_ * static_cast<std::size_t>(rows_), 0) {}
+
+  // Checks that `count` pixels starting at the current position stay on the current row.
+  void Reserve(int count) const {
+    if (y_ >= rows_ || x_ + static_cast<std::int64_t>(count) > width_) Fail(msg::kBitmapNotValid);
+  }
+  void Put(unsigned index) {
+    std::uint8_t* row = data_.data() + static_cast<std::size_t>(y_) * stride_;
+    if (bits_ == 8) {
+      row[x_] = static_cast<std::uint8_t>(index);
+    } else {
+      std::uint8_t& byte = row[x_ / 2];
+      byte = (x_ % 2 == 0) ? static_cast<std::uint8_t>((byte & 0x0F) | (index << 4))
+                           : static_cast<std::uint8_t>((byte & 0xF0) | (index & 0x0F));
+    }
+    ++x_;
+  }
+  void NextLine() {
+    x_ = 0;
+    ++y_;
+  }
+  void Move(int dx, int dy) {
+    x_ += dx;
+    y_ += dy;
+    // A delta may land just past the last column or row (nothing is written there), never
+    // further: that keeps the position bounded however many deltas follow.
+    if (x_ > width_ || y_ > rows_) Fail(msg::kBitmapNotValid);
+  }
+  std::vector<std::uint8_t> Take() { return std::move(data_); }
+
+ private:
+  int width_;
+  int rows_;
+  int bits_;
+  std::size_t stride_;
+  int x_ = 0;
+  int y_ = 0;
+  std::vector<std::uint8_t> data_;
+};
+
+}  // namespace
+
+std::vector<std::uint8_t> DecodeRle(std::span<const std::uint8_t> data, const BitmapFormat& format) {
+  const bool four = format.bitsPerPixel == 4;
+  RleCanvas canvas(format);
+  ByteReader in(data);
+  for (;;) {
+    const std::uint8_t count = in.U8();
+    const std::uint8_t value = in.U8();
+    if (count != kEscape) {
+      canvas.Reserve(count);
+      for (int i = 0; i < count; ++i) {
+        if (four)
+          canvas.Put(i % 2 == 0 ? value >> 4 : value & 0x0F);
+        else
+          canvas.Put(value);
+      }
+      continue;
+    }
+    if (value == kEndOfLine) {
+      canvas.NextLine();
+    } else if (value == kEndOfBitmap) {
+      return canvas.Take();
+    } else if (value == kDelta) {
+      const std::uint8_t dx = in.U8();
+      const std::uint8_t dy = in.U8();
+      canvas.Move(dx, dy);
+    } else {
+      const int pixels = value;
+      const std::size_t bytes = four ? (static_cast<std::size_t>(pixels) + 1) / 2 : pixels;
+      auto run = in.Take(bytes);
+      canvas.Reserve(pixels);
+      for (int i = 0; i < pixels; ++i) {
+        if (four)
+          canvas.Put(i % 2 == 0 ? run[i / 2] >> 4 : run[i / 2] & 0x0F);
+        else
+          canvas.Put(run[i]);
+      }
+      if (bytes % 2 != 0) in.Skip(1);  // absolute runs end on a 16-bit boundary
+    }
+  }
+}
+
+}  // namespace tessary
