@@ -28,6 +28,7 @@
 //   pixel data
 //     uncompressed: rows of stride = ((width x bits + 31) / 32) x 4 bytes, the smaller of
 //     the image size and the bytes left; RLE: the image size (0 = all bytes left)
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -158,6 +159,9 @@ Bitmap ReadBitmapPayload(std::span<const std::uint8_t> payload) {
 }
 
 Bitmap LoadBmpFile(const std::string& path) {
+  std::error_code error;
+  // A folder opens as a stream on some systems but holds no picture.
+  if (std::filesystem::is_directory(path, error)) Fail(msg::kCannotOpenFile, {path});
   std::ifstream file(path, std::ios::binary);
   if (!file) Fail(msg::kCannotOpenFile, {path});
   std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
