@@ -43,6 +43,10 @@ class ImageList {
 
   static constexpr int kGrowBy = 4;
 
+  // The capacity a list reaches when `count` images are appended one by one to an empty
+  // list: kGrowBy cells at first, kGrowBy more whenever it is full.
+  static int GrownCapacity(int count);
+
   explicit ImageList(int width = 16, int height = 16);
 
   std::string name;  // component name, e.g. "ilHot"
@@ -75,7 +79,8 @@ class ImageList {
   // Removes every image; one notice.
   void Clear();
 
-  // Takes over content and properties of another list; one notice. Observers stay.
+  // Takes over content and properties of another list; one notice. Observers and the
+  // name stay.
   void Assign(const ImageList& other);
 
   // Registers an observer called after every change.

@@ -1,0 +1,129 @@
+#include "skin/ImageList.h"
+
+#include <algorithm>
+#include <string>
+
+#include "skin/Error.h"
+
+namespace tessary {
+namespace {
+
+// Guard message: the editing commands check sizes before they append, so this only shows
+// when a caller skipped that check.
+constexpr const char* kWrongImageSize = "An image of %d x %d pixels does not fit a list of %d x %d images";
+constexpr const char* kWrongCellSize = "An image does not hold the list's %d x %d pixels";
+
+constexpr Argb kOpaqueBlack = 0xFF000000u;
+constexpr Argb kRgbBits = 0x00FFFFFFu;
+
+void CheckImageSize(const Bitmap& bitmap, int width, int height) {
+  if (bitmap.Width() != width || bitmap.Height() != height) {
+    Fail(kWrongImageSize, {std::to_string(bitmap.Width()), std::to_string(bitmap.Height()),
+                           std::to_string(width), std::to_string(height)});
+  }
+}
+
+}  // namespace
+
+ImageList::Image MakeMaskedImage(const Bitmap& bitmap, Colour maskColour) {
+  const auto& source = bitmap.Pixels();
+  ImageList::Image image;
+  image.pixels.resize(source.size());
+  image.mask.assign(source.size(), 0);
+  if (maskColour == clNone) {
+    for (std::size_t i = 0; i < source.size(); ++i) image.pixels[i] = source[i] | kOpaqueBlack;
+    return image;
+  }
+  const Argb key = ColourToArgb(maskColour) & kRgbBits;
+  for (std::size_t i = 0; i < source.size(); ++i) {
+    const bool transparent = (source[i] & kRgbBits) == key;
+    image.pixels[i] = transparent ? kOpaqueBlack : (source[i] | kOpaqueBlack);
+    image.mask[i] = transparent ? 1 : 0;
+  }
+  return image;
+}
+
+int ImageList::GrownCapacity(int count) {
+  if (count <= kGrowBy) return kGrowBy;
+  return ((count + kGrowBy - 1) / kGrowBy) * kGrowBy;
+}
+
+ImageList::ImageList(int width, int height) : width_(width), height_(height) {}
+
+void ImageList::SetWidth(int width) { SetSize(width, height_); }
+
+void ImageList::SetHeight(int height) { SetSize(width_, height); }
+
+void ImageList::SetSize(int width, int height) {
+  if (width == width_ && height == height_) return;
+  width_ = width;
+  height_ = height;
+  images_.clear();
+  capacity_ = kGrowBy;
+  Changed();
+}
+
+int ImageList::AppendImage(const Bitmap& bitmap, Colour maskColour) {
+  CheckImageSize(bitmap, width_, height_);
+  Image image = MakeMaskedImage(bitmap, maskColour);
+  const int index = ImageCount();
+  images_.push_back(std::move(image));
+  // Full lists grow by kGrowBy cells; a list read with spare room keeps it.
+  if (ImageCount() > capacity_) capacity_ += kGrowBy;
+  Changed();
+  return index;
+}
+
+void ImageList::ReplaceImage(int index, const Bitmap& bitmap, Colour maskColour) {
+  // Replacing changes the image and nothing else: no temporary append, so the capacity
+  // (and with it the saved payload) stays what it was.
+  if (index < 0 || index >= ImageCount()) Fail(msg::kUnableToReplaceImage);
+  CheckImageSize(bitmap, width_, height_);
+  images_[static_cast<std::size_t>(index)] = MakeMaskedImage(bitmap, maskColour);
+  Changed();
+}
+
+void ImageList::SetContent(int width, int height, int capacity, std::vector<Image> images) {
+  const std::size_t cellPixels = static_cast<std::size_t>(std::max(width, 0)) * std::max(height, 0);
+  for (const Image& image : images) {
+    if (image.pixels.size() != cellPixels || image.mask.size() != cellPixels) {
+      Fail(kWrongCellSize, {std::to_string(width), std::to_string(height)});
+    }
+  }
+  width_ = width;
+  height_ = height;
+  images_ = std::move(images);
+  capacity_ = std::max(capacity, ImageCount());
+  Changed();
+}
+
+void ImageList::Clear() {
+  images_.clear();
+  capacity_ = kGrowBy;
+  Changed();
+}
+
+void ImageList::Assign(const ImageList& other) {
+  if (this == &other) {
+    Changed();
+    return;
+  }
+  // The name is the list's identity in the skin, not content: it stays.
+  properties = other.properties;
+  width_ = other.width_;
+  height_ = other.height_;
+  capacity_ = other.capacity_;
+  images_ = other.images_;
+  Changed();
+}
+
+Bitmap ImageList::ImageBitmap(int index) const {
+  return Bitmap::FromArgb(width_, height_, ImageAt(index).pixels);
+}
+
+void ImageList::Changed() {
+  ++generation_;
+  changed_.Emit();
+}
+
+}  // namespace tessary

@@ -1,0 +1,281 @@
+// Reads an image-list payload (the `Bitmap` property of an image list). Little-endian.
+//
+// Current layout
+//   header (28 bytes)
+//     0  u8[2]  "IL"
+//     2  u16    version, 0x0101
+//     4  u16    count: number of images
+//     6  u16    capacity: cells the list has room for, not less than count
+//     8  u16    grow: cells added when the list is full (read, not used)
+//    10  u16    cx: image width, 1 .. kMaxImageSide
+//    12  u16    cy: image height, 1 .. kMaxImageSide
+//    14  u32    background colour 0x00BBGGRR; 0xFFFFFFFF none, 0xFF000000 default
+//    18  u16    flags: 0x0001 a mask bitmap follows; 0x00FE colour depth of the cells;
+//               0x1000 set by every writer we know (not used)
+//    20  i16[4] overlay image indices, -1 = none (read, not used)
+//   colour bitmap at 28: a BMP file of W = 4 x cx columns and H = ceil(capacity / 4) x cy
+//     rows, any depth. Its total-size field holds only the size of its headers, so where it
+//     ends is worked out from the headers: 14 + header size (+ 12 for masks after a short
+//     header) + colour table + pixel data (stride x rows; the image size when RLE).
+//   mask bitmap (only with flag 0x0001): a BMP file of the same cells; white marks a
+//     transparent pixel, any other colour an opaque one. Written as 1 bit per pixel.
+//   22 zero bytes (not used)
+//   Image i is the cell at x = (i mod 4) x cx, y = (i div 4) x cy, counted from the top.
+//
+// Older layout (read only)
+//    0  u32  A: byte size of the image BMP
+//    4  i32  n: number of images
+//    8  A    image BMP: cells of the list's current width and height in rows, left to
+//            right, top to bottom
+//  8+A  rest mask BMP of the same layout (white = transparent)
+//
+// The first layout is recognised by "IL" and two differing 32-bit integers at 0 and 4.
+//
+// Errors. A current-layout payload that yields no list fails with "Failed to read ImageList
+// data from stream", whatever inside it is broken (header, either bitmap, sizes): it is read
+// as one unit. It yields no list when it is truncated, names no colour depth in its flags,
+// holds more images than cells, has a cell size of 0 or above the limit, or has bitmaps that
+// are not 4 cells wide or too short for its images. An older-layout payload is two plain BMP
+// files, so a broken one fails with the BMP reader's own message.
+#include <optional>
+
+#include "skin/Error.h"
+#include "skinfile/BmpCodec.h"
+#include "skinfile/ByteReader.h"
+#include "skinfile/ImageListLayout.h"
+#include "skinfile/ImageListPayload.h"
+
+namespace tessary {
+namespace {
+
+using namespace imagelist;
+
+constexpr Argb kOpaqueBlack = 0xFF000000u;
+constexpr Argb kRgbBits = 0x00FFFFFFu;
+constexpr std::size_t kLayoutProbeSize = 8;
+// An info header of at least this size holds the three colour masks itself.
+constexpr std::uint32_t kHeaderWithMasksSize = 52;
+constexpr std::uint16_t kMaxIndexedBits = 8;
+
+// What the headers of an embedded BMP say about its extent.
+struct BmpExtent {
+  std::size_t length = 0;  // bytes from "BM" to the end of the pixel data
+  std::int64_t width = 0;
+  std::int64_t rows = 0;
+};
+
+// Where a BMP that starts at `offset` ends, from its headers alone (the rules ReadBmp
+// follows). Throws on a short read; the caller turns every failure into its own message.
+BmpExtent EmbeddedBmpExtent(std::span<const std::uint8_t> payload, std::size_t offset) {
+  ByteReader in(payload);
+  in.Seek(offset);
+  in.Skip(kBmpFileHeaderSize);
+  const std::uint32_t headerSize = in.U32();
+  BmpExtent extent;
+  std::uint16_t bits = 0;
+  std::uint32_t compression = kBmpRgb;
+  std::uint32_t imageSize = 0;
+  std::uint64_t tableBytes = 0;
+  std::uint64_t maskBytes = 0;
+  if (headerSize == kBmpCoreHeaderSize) {
+    extent.width = in.U16();
+    extent.rows = in.U16();
+    in.Skip(2);  // planes
+    bits = in.U16();
+    if (bits <= kMaxIndexedBits) tableBytes = 3ull << bits;
+  } else {
+    if (headerSize < kBmpInfoHeaderSize) Fail(msg::kBitmapNotValid);
+    ByteReader header(in.Take(headerSize - 4));
+    extent.width = header.I32();
+    const std::int64_t height = header.I32();
+    extent.rows = height < 0 ? -height : height;
+    header.Skip(2);  // planes
+    bits = header.U16();
+    compression = header.U32();
+    imageSize = header.U32();
+    header.Skip(8);  // pixels per metre
+    const std::uint32_t coloursUsed = header.U32();
+    const std::uint64_t entries = coloursUsed != 0 ? coloursUsed : bits <= kMaxIndexedBits ? (1ull << bits) : 0;
+    tableBytes = 4 * entries;
+    const bool packed = bits == 16 || bits == 32;
+    if (packed && compression == kBmpBitFields && headerSize < kHeaderWithMasksSize) maskBytes = 12;
+  }
+  if (extent.width <= 0 || bits == 0 || bits > 32) Fail(msg::kBitmapNotValid);
+  std::uint64_t pixelBytes;
+  if (compression != kBmpRgb && compression != kBmpBitFields) {
+    if (imageSize == 0) Fail(msg::kBitmapNotValid);  // an RLE picture's end is only known from this
+    pixelBytes = imageSize;
+  } else {
+    const std::uint64_t stride = ((static_cast<std::uint64_t>(extent.width) * bits + 31) / 32) * 4;
+    pixelBytes = stride * static_cast<std::uint64_t>(extent.rows);
+  }
+  // All terms are below 2^40, so the sum cannot wrap; it is checked against what is present.
+  const std::uint64_t length = kBmpFileHeaderSize + std::uint64_t{headerSize} + maskBytes + tableBytes + pixelBytes;
+  if (length > payload.size() - offset) Fail(msg::kStreamReadError);
+  extent.length = static_cast<std::size_t>(length);
+  return extent;
+}
+
+// The pixels and mask of one cell. A white mask pixel is transparent; transparent pixels are
+// stored black. The caller has checked that both pictures hold the cell.
+ImageList::Image CutCell(const Bitmap& colour, const Bitmap& mask, int x0, int y0, int cx, int cy) {
+  ImageList::Image image;
+  const std::size_t cellPixels = static_cast<std::size_t>(cx) * cy;
+  image.pixels.resize(cellPixels);
+  image.mask.resize(cellPixels);
+  const bool masked = !mask.IsEmpty();
+  for (int y = 0; y < cy; ++y) {
+    const Argb* source = colour.Pixels().data() + static_cast<std::size_t>(y0 + y) * colour.Width() + x0;
+    const Argb* maskSource =
+        masked ? mask.Pixels().data() + static_cast<std::size_t>(y0 + y) * mask.Width() + x0 : nullptr;
+    Argb* pixels = image.pixels.data() + static_cast<std::size_t>(y) * cx;
+    std::uint8_t* bits = image.mask.data() + static_cast<std::size_t>(y) * cx;
+    for (int x = 0; x < cx; ++x) {
+      const bool transparent = masked && (maskSource[x] & kRgbBits) == kRgbBits;
+      pixels[x] = transparent ? kOpaqueBlack : (source[x] | kOpaqueBlack);
+      bits[x] = transparent ? 1 : 0;
+    }
+  }
+  return image;
+}
+
+bool Holds(const Bitmap& picture, int width, int height) {
+  return picture.Width() >= width && picture.Height() >= height;
+}
+
+Colour BackgroundColour(std::uint32_t field) {
+  if (field == kBackgroundNone) return clNone;
+  if (field == kBackgroundDefault) return clDefault;
+  return field & 0x00FFFFFFu;
+}
+
+struct DecodedList {
+  int cx = 0, cy = 0, capacity = 0;
+  Colour background = clNone;
+  std::vector<ImageList::Image> images;
+};
+
+// One attempt at the current layout with the given flags; throws when it yields no list.
+DecodedList DecodeCurrent(std::span<const std::uint8_t> payload, std::uint16_t flags) {
+  ByteReader in(payload);
+  auto magic = in.Take(2);
+  if (magic[0] != kMagic[0] || magic[1] != kMagic[1] || in.U16() != kVersion) Fail(msg::kImageListRead);
+  const std::uint16_t count = in.U16();
+  const std::uint16_t capacity = in.U16();
+  in.U16();  // grow: our lists always grow by ImageList::kGrowBy
+  const std::uint16_t cx = in.U16();
+  const std::uint16_t cy = in.U16();
+  const std::uint32_t background = in.U32();
+  in.Skip(2 + 2 * kOverlayCount);  // flags (passed in, perhaps repaired), overlays
+  if ((flags & kFlagDepthBits) == 0 || count > capacity) Fail(msg::kImageListRead);
+  const auto grid = MakeGrid(cx, cy, capacity);
+  if (!grid) Fail(msg::kImageListRead);
+  const std::int64_t neededRows = std::int64_t{CellRows(count)} * cy;
+
+  // Both bitmaps must be four cells wide and tall enough for the images, and no taller than
+  // the capacity's cells: checked from the headers, before anything is decoded.
+  auto check = [&](const BmpExtent& e) {
+    if (e.width != grid->width || e.rows < neededRows || e.rows > grid->rows) Fail(msg::kImageListRead);
+  };
+  const BmpExtent colourExtent = EmbeddedBmpExtent(payload, kColourBmpOffset);
+  check(colourExtent);
+  const Bitmap colour = ReadBmp(payload.subspan(kColourBmpOffset, colourExtent.length));
+  Bitmap mask;
+  if ((flags & kFlagMasked) != 0) {
+    const std::size_t maskOffset = kColourBmpOffset + colourExtent.length;
+    const BmpExtent maskExtent = EmbeddedBmpExtent(payload, maskOffset);
+    check(maskExtent);
+    mask = ReadBmp(payload.subspan(maskOffset, maskExtent.length));
+  }
+  // The cells are cut from the decoded pictures, so their sizes are checked once more.
+  const int neededWidth = static_cast<int>(grid->width);
+  if (!Holds(colour, neededWidth, static_cast<int>(neededRows)) ||
+      ((flags & kFlagMasked) != 0 && !Holds(mask, neededWidth, static_cast<int>(neededRows)))) {
+    Fail(msg::kImageListRead);
+  }
+
+  DecodedList list;
+  list.cx = cx;
+  list.cy = cy;
+  list.capacity = capacity;
+  list.background = BackgroundColour(background);
+  list.images.reserve(count);
+  for (int i = 0; i < count; ++i) {
+    const int x0 = (i % static_cast<int>(kCellsPerRow)) * cx;
+    const int y0 = (i / static_cast<int>(kCellsPerRow)) * cy;
+    list.images.push_back(CutCell(colour, mask, x0, y0, cx, cy));
+  }
+  return list;
+}
+
+std::optional<DecodedList> TryDecodeCurrent(std::span<const std::uint8_t> payload, std::uint16_t flags) {
+  try {
+    return DecodeCurrent(payload, flags);
+  } catch (const SkinError&) {
+    return std::nullopt;
+  }
+}
+
+void ReadCurrentLayout(std::span<const std::uint8_t> payload, ImageList& list) {
+  if (payload.size() < kHeaderSize) Fail(msg::kImageListRead);
+  const std::uint16_t flags = static_cast<std::uint16_t>(payload[kFlagsOffset] | (payload[kFlagsOffset + 1] << 8));
+  auto decoded = TryDecodeCurrent(payload, flags);
+  // Some writers leave the colour depth out of the flags (low byte 1: masked, no depth);
+  // the colour bitmap's bits per pixel then stands in for it.
+  if (!decoded && (flags & 0xFF) == kFlagMasked && payload.size() > kColourBitsOffset) {
+    const std::uint16_t repaired = static_cast<std::uint16_t>((flags & 0xFF00) | kFlagMasked | payload[kColourBitsOffset]);
+    decoded = TryDecodeCurrent(payload, repaired);
+  }
+  if (!decoded) Fail(msg::kImageListRead);
+  list.properties.bkColor = decoded->background;
+  list.SetContent(decoded->cx, decoded->cy, decoded->capacity, std::move(decoded->images));
+}
+
+void ReadOlderLayout(std::span<const std::uint8_t> payload, ImageList& list) {
+  ByteReader in(payload);
+  const std::uint32_t imageBytes = in.U32();
+  std::int64_t remaining = in.I32();
+  const Bitmap colour = ReadBmp(in.Take(imageBytes));
+  const Bitmap mask = ReadBmp(payload.subspan(in.Position()));
+  const int cx = list.Width();
+  const int cy = list.Height();
+  if (cx <= 0 || cy <= 0) Fail(msg::kImageListRead);
+
+  std::vector<ImageList::Image> images;
+  const int cellRows = colour.Height() / cy;
+  const int cellColumns = colour.Width() / cx;
+  for (int row = 0; row < cellRows && remaining > 0; ++row) {
+    for (int column = 0; column < cellColumns && remaining > 0; ++column, --remaining) {
+      const int x0 = column * cx;
+      const int y0 = row * cy;
+      if (!Holds(mask, x0 + cx, y0 + cy)) Fail(msg::kImageListRead);
+      images.push_back(CutCell(colour, mask, x0, y0, cx, cy));
+    }
+  }
+  const int capacity = ImageList::GrownCapacity(static_cast<int>(images.size()));
+  list.SetContent(cx, cy, capacity, std::move(images));
+}
+
+bool IsCurrentLayout(std::span<const std::uint8_t> payload) {
+  if (payload.size() < 2 || payload[0] != kMagic[0] || payload[1] != kMagic[1]) return false;
+  // "IL" and too short to compare: a truncated payload of the current layout.
+  if (payload.size() < kLayoutProbeSize) return true;
+  ByteReader probe(payload.first(kLayoutProbeSize));
+  return probe.U32() != probe.U32();
+}
+
+}  // namespace
+
+void ReadImageListPayload(std::span<const std::uint8_t> payload, ImageList& list) {
+  try {
+    if (IsCurrentLayout(payload))
+      ReadCurrentLayout(payload, list);
+    else
+      ReadOlderLayout(payload, list);
+  } catch (const SkinError&) {
+    list.Clear();
+    throw;
+  }
+}
+
+}  // namespace tessary
