@@ -149,6 +149,12 @@ class Theme {
   // Flat menus in effect; system visual styles in use.
   virtual bool FlatMenus() const = 0;
   virtual bool VisualStyles() const = 0;
+
+  // ---- lifecycle (called by the registry) ----
+  // Whether the application is active: told once when the instance is created.
+  virtual void SetAppActive(bool active) { (void)active; }
+  // The system colours, display or flags changed: set up derived colours again.
+  virtual void SetupColours() {}
 };
 
 // The current theme (never null once the registry has started; see ThemeRegistry.h).

@@ -61,4 +61,21 @@ void StartThemes();
 Colour SkinTextColour();
 void SetSkinTextColour(Colour colour);
 
+// The two flags of the theme layer: flat menus in effect and system visual styles in use
+// (both off until a switcher derives them from its FlatMenuStyle and EnableXPStyles).
+bool FlatMenusInEffect();
+bool VisualStylesInUse();
+// Stores the two flags; when either changed, sends the system notice below.
+void SetThemeFlags(bool flatMenus, bool visualStyles);
+// The system colours, display mode or visual style changed: the same three-phase notice
+// a switch sends, with every theme instance setting up its colours again in phase 2.
+void NotifySystemChange();
+// The application was activated or deactivated: notice tcAppActivated / tcAppDeactivated.
+void NotifyAppActive(bool active);
+// Whether the application is active as last reported (true until told otherwise).
+bool AppActive();
+
+// Number of components currently registered for the theme-change notice.
+std::size_t ThemeNotifiableCount();
+
 }  // namespace tessary::widgets

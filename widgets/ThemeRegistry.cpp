@@ -1,0 +1,187 @@
+// The process-wide theme registry: entries in registration order, the current theme, the
+// components that follow it, the skin text colour and the theme layer's two flags.
+#include "widgets/ThemeRegistry.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "skin/Error.h"
+#include "widgets/themes/DefaultTheme.h"
+
+namespace tessary::widgets {
+namespace {
+
+constexpr const char* kCannotRegisterTheme = "Cannot register theme";
+constexpr const char* kThemeAlreadyRegistered = "Theme %s is already registered";
+constexpr const char* kCannotReleaseTheme = "Cannot release theme";
+constexpr const char* kCannotReleaseNamedTheme = "Cannot release theme %s";
+// Names are short texts; a longer one cannot be stored with a skin.
+constexpr qsizetype kMaxThemeNameLength = 255;
+
+struct Entry {
+  QString name;
+  ThemeFactory factory;
+  std::unique_ptr<Theme> instance;
+  int useCount = 0;
+};
+
+struct Registry {
+  std::vector<Entry> entries;  // registration order; the first is the fallback
+  Theme* current = nullptr;
+  std::vector<ThemeNotifiable*> notifiables;  // notice order = registration order
+  bool started = false;
+  Colour skinText = clBtnText;
+  bool flatMenus = false;
+  bool visualStyles = false;
+  bool appActive = true;
+};
+
+// Never destroyed: components that unregister while the process exits still find it.
+Registry& Reg() {
+  static Registry* registry = new Registry;
+  return *registry;
+}
+
+Entry* FindByName(const QString& name) {
+  for (Entry& entry : Reg().entries) {
+    if (entry.name.compare(name, Qt::CaseInsensitive) == 0) return &entry;
+  }
+  return nullptr;
+}
+
+Entry* FindByInstance(const Theme* theme) {
+  if (theme == nullptr) return nullptr;
+  for (Entry& entry : Reg().entries) {
+    if (entry.instance.get() == theme) return &entry;
+  }
+  return nullptr;
+}
+
+// Sends one phase to every component registered now; a component that unregisters during
+// the notice (a popup closing) is skipped rather than called after its destruction.
+void SendPhase(int phase) {
+  const std::vector<ThemeNotifiable*> snapshot = Reg().notifiables;
+  for (ThemeNotifiable* component : snapshot) {
+    const auto& live = Reg().notifiables;
+    if (std::find(live.begin(), live.end(), component) != live.end()) {
+      component->ThemeChanged(phase);
+    }
+  }
+}
+
+void SendThreePhaseNotice() {
+  SendPhase(tcBeforeChange);
+  for (Entry& entry : Reg().entries) {
+    if (entry.instance) entry.instance->SetupColours();
+  }
+  SendPhase(tcColoursChanged);
+  SendPhase(tcAfterChange);
+}
+
+}  // namespace
+
+ThemeNotifiable::ThemeNotifiable() { Reg().notifiables.push_back(this); }
+
+ThemeNotifiable::~ThemeNotifiable() {
+  auto& list = Reg().notifiables;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+}
+
+void AddThemeClass(const QString& name, ThemeFactory factory) {
+  if (name.isEmpty() || name.size() > kMaxThemeNameLength || !factory) {
+    Fail(kCannotRegisterTheme);
+  }
+  if (FindByName(name) != nullptr) {
+    Fail(kThemeAlreadyRegistered, {name.toStdString()});
+  }
+  Reg().entries.push_back(Entry{name, std::move(factory), nullptr, 0});
+}
+
+bool HasThemeName(const QString& name) { return FindByName(name) != nullptr; }
+
+Theme* UseTheme(const QString& name) {
+  Registry& reg = Reg();
+  if (reg.entries.empty()) return nullptr;
+  Entry* entry = FindByName(name);
+  if (entry == nullptr) entry = &reg.entries.front();
+  if (entry->useCount == 0 || !entry->instance) {
+    entry->instance = entry->factory(entry->name);
+    if (!entry->instance) Fail(kCannotRegisterTheme);
+    entry->instance->SetAppActive(reg.appActive);
+  }
+  ++entry->useCount;
+  return entry->instance.get();
+}
+
+void UnuseTheme(Theme*& theme) {
+  Entry* entry = FindByInstance(theme);
+  if (entry == nullptr) Fail(kCannotReleaseTheme);
+  if (entry->useCount < 1) Fail(kCannotReleaseNamedTheme, {entry->name.toStdString()});
+  if (--entry->useCount == 0) {
+    if (Reg().current == theme) Reg().current = nullptr;
+    entry->instance.reset();
+    theme = nullptr;
+  }
+}
+
+void SwitchTheme(const QString& name) {
+  if (!HasThemeName(name)) return;
+  Registry& reg = Reg();
+  if (reg.current != nullptr) {
+    Theme* old = reg.current;
+    UnuseTheme(old);
+  }
+  reg.current = UseTheme(name);
+  SendThreePhaseNotice();
+}
+
+QString ActiveThemeName() { return CurrentTheme().Name(); }
+
+QStringList RegisteredThemeNames() {
+  QStringList names;
+  for (const Entry& entry : Reg().entries) names << entry.name;
+  return names;
+}
+
+void StartThemes() {
+  Registry& reg = Reg();
+  if (reg.started) return;
+  reg.started = true;
+  if (!HasThemeName(kDefaultThemeName)) AddThemeClass(kDefaultThemeName, CreateDefaultTheme);
+  if (reg.current == nullptr) reg.current = UseTheme(kDefaultThemeName);
+}
+
+Theme& CurrentTheme() {
+  if (Reg().current == nullptr) StartThemes();
+  if (Reg().current == nullptr) Reg().current = UseTheme(kDefaultThemeName);
+  return *Reg().current;
+}
+
+Colour SkinTextColour() { return Reg().skinText; }
+
+void SetSkinTextColour(Colour colour) { Reg().skinText = colour; }
+
+bool FlatMenusInEffect() { return Reg().flatMenus; }
+
+bool VisualStylesInUse() { return Reg().visualStyles; }
+
+void SetThemeFlags(bool flatMenus, bool visualStyles) {
+  Registry& reg = Reg();
+  if (reg.flatMenus == flatMenus && reg.visualStyles == visualStyles) return;
+  reg.flatMenus = flatMenus;
+  reg.visualStyles = visualStyles;
+  NotifySystemChange();
+}
+
+void NotifySystemChange() { SendThreePhaseNotice(); }
+
+void NotifyAppActive(bool active) {
+  Reg().appActive = active;
+  SendPhase(active ? tcAppActivated : tcAppDeactivated);
+}
+
+bool AppActive() { return Reg().appActive; }
+
+std::size_t ThemeNotifiableCount() { return Reg().notifiables.size(); }
+
+}  // namespace tessary::widgets
