@@ -430,12 +430,15 @@ def tile_vertically():
 
 
 def band_close():
-    """The small cross that closes the side band: a flat glyph with a light shadow."""
+    """The small close button of the side band: a cross on a flat rounded button."""
     pic = Picture(16, 16)
-    look = ButtonLook(None, None, None, None, None, (0xB8, 0xB4, 0xA8), 0)
-    draw_x(pic, 5, 5, 7, look, True)
-    look.ink = (0x33, 0x33, 0x33)
-    draw_x(pic, 4, 4, 7, look, True)
+    pic.fill_rect(3, 2, 10, 12, (0x9A, 0x95, 0x84))
+    pic.fill_rect(2, 3, 12, 10, (0x9A, 0x95, 0x84))
+    pic.fill_rect(3, 3, 10, 10, (0xF4, 0xF2, 0xE8))
+    pic.fill_rect(3, 3, 9, 1, (0xFF, 0xFF, 0xFF))
+    pic.fill_rect(3, 4, 1, 8, (0xFF, 0xFF, 0xFF))
+    look = ButtonLook(None, None, None, None, None, (0x33, 0x33, 0x33), 0)
+    draw_x(pic, 5, 5, 6, look, True)
     return pic
 
 
