@@ -1,0 +1,223 @@
+// Skin file (.skn) layout, integers little-endian:
+//   offset   0  1 byte   TopStretch     bgTop's StretchBitmap flag: 0 tiled, non-zero stretched
+//   offset   1  1 byte   BottomStretch  the same for bgBottom
+//   offset   2  2 bytes  unused, written 0
+//   offset   4  4 bytes  Marker         signed, written 9, never examined
+//   offset   8 65 bytes  TextColorName  text field (below): ColourToText of the text colour
+//   offset  73 65 bytes  GaugeColorName text field: ColourToText of the progress-bar colour
+//   offset 138 65 bytes  ThemeName      text field: the theme's name
+//   offset 203  1 byte   unused, written 0
+//   then the component records of bgTop, bgBottom, ilLButtons, ilSButtons, ilImages, ilHot,
+//   ilDisable, ilDown, ilMain, ilPage, back to back (no record carries its length).
+// A text field is a length byte n (0-64) and n characters, one byte each; the rest is 0.
+// A longer text is cut to 64 when written; a length byte above 64 is cut to 64 when read.
+//
+// Old skin file (.crs): TopStretch, BottomStretch (one byte each), then the records of
+// bgTop, bgBottom, ilLButtons, ilSButtons, ilImages, ilHot, ilDisable, ilDown.
+#include "skinfile/SkinFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "skin/Error.h"
+#include "skinfile/ByteReader.h"
+#include "skinfile/ComponentReader.h"
+#include "skinfile/SkinProperties.h"
+
+namespace tessary {
+namespace {
+
+constexpr std::size_t kHeaderSize = 204;
+constexpr std::size_t kOldHeaderSize = 2;
+constexpr std::size_t kTopStretchOffset = 0;
+constexpr std::size_t kBottomStretchOffset = 1;
+constexpr std::size_t kMarkerOffset = 4;
+constexpr std::size_t kTextColorOffset = 8;
+constexpr std::size_t kGaugeColorOffset = 73;
+constexpr std::size_t kThemeNameOffset = 138;
+constexpr std::size_t kTextFieldSize = 65;
+constexpr std::size_t kMaxTextLength = 64;
+constexpr std::int32_t kMarkerValue = 9;
+
+// Old skin files stop after ilDown: the first six of the skin's eight lists.
+constexpr std::size_t kOldFileListCount = 6;
+
+// Room for the header, record heads and the image lists of a usual skin, so that building
+// a file does not reallocate for every record.
+constexpr std::size_t kBaseReserve = 512 * 1024;
+constexpr std::size_t kBmpOverhead = 2048;
+
+void PutTextField(std::vector<std::uint8_t>& out, std::size_t offset, std::string_view text) {
+  if (text.size() > kMaxTextLength) text = text.substr(0, kMaxTextLength);
+  out[offset] = static_cast<std::uint8_t>(text.size());
+  std::copy(text.begin(), text.end(), out.begin() + static_cast<std::ptrdiff_t>(offset + 1));
+}
+
+std::string GetTextField(std::span<const std::uint8_t> header, std::size_t offset) {
+  const std::size_t length = std::min<std::size_t>(header[offset], kMaxTextLength);
+  return std::string(reinterpret_cast<const char*>(header.data() + offset + 1), length);
+}
+
+// Fills the header at `start`; the caller has zeroed it, so bytes without meaning stay 0
+// and saving a skin twice gives the same bytes.
+void FillHeader(std::vector<std::uint8_t>& out, std::size_t start, const Skin& skin) {
+  out[start + kTopStretchOffset] = skin.bgTop.StretchBitmap() ? 1 : 0;
+  out[start + kBottomStretchOffset] = skin.bgBottom.StretchBitmap() ? 1 : 0;
+  ByteWriter(out).PatchU32(start + kMarkerOffset, static_cast<std::uint32_t>(kMarkerValue));
+  PutTextField(out, start + kTextColorOffset, ColourToText(skin.textColour));
+  PutTextField(out, start + kGaugeColorOffset, ColourToText(skin.gaugeColour));
+  PutTextField(out, start + kThemeNameOffset, skin.themeName);
+}
+
+SkinHeader ReadHeader(ByteReader& in, SkinFileFormat format) {
+  SkinHeader header;
+  if (format == SkinFileFormat::kCrs) {
+    header.topStretch = in.U8();
+    header.bottomStretch = in.U8();
+    header.marker = 0;
+    return header;
+  }
+  const auto bytes = in.Take(kHeaderSize);
+  header.topStretch = bytes[kTopStretchOffset];
+  header.bottomStretch = bytes[kBottomStretchOffset];
+  header.marker = ByteReader(bytes.subspan(kMarkerOffset, sizeof(std::int32_t))).I32();
+  header.textColorName = GetTextField(bytes, kTextColorOffset);
+  header.gaugeColorName = GetTextField(bytes, kGaugeColorOffset);
+  header.themeName = GetTextField(bytes, kThemeNameOffset);
+  return header;
+}
+
+std::size_t ListCount(SkinFileFormat format) {
+  return format == SkinFileFormat::kSkn ? Skin().ImageLists().size() : kOldFileListCount;
+}
+
+// The names of the skin's components other than `own`: a record may not take one of them.
+ReadContext ContextFor(const Skin& skin, const std::string& own) {
+  ReadContext context;
+  for (const std::string* name : {&skin.bgTop.name, &skin.bgBottom.name}) {
+    if (*name != own) context.otherComponentNames.push_back(*name);
+  }
+  for (const ImageList* list : skin.ImageLists()) {
+    if (list->name != own) context.otherComponentNames.push_back(list->name);
+  }
+  return context;
+}
+
+std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target) {
+  std::random_device random;
+  const auto tag = std::to_string(random()) + std::to_string(random());
+  std::filesystem::path temporary = target;
+  temporary += ".~" + tag + ".tmp";
+  return temporary;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> BuildSkinFile(const Skin& skin) {
+  std::vector<std::uint8_t> out;
+  std::size_t reserve = kBaseReserve;
+  for (const TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {
+    reserve += background->GetBitmap().Rows().size() + background->GetBitmap().RawFile().size() + kBmpOverhead;
+  }
+  out.reserve(reserve);
+  out.assign(kHeaderSize, 0);
+  FillHeader(out, 0, skin);
+  WriteComponent(out, skin.bgTop);
+  WriteComponent(out, skin.bgBottom);
+  for (const ImageList* list : skin.ImageLists()) WriteComponent(out, *list);
+  return out;
+}
+
+void SaveSkinFile(const std::string& path, const Skin& skin) {
+  // Built completely before anything touches the disk: a failure here leaves every file alone.
+  const std::vector<std::uint8_t> content = BuildSkinFile(skin);
+
+  const std::filesystem::path target(path);
+  const std::filesystem::path temporary = TemporaryPathBeside(target);
+  std::error_code ignored;
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file.is_open()) Fail(msg::kCannotCreateFile, {path});
+    file.write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
+    file.flush();
+    file.close();
+    if (file.fail()) {
+      std::filesystem::remove(temporary, ignored);
+      Fail(msg::kStreamWriteError);
+    }
+  }
+  // The old file is replaced only by a complete new one.
+  std::error_code error;
+  std::filesystem::rename(temporary, target, error);
+  if (error) {
+    std::filesystem::remove(temporary, ignored);
+    Fail(msg::kCannotCreateFile, {path});
+  }
+}
+
+void ReadSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format, Skin& skin) {
+  // Everything is read into a copy and taken over only when the whole file was read, so a
+  // failure leaves the skin as it was.
+  Skin copy(skin);
+  ByteReader in(bytes);
+  const SkinHeader header = ReadHeader(in, format);
+  ReadComponent(in, copy.bgTop, ContextFor(copy, copy.bgTop.name));
+  ReadComponent(in, copy.bgBottom, ContextFor(copy, copy.bgBottom.name));
+  copy.bgTop.SetStretchBitmap(header.topStretch != 0);
+  copy.bgBottom.SetStretchBitmap(header.bottomStretch != 0);
+  auto lists = copy.ImageLists();
+  for (std::size_t i = 0; i < ListCount(format); ++i) {
+    ReadComponent(in, *lists[i], ContextFor(copy, lists[i]->name));
+  }
+  if (format == SkinFileFormat::kSkn) {
+    copy.textColour = TextToColour(header.textColorName);
+    copy.gaugeColour = TextToColour(header.gaugeColorName);
+    copy.themeName = header.themeName;
+  }
+  skin.Assign(copy);
+}
+
+void OpenSkinFile(const std::string& path, Skin& skin) {
+  ReadSkinFile(ReadWholeFile(path), SkinFileFormat::kSkn, skin);
+}
+
+void ImportOldSkinFile(const std::string& path, Skin& skin) {
+  ReadSkinFile(ReadWholeFile(path), SkinFileFormat::kCrs, skin);
+}
+
+SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format) {
+  SkinFileInfo info;
+  info.format = format;
+  ByteReader in(bytes);
+  info.header = ReadHeader(in, format);
+  const std::size_t recordCount = 2 + ListCount(format);  // two backgrounds, then the lists
+  for (std::size_t i = 0; i < recordCount; ++i) {
+    RecordInfo record;
+    record.offset = in.Position();
+    const Record parsed = ComponentReader(in).ReadRecord();
+    record.length = in.Position() - record.offset;
+    record.className = parsed.className;
+    record.name = parsed.name;
+    for (const PropertyEntry& entry : parsed.properties) record.properties.push_back(entry.path);
+    info.records.push_back(std::move(record));
+  }
+  return info;
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+  std::error_code error;
+  // A folder opens as a stream on some systems; it is no file to read.
+  if (!std::filesystem::is_regular_file(path, error)) Fail(msg::kCannotOpenFile, {path});
+  std::ifstream file(path, std::ios::binary);
+  if (!file.is_open()) Fail(msg::kCannotOpenFile, {path});
+  const auto size = std::filesystem::file_size(path, error);
+  if (error) Fail(msg::kCannotOpenFile, {path});
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (static_cast<std::uintmax_t>(file.gcount()) != size) Fail(msg::kStreamReadError);
+  return bytes;
+}
+
+}  // namespace tessary

@@ -1,0 +1,32 @@
+#pragma once
+// The stored properties of the skin's two component classes, TTBBackground and TImageList,
+// as tables for the component record writer and reader, and the record functions of the
+// skin's components built on them.
+#include <cstdint>
+#include <vector>
+
+#include "skin/ImageList.h"
+#include "skin/TTBBackground.h"
+#include "skinfile/ByteReader.h"
+#include "skinfile/ComponentReader.h"
+#include "skinfile/PropertyTable.h"
+
+namespace tessary {
+
+// Image sides a stored Width or Height may give (the image-list header holds 16 bits).
+inline constexpr std::int64_t kMinImageSide = 1;
+inline constexpr std::int64_t kMaxImageSide = 32767;
+
+extern const ClassInfo kBackgroundClass;  // "TTBBackground"
+extern const ClassInfo kPictureClass;     // the picture inside a background ("Bitmap.")
+extern const ClassInfo kImageListClass;   // "TImageList"
+
+// Append one complete record of the component.
+void WriteComponent(std::vector<std::uint8_t>& out, const TTBBackground& background);
+void WriteComponent(std::vector<std::uint8_t>& out, const ImageList& list);
+
+// Read one record into the component; the source then stands right after the record.
+void ReadComponent(ByteReader& in, TTBBackground& background, const ReadContext& context = {});
+void ReadComponent(ByteReader& in, ImageList& list, const ReadContext& context = {});
+
+}  // namespace tessary
