@@ -2,6 +2,7 @@
 """Builds resources/default_skin.bin, the images the editor starts with.
 
 Run from anywhere:  /usr/bin/python3 scripts/make-default-skin.py [--preview PNG]
+It also writes resources/README.md, the list of which picture fills which slot.
 
 The toolbar, menu and tab images come from the public-domain Tango icon set as installed by
 Debian's tango-icon-theme (/usr/share/icons/Tango, native 16x16 and 24x24 PNGs: nothing is
@@ -37,6 +38,7 @@ from PIL import Image
 TANGO = "/usr/share/icons/Tango"
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUTPUT = os.path.join(REPO, "resources", "default_skin.bin")
+README = os.path.join(REPO, "resources", "README.md")
 
 FUCHSIA = (0xFF, 0x00, 0xFF)
 # The face colour partly transparent icon pixels are blended over: a typical toolbar face.
@@ -351,7 +353,9 @@ def down_buttons():
 # icon of their command; the rest are browser-ish icons, each slot a different one.
 
 def tango16(path):
-    return lambda: tango(path, 16)
+    make = lambda: tango(path, 16)
+    make.source = "Tango `%s`" % path  # listed in the README
+    return make
 
 
 HEART = ["0110110", "1111111", "1111111", "0111110", "0011100", "0001000"]
@@ -379,6 +383,9 @@ def organize_favorites():
     return pic
 
 
+organize_favorites.source = "Tango `places/folder` with a drawn heart"
+
+
 def popup_blocker():
     pic = tango("actions/window-new", 16)
     stamp(pic, NO_ENTRY, 8, 8, (0xCC, 0x00, 0x00), (0x70, 0x00, 0x00))
@@ -388,12 +395,18 @@ def popup_blocker():
     return pic
 
 
+popup_blocker.source = "Tango `actions/window-new` with a drawn no-entry sign"
+
+
 def highlight():
     """A letter over a yellow marker stroke."""
     band = Picture(16, 16)
     band.fill_rect(0, 11, 16, 5, (0xFF, 0xE8, 0x40))
     band.fill_rect(0, 15, 16, 1, (0xE0, 0xB8, 0x10))
     return tango("actions/format-text-bold", 16, base=band)
+
+
+highlight.source = "Tango `actions/format-text-bold` over a drawn marker stroke"
 
 
 MENU_WINDOW = ButtonLook(FUCHSIA, None, (0xFF, 0xFF, 0xFF), None, None, (0x1C, 0x4A, 0x94), 0)
@@ -653,9 +666,59 @@ def write_preview(lists, path):
     sheet.save(path)
 
 
+README_HEAD = """# Default skin resource
+
+`default_skin.bin` holds the images the editor starts with: the eight image-list payloads
+in skin-file order, each preceded by its 32-bit little-endian length (the layout is
+documented at the top of `scripts/make-default-skin.py` and `skinfile/StartupSkin.cpp`).
+Both this file and the resource are written by
+
+    /usr/bin/python3 scripts/make-default-skin.py [--preview /tmp/sheet.png]
+
+which regenerates them byte for byte from Debian's `tango-icon-theme`.
+
+The toolbar, menu and tab pictures are Tango icons (https://tango.freedesktop.org), which
+their authors released into the public domain. Partly transparent icon pixels are blended
+over the toolbar face colour 0xECE9D8; fully transparent ones become fuchsia, the
+transparent colour of the large, small and other images. Tab images are blended over white.
+The window-control buttons and the images marked "drawn" are drawn by the script.
+"""
+
+
+def write_readme(path):
+    lines = [README_HEAD]
+    lines.append("## ilLButtons (24 x 24) and ilSButtons (16 x 16)\n")
+    lines.append("| Slot | Name | Tango icon (24x24 and 16x16) |")
+    lines.append("|---|---|---|")
+    for slot, (name, icon) in enumerate(BUTTON_ICONS):
+        lines.append("| %d | %s | `%s` |" % (slot, name, icon))
+    lines.append("\n## ilImages, ilHot, ilDisable, ilDown (21 x 21, drawn)\n")
+    lines.append("Normal, Hot, Disabled and Down looks of the same glyphs, each inside a one-pixel")
+    lines.append("fuchsia frame (the preview keys a system button by its bottom-left pixel). In ilDown")
+    lines.append("the frame of images 0-10 is masked transparent; images 11-21 repeat the glyphs in a")
+    lines.append("darker, fully opaque pressed look.\n")
+    lines.append("| Slot | Name |")
+    lines.append("|---|---|")
+    for slot, (name, _) in enumerate(SYSTEM_GLYPHS):
+        lines.append("| %d | %s |" % (slot, name))
+    lines.append("\n## ilMain (16 x 16)\n")
+    lines.append("| Slot | Use | Source |")
+    lines.append("|---|---|---|")
+    for slot, (name, make) in enumerate(MAIN_IMAGES):
+        lines.append("| %d | %s | %s |" % (slot, name, getattr(make, "source", "drawn")))
+    lines.append("\n## ilPage (18 x 18, 16 x 16 icons centred on white)\n")
+    lines.append("| Slot | Use | Tango icon |")
+    lines.append("|---|---|---|")
+    for slot, (name, icon) in enumerate(PAGE_ICONS):
+        lines.append("| %d | %s | `%s` |" % (slot, name, icon))
+    with open(path, "w") as f:
+        f.write("\n".join(lines) + "\n")
+
+
 def main():
     parser = argparse.ArgumentParser(description="Regenerates resources/default_skin.bin.")
     parser.add_argument("--output", default=OUTPUT, help="where to write the resource")
+    parser.add_argument("--readme", default=README, help="where to write the slot list")
     parser.add_argument("--preview", metavar="PNG", help="also write a contact sheet")
     args = parser.parse_args()
 
@@ -669,6 +732,8 @@ def main():
     with open(args.output, "wb") as f:
         f.write(resource)
     print("wrote %s (%d bytes)" % (args.output, len(resource)))
+    write_readme(args.readme)
+    print("wrote %s" % args.readme)
     if args.preview:
         write_preview(lists, args.preview)
         print("wrote %s" % args.preview)
