@@ -6,9 +6,10 @@ It also writes resources/README.md, the list of which picture fills which slot.
 
 The toolbar, menu and tab images come from the public-domain Tango icon set as installed by
 Debian's tango-icon-theme (/usr/share/icons/Tango, native 16x16 and 24x24 PNGs: nothing is
-rescaled). The window-control images are drawn here pixel by pixel. Only plain integer
-arithmetic touches the pixels, so the output is the same byte for byte on every machine with
-the same icon files; PIL is used only to decode the PNGs and to save the optional preview.
+rescaled). The window-control images are drawn pixel by pixel (default_skin_buttons.py).
+Only plain integer arithmetic touches the pixels (default_skin_picture.py), so the output is
+the same byte for byte on every machine with the same icon files; PIL is used only to decode
+the PNGs and to save the optional preview.
 
 Resource layout, all integers little-endian:
   for each of the eight lists in skin-file order
@@ -30,133 +31,20 @@ Resource layout, all integers little-endian:
 
 import argparse
 import os
-import struct
 import sys
 
-from PIL import Image
+sys.dont_write_bytecode = True  # keep the helper modules from leaving caches in scripts/
 
-TANGO = "/usr/share/icons/Tango"
+from PIL import Image  # noqa: E402
+
+from default_skin_buttons import (DISABLED, HOT, NORMAL, SYSTEM_GLYPHS, ButtonLook,  # noqa: E402
+                                  down_buttons, draw_window, draw_x, system_buttons)
+from default_skin_picture import (FUCHSIA, WHITE, Picture, image_list_payload, tango,  # noqa: E402
+                                  u32)
+
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUTPUT = os.path.join(REPO, "resources", "default_skin.bin")
 README = os.path.join(REPO, "resources", "README.md")
-
-FUCHSIA = (0xFF, 0x00, 0xFF)
-# The face colour partly transparent icon pixels are blended over: a typical toolbar face.
-TOOLBAR_FACE = (0xEC, 0xE9, 0xD8)
-WHITE = (0xFF, 0xFF, 0xFF)
-# A pixel that would come out exactly fuchsia after blending is moved to this neighbour so
-# that only the keyed pixels are transparent.
-NEAR_FUCHSIA = (0xFE, 0x00, 0xFF)
-
-IL_VERSION = 0x0101
-IL_GROW = 4
-IL_BACKGROUND_NONE = 0xFFFFFFFF
-IL_FLAGS = 0x10FF
-IL_NO_OVERLAY = -1
-CELLS_PER_ROW = 4
-BMP_FILE_HEADER = 14
-BMP_INFO_HEADER = 40
-COLOUR_BMP_HEADERS = BMP_FILE_HEADER + BMP_INFO_HEADER
-MASK_BMP_HEADERS = COLOUR_BMP_HEADERS + 8  # plus the two-entry colour table
-TRAILER_BYTES = 22
-
-# ---------------------------------------------------------------------------------------------
-# Images: a list of rows of (r, g, b) tuples, plus a parallel list of rows of mask bits.
-
-
-class Picture:
-    """A width x height picture with a one-bit transparency mask (1 = transparent)."""
-
-    def __init__(self, width, height, fill=FUCHSIA):
-        self.width = width
-        self.height = height
-        self.pixels = [[fill] * width for _ in range(height)]
-        self.mask = [[0] * width for _ in range(height)]
-
-    def set(self, x, y, colour):
-        if 0 <= x < self.width and 0 <= y < self.height:
-            self.pixels[y][x] = colour
-
-    def get(self, x, y):
-        return self.pixels[y][x]
-
-    def fill_rect(self, x, y, w, h, colour):
-        for yy in range(y, y + h):
-            for xx in range(x, x + w):
-                self.set(xx, yy, colour)
-
-    def frame_rect(self, x, y, w, h, colour):
-        for xx in range(x, x + w):
-            self.set(xx, y, colour)
-            self.set(xx, y + h - 1, colour)
-        for yy in range(y, y + h):
-            self.set(x, yy, colour)
-            self.set(x + w - 1, yy, colour)
-
-    def line(self, x0, y0, x1, y1, colour):
-        """Integer Bresenham line, both ends included."""
-        dx, dy = abs(x1 - x0), -abs(y1 - y0)
-        sx, sy = (1 if x0 < x1 else -1), (1 if y0 < y1 else -1)
-        err = dx + dy
-        while True:
-            self.set(x0, y0, colour)
-            if x0 == x1 and y0 == y1:
-                return
-            e2 = 2 * err
-            if e2 >= dy:
-                err += dy
-                x0 += sx
-            if e2 <= dx:
-                err += dx
-                y0 += sy
-
-    def blit(self, other, ox, oy, keyed=None):
-        """Copies another picture onto this one; pixels equal to `keyed` are skipped."""
-        for y in range(other.height):
-            for x in range(other.width):
-                c = other.get(x, y)
-                if c != keyed:
-                    self.set(ox + x, oy + y, c)
-
-    def key_colour(self, colour):
-        """Marks every pixel of this colour transparent and stores it black."""
-        for y in range(self.height):
-            for x in range(self.width):
-                if self.pixels[y][x] == colour:
-                    self.pixels[y][x] = (0, 0, 0)
-                    self.mask[y][x] = 1
-
-
-def blend(c, a, under):
-    return tuple((c[i] * a + under[i] * (255 - a) + 127) // 255 for i in range(3))
-
-
-def tango(path, size, background=FUCHSIA, soft_under=TOOLBAR_FACE, base=None):
-    """A Tango icon at its native size: fully transparent pixels become `background`,
-    partly transparent ones are blended over `soft_under` (no pink fringes). With a `base`
-    picture the icon is laid over it instead, blending over the base's own pixels where
-    those are not fuchsia."""
-    image = Image.open(os.path.join(TANGO, "%dx%d" % (size, size), path + ".png")).convert("RGBA")
-    if image.size != (size, size):
-        raise SystemExit("%s is %s, expected %d x %d" % (path, image.size, size, size))
-    picture = Picture(size, size, background)
-    for y in range(size):
-        for x in range(size):
-            under = soft_under
-            if base is not None:
-                under = base.get(x, y)
-                picture.set(x, y, under)
-                if under == FUCHSIA:
-                    under = soft_under
-            r, g, b, a = image.getpixel((x, y))
-            if a == 0:
-                continue
-            c = (r, g, b) if a == 255 else blend((r, g, b), a, under)
-            if c == FUCHSIA:
-                c = NEAR_FUCHSIA
-            picture.set(x, y, c)
-    return picture
-
 
 # ---------------------------------------------------------------------------------------------
 # Toolbar buttons: the same 21 slots in ilLButtons (24 x 24) and ilSButtons (16 x 16).
@@ -191,161 +79,6 @@ def button_images(size):
     for image in images:
         image.key_colour(FUCHSIA)
     return images
-
-
-# ---------------------------------------------------------------------------------------------
-# System buttons (21 x 21): ilImages Normal, ilHot Hot, ilDown Down, ilDisable Disabled.
-# The preview keys each image by its bottom-left pixel, so every image gets a one-pixel
-# fuchsia frame; the button body inside it has a rounded border.
-
-SYSTEM_SIZE = 21
-
-
-class ButtonLook:
-    def __init__(self, ring, border, face, light, shade, ink, offset):
-        self.ring = ring        # the outermost pixel frame (the keyed colour)
-        self.border = border
-        self.face = face
-        self.light = light      # inner edge, top and left
-        self.shade = shade      # inner edge, bottom and right
-        self.ink = ink          # the glyph
-        self.offset = offset    # glyph shift: a pressed button moves its glyph 1 pixel
-
-
-NORMAL = ButtonLook(FUCHSIA, (0xA5, 0xA1, 0x92), (0xF4, 0xF2, 0xE8), (0xFF, 0xFF, 0xFF),
-                    (0xD6, 0xD2, 0xC2), (0x1E, 0x1E, 0x28), 0)
-HOT = ButtonLook(FUCHSIA, (0x3C, 0x7F, 0xB1), (0xDD, 0xEB, 0xFB), (0xFF, 0xFF, 0xFF),
-                 (0xAE, 0xCB, 0xEC), (0x0A, 0x24, 0x6A), 0)
-DOWN = ButtonLook(FUCHSIA, (0x2B, 0x5F, 0x8C), (0xB4, 0xCC, 0xEB), (0x86, 0xA8, 0xD2),
-                  (0xC8, 0xDA, 0xF2), (0x08, 0x18, 0x40), 1)
-DISABLED = ButtonLook(FUCHSIA, (0xC8, 0xC5, 0xB8), (0xF4, 0xF2, 0xE8), (0xFF, 0xFF, 0xFF),
-                      (0xE4, 0xE1, 0xD5), (0xA8, 0xA6, 0x9C), 0)
-# The second set of Down images (slots 11 to 21) is shown nowhere; it is a darker pressed
-# look with a solid frame, so these images carry no transparent pixels.
-DOWN_SOLID = ButtonLook((0x5A, 0x7E, 0xA8), (0x1F, 0x47, 0x6E), (0x8F, 0xB0, 0xDA),
-                        (0x6F, 0x92, 0xC0), (0xA6, 0xC2, 0xE6), (0xFF, 0xFF, 0xFF), 1)
-
-
-def draw_window(pic, x, y, w, h, look):
-    """A small window: face-filled body, ink outline and a two-pixel title bar."""
-    pic.fill_rect(x + 1, y + 1, w - 2, h - 2, look.face)
-    pic.frame_rect(x, y, w, h, look.ink)
-    pic.fill_rect(x, y + 1, w, 1, look.ink)
-
-
-def draw_x(pic, x, y, size, look, bold):
-    """A diagonal cross of size x size pixels; bold crosses are three pixels wide."""
-    for k in range(size):
-        pic.set(x + k, y + k, look.ink)
-        pic.set(x + size - 1 - k, y + k, look.ink)
-        if bold and k < size - 1:
-            pic.set(x + k + 1, y + k, look.ink)
-            pic.set(x + k, y + k + 1, look.ink)
-            pic.set(x + size - 2 - k, y + k, look.ink)
-            pic.set(x + size - 1 - k, y + k + 1, look.ink)
-
-
-def draw_triangle(pic, tip_x, y_mid, half, direction, look):
-    """A filled arrow head pointing left (-1) or right (+1)."""
-    for d in range(half + 1):
-        x = tip_x - direction * d
-        for yy in range(y_mid - d, y_mid + d + 1):
-            pic.set(x, yy, look.ink)
-
-
-def glyph_close(pic, o, look):
-    draw_x(pic, 6 + o, 6 + o, 9, look, True)
-
-
-def glyph_restore(pic, o, look):
-    draw_window(pic, 8 + o, 4 + o, 9, 8, look)
-    draw_window(pic, 4 + o, 8 + o, 9, 8, look)
-
-
-def glyph_minimize(pic, o, look):
-    pic.fill_rect(6 + o, 13 + o, 8, 2, look.ink)
-
-
-def glyph_close_all(pic, o, look):
-    draw_x(pic, 4 + o, 4 + o, 7, look, True)
-    draw_x(pic, 10 + o, 10 + o, 7, look, True)
-
-
-def glyph_tile_vertically(pic, o, look):
-    draw_window(pic, 4 + o, 5 + o, 6, 11, look)
-    draw_window(pic, 11 + o, 5 + o, 6, 11, look)
-
-
-def glyph_tile_horizontally(pic, o, look):
-    draw_window(pic, 4 + o, 4 + o, 13, 6, look)
-    draw_window(pic, 4 + o, 11 + o, 13, 6, look)
-
-
-def glyph_cascade(pic, o, look):
-    for step in range(3):
-        draw_window(pic, 4 + 2 * step + o, 4 + 2 * step + o, 9, 8, look)
-
-
-def glyph_next(pic, o, look):
-    draw_triangle(pic, 13 + o, 10 + o, 5, +1, look)
-
-
-def glyph_previous(pic, o, look):
-    draw_triangle(pic, 7 + o, 10 + o, 5, -1, look)
-
-
-def glyph_close_all_but_current(pic, o, look):
-    draw_window(pic, 4 + o, 7 + o, 10, 9, look)
-    draw_x(pic, 12 + o, 3 + o, 5, look, False)
-
-
-def glyph_maximize_all(pic, o, look):
-    pic.fill_rect(7 + o, 3 + o, 11, 1, look.ink)
-    pic.fill_rect(17 + o, 3 + o, 1, 11, look.ink)
-    draw_window(pic, 4 + o, 6 + o, 11, 11, look)
-
-
-SYSTEM_GLYPHS = [
-    ("Close", glyph_close),
-    ("Restore", glyph_restore),
-    ("Minimize", glyph_minimize),
-    ("Close All Windows", glyph_close_all),
-    ("Tile All Windows Vertically", glyph_tile_vertically),
-    ("Tile All Windows Horizontally", glyph_tile_horizontally),
-    ("Cascade All Windows", glyph_cascade),
-    ("Next Window", glyph_next),
-    ("Previous Window", glyph_previous),
-    ("Close All Except the Current", glyph_close_all_but_current),
-    ("Maximize All", glyph_maximize_all),
-]
-
-
-def system_button(glyph, look):
-    n = SYSTEM_SIZE
-    pic = Picture(n, n, look.ring)
-    pic.fill_rect(2, 2, n - 4, n - 4, look.face)
-    # Rounded border: the corner pixels stay in the ring colour.
-    pic.fill_rect(2, 1, n - 4, 1, look.border)
-    pic.fill_rect(2, n - 2, n - 4, 1, look.border)
-    pic.fill_rect(1, 2, 1, n - 4, look.border)
-    pic.fill_rect(n - 2, 2, 1, n - 4, look.border)
-    pic.fill_rect(2, 2, n - 5, 1, look.light)
-    pic.fill_rect(2, 3, 1, n - 6, look.light)
-    pic.fill_rect(3, n - 3, n - 5, 1, look.shade)
-    pic.fill_rect(n - 3, 2, 1, n - 4, look.shade)
-    glyph(pic, look.offset, look)
-    return pic
-
-
-def system_buttons(look):
-    return [system_button(glyph, look) for _, glyph in SYSTEM_GLYPHS]
-
-
-def down_buttons():
-    pressed = system_buttons(DOWN)
-    for image in pressed:
-        image.key_colour(FUCHSIA)
-    return pressed + system_buttons(DOWN_SOLID)
 
 
 # ---------------------------------------------------------------------------------------------
@@ -550,73 +283,6 @@ def page_images():
         pic.blit(tango(path, 16, WHITE, WHITE), 1, 1)
         images.append(pic)
     return images
-
-
-# ---------------------------------------------------------------------------------------------
-# The image-list payload.
-
-def u16(v):
-    return struct.pack("<H", v)
-
-
-def i16(v):
-    return struct.pack("<h", v)
-
-
-def u32(v):
-    return struct.pack("<I", v)
-
-
-def i32(v):
-    return struct.pack("<i", v)
-
-
-def image_list_payload(images, capacity, cx, cy):
-    count = len(images)
-    if count > capacity:
-        raise SystemExit("%d images do not fit a capacity of %d" % (count, capacity))
-    for image in images:
-        if (image.width, image.height) != (cx, cy):
-            raise SystemExit("image of %d x %d in a %d x %d list" % (image.width, image.height, cx, cy))
-    width = CELLS_PER_ROW * cx
-    height = -(-capacity // CELLS_PER_ROW) * cy
-    stride = (width + 31) // 32 * 4
-
-    # Whole picture, top-down; unused cells are black and opaque (zero in both bitmaps).
-    colour = [[(0, 0, 0)] * width for _ in range(height)]
-    mask = [[0] * width for _ in range(height)]
-    for i, image in enumerate(images):
-        left, top = (i % CELLS_PER_ROW) * cx, (i // CELLS_PER_ROW) * cy
-        for y in range(cy):
-            for x in range(cx):
-                transparent = image.mask[y][x]
-                colour[top + y][left + x] = (0, 0, 0) if transparent else image.pixels[y][x]
-                mask[top + y][left + x] = transparent
-
-    out = bytearray()
-    out += b"IL" + u16(IL_VERSION) + u16(count) + u16(capacity) + u16(IL_GROW) + u16(cx) + u16(cy)
-    out += u32(IL_BACKGROUND_NONE) + u16(IL_FLAGS) + i16(IL_NO_OVERLAY) * 4
-
-    out += b"BM" + u32(COLOUR_BMP_HEADERS) + u16(0) + u16(0) + u32(COLOUR_BMP_HEADERS)
-    out += u32(BMP_INFO_HEADER) + i32(width) + i32(height) + u16(1) + u16(32) + u32(0)
-    out += u32(4 * width * height) + i32(0) + i32(0) + u32(0) + u32(0)
-    for row in reversed(colour):
-        for r, g, b in row:
-            out += bytes((b, g, r, 0))
-
-    out += b"BM" + u32(MASK_BMP_HEADERS) + u16(0) + u16(0) + u32(MASK_BMP_HEADERS)
-    out += u32(BMP_INFO_HEADER) + i32(width) + i32(height) + u16(1) + u16(1) + u32(0)
-    out += u32(stride * height) + i32(0) + i32(0) + u32(0) + u32(0)
-    out += bytes((0, 0, 0, 0, 255, 255, 255, 0))
-    for row in reversed(mask):
-        bits = bytearray(stride)
-        for x, transparent in enumerate(row):
-            if transparent:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        out += bits
-
-    out += bytes(TRAILER_BYTES)
-    return bytes(out)
 
 
 # The lists in skin-file order, with their capacities and image sizes.
