@@ -1,0 +1,30 @@
+#pragma once
+// Splitting a subcommand's arguments into file names and the few flags it knows.
+#include <cstddef>
+#include <limits>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessary::cli {
+
+struct Arguments {
+  std::vector<std::string> positional;
+  std::vector<std::string> flags;
+
+  // Whether the flag was given.
+  bool Has(std::string_view flag) const;
+};
+
+inline constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max();
+
+// Sorts `args` into positionals and flags: anything starting with "-" (but "-" alone) is a
+// flag and must be one of `knownFlags`; after "--" everything is positional, so a file
+// named "-x" can be given. Throws UsageError for an unknown option or a number of
+// positionals outside minPositional..maxPositional.
+Arguments ParseArguments(const std::vector<std::string>& args,
+                         std::span<const std::string_view> knownFlags, std::size_t minPositional,
+                         std::size_t maxPositional);
+
+}  // namespace tessary::cli

@@ -1,0 +1,86 @@
+// The table of subcommands: dispatch and every help text come from here.
+#include <array>
+
+#include "cli/Command.h"
+
+namespace tessary::cli {
+namespace {
+
+constexpr std::string_view kNewDetails =
+    "Writes the skin the editor starts with (default images, no background pictures,\n"
+    "text colour clWindowText, progress-bar colour $00996633, theme MonaiXP) exactly as\n"
+    "the editor's Save writes it before any change. An existing OUT is replaced.\n";
+
+constexpr std::string_view kInfoDetails =
+    "Prints the header, the image lists and pictures the file holds, and the layout of\n"
+    "its component records (offset, length, class, name, properties in file order).\n"
+    "A list stored without images shows 0 images.\n"
+    "\n"
+    "  --json   print one JSON object instead: format (\"skn\" or \"crs\"), size,\n"
+    "           topStretch, bottomStretch, for a .skn also marker, textColor, gaugeColor\n"
+    "           and theme (the header texts as stored), records [{class, name, offset,\n"
+    "           length, properties}], imageLists {name: {count, capacity, width, height}},\n"
+    "           backgrounds {name: {width, height, bitsPerPixel}} (all 0 without picture).\n"
+    "\n"
+    "FILE is read as an old skin file when its name ends in .crs, else as a skin file.\n";
+
+constexpr std::string_view kCheckDetails =
+    "Reads every FILE as the editor's Open (.skn) or Import Old Skins (.crs) would and\n"
+    "prints one line per file on standard output: \"FILE: ok\", or \"FILE: \" followed by\n"
+    "the editor's error message. Exits with 0 when every file was read, 1 otherwise.\n";
+
+constexpr std::string_view kConvertDetails =
+    "Imports IN over the start-up skin, as the editor's Import Old Skins does (so the\n"
+    "other images, the colours and the theme are the start-up ones), and saves OUT as a\n"
+    "skin file. An IN not ending in .crs is opened as a skin file instead.\n";
+
+constexpr std::string_view kExportDetails =
+    "Unpacks what FILE holds into DIR, which must be empty or not exist yet:\n"
+    "\n"
+    "  skin.ini        [Skin] TopStretch, BottomStretch (0 tiled, 1 stretched),\n"
+    "                  TextColor, GaugeColor, Theme; [bgTop] and [bgBottom] BkColor,\n"
+    "                  Transparent; one section per image list with Count and Capacity\n"
+    "  bgTop.bmp       the top background's picture, byte for byte as the file stores it\n"
+    "  bgBottom.bmp    the same for the bottom background (both absent without picture)\n"
+    "  ilXxx/NN.png    image NN of each image list, RGBA, alpha 0 where transparent\n"
+    "\n"
+    "An old skin file (.crs) holds no colours, no theme and no ilMain or ilPage lists,\n"
+    "so none of these are written for it.\n";
+
+constexpr std::string_view kPackDetails =
+    "Starts from the start-up skin, applies what DIR holds (the layout that export\n"
+    "writes; every key and every file is optional) and saves OUT as a skin file.\n"
+    "Packing an export of a skin file gives that file again, byte for byte.\n"
+    "\n"
+    "Images: ilXxx/NN.png takes its transparency from alpha (below 128 transparent);\n"
+    "ilXxx/NN.bmp from the list's colour as in the editor: clFuchsia for ilLButtons,\n"
+    "ilSButtons and ilMain, clWhite for ilPage, none for ilImages, ilHot, ilDisable and\n"
+    "ilDown. Each must have the list's image size. A slot past the end of the list\n"
+    "appends; added slots must follow on without a gap.\n"
+    "\n"
+    "Count cuts the list to that many images (every slot file must lie below it) or\n"
+    "requires the added slots up to it. Capacity sets the room the list saves with;\n"
+    "without it the start-up room is kept and grows in steps of 4.\n";
+
+constexpr std::array<Command, 6> kCommands{{
+    {"new", "Write the start-up skin to a new skin file", "OUT.skn", kNewDetails, RunNew},
+    {"info", "Describe a skin file", "FILE [--json]", kInfoDetails, RunInfo},
+    {"check", "Check that skin files read as the editor reads them", "FILE...", kCheckDetails, RunCheck},
+    {"convert", "Turn an old skin file into a skin file", "IN.crs OUT.skn", kConvertDetails, RunConvert},
+    {"export", "Unpack a skin file into a folder of INI, BMP and PNG files", "FILE DIR", kExportDetails,
+     RunExport},
+    {"pack", "Build a skin file from a folder written by export", "DIR OUT.skn", kPackDetails, RunPack},
+}};
+
+}  // namespace
+
+std::span<const Command> Commands() { return kCommands; }
+
+const Command* FindCommand(std::string_view name) {
+  for (const Command& command : kCommands) {
+    if (command.name == name) return &command;
+  }
+  return nullptr;
+}
+
+}  // namespace tessary::cli

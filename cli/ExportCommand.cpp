@@ -1,0 +1,112 @@
+// tessary-skin export FILE DIR: unpacks a skin file into a directory of plain files that
+// other tools can edit (layout in SkinDirectory.h). What is exported is what the file
+// holds: it is read over an empty skin, not over the start-up skin, so that a list the
+// file stores without images exports as Count=0 and packs back to the same bytes.
+#include <filesystem>
+#include <system_error>
+
+#include "cli/Arguments.h"
+#include "cli/CliError.h"
+#include "cli/Command.h"
+#include "cli/IniFile.h"
+#include "cli/SkinDirectory.h"
+#include "cli/SkinFiles.h"
+#include "cli/SlotImage.h"
+#include "skinfile/BmpCodec.h"
+
+namespace tessary::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Flag(bool on) { return std::string(on ? skindir::kTrue : skindir::kFalse); }
+
+std::string PathText(const fs::path& path) { return path.string(); }
+
+// An existing non-empty folder is refused: files left there by an earlier export (say a
+// slot beyond the new count) would be taken by pack as part of this skin.
+void PrepareDirectory(const std::string& dir) {
+  std::error_code error;
+  if (fs::exists(dir, error) && !fs::is_empty(dir, error)) {
+    throw FileError(dir, "the directory is not empty");
+  }
+  fs::create_directories(dir, error);
+  if (error || !fs::is_directory(dir)) {
+    throw FileError(dir, FormatMessage(msg::kCannotCreateFile, {dir}));
+  }
+}
+
+void CreateFolder(const fs::path& folder) {
+  std::error_code error;
+  fs::create_directory(folder, error);
+  if (error) throw FileError(PathText(folder), FormatMessage(msg::kCannotCreateFile, {PathText(folder)}));
+}
+
+IniFile DescribeSkin(const Skin& skin, SkinFileFormat format, std::size_t listCount) {
+  IniFile ini;
+  IniFile::Section& main = ini.AddSection(std::string(skindir::kSkinSection));
+  main.Add(std::string(skindir::kTopStretch), Flag(skin.bgTop.StretchBitmap()));
+  main.Add(std::string(skindir::kBottomStretch), Flag(skin.bgBottom.StretchBitmap()));
+  if (format == SkinFileFormat::kSkn) {
+    main.Add(std::string(skindir::kTextColor), ColourToText(skin.textColour));
+    main.Add(std::string(skindir::kGaugeColor), ColourToText(skin.gaugeColour));
+    main.Add(std::string(skindir::kTheme), skin.themeName);
+  }
+  for (const TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {
+    IniFile::Section& section = ini.AddSection(background->name);
+    section.Add(std::string(skindir::kBkColor), ColourToText(background->BkColor()));
+    section.Add(std::string(skindir::kTransparent), Flag(background->Transparent()));
+  }
+  const auto lists = skin.ImageLists();
+  for (std::size_t i = 0; i < listCount; ++i) {
+    IniFile::Section& section = ini.AddSection(lists[i]->name);
+    section.Add(std::string(skindir::kCount), std::to_string(lists[i]->ImageCount()));
+    section.Add(std::string(skindir::kCapacity), std::to_string(lists[i]->Capacity()));
+  }
+  return ini;
+}
+
+void WriteText(const fs::path& path, const std::string& text) {
+  WriteFileBytes(PathText(path),
+                 std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+}  // namespace
+
+int RunExport(const Invocation& invocation) {
+  const Arguments arguments = ParseArguments(invocation.args, {}, 2, 2);
+  const std::string& file = arguments.positional[0];
+  const std::string& dir = arguments.positional[1];
+
+  const SkinFileFormat format = FormatForPath(file);
+  Skin skin;
+  ForFile(file, [&] { ReadSkinFile(ReadWholeFile(file), format, skin); });
+  const std::size_t listCount = StoredImageListCount(format);
+
+  PrepareDirectory(dir);
+  const fs::path root(dir);
+  const fs::path iniPath = root / skindir::kIniFile;
+  const std::string iniText =
+      ForFile(PathText(iniPath), [&] { return DescribeSkin(skin, format, listCount).ToText(); });
+  WriteText(iniPath, iniText);
+
+  for (const TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {
+    if (background->GetBitmap().IsEmpty()) continue;
+    const fs::path picture = root / (background->name + std::string(skindir::kBmpExtension));
+    WriteFileBytes(PathText(picture), WriteBmp(background->GetBitmap()));
+  }
+
+  const auto lists = skin.ImageLists();
+  for (std::size_t i = 0; i < listCount; ++i) {
+    const ImageList& list = *lists[i];
+    const fs::path folder = root / list.name;
+    CreateFolder(folder);
+    for (int slot = 0; slot < list.ImageCount(); ++slot) {
+      const fs::path png = folder / skindir::SlotFileName(slot, skindir::kPngExtension);
+      WriteFileBytes(PathText(png), ForFile(PathText(png), [&] { return EncodeSlotPng(list, slot); }));
+    }
+  }
+  return kExitOk;
+}
+
+}  // namespace tessary::cli

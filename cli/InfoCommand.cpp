@@ -1,0 +1,156 @@
+// tessary-skin info FILE [--json]: what a skin file holds, read without applying it to
+// anything: the header, the record layout, and the image lists and pictures the records
+// carry (read over an empty skin, so a list stored without images shows 0).
+#include <iomanip>
+
+#include "cli/Arguments.h"
+#include "cli/CliError.h"
+#include "cli/Command.h"
+#include "cli/SkinFiles.h"
+
+// Qt last: its "slots" keyword macro would otherwise rewrite the core's Signal.h.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace tessary::cli {
+namespace {
+
+constexpr std::string_view kJsonFlag = "--json";
+
+struct LoadedSkin {
+  SkinFileFormat format;
+  std::size_t fileSize = 0;
+  SkinFileInfo info;
+  Skin skin;
+  std::size_t listCount = 0;
+};
+
+// Header texts are one byte per character.
+QString Latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QJsonObject ToJson(const std::string& path, const LoadedSkin& loaded) {
+  const SkinHeader& header = loaded.info.header;
+  QJsonObject root;
+  root["file"] = QString::fromStdString(path);
+  root["format"] = loaded.format == SkinFileFormat::kCrs ? "crs" : "skn";
+  root["size"] = static_cast<qint64>(loaded.fileSize);
+  root["topStretch"] = header.topStretch != 0;
+  root["bottomStretch"] = header.bottomStretch != 0;
+  if (loaded.format == SkinFileFormat::kSkn) {
+    root["marker"] = header.marker;
+    root["textColor"] = Latin1(header.textColorName);
+    root["gaugeColor"] = Latin1(header.gaugeColorName);
+    root["theme"] = Latin1(header.themeName);
+  }
+
+  QJsonArray records;
+  for (const RecordInfo& record : loaded.info.records) {
+    QJsonArray properties;
+    for (const std::string& property : record.properties) properties.append(Latin1(property));
+    records.append(QJsonObject{{"class", Latin1(record.className)},
+                               {"name", Latin1(record.name)},
+                               {"offset", static_cast<qint64>(record.offset)},
+                               {"length", static_cast<qint64>(record.length)},
+                               {"properties", properties}});
+  }
+  root["records"] = records;
+
+  QJsonObject lists;
+  const auto all = loaded.skin.ImageLists();
+  for (std::size_t i = 0; i < loaded.listCount; ++i) {
+    const ImageList& list = *all[i];
+    lists[QString::fromStdString(list.name)] = QJsonObject{{"count", list.ImageCount()},
+                                                           {"capacity", list.Capacity()},
+                                                           {"width", list.Width()},
+                                                           {"height", list.Height()}};
+  }
+  root["imageLists"] = lists;
+
+  QJsonObject backgrounds;
+  for (const TTBBackground* background : {&loaded.skin.bgTop, &loaded.skin.bgBottom}) {
+    const Bitmap& picture = background->GetBitmap();
+    backgrounds[QString::fromStdString(background->name)] =
+        QJsonObject{{"width", picture.Width()},
+                    {"height", picture.Height()},
+                    {"bitsPerPixel", picture.IsEmpty() ? 0 : picture.Format().bitsPerPixel}};
+  }
+  root["backgrounds"] = backgrounds;
+  return root;
+}
+
+void PrintText(const std::string& path, const LoadedSkin& loaded, std::ostream& out) {
+  const SkinHeader& header = loaded.info.header;
+  const bool skn = loaded.format == SkinFileFormat::kSkn;
+  out << "File:          " << path << "\n"
+      << "Format:        " << (skn ? "skin file (.skn)" : "old skin file (.crs)") << ", "
+      << loaded.fileSize << " bytes\n";
+  if (skn) {
+    out << "Marker:        " << header.marker << "\n"
+        << "Text colour:   " << header.textColorName << "\n"
+        << "Gauge colour:  " << header.gaugeColorName << "\n"
+        << "Theme:         " << header.themeName << "\n";
+  }
+
+  out << "Backgrounds:\n";
+  for (const TTBBackground* background : {&loaded.skin.bgTop, &loaded.skin.bgBottom}) {
+    const Bitmap& picture = background->GetBitmap();
+    out << "  " << std::left << std::setw(12) << background->name
+        << (background->StretchBitmap() ? "stretched" : "tiled") << ", ";
+    if (picture.IsEmpty()) {
+      out << "no picture\n";
+    } else {
+      out << picture.Width() << " x " << picture.Height() << ", " << picture.Format().bitsPerPixel
+          << " bits per pixel\n";
+    }
+  }
+
+  out << "Image lists:\n";
+  const auto all = loaded.skin.ImageLists();
+  for (std::size_t i = 0; i < loaded.listCount; ++i) {
+    const ImageList& list = *all[i];
+    out << "  " << std::left << std::setw(12) << list.name << list.ImageCount() << " images of "
+        << list.Width() << " x " << list.Height() << ", capacity " << list.Capacity() << "\n";
+  }
+
+  out << "Records:\n"
+      << "  " << std::right << std::setw(8) << "offset" << std::setw(8) << "length" << "  "
+      << std::left << std::setw(15) << "class" << std::setw(12) << "name" << "properties\n";
+  for (const RecordInfo& record : loaded.info.records) {
+    out << "  " << std::right << std::setw(8) << record.offset << std::setw(8) << record.length << "  "
+        << std::left << std::setw(15) << record.className << std::setw(12) << record.name;
+    for (std::size_t i = 0; i < record.properties.size(); ++i) {
+      out << (i == 0 ? "" : ", ") << record.properties[i];
+    }
+    out << "\n";
+  }
+}
+
+}  // namespace
+
+int RunInfo(const Invocation& invocation) {
+  static constexpr std::string_view kFlags[] = {kJsonFlag};
+  const Arguments arguments = ParseArguments(invocation.args, kFlags, 1, 1);
+  const std::string& path = arguments.positional[0];
+
+  LoadedSkin loaded;
+  loaded.format = FormatForPath(path);
+  loaded.listCount = StoredImageListCount(loaded.format);
+  ForFile(path, [&] {
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+    loaded.fileSize = bytes.size();
+    loaded.info = InspectSkinFile(bytes, loaded.format);
+    ReadSkinFile(bytes, loaded.format, loaded.skin);
+  });
+
+  if (arguments.Has(kJsonFlag)) {
+    invocation.out << QJsonDocument(ToJson(path, loaded)).toJson(QJsonDocument::Indented).toStdString();
+  } else {
+    PrintText(path, loaded, invocation.out);
+  }
+  return kExitOk;
+}
+
+}  // namespace tessary::cli

@@ -1,0 +1,279 @@
+// tessary-skin pack DIR OUT.skn: the reverse of export. It starts from the start-up skin
+// and applies what DIR holds (layout in SkinDirectory.h); every key and every file is
+// optional. Slot images go through the editor's size rule; a slot past the list's end
+// appends, as the editor's large and small button commands do.
+//
+// Count in skin.ini is the number of images the list ends with: a smaller number than the
+// start-up list's cuts the list to that many, and every slot file must lie below it.
+// Capacity restores the list's room exactly (a saved list's payload follows it); without
+// it the list keeps its start-up room, grown in the list's steps when images are added.
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <system_error>
+
+#include "cli/Arguments.h"
+#include "cli/AsciiText.h"
+#include "cli/CliError.h"
+#include "cli/Command.h"
+#include "cli/IniFile.h"
+#include "cli/SkinDirectory.h"
+#include "cli/SkinFiles.h"
+#include "cli/SlotImage.h"
+#include "skinfile/BmpCodec.h"
+#include "skinfile/StartupSkin.h"
+
+namespace tessary::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kTrueWord = "true";
+constexpr std::string_view kFalseWord = "false";
+constexpr const char* kNotValidBoolean = "'%s' is not a valid boolean value (0 or 1)";
+
+std::string PathText(const fs::path& path) { return path.string(); }
+
+bool IsHidden(const fs::path& path) {
+  const std::string name = path.filename().string();
+  return !name.empty() && name.front() == '.';
+}
+
+// skin.ini, read and with every section and key checked against what pack knows, so that
+// a misspelt name is an error rather than silently ignored.
+class SkinIni {
+ public:
+  SkinIni(const fs::path& path, const Skin& skin) : path_(PathText(path)) {
+    std::error_code error;
+    if (!fs::exists(path, error)) return;
+    const std::vector<std::uint8_t> bytes = ForFile(path_, [&] { return ReadWholeFile(path_); });
+    ini_ = IniFile::Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path_);
+    for (const IniFile::Section& section : ini_.Sections()) CheckSection(section, skin);
+  }
+
+  // The entry of `key` in `section`, or nullptr when either is absent.
+  const IniFile::Entry* Find(std::string_view section, std::string_view key) const {
+    const IniFile::Section* found = ini_.FindSection(section);
+    return found == nullptr ? nullptr : found->Find(key);
+  }
+
+  // "DIR/skin.ini:LINE" for messages about an entry.
+  std::string Where(const IniFile::Entry& entry) const {
+    return path_ + ":" + std::to_string(entry.line);
+  }
+
+  std::optional<bool> Flag(std::string_view section, std::string_view key) const {
+    const IniFile::Entry* entry = Find(section, key);
+    if (entry == nullptr) return std::nullopt;
+    if (entry->value == skindir::kTrue || EqualsIgnoringCase(entry->value, kTrueWord)) return true;
+    if (entry->value == skindir::kFalse || EqualsIgnoringCase(entry->value, kFalseWord)) return false;
+    throw FileError(Where(*entry), FormatMessage(kNotValidBoolean, {entry->value}));
+  }
+
+  std::optional<Colour> ColourValue(std::string_view section, std::string_view key) const {
+    const IniFile::Entry* entry = Find(section, key);
+    if (entry == nullptr) return std::nullopt;
+    return ForFile(Where(*entry), [&] { return TextToColour(entry->value); });
+  }
+
+  std::optional<std::string> Text(std::string_view section, std::string_view key) const {
+    const IniFile::Entry* entry = Find(section, key);
+    if (entry == nullptr) return std::nullopt;
+    return entry->value;
+  }
+
+  // A number of images: 0 to the 16-bit limit of the image-list header.
+  std::optional<int> ImageNumber(std::string_view section, std::string_view key) const {
+    const IniFile::Entry* entry = Find(section, key);
+    if (entry == nullptr) return std::nullopt;
+    const std::optional<std::int32_t> value = ParseInteger(entry->value);
+    if (!value) throw FileError(Where(*entry), FormatMessage(msg::kNotValidInteger, {entry->value}));
+    if (*value < 0 || *value > skindir::kMaxImages) {
+      throw FileError(Where(*entry), std::string(key) + " must be between 0 and " +
+                                         std::to_string(skindir::kMaxImages));
+    }
+    return *value;
+  }
+
+ private:
+  void CheckSection(const IniFile::Section& section, const Skin& skin) const {
+    static constexpr std::string_view kSkinKeys[] = {skindir::kTopStretch, skindir::kBottomStretch,
+                                                     skindir::kTextColor, skindir::kGaugeColor,
+                                                     skindir::kTheme};
+    static constexpr std::string_view kBackgroundKeys[] = {skindir::kBkColor, skindir::kTransparent};
+    static constexpr std::string_view kListKeys[] = {skindir::kCount, skindir::kCapacity};
+
+    std::span<const std::string_view> keys;
+    if (EqualsIgnoringCase(section.name, skindir::kSkinSection)) {
+      keys = kSkinKeys;
+    } else if (section.name == skin.bgTop.name || section.name == skin.bgBottom.name) {
+      keys = kBackgroundKeys;
+    } else if (IsListName(section.name, skin)) {
+      keys = kListKeys;
+    } else {
+      throw FileError(path_ + ":" + std::to_string(section.line), "unknown section [" + section.name + "]");
+    }
+    for (const IniFile::Entry& entry : section.entries) {
+      bool known = false;
+      for (std::string_view key : keys) known = known || EqualsIgnoringCase(entry.key, key);
+      if (!known) throw FileError(Where(entry), "unknown key '" + entry.key + "' in [" + section.name + "]");
+    }
+  }
+
+  static bool IsListName(const std::string& name, const Skin& skin) {
+    for (const ImageList* list : skin.ImageLists()) {
+      if (list->name == name) return true;
+    }
+    return false;
+  }
+
+  std::string path_;
+  IniFile ini_;
+};
+
+// Every entry of DIR must be something pack reads; hidden files (".DS_Store") are left alone.
+void CheckDirectoryEntries(const fs::path& root, const Skin& skin) {
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(root, error)) {
+    if (IsHidden(entry.path())) continue;
+    const std::string name = entry.path().filename().string();
+    bool known = name == skindir::kIniFile || name == skin.bgTop.name + std::string(skindir::kBmpExtension) ||
+                 name == skin.bgBottom.name + std::string(skindir::kBmpExtension);
+    for (const ImageList* list : skin.ImageLists()) {
+      known = known || (name == list->name && entry.is_directory());
+    }
+    if (!known) {
+      throw FileError(PathText(entry.path()),
+                      "not part of a skin directory (skin.ini, bgTop.bmp, bgBottom.bmp and one "
+                      "folder per image list, such as ilLButtons)");
+    }
+  }
+  if (error) throw FileError(PathText(root), FormatMessage(msg::kCannotOpenFile, {PathText(root)}));
+}
+
+// The slot of a file named like "05.png" or "7.bmp", or nothing.
+std::optional<int> SlotOfFile(const fs::path& path) {
+  const std::string name = path.filename().string();
+  std::string_view stem;
+  for (std::string_view extension : {skindir::kPngExtension, skindir::kBmpExtension}) {
+    if (EndsWithIgnoringCase(name, extension)) stem = std::string_view(name).substr(0, name.size() - extension.size());
+  }
+  if (stem.empty()) return std::nullopt;
+  long slot = 0;
+  for (char c : stem) {
+    if (c < '0' || c > '9') return std::nullopt;
+    slot = slot * 10 + (c - '0');
+    if (slot >= skindir::kMaxImages) return std::nullopt;
+  }
+  return static_cast<int>(slot);
+}
+
+std::map<int, fs::path> ScanSlots(const fs::path& folder) {
+  std::map<int, fs::path> slots;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    if (IsHidden(entry.path())) continue;
+    const std::optional<int> slot = entry.is_directory() ? std::nullopt : SlotOfFile(entry.path());
+    if (!slot) {
+      throw FileError(PathText(entry.path()),
+                      "not an image slot file (a slot number below 65535 and .png or .bmp, such as 05.png)");
+    }
+    if (!slots.emplace(*slot, entry.path()).second) {
+      throw FileError(PathText(entry.path()), "slot " + std::to_string(*slot) + " is given twice");
+    }
+  }
+  if (error) throw FileError(PathText(folder), FormatMessage(msg::kCannotOpenFile, {PathText(folder)}));
+  return slots;
+}
+
+void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
+  const std::optional<int> count = ini.ImageNumber(list.name, skindir::kCount);
+  const std::optional<int> capacity = ini.ImageNumber(list.name, skindir::kCapacity);
+
+  std::vector<ImageList::Image> images;
+  for (int i = 0; i < list.ImageCount(); ++i) images.push_back(list.ImageAt(i));
+  if (count && static_cast<std::size_t>(*count) < images.size()) images.resize(static_cast<std::size_t>(*count));
+
+  const fs::path folder = root / list.name;
+  std::error_code error;
+  if (fs::is_directory(folder, error)) {
+    for (const auto& [slot, path] : ScanSlots(folder)) {
+      const std::string where = PathText(path);
+      if (count && slot >= *count) {
+        throw FileError(where, "slot " + std::to_string(slot) + " is not below Count=" +
+                                   std::to_string(*count) + " of " + std::string(skindir::kIniFile));
+      }
+      const auto size = static_cast<int>(images.size());
+      if (slot > size) {
+        throw FileError(where, "slot " + std::to_string(slot) + " leaves a gap: " + list.name + " holds " +
+                                   std::to_string(size) + " images, so the next slot to add is " +
+                                   std::to_string(size));
+      }
+      ImageList::Image image = ForFile(where, [&] { return LoadSlotImage(where, list); });
+      if (slot == size) {
+        images.push_back(std::move(image));
+      } else {
+        images[static_cast<std::size_t>(slot)] = std::move(image);
+      }
+    }
+  }
+
+  const auto size = static_cast<int>(images.size());
+  if (count && size < *count) {
+    throw FileError(ini.Where(*ini.Find(list.name, skindir::kCount)),
+                    "Count=" + std::to_string(*count) + " but " + list.name + " has no image for slot " +
+                        std::to_string(size));
+  }
+  int room = list.Capacity();
+  if (capacity) {
+    if (*capacity < size) {
+      throw FileError(ini.Where(*ini.Find(list.name, skindir::kCapacity)),
+                      "Capacity=" + std::to_string(*capacity) + " is below the " + std::to_string(size) +
+                          " images of " + list.name);
+    }
+    room = *capacity;
+  } else {
+    while (room < size) room += ImageList::kGrowBy;
+  }
+  list.SetContent(list.Width(), list.Height(), room, std::move(images));
+}
+
+void PackBackground(const fs::path& root, const SkinIni& ini, TTBBackground& background) {
+  if (auto colour = ini.ColourValue(background.name, skindir::kBkColor)) background.SetBkColor(*colour);
+  if (auto transparent = ini.Flag(background.name, skindir::kTransparent)) background.SetTransparent(*transparent);
+  const fs::path picture = root / (background.name + std::string(skindir::kBmpExtension));
+  std::error_code error;
+  if (!fs::exists(picture, error)) return;
+  const std::string where = PathText(picture);
+  background.SetBitmap(ForFile(where, [&] { return LoadBmpFile(where); }));
+}
+
+}  // namespace
+
+int RunPack(const Invocation& invocation) {
+  const Arguments arguments = ParseArguments(invocation.args, {}, 2, 2);
+  const std::string& dir = arguments.positional[0];
+  const fs::path root(dir);
+  std::error_code error;
+  if (!fs::is_directory(root, error)) throw FileError(dir, FormatMessage(msg::kCannotOpenFile, {dir}));
+
+  Skin skin;
+  LoadStartupSkin(skin);
+  CheckDirectoryEntries(root, skin);
+  const SkinIni ini(root / skindir::kIniFile, skin);
+
+  if (auto top = ini.Flag(skindir::kSkinSection, skindir::kTopStretch)) skin.bgTop.SetStretchBitmap(*top);
+  if (auto bottom = ini.Flag(skindir::kSkinSection, skindir::kBottomStretch)) skin.bgBottom.SetStretchBitmap(*bottom);
+  if (auto text = ini.ColourValue(skindir::kSkinSection, skindir::kTextColor)) skin.textColour = *text;
+  if (auto gauge = ini.ColourValue(skindir::kSkinSection, skindir::kGaugeColor)) skin.gaugeColour = *gauge;
+  if (auto theme = ini.Text(skindir::kSkinSection, skindir::kTheme)) skin.themeName = *theme;
+
+  PackBackground(root, ini, skin.bgTop);
+  PackBackground(root, ini, skin.bgBottom);
+  for (ImageList* list : skin.ImageLists()) PackImageList(root, ini, *list);
+
+  SaveSkin(arguments.positional[1], skin);
+  return kExitOk;
+}
+
+}  // namespace tessary::cli

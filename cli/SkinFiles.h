@@ -1,0 +1,34 @@
+#pragma once
+// Reading and writing whole skin files for the subcommands: the format follows the
+// extension, and every core error comes back as a FileError naming the file.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "skin/Skin.h"
+#include "skinfile/SkinFile.h"
+
+namespace tessary::cli {
+
+// An old skin file holds the first six image lists of the skin; a skin file all eight.
+inline constexpr std::size_t kCrsImageListCount = 6;
+inline constexpr std::size_t kSknImageListCount = 8;
+
+// ".crs" in any letter case is an old skin file; every other name a skin file.
+SkinFileFormat FormatForPath(const std::string& path);
+
+// How many of Skin::ImageLists() (from the first) a file of this format holds.
+std::size_t StoredImageListCount(SkinFileFormat format);
+
+// Reads the file over `skin` as Open (.skn) or Import Old Skins (.crs) would: all or
+// nothing, the skin unchanged on error.
+void ReadSkinOver(const std::string& path, Skin& skin);
+
+// Save, as the editor's Save button does it.
+void SaveSkin(const std::string& path, const Skin& skin);
+
+// Writes `bytes` as the whole file ("Cannot create file %s", "Stream write error").
+void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace tessary::cli

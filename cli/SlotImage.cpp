@@ -1,0 +1,114 @@
+#include "cli/SlotImage.h"
+
+#include <array>
+
+#include "cli/AsciiText.h"
+#include "cli/SkinDirectory.h"
+#include "skin/Error.h"
+#include "skinfile/BmpCodec.h"
+#include "skinfile/SkinFile.h"
+
+// Qt last: its "slots" keyword macro would otherwise rewrite the core's Signal.h.
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+
+namespace tessary::cli {
+namespace {
+
+constexpr std::array<SlotRule, 8> kSlotRules{{
+    {"ilLButtons", clFuchsia},
+    {"ilSButtons", clFuchsia},
+    {"ilImages", clNone},
+    {"ilHot", clNone},
+    {"ilDisable", clNone},
+    {"ilDown", clNone},
+    {"ilMain", clFuchsia},
+    {"ilPage", clWhite},
+}};
+
+constexpr const char* kPngFormat = "png";
+constexpr int kOpaqueFrom = 128;  // alpha at or above this is opaque
+constexpr Argb kOpaqueAlpha = 0xFF000000u;
+constexpr Argb kStoredTransparent = 0xFF000000u;  // the list stores transparent pixels black
+constexpr Argb kRgbBits = 0x00FFFFFFu;
+
+ImageList::Image LoadPngSlot(const std::string& path, const ImageList& list) {
+  const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+  QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, kPngFormat);
+  // The header's size is checked before any pixel is decoded, so a PNG that claims a huge
+  // picture is refused without allocating it.
+  const QSize size = reader.size();
+  if (!size.isValid()) Fail(msg::kBitmapNotValid);
+  CheckSlotSize(list, size.width(), size.height());
+  QImage picture = reader.read();
+  if (picture.isNull()) Fail(msg::kBitmapNotValid);
+  picture = picture.convertToFormat(QImage::Format_ARGB32);
+
+  ImageList::Image image;
+  image.pixels.reserve(static_cast<std::size_t>(list.Width()) * list.Height());
+  image.mask.reserve(image.pixels.capacity());
+  for (int y = 0; y < picture.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    for (int x = 0; x < picture.width(); ++x) {
+      const bool transparent = qAlpha(row[x]) < kOpaqueFrom;
+      image.pixels.push_back(transparent ? kStoredTransparent : (row[x] & kRgbBits) | kOpaqueAlpha);
+      image.mask.push_back(transparent ? 1 : 0);
+    }
+  }
+  return image;
+}
+
+ImageList::Image LoadBmpSlot(const std::string& path, const ImageList& list) {
+  const Bitmap bitmap = LoadBmpFile(path);
+  CheckSlotSize(list, bitmap.Width(), bitmap.Height());
+  return MakeMaskedImage(bitmap, BmpMaskColour(list.name));
+}
+
+}  // namespace
+
+std::span<const SlotRule> SlotRules() { return kSlotRules; }
+
+Colour BmpMaskColour(std::string_view listName) {
+  for (const SlotRule& rule : kSlotRules) {
+    if (rule.list == listName) return rule.bmpMaskColour;
+  }
+  return clNone;
+}
+
+void CheckSlotSize(const ImageList& list, int width, int height) {
+  if (width != list.Width() || height != list.Height()) {
+    Fail(kImageSizeShouldBe, {std::to_string(list.Width()), std::to_string(list.Height())});
+  }
+}
+
+std::vector<std::uint8_t> EncodeSlotPng(const ImageList& list, int index) {
+  const ImageList::Image& image = list.ImageAt(index);
+  QImage picture(list.Width(), list.Height(), QImage::Format_ARGB32);
+  std::size_t i = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = 0; x < picture.width(); ++x, ++i) {
+      const Argb rgb = image.pixels[i] & kRgbBits;
+      row[x] = image.mask[i] != 0 ? rgb : rgb | kOpaqueAlpha;
+    }
+  }
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, kPngFormat);
+  if (!writer.write(picture)) Fail(msg::kStreamWriteError);
+  return std::vector<std::uint8_t>(data.begin(), data.end());
+}
+
+ImageList::Image LoadSlotImage(const std::string& path, const ImageList& list) {
+  if (EndsWithIgnoringCase(path, skindir::kPngExtension)) return LoadPngSlot(path, list);
+  return LoadBmpSlot(path, list);
+}
+
+}  // namespace tessary::cli

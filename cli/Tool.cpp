@@ -1,0 +1,97 @@
+#include "cli/Tool.h"
+
+#include <algorithm>
+#include <exception>
+#include <new>
+
+#include "cli/CliError.h"
+#include "cli/Command.h"
+#include "skin/Error.h"
+
+namespace tessary::cli {
+namespace {
+
+constexpr std::string_view kProgram = "tessary-skin";
+constexpr std::string_view kHelpFlag = "--help";
+constexpr std::string_view kShortHelpFlag = "-h";
+
+bool IsHelpFlag(std::string_view arg) { return arg == kHelpFlag || arg == kShortHelpFlag; }
+
+void PrintOverview(std::ostream& out) {
+  out << "Usage: " << kProgram << " COMMAND [ARGUMENTS]\n\n"
+      << "Inspects, checks, converts, exports and packs Corvane skins without a window.\n\n"
+      << "Commands:\n";
+  std::size_t width = 0;
+  for (const Command& command : Commands()) width = std::max(width, command.name.size());
+  for (const Command& command : Commands()) {
+    out << "  " << command.name << std::string(width - command.name.size() + 2, ' ')
+        << command.summary << "\n";
+  }
+  out << "\nA FILE whose name ends in .crs (in any letter case) is read as an old skin file,\n"
+      << "any other name as a skin file (.skn).\n"
+      << "Run '" << kProgram << " COMMAND --help' for the details of one command.\n";
+}
+
+void PrintCommandHelp(const Command& command, std::ostream& out) {
+  out << "Usage: " << kProgram << " " << command.name << " " << command.usage << "\n\n"
+      << command.summary << ".\n\n"
+      << command.details;
+}
+
+int ToolUsageError(std::string_view problem, std::ostream& err) {
+  err << kProgram << ": " << problem << "\n"
+      << "Usage: " << kProgram << " COMMAND [ARGUMENTS]\n"
+      << "Run '" << kProgram << " --help' for the list of commands.\n";
+  return kExitUsage;
+}
+
+int CommandUsageError(const Command& command, std::string_view problem, std::ostream& err) {
+  err << kProgram << ": " << command.name << ": " << problem << "\n"
+      << "Usage: " << kProgram << " " << command.name << " " << command.usage << "\n"
+      << "Run '" << kProgram << " " << command.name << " --help' for details.\n";
+  return kExitUsage;
+}
+
+// "--help" anywhere among the flags (not after "--") asks for the command's help.
+bool AsksForHelp(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    if (arg == "--") return false;
+    if (IsHelpFlag(arg)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) return ToolUsageError("missing command", err);
+  const std::string& name = args.front();
+  if (IsHelpFlag(name)) {
+    PrintOverview(out);
+    return kExitOk;
+  }
+  const Command* command = FindCommand(name);
+  if (command == nullptr) return ToolUsageError("unknown command '" + name + "'", err);
+
+  std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (AsksForHelp(rest)) {
+    PrintCommandHelp(*command, out);
+    return kExitOk;
+  }
+  try {
+    return command->run(Invocation{std::move(rest), out, err});
+  } catch (const UsageError& error) {
+    return CommandUsageError(*command, error.what(), err);
+  } catch (const FileError& error) {
+    err << kProgram << ": " << error.Path() << ": " << error.what() << "\n";
+  } catch (const SkinError& error) {
+    err << kProgram << ": " << error.what() << "\n";
+  } catch (const std::bad_alloc&) {
+    err << kProgram << ": out of memory\n";
+  } catch (const std::exception& error) {
+    err << kProgram << ": " << error.what() << "\n";
+  }
+  return kExitFailure;
+}
+
+}  // namespace tessary::cli
