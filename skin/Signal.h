@@ -27,28 +27,29 @@ class Signal {
   // Calls every connected observer once, in connection order. Observers connected or
   // disconnected during the call take effect for the next one.
   void Emit(Args... args) const {
-    auto slots = state_->slots;  // copy: an observer may disconnect itself
-    for (auto& [id, slot] : slots) {
+    auto observers = state_->observers;  // copy: an observer may disconnect itself
+    for (auto& [id, slot] : observers) {
       if (state_->IsConnected(id)) slot(args...);
     }
   }
 
-  std::size_t ObserverCount() const { return state_->slots.size(); }
+  std::size_t ObserverCount() const { return state_->observers.size(); }
 
  private:
+  // No member may be called "slots" or "signals": Qt defines those words as macros.
   struct State {
     bool alive = true;
     int nextId = 1;
-    std::vector<std::pair<int, Slot>> slots;
+    std::vector<std::pair<int, Slot>> observers;
     bool IsConnected(int id) const {
-      for (auto& entry : slots)
+      for (auto& entry : observers)
         if (entry.first == id) return true;
       return false;
     }
     void Disconnect(int id) {
-      for (auto it = slots.begin(); it != slots.end(); ++it) {
+      for (auto it = observers.begin(); it != observers.end(); ++it) {
         if (it->first == id) {
-          slots.erase(it);
+          observers.erase(it);
           return;
         }
       }
@@ -88,7 +89,7 @@ class Connection {
 template <typename... Args>
 Connection Signal<Args...>::Connect(Slot slot) {
   const int id = state_->nextId++;
-  state_->slots.emplace_back(id, std::move(slot));
+  state_->observers.emplace_back(id, std::move(slot));
   std::weak_ptr<State> weak = state_;
   return Connection([weak, id] {
     if (auto state = weak.lock()) state->Disconnect(id);
