@@ -6,11 +6,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "widgets/TTBDock.h"
 #include "widgets/ThemeRegistry.h"
 
 namespace tessary::widgets {
 
-class TTBDock;
 class FloatingWindow;
 
 class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
@@ -111,7 +111,12 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
     dockX_ = x;
   }
   void Undock();
+  // Docks or floats the bar for a drag that ended at `globalPos` (grabOffset_ set).
   void DropAt(QPoint globalPos);
+  // The dock of the bar's window under `globalPos` (with a small snap margin), or none.
+  TTBDock* DockAt(QPoint globalPos) const;
+  // The window whose docks the bar belongs to.
+  QWidget* HomeWindow() const;
 
   QString caption_;
   QPointer<TTBDock> dock_;
@@ -126,6 +131,8 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   bool showDragHandle_ = true;
   bool dragging_ = false;
   QPoint grabOffset_;
+  QPointer<QWidget> homeWindow_;
+  bool aloneInRow_ = false;  // when undocked: ReDock gives it a row of its own again
 };
 
 }  // namespace tessary::widgets

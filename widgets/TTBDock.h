@@ -97,8 +97,16 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   // Called by a bar when it docks here / leaves.
   void AddBar(TTBCustomDockableWindow* bar);
   void RemoveBar(TTBCustomDockableWindow* bar);
+  // Makes room for a new row at `row` (the rows from there move down by one).
+  void InsertRow(int row);
   void SortBars();
-  int RowHeight(int row) const;
+  // Width of a bar in its row: natural, or the share of the free width for flexible bars.
+  void ArrangeRow(const std::vector<TTBCustomDockableWindow*>& row, int top, int height);
+
+  struct RowBand {
+    int top = 0;
+    int height = 0;
+  };
 
   DockPosition position_;
   TTBBackground* background_ = nullptr;
@@ -107,7 +115,7 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   Colour color_ = clBtnFace;
   bool allowDrag_ = true;
   bool arranging_ = false;
-  int layoutHeight_ = 0;
+  std::vector<RowBand> rows_;  // client coordinates, from the last ArrangeBars
   std::vector<TTBCustomDockableWindow*> bars_;
 };
 

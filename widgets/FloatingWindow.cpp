@@ -1,0 +1,90 @@
+#include "widgets/FloatingWindow.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "widgets/TTBCustomDockableWindow.h"
+
+namespace tessary::widgets {
+
+FloatingWindow::FloatingWindow(TTBCustomDockableWindow* bar, QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), bar_(bar) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setWindowTitle(bar->Caption());
+  bar->setParent(this);
+  bar->move(BarOffset());
+  bar->show();
+  AdjustToBar();
+}
+
+QPoint FloatingWindow::BarOffset() {
+  const Theme& theme = CurrentTheme();
+  const QMargins border = theme.FloatingBorder();
+  return {border.left(), border.top() + theme.FloatingCaptionHeight()};
+}
+
+QRect FloatingWindow::CaptionRect() const {
+  const QMargins border = CurrentTheme().FloatingBorder();
+  return QRect(border.left(), border.top(), width() - border.left() - border.right(),
+               CurrentTheme().FloatingCaptionHeight());
+}
+
+void FloatingWindow::AdjustToBar() {
+  const QMargins border = CurrentTheme().FloatingBorder();
+  QSize barSize = bar_->BarSizeFor(-1);
+  // The caption must fit at least its text's start; a bar narrower than that widens.
+  barSize.setWidth(std::max(barSize.width(), fontMetrics().horizontalAdvance(bar_->Caption()) + 24));
+  bar_->move(BarOffset());
+  bar_->resize(barSize);
+  resize(barSize.width() + border.left() + border.right(),
+         barSize.height() + border.top() + border.bottom() + CurrentTheme().FloatingCaptionHeight());
+  update();
+}
+
+void FloatingWindow::ThemeChanged(int phase) {
+  if (phase == tcAfterChange) AdjustToBar();
+}
+
+void FloatingWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  CurrentTheme().PaintFloatingFrame(painter, rect(), CaptionRect(), bar_->Caption(), isActiveWindow());
+}
+
+void FloatingWindow::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && CaptionRect().contains(event->position().toPoint())) {
+    dragging_ = true;
+    grab_ = event->position().toPoint();
+    return;
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void FloatingWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (dragging_) {
+    move(event->globalPosition().toPoint() - grab_);
+    return;
+  }
+  QWidget::mouseMoveEvent(event);
+}
+
+void FloatingWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (dragging_ && event->button() == Qt::LeftButton) {
+    dragging_ = false;
+    // Released over a dock: the bar docks there (this window goes); else it stays here.
+    bar_->grabOffset_ = grab_ - BarOffset();
+    if (bar_->DockAt(event->globalPosition().toPoint()) != nullptr) bar_->DropAt(event->globalPosition().toPoint());
+    return;
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
+void FloatingWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && CaptionRect().contains(event->position().toPoint())) {
+    dragging_ = false;
+    bar_->ReDock();
+    return;
+  }
+  QWidget::mouseDoubleClickEvent(event);
+}
+
+}  // namespace tessary::widgets

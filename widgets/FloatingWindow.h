@@ -1,0 +1,43 @@
+#pragma once
+// The small tool window a bar floats in when dragged off the docks: a frame and a caption
+// painted by the theme. Dragging the caption moves it; released over a dock, the bar docks
+// there; a double click on the caption puts the bar back where it was docked.
+#include <QWidget>
+
+#include "widgets/ThemeRegistry.h"
+
+namespace tessary::widgets {
+
+class TTBCustomDockableWindow;
+
+class FloatingWindow : public QWidget, public ThemeNotifiable {
+  Q_OBJECT
+
+ public:
+  // Takes `bar` in as its child; `owner` is the window the bar's docks belong to.
+  FloatingWindow(TTBCustomDockableWindow* bar, QWidget* owner);
+
+  TTBCustomDockableWindow* Bar() const { return bar_; }
+  // Where the bar sits inside the floating window (frame plus caption).
+  static QPoint BarOffset();
+  // The caption bar in window coordinates.
+  QRect CaptionRect() const;
+  // Resizes the window around the bar's natural size.
+  void AdjustToBar();
+
+  void ThemeChanged(int phase) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  TTBCustomDockableWindow* bar_;
+  bool dragging_ = false;
+  QPoint grab_;  // where the caption was taken, in window coordinates
+};
+
+}  // namespace tessary::widgets

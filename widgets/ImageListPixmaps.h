@@ -1,0 +1,53 @@
+#pragma once
+// Image lists kept ready to draw: one premultiplied pixmap per image, built on first
+// use and rebuilt only when the list's Generation() changes. The cache observes each list
+// it has drawn from and calls its change handler (a repaint of the owning view) when the
+// list changes, so views follow image replacements without polling.
+#include <QPixmap>
+#include <QRect>
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+#include "skin/Signal.h"
+
+namespace tessary {
+class ImageList;
+}
+
+namespace tessary::widgets {
+
+class ImageListPixmaps {
+ public:
+  // `changed` runs after any observed list changed (typically the owner's update()).
+  explicit ImageListPixmaps(std::function<void()> changed = {});
+  ImageListPixmaps(const ImageListPixmaps&) = delete;
+  ImageListPixmaps& operator=(const ImageListPixmaps&) = delete;
+
+  // Whether `index` names an image of the list (a slot beyond the end shows nothing).
+  static bool HasImage(const ImageList* list, int index);
+
+  // Draws image `index` of `list` with its top-left corner at `topLeft`; nothing when the
+  // slot is out of range.
+  void Draw(QPainter& painter, QPoint topLeft, const ImageList* list, int index);
+  // The ready-to-draw image (handed to the theme, which draws disabled looks); null when
+  // the slot is out of range.
+  QPixmap Image(const ImageList* list, int index);
+
+  // Starts observing the list without drawing from it yet.
+  void Observe(const ImageList* list);
+
+ private:
+  struct Entry {
+    Connection connection;
+    std::uint64_t generation = ~std::uint64_t{0};
+    std::vector<QPixmap> cells;  // one per image, alpha from the mask
+  };
+  Entry& Prepare(const ImageList* list);
+
+  std::function<void()> changed_;
+  std::unordered_map<const ImageList*, Entry> entries_;
+};
+
+}  // namespace tessary::widgets

@@ -1,0 +1,345 @@
+#include "widgets/PopupWindow.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+
+#include "skin/ImageList.h"
+#include "widgets/items/ItemPainter.h"
+#include "widgets/items/TTBXSubmenuItem.h"
+
+namespace tessary::widgets {
+
+namespace {
+
+// Image width assumed for the image column when no line has an image list.
+constexpr int kDefaultImageWidth = 16;
+// An empty list still opens as a small frame, so the click visibly did something.
+constexpr int kEmptyListWidth = 40;
+constexpr int kEmptyListHeight = 6;
+
+bool OpensSubmenu(const TTBCustomItem* item) {
+  return item->Kind() == ItemKind::Submenu && static_cast<const TTBXSubmenuItem*>(item)->OpensListOnClick();
+}
+
+}  // namespace
+
+PopupWindow::PopupWindow(std::vector<TTBCustomItem*> items, int viewKind, ImageList* images,
+                         PopupWindow* parentPopup, QWidget* owner)
+    : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint),
+      items_(std::move(items)),
+      viewKind_(viewKind),
+      images_(images),
+      pixmaps_([this] { update(); }),
+      parentPopup_(parentPopup) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  submenuTimer_.setSingleShot(true);
+  submenuTimer_.setInterval(kSubmenuDelayMs);
+  connect(&submenuTimer_, &QTimer::timeout, this, [this] {
+    if (highlighted_ >= 0 && OpensSubmenu(lines_[highlighted_])) {
+      OpenSubmenu(highlighted_, false);
+    } else {
+      CloseChild();
+    }
+  });
+  for (TTBCustomItem* item : items_) {
+    connections_.push_back(item->OnChange([this] {
+      Relayout();
+      update();
+    }));
+  }
+  Relayout();
+}
+
+PopupWindow::~PopupWindow() {
+  if (parentPopup_ != nullptr && parentPopup_->child_ == this) parentPopup_->childLine_ = -1;
+}
+
+void PopupWindow::Relayout() {
+  const Theme& theme = CurrentTheme();
+  const ItemView view{viewKind_, images_, &pixmaps_, QFontMetrics(font())};
+  // Hidden entries are skipped; separators never lead, trail or follow one another.
+  lines_.clear();
+  for (TTBCustomItem* item : items_) {
+    if (!item->Visible()) continue;
+    const bool separator = item->Kind() == ItemKind::Separator;
+    if (separator && (lines_.empty() || lines_.back()->Kind() == ItemKind::Separator)) continue;
+    lines_.push_back(item);
+  }
+  while (!lines_.empty() && lines_.back()->Kind() == ItemKind::Separator) lines_.pop_back();
+
+  int imageWidth = 0;
+  int captionWidth = 0;
+  int shortcutWidth = 0;
+  for (const TTBCustomItem* item : lines_) {
+    if (const ImageList* list = item->EffectiveImages(images_)) imageWidth = std::max(imageWidth, list->Width());
+    captionWidth = std::max(captionWidth, ItemPainter::MenuCaptionWidth(*item, view));
+    shortcutWidth = std::max(shortcutWidth, ItemPainter::MenuShortcutWidth(*item, view));
+  }
+  imageColumn_ = theme.MenuImageColumnWidth(imageWidth > 0 ? imageWidth : kDefaultImageWidth);
+  shortcutColumn_ = shortcutWidth;
+  const int lineWidth = imageColumn_ + ItemPainter::kMenuCaptionGap + captionWidth +
+                        (shortcutWidth > 0 ? ItemPainter::kMenuShortcutGap + shortcutWidth : 0) +
+                        ItemPainter::kMenuArrowColumn;
+  const QMargins border = theme.PopupBorder(viewKind_);
+  rects_.clear();
+  int y = border.top();
+  for (const TTBCustomItem* item : lines_) {
+    const int height = ItemPainter::MenuLineHeight(*item, view);
+    rects_.emplace_back(border.left(), y, lineWidth, height);
+    y += height;
+  }
+  if (lines_.empty()) {
+    resize(kEmptyListWidth, border.top() + border.bottom() + kEmptyListHeight);
+  } else {
+    resize(lineWidth + border.left() + border.right(), y + border.bottom());
+  }
+  if (highlighted_ >= LineCount()) highlighted_ = -1;
+}
+
+QSize PopupWindow::sizeHint() const { return size(); }
+
+void PopupWindow::ThemeChanged(int phase) {
+  if (phase != tcAfterChange) return;
+  Relayout();
+  update();
+}
+
+void PopupWindow::Popup(QPoint globalPos, bool selectFirst) {
+  Relayout();
+  QPoint pos = globalPos;
+  if (const QScreen* screen = QGuiApplication::screenAt(globalPos)) {
+    const QRect area = screen->availableGeometry();
+    if (pos.x() + width() > area.right() + 1) pos.setX(std::max(area.left(), area.right() + 1 - width()));
+    if (pos.y() + height() > area.bottom() + 1) pos.setY(std::max(area.top(), area.bottom() + 1 - height()));
+  }
+  move(pos);
+  show();
+  if (selectFirst) SetHighlighted(NextSelectable(-1, 1));
+}
+
+int PopupWindow::LineAt(QPoint pos) const {
+  for (std::size_t i = 0; i < rects_.size(); ++i)
+    if (rects_[i].contains(pos)) return static_cast<int>(i);
+  return -1;
+}
+
+void PopupWindow::SetHighlighted(int line, bool byMouse) {
+  mouseOver_ = byMouse;
+  if (line == highlighted_) return;
+  highlighted_ = line;
+  update();
+}
+
+int PopupWindow::NextSelectable(int from, int step) const {
+  const int count = LineCount();
+  if (count == 0) return -1;
+  int line = from;
+  for (int tries = 0; tries < count; ++tries) {
+    line = (line + step + count) % count;
+    if (lines_[line]->Selectable()) return line;
+  }
+  return -1;
+}
+
+PopupWindow* PopupWindow::Root() {
+  PopupWindow* root = this;
+  while (root->parentPopup_ != nullptr) root = root->parentPopup_;
+  return root;
+}
+
+PopupWindow* PopupWindow::PopupAt(QPoint globalPos) {
+  for (PopupWindow* popup = this; popup != nullptr; popup = popup->parentPopup_)
+    if (popup->isVisible() && popup->geometry().contains(globalPos)) return popup;
+  return nullptr;
+}
+
+void PopupWindow::CloseChild() {
+  if (child_) {
+    PopupWindow* child = child_;
+    child_ = nullptr;
+    child->CloseChild();
+    child->close();
+  }
+  childLine_ = -1;
+  update();
+}
+
+void PopupWindow::CloseAll() {
+  PopupWindow* root = Root();
+  root->CloseChild();
+  root->close();
+}
+
+void PopupWindow::OpenSubmenu(int line, bool selectFirst) {
+  if (line < 0 || line >= LineCount() || !OpensSubmenu(lines_[line]) || !lines_[line]->Enabled()) return;
+  SetHighlighted(line, mouseOver_);
+  if (child_ && childLine_ == line) {
+    if (selectFirst) child_->SetHighlighted(child_->NextSelectable(-1, 1));
+    return;
+  }
+  CloseChild();
+  const auto* submenu = static_cast<const TTBXSubmenuItem*>(lines_[line]);
+  std::vector<TTBCustomItem*> items;
+  for (const auto& item : submenu->ListSource().Items()) items.push_back(item.get());
+  child_ = new PopupWindow(std::move(items), viewKind_, images_, this, this);
+  childLine_ = line;
+  const QMargins border = CurrentTheme().PopupBorder(viewKind_);
+  child_->Popup(mapToGlobal(QPoint(rects_[line].right() + 1 + border.right(), rects_[line].top() - border.top())),
+                selectFirst);
+  update();
+}
+
+void PopupWindow::Activate(int line) {
+  if (line < 0 || line >= LineCount()) return;
+  TTBCustomItem* item = lines_[line];
+  if (!item->Selectable() || !item->Enabled()) return;
+  if (OpensSubmenu(item)) {
+    OpenSubmenu(line, true);
+    return;
+  }
+  // The chain closes before the command runs, so what it does happens with menus gone.
+  CloseAll();
+  item->Click();
+}
+
+void PopupWindow::HandleAccelerator(QChar letter) {
+  std::vector<int> matches;
+  for (int line = 0; line < LineCount(); ++line)
+    if (lines_[line]->Selectable() && lines_[line]->Accelerator() == letter) matches.push_back(line);
+  if (matches.empty()) return;
+  if (matches.size() == 1) {
+    SetHighlighted(matches.front());
+    Activate(matches.front());
+    return;
+  }
+  // Several entries share the letter: each press moves to the next of them.
+  auto next = std::upper_bound(matches.begin(), matches.end(), highlighted_);
+  SetHighlighted(next == matches.end() ? matches.front() : *next);
+}
+
+void PopupWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const Theme& theme = CurrentTheme();
+  theme.PaintPopupBackground(painter, rect(), viewKind_, imageColumn_);
+  const ItemView view{viewKind_, images_, &pixmaps_, QFontMetrics(font())};
+  for (int line = 0; line < LineCount(); ++line) {
+    ItemLook look;
+    look.highlighted = line == highlighted_ || line == childLine_;
+    look.mouseOver = look.highlighted && mouseOver_;
+    look.arrowPushed = line == childLine_;
+    ItemPainter::PaintMenuLine(painter, *lines_[line], view, rects_[line], look, imageColumn_, shortcutColumn_);
+  }
+  theme.PaintPopupFrame(painter, rect(), viewKind_);
+}
+
+void PopupWindow::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  const QPoint global = event->globalPosition().toPoint();
+  if (!rect().contains(pos)) {
+    // The topmost popup receives every pointer event; pass it on to what is under it.
+    if (PopupWindow* other = PopupAt(global); other != nullptr && other != this) {
+      QMouseEvent forwarded(event->type(), other->mapFromGlobal(global), global, event->button(),
+                            event->buttons(), event->modifiers());
+      other->mouseMoveEvent(&forwarded);
+    } else if (other == nullptr && Root()->onMouseOutside_) {
+      Root()->onMouseOutside_(global);
+    }
+    return;
+  }
+  const int line = LineAt(pos);
+  if (line >= 0 && !lines_[line]->Selectable()) return;
+  if (line < 0) {
+    if (!child_) SetHighlighted(-1, true);
+    return;
+  }
+  if (line != highlighted_ || !mouseOver_) {
+    SetHighlighted(line, true);
+    if (OpensSubmenu(lines_[line]) || child_) submenuTimer_.start();
+  }
+}
+
+void PopupWindow::mousePressEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  const QPoint global = event->globalPosition().toPoint();
+  if (!rect().contains(pos)) {
+    if (PopupWindow* other = PopupAt(global); other != nullptr && other != this) {
+      other->CloseChild();
+      QMouseEvent forwarded(event->type(), other->mapFromGlobal(global), global, event->button(),
+                            event->buttons(), event->modifiers());
+      other->mousePressEvent(&forwarded);
+      return;
+    }
+    CloseAll();
+    return;
+  }
+  const int line = LineAt(pos);
+  if (line >= 0 && OpensSubmenu(lines_[line])) {
+    submenuTimer_.stop();
+    OpenSubmenu(line, false);
+  }
+}
+
+void PopupWindow::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (!rect().contains(pos) || event->button() != Qt::LeftButton) return;
+  const int line = LineAt(pos);
+  if (line >= 0 && !OpensSubmenu(lines_[line])) Activate(line);
+}
+
+void PopupWindow::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Down: SetHighlighted(NextSelectable(highlighted_, 1)); return;
+    case Qt::Key_Up: SetHighlighted(NextSelectable(highlighted_ < 0 ? 0 : highlighted_, -1)); return;
+    case Qt::Key_Home: SetHighlighted(NextSelectable(-1, 1)); return;
+    case Qt::Key_End: SetHighlighted(NextSelectable(0, -1)); return;
+    case Qt::Key_Right:
+      if (highlighted_ >= 0 && OpensSubmenu(lines_[highlighted_])) {
+        OpenSubmenu(highlighted_, true);
+      } else if (Root()->onNeighbour_) {
+        Root()->onNeighbour_(1);
+      }
+      return;
+    case Qt::Key_Left:
+      if (parentPopup_ != nullptr) {
+        PopupWindow* parent = parentPopup_;
+        parent->CloseChild();
+        parent->activateWindow();
+      } else if (onNeighbour_) {
+        onNeighbour_(-1);
+      }
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: Activate(highlighted_); return;
+    case Qt::Key_Escape:
+      // One level only: the parent popup (or the bar) stays open.
+      if (parentPopup_ != nullptr) parentPopup_->CloseChild();
+      else close();
+      return;
+    default: break;
+  }
+  const QString text = event->text();
+  if (text.size() == 1 && text[0].isLetterOrNumber()) {
+    HandleAccelerator(text[0].toLower());
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void PopupWindow::hideEvent(QHideEvent* event) {
+  submenuTimer_.stop();
+  CloseChild();
+  QWidget::hideEvent(event);
+  if (!closing_) {
+    closing_ = true;
+    emit Closed();
+  }
+}
+
+}  // namespace tessary::widgets

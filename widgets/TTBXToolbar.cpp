@@ -1,0 +1,370 @@
+#include "widgets/TTBXToolbar.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+
+#include "widgets/PopupWindow.h"
+#include "widgets/items/ItemPainter.h"
+#include "widgets/items/TTBControlItem.h"
+#include "widgets/items/TTBXSubmenuItem.h"
+
+namespace tessary::widgets {
+
+namespace {
+
+// A bar never gets lower than one line of text with a little room.
+constexpr int kMinimumContentHeight = 16;
+
+const TTBXSubmenuItem* AsSubmenu(const TTBCustomItem* item) {
+  return item->Kind() == ItemKind::Submenu ? static_cast<const TTBXSubmenuItem*>(item) : nullptr;
+}
+
+// Items the chevron list can show as menu lines.
+bool Listable(const TTBCustomItem* item) {
+  return item->Kind() == ItemKind::Button || item->Kind() == ItemKind::Submenu ||
+         item->Kind() == ItemKind::Separator;
+}
+
+}  // namespace
+
+TTBXToolbar::TTBXToolbar(QWidget* parent)
+    : TTBCustomDockableWindow(parent), pixmaps_([this] { ItemsChanged(); }) {
+  setMouseTracking(true);
+}
+
+TTBXToolbar::~TTBXToolbar() {
+  if (popup_) popup_->CloseAll();
+  itemConnections_.clear();
+}
+
+void TTBXToolbar::AddItem(std::unique_ptr<TTBCustomItem> item) {
+  if (item->Kind() == ItemKind::Control) {
+    if (QWidget* control = static_cast<TTBControlItem*>(item.get())->Control()) {
+      control->setParent(this);
+      control->show();
+    }
+  }
+  if (item->Images() != nullptr) pixmaps_.Observe(item->Images());
+  itemConnections_.push_back(item->OnChange([this] { ItemsChanged(); }));
+  items_.push_back(std::move(item));
+  ItemsChanged();
+}
+
+void TTBXToolbar::SetImages(ImageList* images) {
+  images_ = images;
+  pixmaps_.Observe(images);
+  ItemsChanged();
+}
+
+void TTBXToolbar::SetMenuBar(bool menuBar) {
+  if (menuBar == menuBar_) return;
+  menuBar_ = menuBar;
+  SetCanFloat(!menuBar);
+  // Alt+letter must work wherever the focus is in the bar's window.
+  if (menuBar) qApp->installEventFilter(this);
+  else qApp->removeEventFilter(this);
+  SetFillsRow(menuBar);
+  ItemsChanged();
+}
+
+int TTBXToolbar::ViewKind() const {
+  int kind = menuBar_ ? vkMenuBar : vkToolbar;
+  if (IsFloating()) kind |= vkFloating;
+  if (BackgroundShows()) kind |= vkTransparent;
+  return kind;
+}
+
+ItemView TTBXToolbar::View() const { return ItemView{ViewKind(), images_, &pixmaps_, QFontMetrics(font())}; }
+
+void TTBXToolbar::ItemsChanged() {
+  const QSize size = ContentSize(-1);
+  if (size != lastContentSize_) {
+    lastContentSize_ = size;
+    ContentSizeChanged();
+  } else {
+    LayoutContent();
+    update();
+  }
+}
+
+QSize TTBXToolbar::ContentSize(int maxClientWidth) const {
+  const ItemView view = View();
+  int width = 0;
+  int height = kMinimumContentHeight;
+  bool any = false;
+  for (const auto& item : items_) {
+    if (!item->Visible()) continue;
+    const QSize size = ItemPainter::BarItemSize(*item, view);
+    width += size.width();
+    height = std::max(height, size.height());
+    any = true;
+  }
+  if (maxClientWidth >= 0 && width > maxClientWidth)
+    width = std::max(maxClientWidth, any ? CurrentTheme().ChevronSize() : 0);
+  return {width, height};
+}
+
+void TTBXToolbar::LayoutContent() {
+  const QRect client = ClientRect();
+  const ItemView view = View();
+  rects_.assign(items_.size(), QRect());
+  std::vector<QSize> sizes(items_.size());
+  int total = 0;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (!items_[i]->Visible()) continue;
+    sizes[i] = ItemPainter::BarItemSize(*items_[i], view);
+    total += sizes[i].width();
+  }
+  const bool overflow = total > client.width();
+  const int chevron = CurrentTheme().ChevronSize();
+  const int limit = client.left() + (overflow ? client.width() - chevron : client.width());
+  int x = client.left();
+  bool full = false;
+  chevronShown_ = false;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    TTBCustomItem& item = *items_[i];
+    QWidget* control = item.Kind() == ItemKind::Control ? static_cast<TTBControlItem&>(item).Control() : nullptr;
+    if (!item.Visible()) {
+      if (control) control->hide();
+      continue;
+    }
+    // Once one item does not fit, the rest go behind the chevron too: the order on the
+    // bar never changes.
+    if (full || x + sizes[i].width() > limit) {
+      full = true;
+      chevronShown_ = true;
+      if (control) control->hide();
+      continue;
+    }
+    const bool ownHeight = item.Kind() == ItemKind::Control || item.Kind() == ItemKind::Spacer ||
+                           item.Kind() == ItemKind::Label;
+    const int height = ownHeight ? sizes[i].height() : client.height();
+    rects_[i] = QRect(x, client.top() + (client.height() - height) / 2, sizes[i].width(), height);
+    if (control) {
+      control->setGeometry(rects_[i]);
+      control->show();
+    }
+    x += sizes[i].width();
+  }
+  chevronRect_ = chevronShown_ ? QRect(client.right() + 1 - chevron, client.top(), chevron, client.height()) : QRect();
+}
+
+QRect TTBXToolbar::ItemRect(const TTBCustomItem* item) const {
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (items_[i].get() == item) return rects_.size() > i ? rects_[i] : QRect();
+  return {};
+}
+
+std::vector<TTBCustomItem*> TTBXToolbar::OverflowItems() const {
+  std::vector<TTBCustomItem*> hidden;
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (items_[i]->Visible() && rects_.size() > i && rects_[i].isNull()) hidden.push_back(items_[i].get());
+  return hidden;
+}
+
+int TTBXToolbar::IndexAt(QPoint pos) const {
+  for (std::size_t i = 0; i < rects_.size(); ++i)
+    if (!rects_[i].isNull() && rects_[i].contains(pos)) return static_cast<int>(i);
+  return -1;
+}
+
+TTBCustomItem* TTBXToolbar::ItemAt(QPoint pos) const {
+  const int index = IndexAt(pos);
+  return index >= 0 ? items_[index].get() : nullptr;
+}
+
+QString TTBXToolbar::TooltipAt(QPoint pos) const {
+  const TTBCustomItem* item = ItemAt(pos);
+  return item ? item->Hint() : QString();
+}
+
+void TTBXToolbar::PaintContent(QPainter& painter) {
+  const ItemView view = View();
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (rects_.size() <= i || rects_[i].isNull()) continue;
+    const int index = static_cast<int>(i);
+    ItemLook look;
+    look.highlighted = index == hot_ || index == openIndex_;
+    look.mouseOver = index == hot_ && hotByMouse_;
+    look.pushed = (index == pressed_ && index == hot_) || (menuBar_ && index == openIndex_);
+    look.arrowPushed = index == openIndex_ && !menuBar_;
+    ItemPainter::PaintBarItem(painter, *items_[i], view, rects_[i], look);
+  }
+  if (chevronShown_) {
+    ItemState state;
+    state.viewKind = ViewKind();
+    state.pushed = chevronOpen_;
+    CurrentTheme().PaintChevron(painter, chevronRect_, state);
+  }
+}
+
+bool TTBXToolbar::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = TooltipAt(help->pos());
+    if (text.isEmpty()) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      QToolTip::showText(help->globalPos(), text, this, ItemRect(ItemAt(help->pos())));
+    }
+    return true;
+  }
+  return TTBCustomDockableWindow::event(event);
+}
+
+bool TTBXToolbar::eventFilter(QObject* watched, QEvent* event) {
+  if (menuBar_ && event->type() == QEvent::KeyPress && isVisible()) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const bool altOnly = (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
+    const bool letter = (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) ||
+                        (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9);
+    if (altOnly && letter && widget != nullptr && widget->window() == window() &&
+        OpenMenuByAccelerator(QChar(key->key()).toLower()))
+      return true;
+  }
+  return TTBCustomDockableWindow::eventFilter(watched, event);
+}
+
+bool TTBXToolbar::OpenMenuByAccelerator(QChar letter) {
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    const TTBCustomItem& item = *items_[i];
+    if (item.Kind() == ItemKind::Submenu && item.Visible() && item.Enabled() && item.Accelerator() == letter) {
+      OpenItemList(static_cast<int>(i), true);
+      return true;
+    }
+  }
+  return false;
+}
+
+void TTBXToolbar::OpenItemList(int index, bool selectFirst) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) return;
+  const TTBXSubmenuItem* submenu = AsSubmenu(items_[index].get());
+  if (submenu == nullptr) return;
+  if (popup_) popup_->CloseAll();
+  std::vector<TTBCustomItem*> entries;
+  for (const auto& entry : submenu->ListSource().Items()) entries.push_back(entry.get());
+  auto* popup = new PopupWindow(std::move(entries), vkPopupMenu, images_, nullptr, this);
+  connect(popup, &PopupWindow::Closed, this, [this, popup] { PopupClosed(popup); });
+  if (menuBar_) {
+    popup->SetOnMoveToNeighbour([this](int step) { OpenNeighbour(step); });
+    popup->SetOnMouseOutside([this](QPoint global) { TrackHot(mapFromGlobal(global)); });
+  }
+  popup_ = popup;
+  openIndex_ = index;
+  hot_ = index;
+  QRect anchor = rects_.size() > static_cast<std::size_t>(index) ? rects_[index] : QRect();
+  if (anchor.isNull()) anchor = chevronRect_;
+  popup->Popup(mapToGlobal(anchor.bottomLeft() + QPoint(0, 1)), selectFirst);
+  update();
+}
+
+void TTBXToolbar::OpenChevron() {
+  if (popup_) popup_->CloseAll();
+  std::vector<TTBCustomItem*> entries;
+  for (TTBCustomItem* item : OverflowItems())
+    if (Listable(item)) entries.push_back(item);
+  auto* popup = new PopupWindow(std::move(entries), vkChevronMenu, images_, nullptr, this);
+  connect(popup, &PopupWindow::Closed, this, [this, popup] { PopupClosed(popup); });
+  popup_ = popup;
+  chevronOpen_ = true;
+  // The list hangs below the chevron, its right edge under the chevron's.
+  popup->Popup(mapToGlobal(QPoint(chevronRect_.right() + 1 - popup->width(), chevronRect_.bottom() + 1)), false);
+  update();
+}
+
+void TTBXToolbar::OpenNeighbour(int step) {
+  const int count = static_cast<int>(items_.size());
+  if (openIndex_ < 0 || count == 0) return;
+  int index = openIndex_;
+  for (int tries = 0; tries < count; ++tries) {
+    index = (index + step + count) % count;
+    const TTBCustomItem& item = *items_[index];
+    if (item.Kind() == ItemKind::Submenu && item.Visible() && !rects_[index].isNull()) {
+      OpenItemList(index, true);
+      return;
+    }
+  }
+}
+
+void TTBXToolbar::PopupClosed(PopupWindow* popup) {
+  if (popup_ && popup_ != popup) return;  // an older popup closing after a newer opened
+  popup_ = nullptr;
+  openIndex_ = -1;
+  chevronOpen_ = false;
+  if (!underMouse()) hot_ = -1;
+  update();
+}
+
+void TTBXToolbar::TrackHot(QPoint pos) {
+  int index = IndexAt(pos);
+  if (index >= 0 && !items_[index]->Selectable()) index = -1;
+  if (index == hot_) return;
+  if (index < 0 && popup_) return;  // keep the open menu's entry highlighted
+  hot_ = index;
+  hotByMouse_ = true;
+  update();
+  // Moving across the menu bar while a menu is open switches menus.
+  if (menuBar_ && popup_ && index >= 0 && index != openIndex_ && items_[index]->Kind() == ItemKind::Submenu)
+    OpenItemList(index, false);
+}
+
+void TTBXToolbar::mousePressEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (event->button() != Qt::LeftButton || OnDragHandle(pos)) {
+    TTBCustomDockableWindow::mousePressEvent(event);
+    return;
+  }
+  if (chevronShown_ && chevronRect_.contains(pos)) {
+    OpenChevron();
+    return;
+  }
+  const int index = IndexAt(pos);
+  if (index < 0) return;
+  TTBCustomItem& item = *items_[index];
+  if (!item.Selectable() || !item.Enabled()) return;
+  if (const TTBXSubmenuItem* submenu = AsSubmenu(&item)) {
+    const bool onArrow = submenu->Split() && ItemPainter::ArrowRect(item, View(), rects_[index]).contains(pos);
+    if (menuBar_ || submenu->OpensListOnClick() || onArrow) {
+      OpenItemList(index, false);
+      return;
+    }
+  }
+  pressed_ = index;
+  hot_ = index;
+  update();
+}
+
+void TTBXToolbar::mouseMoveEvent(QMouseEvent* event) {
+  if (IsDragging()) {
+    TTBCustomDockableWindow::mouseMoveEvent(event);
+    return;
+  }
+  TrackHot(event->position().toPoint());
+}
+
+void TTBXToolbar::mouseReleaseEvent(QMouseEvent* event) {
+  if (IsDragging()) {
+    TTBCustomDockableWindow::mouseReleaseEvent(event);
+    return;
+  }
+  if (pressed_ < 0 || event->button() != Qt::LeftButton) return;
+  const int pressed = pressed_;
+  pressed_ = -1;
+  update();
+  // A press dragged off the item and released elsewhere runs nothing.
+  if (IndexAt(event->position().toPoint()) == pressed) items_[pressed]->Click();
+}
+
+void TTBXToolbar::leaveEvent(QEvent* event) {
+  if (!popup_) hot_ = -1;
+  update();
+  TTBCustomDockableWindow::leaveEvent(event);
+}
+
+}  // namespace tessary::widgets

@@ -1,0 +1,113 @@
+#pragma once
+// A themed toolbar (or, in menu-bar mode, the menu bar): a dockable bar that owns its
+// items, lays them out in one line, hides what does not fit behind a chevron, tracks
+// hover and press, opens drop-down lists and menus, and shows each item's hint as tooltip.
+#include <QPointer>
+#include <memory>
+#include <vector>
+
+#include "skin/Signal.h"
+#include "widgets/ImageListPixmaps.h"
+#include "widgets/TTBCustomDockableWindow.h"
+#include "widgets/items/TTBCustomItem.h"
+
+namespace tessary {
+class ImageList;
+}
+
+namespace tessary::widgets {
+
+class PopupWindow;
+class TTBControlItem;
+struct ItemView;
+
+class TTBXToolbar : public TTBCustomDockableWindow {
+  Q_OBJECT
+
+ public:
+  explicit TTBXToolbar(QWidget* parent = nullptr);
+  ~TTBXToolbar() override;
+
+  // Appends an item (the bar owns it) and returns it. A control item's widget becomes a
+  // child of the bar.
+  template <typename T>
+  T& Add(std::unique_ptr<T> item) {
+    T& ref = *item;
+    AddItem(std::move(item));
+    return ref;
+  }
+  const std::vector<std::unique_ptr<TTBCustomItem>>& Items() const { return items_; }
+
+  // The bar's image list: items without their own list show their slot from it.
+  void SetImages(ImageList* images);
+  ImageList* Images() const { return images_; }
+
+  // Menu-bar mode: captions only, menus open on press, Alt+letter opens a menu, Left and
+  // Right move between open menus; the bar takes the width its row leaves free and does
+  // not float.
+  void SetMenuBar(bool menuBar);
+  bool IsMenuBar() const { return menuBar_; }
+
+  int ViewKind() const override;
+  QSize ContentSize(int maxClientWidth) const override;
+
+  // Where an item sits (bar coordinates); empty while hidden or behind the chevron.
+  QRect ItemRect(const TTBCustomItem* item) const;
+  // Items that did not fit and are reachable through the chevron.
+  std::vector<TTBCustomItem*> OverflowItems() const;
+  bool ChevronShown() const { return chevronShown_; }
+  QRect ChevronRect() const { return chevronRect_; }
+  // The item under a point (bar coordinates), or none.
+  TTBCustomItem* ItemAt(QPoint pos) const;
+  // The tooltip at a point: the item's hint as given (empty: no tooltip).
+  QString TooltipAt(QPoint pos) const;
+
+  // Opens the list of item `index` below it (a menu, a drop-down or a split arrow's list).
+  void OpenItemList(int index, bool selectFirst);
+  // Opens the chevron's list of the items that do not fit.
+  void OpenChevron();
+  // The popup this bar has open, if any.
+  PopupWindow* OpenPopup() const { return popup_; }
+  // The index of the item whose list is open (-1 if none).
+  int OpenIndex() const { return openIndex_; }
+  // Menu-bar mode: opens the menu whose accelerator is `letter`; false if none has it.
+  bool OpenMenuByAccelerator(QChar letter);
+
+ protected:
+  void LayoutContent() override;
+  void PaintContent(QPainter& painter) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  void AddItem(std::unique_ptr<TTBCustomItem> item);
+  void ItemsChanged();
+  ItemView View() const;
+  int IndexAt(QPoint pos) const;
+  // Opens the next/previous menu (menu-bar mode) while one is open.
+  void OpenNeighbour(int step);
+  void PopupClosed(PopupWindow* popup);
+  void TrackHot(QPoint pos);
+
+  std::vector<std::unique_ptr<TTBCustomItem>> items_;
+  std::vector<Connection> itemConnections_;
+  std::vector<QRect> rects_;  // per item; empty when not shown
+  ImageList* images_ = nullptr;
+  mutable ImageListPixmaps pixmaps_;
+  bool menuBar_ = false;
+  int hot_ = -1;
+  bool hotByMouse_ = false;
+  int pressed_ = -1;
+  int openIndex_ = -1;
+  bool chevronShown_ = false;
+  bool chevronOpen_ = false;
+  QRect chevronRect_;
+  QSize lastContentSize_;
+  QPointer<PopupWindow> popup_;
+};
+
+}  // namespace tessary::widgets

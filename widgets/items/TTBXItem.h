@@ -1,0 +1,12 @@
+#pragma once
+// A button: runs its command (or click handler) when clicked; shows image, caption or both.
+#include "widgets/items/TTBCustomItem.h"
+
+namespace tessary::widgets {
+
+class TTBXItem : public TTBCustomItem {
+ public:
+  TTBXItem() : TTBCustomItem(ItemKind::Button) {}
+};
+
+}  // namespace tessary::widgets
