@@ -32,9 +32,9 @@ namespace tessary {
 // What a record is checked against beyond its target.
 struct ReadContext {
   // The names of the other components of the skin: a record may not take one of them.
-  std::vector<std::string> otherComponentNames;
+  std::vector<std::string> otherComponentNames{};
   // The handlers a handler property may name (the skin's components have none).
-  std::vector<std::string> handlerNames;
+  std::vector<std::string> handlerNames{};
 };
 
 class ComponentReader {

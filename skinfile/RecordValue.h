@@ -25,38 +25,38 @@ struct CollectionItem;
 struct Value {
   ValueTag tag = ValueTag::kNull;
   std::int64_t integer = 0;
-  std::string text;
-  std::vector<std::uint8_t> bytes;
-  std::vector<std::string> names;
-  std::vector<Value> items;
-  std::vector<CollectionItem> collection;
+  std::string text{};
+  std::vector<std::uint8_t> bytes{};
+  std::vector<std::string> names{};
+  std::vector<Value> items{};
+  std::vector<CollectionItem> collection{};
 
   bool operator==(const Value&) const;
 };
 
 // A property path ("Bitmap.Data") and its value.
 struct PropertyEntry {
-  std::string path;
-  Value value;
+  std::string path{};
+  Value value{};
   bool operator==(const PropertyEntry&) const = default;
 };
 
 // One item of a collection: an optional integer in front (kept only to be written back),
 // then the item's property entries.
 struct CollectionItem {
-  std::optional<Value> index;
-  std::vector<PropertyEntry> properties;
+  std::optional<Value> index{};
+  std::vector<PropertyEntry> properties{};
   bool operator==(const CollectionItem&) const = default;
 };
 
 // A whole record; children are nested records without the signature.
 struct Record {
-  std::optional<std::uint8_t> prefixFlags;  // present when the record had a prefix byte
-  std::optional<Value> childPosition;       // present when the flags ask for it
-  std::string className;
-  std::string name;
-  std::vector<PropertyEntry> properties;
-  std::vector<Record> children;
+  std::optional<std::uint8_t> prefixFlags{};  // present when the record had a prefix byte
+  std::optional<Value> childPosition{};       // present when the flags ask for it
+  std::string className{};
+  std::string name{};
+  std::vector<PropertyEntry> properties{};
+  std::vector<Record> children{};
   bool operator==(const Record&) const = default;
 };
 
