@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "skin/Bitmap.h"
+
 namespace tessary::imagelist {
 
 // Image-list header.
@@ -60,12 +62,15 @@ struct Grid {
 // Cell rows needed for `cells` cells.
 inline constexpr std::uint32_t CellRows(std::uint32_t cells) { return (cells + kCellsPerRow - 1) / kCellsPerRow; }
 
-// The grid, or nothing when cx or cy is 0 or above kMaxImageSide or the cells exceed
-// kMaxGridPixels (all sizes then fit 32 bits).
+// The grid, or nothing when cx or cy is 0 or above kMaxImageSide, or the bitmaps would be
+// taller than a picture may be, or the cells exceed kMaxGridPixels (all sizes then fit 32
+// bits). The writer and the reader share this, so every list read can be written again.
 inline std::optional<Grid> MakeGrid(std::uint32_t cx, std::uint32_t cy, std::uint32_t capacity) {
   if (cx == 0 || cy == 0 || cx > kMaxImageSide || cy > kMaxImageSide) return std::nullopt;
   const std::uint64_t rows = std::uint64_t{CellRows(capacity)} * cy;
-  if (rows * kCellsPerRow * cx > kMaxGridPixels) return std::nullopt;
+  if (rows > static_cast<std::uint64_t>(kMaxBitmapSide) || rows * kCellsPerRow * cx > kMaxGridPixels) {
+    return std::nullopt;
+  }
   Grid grid;
   grid.cx = cx;
   grid.cy = cy;

@@ -202,6 +202,7 @@ TEST(ImageListPayloadReader, BrokenPayloadsFailWithoutAList) {
       {"cx other than the bitmap's", [](auto& p) { PutU16(p, 10, 4); }},
       {"cx absurd", [](auto& p) { PutU16(p, 10, 0xFFFF); }},
       {"capacity absurd", [](auto& p) { PutU16(p, 6, 0xFFFF); PutU16(p, 10, 1024); PutU16(p, 12, 1024); }},
+      {"capacity beyond the tallest picture", [](auto& p) { PutU16(p, 6, 0xFFFF); }},
       {"capacity above the bitmap rows", [](auto& p) { PutU16(p, 6, 12); PutU16(p, 4, 12); }},
       {"colour bitmap not BM", [](auto& p) { p[28] = 'X'; }},
       {"colour header size", [](auto& p) { PutU32(p, 42, 20); }},
