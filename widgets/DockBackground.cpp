@@ -1,10 +1,6 @@
 // Dock background painting: the paint cache (one pixmap per background, rebuilt when the
 // background's generation moves on) and the one tiled fill that lays it out from the dock
 // parent's client origin.
-// The core header comes before any Qt header: Qt's "slots" keyword macro would otherwise
-// rewrite a member of the core's Signal.
-#include "skin/TTBBackground.h"
-
 #include "widgets/DockBackground.h"
 
 #include <QImage>
@@ -14,6 +10,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "skin/TTBBackground.h"
 #include "widgets/TTBCustomDockableWindow.h"
 #include "widgets/TTBDock.h"
 
