@@ -141,8 +141,9 @@ int RunInfo(const Invocation& invocation) {
   ForFile(path, [&] {
     const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
     loaded.fileSize = bytes.size();
-    loaded.info = InspectSkinFile(bytes, loaded.format);
+    // Reading first gives a damaged file the message the editor's Open shows.
     ReadSkinFile(bytes, loaded.format, loaded.skin);
+    loaded.info = InspectSkinFile(bytes, loaded.format);
   });
 
   if (arguments.Has(kJsonFlag)) {
