@@ -123,17 +123,19 @@ ImageList::Image CutCell(const Bitmap& colour, const Bitmap& mask, int x0, int y
   const std::size_t cellPixels = static_cast<std::size_t>(cx) * cy;
   image.pixels.resize(cellPixels);
   image.mask.resize(cellPixels);
-  const bool masked = !mask.IsEmpty();
   for (int y = 0; y < cy; ++y) {
     const Argb* source = colour.Pixels().data() + static_cast<std::size_t>(y0 + y) * colour.Width() + x0;
-    const Argb* maskSource =
-        masked ? mask.Pixels().data() + static_cast<std::size_t>(y0 + y) * mask.Width() + x0 : nullptr;
     Argb* pixels = image.pixels.data() + static_cast<std::size_t>(y) * cx;
     std::uint8_t* bits = image.mask.data() + static_cast<std::size_t>(y) * cx;
+    if (mask.IsEmpty()) {
+      for (int x = 0; x < cx; ++x) pixels[x] = source[x] | kOpaqueBlack;
+      continue;  // the mask bytes stay 0: opaque
+    }
+    const Argb* maskSource = mask.Pixels().data() + static_cast<std::size_t>(y0 + y) * mask.Width() + x0;
     for (int x = 0; x < cx; ++x) {
-      const bool transparent = masked && (maskSource[x] & kRgbBits) == kRgbBits;
+      const bool transparent = (maskSource[x] & kRgbBits) == kRgbBits;
       pixels[x] = transparent ? kOpaqueBlack : (source[x] | kOpaqueBlack);
-      bits[x] = transparent ? 1 : 0;
+      bits[x] = static_cast<std::uint8_t>(transparent);
     }
   }
   return image;
