@@ -29,7 +29,7 @@ struct Value {
   std::vector<std::uint8_t> bytes{};
   std::vector<std::string> names{};
   std::vector<Value> items{};
-  std::vector<CollectionItem> collection{};
+  std::vector<CollectionItem> collection;  // no initializer: CollectionItem is incomplete here
 
   bool operator==(const Value&) const;
 };
@@ -37,14 +37,14 @@ struct Value {
 // A property path ("Bitmap.Data") and its value.
 struct PropertyEntry {
   std::string path{};
-  Value value{};
+  Value value;
   bool operator==(const PropertyEntry&) const = default;
 };
 
 // One item of a collection: an optional integer in front (kept only to be written back),
 // then the item's property entries.
 struct CollectionItem {
-  std::optional<Value> index{};
+  std::optional<Value> index;
   std::vector<PropertyEntry> properties{};
   bool operator==(const CollectionItem&) const = default;
 };

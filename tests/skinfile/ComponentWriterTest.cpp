@@ -39,6 +39,32 @@ Bytes Written(Write write) {
   return out;
 }
 
+Value TagValue(ValueTag tag) {
+  Value value;
+  value.tag = tag;
+  return value;
+}
+Value IntValue(ValueTag tag, std::int64_t integer) {
+  Value value = TagValue(tag);
+  value.integer = integer;
+  return value;
+}
+Value TextValue(ValueTag tag, std::string text) {
+  Value value = TagValue(tag);
+  value.text = std::move(text);
+  return value;
+}
+Value BytesValue(ValueTag tag, Bytes bytes) {
+  Value value = TagValue(tag);
+  value.bytes = std::move(bytes);
+  return value;
+}
+Value NamesValue(ValueTag tag, std::vector<std::string> names) {
+  Value value = TagValue(tag);
+  value.names = std::move(names);
+  return value;
+}
+
 std::vector<std::string> Paths(const Bytes& record) {
   ByteReader in(record);
   std::vector<std::string> paths;
@@ -190,33 +216,33 @@ TEST(ComponentWriterTest, NamesLongerThanAShortStringAreCut) {
 
 TEST(ComponentWriterTest, PlainRecordsRoundTripByteForByte) {
   // Every tag, a prefix with a child position, a collection and a nested child.
-  Value list{.tag = ValueTag::kList};
-  list.items = {Value{.tag = ValueTag::kInt8, .integer = -3}, Value{.tag = ValueTag::kTrue}};
-  CollectionItem item{.index = Value{.tag = ValueTag::kInt16, .integer = 300},
-                      .properties = {{"Caption", Value{.tag = ValueTag::kString, .text = "x"}}}};
-  Value collection{.tag = ValueTag::kCollection};
-  collection.collection = {item, CollectionItem{.properties = {}}};
+  Value list = TagValue(ValueTag::kList);
+  list.items = {IntValue(ValueTag::kInt8, -3), TagValue(ValueTag::kTrue)};
+  CollectionItem item{.index = IntValue(ValueTag::kInt16, 300),
+                      .properties = {{"Caption", TextValue(ValueTag::kString, "x")}}};
+  Value collection = TagValue(ValueTag::kCollection);
+  collection.collection = {item, CollectionItem{.index = std::nullopt, .properties = {}}};
   Record child{.prefixFlags = kPrefixInherited | kPrefixChildPosition,
-               .childPosition = Value{.tag = ValueTag::kInt32, .integer = 70000},
+               .childPosition = IntValue(ValueTag::kInt32, 70000),
                .className = "TChild",
                .name = "child1"};
   Record record{.className = "TThing", .name = "thing"};
   record.properties = {
       {"List", list},
-      {"I64", Value{.tag = ValueTag::kInt64, .integer = -1LL << 40}},
-      {"Ext", Value{.tag = ValueTag::kExtended, .bytes = Bytes(10, 0x3F)}},
-      {"Ident", Value{.tag = ValueTag::kIdent, .text = "clRed"}},
-      {"False", Value{.tag = ValueTag::kFalse}},
-      {"Block", Value{.tag = ValueTag::kBinary, .bytes = {1, 2, 3}}},
-      {"Set", Value{.tag = ValueTag::kSet, .names = {"a", "b"}}},
-      {"Long", Value{.tag = ValueTag::kLString, .text = std::string(300, 'L')}},
-      {"Nil", Value{.tag = ValueTag::kNil}},
+      {"I64", IntValue(ValueTag::kInt64, -1LL << 40)},
+      {"Ext", BytesValue(ValueTag::kExtended, Bytes(10, 0x3F))},
+      {"Ident", TextValue(ValueTag::kIdent, "clRed")},
+      {"False", TagValue(ValueTag::kFalse)},
+      {"Block", BytesValue(ValueTag::kBinary, {1, 2, 3})},
+      {"Set", NamesValue(ValueTag::kSet, {"a", "b"})},
+      {"Long", TextValue(ValueTag::kLString, std::string(300, 'L'))},
+      {"Nil", TagValue(ValueTag::kNil)},
       {"Items", collection},
-      {"Single", Value{.tag = ValueTag::kSingle, .bytes = {0, 0, 0x80, 0x3F}}},
-      {"Money", Value{.tag = ValueTag::kCurrency, .integer = 12345}},
-      {"When", Value{.tag = ValueTag::kDate, .bytes = Bytes(8, 0x40)}},
-      {"Wide", Value{.tag = ValueTag::kWString, .bytes = {0x41, 0x00, 0xAC, 0x20}}},
-      {"Utf8", Value{.tag = ValueTag::kUtf8String, .text = "caf\xC3\xA9"}},
+      {"Single", BytesValue(ValueTag::kSingle, {0, 0, 0x80, 0x3F})},
+      {"Money", IntValue(ValueTag::kCurrency, 12345)},
+      {"When", BytesValue(ValueTag::kDate, Bytes(8, 0x40))},
+      {"Wide", BytesValue(ValueTag::kWString, {0x41, 0x00, 0xAC, 0x20})},
+      {"Utf8", TextValue(ValueTag::kUtf8String, "caf\xC3\xA9")},
   };
   record.children = {child};
 
