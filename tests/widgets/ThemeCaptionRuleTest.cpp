@@ -7,6 +7,7 @@
 
 #include "widgets/ThemeRegistry.h"
 #include "widgets/themes/CaptionRule.h"
+#include "widgets/themes/CaptionText.h"
 #include "widgets/themes/DefaultTheme.h"
 #include "widgets/themes/PaintPrimitives.h"
 #include "widgets/themes/ThemePainter.h"
@@ -187,6 +188,22 @@ TEST(DefaultThemePainter, ShowPrefixUnderlinesTheAcceleratorLetter) {
     return lowest;
   };
   EXPECT_GT(inkRows(cfShowPrefix), inkRows(cfHidePrefix));
+}
+
+TEST(CaptionPrefix, MarkersResolveAsTheFlagsAsk) {
+  auto split = [](const char* text, int flags) { return SplitPrefix(text, flags); };
+  EXPECT_EQ(split("&File", cfShowPrefix).plain, "File");
+  EXPECT_EQ(split("&File", cfShowPrefix).underline, 0);
+  EXPECT_EQ(split("Save &As", cfShowPrefix).underline, 5);
+  EXPECT_EQ(split("A&&B", cfShowPrefix).plain, "A&B");
+  EXPECT_EQ(split("A&&B", cfShowPrefix).underline, -1);
+  EXPECT_EQ(split("&&&x", cfShowPrefix).plain, "&x");
+  EXPECT_EQ(split("&&&x", cfShowPrefix).underline, 1);
+  EXPECT_EQ(split("&a&b", cfShowPrefix).underline, 0);  // only the first marker
+  EXPECT_EQ(split("End&", cfShowPrefix).plain, "End&");  // a trailing marker stays
+  EXPECT_EQ(split("&File", cfHidePrefix).plain, "File");
+  EXPECT_EQ(split("&File", cfHidePrefix).underline, -1);
+  EXPECT_EQ(split("R&D", cfLeft).plain, "R&D");  // no prefix handling asked
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "widgets/ThemeRegistry.h"
+#include "widgets/themes/CaptionText.h"
 #include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
@@ -24,28 +25,6 @@ bool IsPopup(int viewKind) { return (viewKind & vkPopup) == vkPopup; }
 
 // Hovered in a way that shows a hot look (hover kind 1 or 2; 0 is "no highlight").
 bool Hot(const ItemState& state) { return state.hoverKind != hkNone; }
-
-int QtTextFlags(int flags) {
-  int qt = Qt::TextSingleLine;
-  if (flags & cfCenter) qt |= Qt::AlignHCenter;
-  else if (flags & cfRight) qt |= Qt::AlignRight;
-  else qt |= Qt::AlignLeft;
-  qt |= (flags & cfVCenter) ? Qt::AlignVCenter : Qt::AlignTop;
-  if (flags & cfShowPrefix) qt |= Qt::TextShowMnemonic;
-  else if (flags & cfHidePrefix) qt |= Qt::TextHideMnemonic;
-  return qt;
-}
-
-// "&File" -> "File", "&&" -> "&": what rotated captions show.
-QString WithoutPrefix(const QString& caption) {
-  QString out;
-  out.reserve(caption.size());
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
-    out += caption[i];
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -292,14 +271,13 @@ void ThemePainter::PaintItemCaption(QPainter& p, const QRect& rect, const ItemSt
   p.save();
   p.setBrush(Qt::NoBrush);
   if (!rotated) {
-    const int qtFlags = QtTextFlags(flags);
     for (const CaptionDraw& pass : passes) {
       p.setPen(C(pass.colour));
-      p.drawText(rect.translated(pass.offset), qtFlags, caption);
+      DrawCaptionText(p, rect.translated(pass.offset), caption, flags);
     }
   } else {
     // Vertical bars: text runs top to bottom, without the accelerator, cut with "...".
-    const QString plain = p.fontMetrics().elidedText(WithoutPrefix(caption), Qt::ElideRight,
+    const QString plain = p.fontMetrics().elidedText(SplitPrefix(caption, cfHidePrefix).plain, Qt::ElideRight,
                                                      rect.height());
     for (const CaptionDraw& pass : passes) {
       p.save();
