@@ -175,8 +175,9 @@ std::map<int, fs::path> ScanSlots(const fs::path& folder) {
     if (IsHidden(entry.path())) continue;
     const std::optional<int> slot = entry.is_directory() ? std::nullopt : SlotOfFile(entry.path());
     if (!slot) {
-      throw FileError(PathText(entry.path()),
-                      "not an image slot file (a slot number below 65535 and .png or .bmp, such as 05.png)");
+      throw FileError(PathText(entry.path()), "not an image slot file (a slot number below " +
+                                                  std::to_string(skindir::kMaxImages) +
+                                                  " and .png or .bmp, such as 05.png)");
     }
     if (!slots.emplace(*slot, entry.path()).second) {
       throw FileError(PathText(entry.path()), "slot " + std::to_string(*slot) + " is given twice");
@@ -200,8 +201,8 @@ void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
     for (const auto& [slot, path] : ScanSlots(folder)) {
       const std::string where = PathText(path);
       if (count && slot >= *count) {
-        throw FileError(where, "slot " + std::to_string(slot) + " is not below Count=" +
-                                   std::to_string(*count) + " of " + std::string(skindir::kIniFile));
+        throw FileError(where, "slot " + std::to_string(slot) + " is not below " + std::string(skindir::kCount) +
+                                   "=" + std::to_string(*count) + " of " + std::string(skindir::kIniFile));
       }
       const auto size = static_cast<int>(images.size());
       if (slot > size) {
@@ -221,14 +222,16 @@ void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
   const auto size = static_cast<int>(images.size());
   if (count && size < *count) {
     throw FileError(ini.Where(*ini.Find(list.name, skindir::kCount)),
-                    "Count=" + std::to_string(*count) + " but " + list.name + " has no image for slot " +
+                    std::string(skindir::kCount) + "=" + std::to_string(*count) + " but " + list.name +
+                        " has no image for slot " +
                         std::to_string(size));
   }
   int room = list.Capacity();
   if (capacity) {
     if (*capacity < size) {
       throw FileError(ini.Where(*ini.Find(list.name, skindir::kCapacity)),
-                      "Capacity=" + std::to_string(*capacity) + " is below the " + std::to_string(size) +
+                      std::string(skindir::kCapacity) + "=" + std::to_string(*capacity) + " is below the " +
+                          std::to_string(size) +
                           " images of " + list.name);
     }
     room = *capacity;
