@@ -49,21 +49,32 @@ void DecodeRow(const BitmapFormat& format, const std::uint8_t* row, Argb* out,
   const int width = format.width;
   const std::uint16_t bits = format.bitsPerPixel;
   if (IsIndexedDepth(bits)) {
+    // Every possible index gets a colour; one past the table paints black, as the display
+    // does with an unset entry.
+    Argb lookup[256];
     const auto& table = format.colourTable;
+    for (unsigned i = 0; i < (1u << bits); ++i) lookup[i] = i < table.size() ? (table[i] | kOpaque) : kOpaque;
+    if (bits == 8) {
+      for (int x = 0; x < width; ++x) out[x] = lookup[row[x]];
+      return;
+    }
     const unsigned perByte = 8u / bits;
     const unsigned valueMask = (1u << bits) - 1u;
     for (int x = 0; x < width; ++x) {
       const unsigned byte = row[static_cast<unsigned>(x) / perByte];
       // Most significant bits hold the leftmost pixel.
       const unsigned shift = 8u - bits * (1u + static_cast<unsigned>(x) % perByte);
-      const unsigned index = (byte >> shift) & valueMask;
-      // An index past the table paints black, as the display does with an unset entry.
-      out[x] = index < table.size() ? (table[index] | kOpaque) : kOpaque;
+      out[x] = lookup[(byte >> shift) & valueMask];
     }
     return;
   }
   if (bits == 24) {
     for (int x = 0; x < width; ++x, row += 3)
+      out[x] = kOpaque | (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[1]} << 8) | row[0];
+    return;
+  }
+  if (bits == 32 && format.compression == kBmpRgb) {
+    for (int x = 0; x < width; ++x, row += 4)
       out[x] = kOpaque | (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[1]} << 8) | row[0];
     return;
   }

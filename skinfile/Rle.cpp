@@ -12,6 +12,8 @@
 // the picture; a crafted stream must not write past the rows it was given.
 #include "skinfile/Rle.h"
 
+#include <cstring>
+
 #include "skin/Error.h"
 #include "skinfile/ByteReader.h"
 
@@ -48,6 +50,16 @@ class RleCanvas {
     }
     ++x_;
   }
+  // `count` pixels of one index (RLE8 fills bytes directly; RLE4 goes nibble by nibble).
+  void Fill(unsigned index, int count) {
+    if (bits_ == 8) {
+      std::uint8_t* row = data_.data() + static_cast<std::size_t>(y_) * stride_;
+      std::memset(row + x_, static_cast<int>(index), static_cast<std::size_t>(count));
+      x_ += count;
+      return;
+    }
+    for (int i = 0; i < count; ++i) Put(index);
+  }
   void NextLine() {
     x_ = 0;
     ++y_;
@@ -82,11 +94,10 @@ std::vector<std::uint8_t> DecodeRle(std::span<const std::uint8_t> data, const Bi
     const std::uint8_t value = in.U8();
     if (count != kEscape) {
       canvas.Reserve(count);
-      for (int i = 0; i < count; ++i) {
-        if (four)
-          canvas.Put(i % 2 == 0 ? value >> 4 : value & 0x0F);
-        else
-          canvas.Put(value);
+      if (four && (value >> 4) != (value & 0x0F)) {
+        for (int i = 0; i < count; ++i) canvas.Put(i % 2 == 0 ? value >> 4 : value & 0x0F);
+      } else {
+        canvas.Fill(four ? value & 0x0F : value, count);
       }
       continue;
     }
