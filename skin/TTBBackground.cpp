@@ -69,12 +69,14 @@ void TTBBackground::SetStretchSize(int width, int height) {
 }
 
 void TTBBackground::Rebuild() {
+  // A dock that reports no extent in one direction (collapsed, or not laid out yet) keeps
+  // the picture's own size there: stretching to 0 would make the picture vanish.
+  const int width = stretchWidth_ > 0 ? stretchWidth_ : bitmap_.Width();
+  const int height = stretchHeight_ > 0 ? stretchHeight_ : bitmap_.Height();
   const bool sized = stretchWidth_ > 0 || stretchHeight_ > 0;
-  if (stretchBitmap_ && sized && !bitmap_.IsEmpty()) {
-    // A dock that reports no extent in one direction (collapsed, or not laid out yet) keeps
-    // the picture's own size there: stretching to 0 would make the picture vanish.
-    const int width = stretchWidth_ > 0 ? stretchWidth_ : bitmap_.Width();
-    const int height = stretchHeight_ > 0 ? stretchHeight_ : bitmap_.Height();
+  // A size past the picture limit is tiled instead: a resize must never fail.
+  const bool fits = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) <= kMaxBitmapPixels;
+  if (stretchBitmap_ && sized && fits && !bitmap_.IsEmpty()) {
     prepared_ = StretchNearest(bitmap_, width, height);
   } else {
     // An empty bitmap stays empty even when stretched, so the docks fall back to their

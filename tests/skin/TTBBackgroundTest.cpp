@@ -131,6 +131,13 @@ TEST_F(TTBBackgroundTest, ZeroExtentInOneDirectionKeepsThePicturesOwnSize) {
   EXPECT_EQ(background.Prepared().Height(), 3);
 }
 
+TEST_F(TTBBackgroundTest, SizeBeyondThePictureLimitIsTiledNotRefused) {
+  background.SetBitmap(TwoByTwo());
+  background.SetStretchBitmap(true);
+  EXPECT_NO_THROW(background.SetStretchSize(kMaxBitmapSide, kMaxBitmapSide));
+  EXPECT_TRUE(background.Prepared().SamePixels(TwoByTwo()));
+}
+
 TEST_F(TTBBackgroundTest, ClearingAStretchedPictureLeavesNothingToPaint) {
   background.SetStretchBitmap(true);
   background.SetStretchSize(50, 20);

@@ -140,6 +140,19 @@ TEST(BmpWrite, CoreHeaderPicturesGetACoreHeaderAgain) {
   EXPECT_EQ(bytes, original);
 }
 
+TEST(BmpWrite, CompressedFormatWithoutItsFileIsWrittenUncompressed) {
+  BitmapFormat f;
+  f.width = 2;
+  f.height = 1;
+  f.bitsPerPixel = 8;
+  f.compression = kBmpRle8;
+  f.colourTable = {0xFF0000FF, 0xFF00FF00};
+  const Bitmap decoded = Bitmap::FromStored(f, {1, 0, 0, 0});
+  const auto bytes = WriteBmp(decoded);
+  EXPECT_EQ(U32At(bytes, 30), kBmpRgb);
+  EXPECT_TRUE(ReadBmp(bytes).SamePixels(decoded));
+}
+
 TEST(BmpWrite, EmptyPictureIsAZeroPayload) {
   std::vector<std::uint8_t> payload;
   WriteBitmapPayload(payload, Bitmap());
