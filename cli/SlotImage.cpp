@@ -1,6 +1,8 @@
 #include "cli/SlotImage.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "cli/AsciiText.h"
 #include "cli/SkinDirectory.h"
@@ -35,8 +37,41 @@ constexpr Argb kOpaqueAlpha = 0xFF000000u;
 constexpr Argb kStoredTransparent = 0xFF000000u;  // the list stores transparent pixels black
 constexpr Argb kRgbBits = 0x00FFFFFFu;
 
+// PNG layout, as far as the check below needs it: an 8-byte signature, then chunks of
+// a 32-bit big-endian data length, a 4-byte type, the data and a 4-byte CRC, up to IEND.
+constexpr std::array<std::uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr std::size_t kChunkLengthSize = 4;
+constexpr std::size_t kChunkTypeSize = 4;
+constexpr std::size_t kChunkCrcSize = 4;
+constexpr std::string_view kEndChunk = "IEND";
+
+std::size_t BigEndian32(const std::uint8_t* p) {
+  return (std::size_t{p[0]} << 24) | (std::size_t{p[1]} << 16) | (std::size_t{p[2]} << 8) | p[3];
+}
+
+// Whether the bytes hold a PNG signature and whole chunks up to IEND. The decoder prints
+// its own complaints about a cut or foreign file on stderr, where they would land in front
+// of the tool's one-line message; such files are refused before it sees them.
+bool IsCompletePng(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < kPngSignature.size() ||
+      !std::equal(kPngSignature.begin(), kPngSignature.end(), bytes.begin())) {
+    return false;
+  }
+  std::size_t pos = kPngSignature.size();
+  while (bytes.size() - pos >= kChunkLengthSize + kChunkTypeSize + kChunkCrcSize) {
+    const std::size_t length = BigEndian32(&bytes[pos]);
+    const std::string_view type(reinterpret_cast<const char*>(&bytes[pos + kChunkLengthSize]), kChunkTypeSize);
+    const std::size_t rest = bytes.size() - pos - kChunkLengthSize - kChunkTypeSize - kChunkCrcSize;
+    if (length > rest) return false;
+    if (type == kEndChunk) return true;
+    pos += kChunkLengthSize + kChunkTypeSize + length + kChunkCrcSize;
+  }
+  return false;
+}
+
 ImageList::Image LoadPngSlot(const std::string& path, const ImageList& list) {
   const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+  if (!IsCompletePng(bytes)) Fail(msg::kBitmapNotValid);
   QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
   QBuffer buffer(&data);
   buffer.open(QIODevice::ReadOnly);

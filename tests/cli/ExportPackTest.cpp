@@ -167,18 +167,26 @@ TEST(ToolPack, EmptyFolderGivesTheStartupSkin) {
   EXPECT_TRUE(folder.Read("out.skn") == StartupSkinBytes());
 }
 
-TEST(ToolPack, WrongSizeImagesGetTheEditorsMessage) {
+TEST(ToolPack, UnusableImagesGetTheEditorsMessage) {
   ToolFolder folder;
   folder.Write("a/ilLButtons/03.bmp", SolidBmp24(24, 23, 0));
   WritePng(folder, "b/ilPage/02.png", FramedImage(16, 0xFFFFFFFF, 0xFF000000));
   folder.Write("c/ilHot/00.bmp", {});  // zero bytes read as a 0 x 0 picture
   WritePng(folder, "d/ilSButtons/20.png", FramedImage(24, 0xFFFFFFFF, 0xFF000000));
+  WritePng(folder, "e/ilPage/00.png", FramedImage(18, 0xFFFFFFFF, 0xFF000000));
+  std::vector<std::uint8_t> cut = folder.Read("e/ilPage/00.png");
+  cut.resize(cut.size() / 2);
+  folder.Write("e/ilPage/00.png", cut);
+  folder.WriteText("f/ilPage/00.png", "not a picture");
 
   const std::pair<const char*, const char*> cases[] = {
       {"a", "tessary-skin: a/ilLButtons/03.bmp: The size of the image should be 24*24!\n"},
       {"b", "tessary-skin: b/ilPage/02.png: The size of the image should be 18*18!\n"},
       {"c", "tessary-skin: c/ilHot/00.bmp: The size of the image should be 21*21!\n"},
       {"d", "tessary-skin: d/ilSButtons/20.png: The size of the image should be 16*16!\n"},
+      // A damaged picture gets the one line too, without the decoder's own complaints.
+      {"e", "tessary-skin: e/ilPage/00.png: Bitmap image is not valid\n"},
+      {"f", "tessary-skin: f/ilPage/00.png: Bitmap image is not valid\n"},
   };
   for (const auto& [dir, message] : cases) {
     const ToolResult result = folder.Run({"pack", dir, "out.skn"});
