@@ -10,9 +10,8 @@ bool Arguments::Has(std::string_view flag) const {
   return std::find(flags.begin(), flags.end(), flag) != flags.end();
 }
 
-Arguments ParseArguments(const std::vector<std::string>& args,
-                         std::span<const std::string_view> knownFlags, std::size_t minPositional,
-                         std::size_t maxPositional) {
+Arguments ParseArguments(const std::vector<std::string>& args, std::span<const std::string_view> knownFlags,
+                         std::size_t minPositional, std::size_t maxPositional) {
   Arguments parsed;
   bool flagsEnded = false;
   for (const std::string& arg : args) {

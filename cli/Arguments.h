@@ -23,8 +23,7 @@ inline constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max(
 // flag and must be one of `knownFlags`; after "--" everything is positional, so a file
 // named "-x" can be given. Throws UsageError for an unknown option or a number of
 // positionals outside minPositional..maxPositional.
-Arguments ParseArguments(const std::vector<std::string>& args,
-                         std::span<const std::string_view> knownFlags, std::size_t minPositional,
-                         std::size_t maxPositional);
+Arguments ParseArguments(const std::vector<std::string>& args, std::span<const std::string_view> knownFlags,
+                         std::size_t minPositional, std::size_t maxPositional);
 
 }  // namespace tessary::cli

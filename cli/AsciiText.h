@@ -18,8 +18,7 @@ inline bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 // `text` ends with `suffix`, without regard to ASCII letter case (".CRS" ends with ".crs").
 inline bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() &&
-         EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
+  return text.size() >= suffix.size() && EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 }  // namespace tessary::cli

@@ -19,9 +19,9 @@ struct Invocation {
 
 struct Command {
   std::string_view name;
-  std::string_view summary;  // one line for the command overview
-  std::string_view usage;    // what follows the command name, e.g. "FILE [--json]"
-  std::string_view details;  // the rest of "tessary-skin NAME --help"
+  std::string_view summary;       // one line for the command overview
+  std::string_view usage;         // what follows the command name, e.g. "FILE [--json]"
+  std::string_view details;       // the rest of "tessary-skin NAME --help"
   int (*run)(const Invocation&);  // returns the exit code; throws UsageError or FileError
 };
 

@@ -67,8 +67,7 @@ IniFile DescribeSkin(const Skin& skin, SkinFileFormat format, std::size_t listCo
 }
 
 void WriteText(const fs::path& path, const std::string& text) {
-  WriteFileBytes(PathText(path),
-                 std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  WriteFileBytes(PathText(path), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 }  // namespace

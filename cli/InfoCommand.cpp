@@ -85,8 +85,8 @@ void PrintText(const std::string& path, const LoadedSkin& loaded, std::ostream& 
   const SkinHeader& header = loaded.info.header;
   const bool skn = loaded.format == SkinFileFormat::kSkn;
   out << "File:          " << path << "\n"
-      << "Format:        " << (skn ? "skin file (.skn)" : "old skin file (.crs)") << ", "
-      << loaded.fileSize << " bytes\n";
+      << "Format:        " << (skn ? "skin file (.skn)" : "old skin file (.crs)") << ", " << loaded.fileSize
+      << " bytes\n";
   if (skn) {
     out << "Marker:        " << header.marker << "\n"
         << "Text colour:   " << header.textColorName << "\n"
@@ -116,8 +116,9 @@ void PrintText(const std::string& path, const LoadedSkin& loaded, std::ostream& 
   }
 
   out << "Records:\n"
-      << "  " << std::right << std::setw(8) << "offset" << std::setw(8) << "length" << "  "
-      << std::left << std::setw(15) << "class" << std::setw(12) << "name" << "properties\n";
+      << "  " << std::right << std::setw(8) << "offset" << std::setw(8) << "length"
+      << "  " << std::left << std::setw(15) << "class" << std::setw(12) << "name"
+      << "properties\n";
   for (const RecordInfo& record : loaded.info.records) {
     out << "  " << std::right << std::setw(8) << record.offset << std::setw(8) << record.length << "  "
         << std::left << std::setw(15) << record.className << std::setw(12) << record.name;

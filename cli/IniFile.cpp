@@ -25,9 +25,9 @@ std::string Unquote(std::string_view value) {
 
 // Quotes a value that would not survive trimming or unquoting as it is.
 std::string Quote(const std::string& value) {
-  const bool needsQuotes = !value.empty() && (kBlanks.find(value.front()) != std::string_view::npos ||
-                                              kBlanks.find(value.back()) != std::string_view::npos ||
-                                              value.front() == kQuote);
+  const bool needsQuotes =
+      !value.empty() && (kBlanks.find(value.front()) != std::string_view::npos ||
+                         kBlanks.find(value.back()) != std::string_view::npos || value.front() == kQuote);
   return needsQuotes ? kQuote + value + kQuote : value;
 }
 

@@ -58,9 +58,7 @@ class SkinIni {
   }
 
   // "DIR/skin.ini:LINE" for messages about an entry.
-  std::string Where(const IniFile::Entry& entry) const {
-    return path_ + ":" + std::to_string(entry.line);
-  }
+  std::string Where(const IniFile::Entry& entry) const { return path_ + ":" + std::to_string(entry.line); }
 
   std::optional<bool> Flag(std::string_view section, std::string_view key) const {
     const IniFile::Entry* entry = Find(section, key);
@@ -89,8 +87,8 @@ class SkinIni {
     const std::optional<std::int32_t> value = ParseInteger(entry->value);
     if (!value) throw FileError(Where(*entry), FormatMessage(msg::kNotValidInteger, {entry->value}));
     if (*value < 0 || *value > skindir::kMaxImages) {
-      throw FileError(Where(*entry), std::string(key) + " must be between 0 and " +
-                                         std::to_string(skindir::kMaxImages));
+      throw FileError(Where(*entry),
+                      std::string(key) + " must be between 0 and " + std::to_string(skindir::kMaxImages));
     }
     return *value;
   }
@@ -156,7 +154,8 @@ std::optional<int> SlotOfFile(const fs::path& path) {
   const std::string name = path.filename().string();
   std::string_view stem;
   for (std::string_view extension : {skindir::kPngExtension, skindir::kBmpExtension}) {
-    if (EndsWithIgnoringCase(name, extension)) stem = std::string_view(name).substr(0, name.size() - extension.size());
+    if (EndsWithIgnoringCase(name, extension))
+      stem = std::string_view(name).substr(0, name.size() - extension.size());
   }
   if (stem.empty()) return std::nullopt;
   long slot = 0;
@@ -193,7 +192,8 @@ void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
 
   std::vector<ImageList::Image> images;
   for (int i = 0; i < list.ImageCount(); ++i) images.push_back(list.ImageAt(i));
-  if (count && static_cast<std::size_t>(*count) < images.size()) images.resize(static_cast<std::size_t>(*count));
+  if (count && static_cast<std::size_t>(*count) < images.size())
+    images.resize(static_cast<std::size_t>(*count));
 
   const fs::path folder = root / list.name;
   std::error_code error;
@@ -201,8 +201,9 @@ void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
     for (const auto& [slot, path] : ScanSlots(folder)) {
       const std::string where = PathText(path);
       if (count && slot >= *count) {
-        throw FileError(where, "slot " + std::to_string(slot) + " is not below " + std::string(skindir::kCount) +
-                                   "=" + std::to_string(*count) + " of " + std::string(skindir::kIniFile));
+        throw FileError(where, "slot " + std::to_string(slot) + " is not below " +
+                                   std::string(skindir::kCount) + "=" + std::to_string(*count) + " of " +
+                                   std::string(skindir::kIniFile));
       }
       const auto size = static_cast<int>(images.size());
       if (slot > size) {
@@ -223,16 +224,14 @@ void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
   if (count && size < *count) {
     throw FileError(ini.Where(*ini.Find(list.name, skindir::kCount)),
                     std::string(skindir::kCount) + "=" + std::to_string(*count) + " but " + list.name +
-                        " has no image for slot " +
-                        std::to_string(size));
+                        " has no image for slot " + std::to_string(size));
   }
   int room = list.Capacity();
   if (capacity) {
     if (*capacity < size) {
       throw FileError(ini.Where(*ini.Find(list.name, skindir::kCapacity)),
                       std::string(skindir::kCapacity) + "=" + std::to_string(*capacity) + " is below the " +
-                          std::to_string(size) +
-                          " images of " + list.name);
+                          std::to_string(size) + " images of " + list.name);
     }
     room = *capacity;
   } else {
@@ -243,7 +242,8 @@ void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
 
 void PackBackground(const fs::path& root, const SkinIni& ini, TTBBackground& background) {
   if (auto colour = ini.ColourValue(background.name, skindir::kBkColor)) background.SetBkColor(*colour);
-  if (auto transparent = ini.Flag(background.name, skindir::kTransparent)) background.SetTransparent(*transparent);
+  if (auto transparent = ini.Flag(background.name, skindir::kTransparent))
+    background.SetTransparent(*transparent);
   const fs::path picture = root / (background.name + std::string(skindir::kBmpExtension));
   std::error_code error;
   if (!fs::exists(picture, error)) return;
@@ -266,7 +266,8 @@ int RunPack(const Invocation& invocation) {
   const SkinIni ini(root / skindir::kIniFile, skin);
 
   if (auto top = ini.Flag(skindir::kSkinSection, skindir::kTopStretch)) skin.bgTop.SetStretchBitmap(*top);
-  if (auto bottom = ini.Flag(skindir::kSkinSection, skindir::kBottomStretch)) skin.bgBottom.SetStretchBitmap(*bottom);
+  if (auto bottom = ini.Flag(skindir::kSkinSection, skindir::kBottomStretch))
+    skin.bgBottom.SetStretchBitmap(*bottom);
   if (auto text = ini.ColourValue(skindir::kSkinSection, skindir::kTextColor)) skin.textColour = *text;
   if (auto gauge = ini.ColourValue(skindir::kSkinSection, skindir::kGaugeColor)) skin.gaugeColour = *gauge;
   if (auto theme = ini.Text(skindir::kSkinSection, skindir::kTheme)) skin.themeName = *theme;

@@ -60,7 +60,8 @@ bool IsCompletePng(std::span<const std::uint8_t> bytes) {
   std::size_t pos = kPngSignature.size();
   while (bytes.size() - pos >= kChunkLengthSize + kChunkTypeSize + kChunkCrcSize) {
     const std::size_t length = BigEndian32(&bytes[pos]);
-    const std::string_view type(reinterpret_cast<const char*>(&bytes[pos + kChunkLengthSize]), kChunkTypeSize);
+    const std::string_view type(reinterpret_cast<const char*>(&bytes[pos + kChunkLengthSize]),
+                                kChunkTypeSize);
     const std::size_t rest = bytes.size() - pos - kChunkLengthSize - kChunkTypeSize - kChunkCrcSize;
     if (length > rest) return false;
     if (type == kEndChunk) return true;

@@ -1,8 +1,9 @@
 // export and pack: a skin file taken apart into plain files and put together again must
 // come back byte for byte, and pack must hold images to the editor's rules.
+#include <gtest/gtest.h>
+
 #include <QColor>
 #include <QImage>
-#include <gtest/gtest.h>
 
 #include "tests/cli/SkinSamples.h"
 #include "tests/cli/ToolProcess.h"
@@ -87,8 +88,8 @@ TEST(ToolExportPack, ExtraMissingAndReplacedImagesComeBack) {
   LoadStartupSkin(skin);
   const Bitmap red24 = ReadBmp(SolidBmp24(24, 24, 0x00FF0000));
   const Bitmap blue16 = ReadBmp(SolidBmp24(16, 16, 0x000000FF));
-  for (int i = 0; i < 2; ++i) skin.ilLButtons.AppendImage(red24, clFuchsia);     // 23 of 24
-  for (int i = 0; i < 4; ++i) skin.ilSButtons.AppendImage(blue16, clNone);      // 25 of 28
+  for (int i = 0; i < 2; ++i) skin.ilLButtons.AppendImage(red24, clFuchsia);  // 23 of 24
+  for (int i = 0; i < 4; ++i) skin.ilSButtons.AppendImage(blue16, clNone);    // 25 of 28
   skin.ilImages.ReplaceImage(0, ReadBmp(SolidBmp24(21, 21, kFuchsiaRgb)), clFuchsia);
   for (int i = 0; i < 5; ++i) skin.ilPage.AppendImage(ReadBmp(SolidBmp24(18, 18, 0x00808080)), clWhite);
   skin.ilMain.Clear();  // stored without images
@@ -253,7 +254,8 @@ TEST(ToolPack, SlotsPastTheEndAppendWithoutGaps) {
 
 TEST(ToolPack, CountCutsAListAndCapacityRestoresItsRoom) {
   ToolFolder folder;
-  folder.WriteText("dir/skin.ini", "; cut the other images\n[ilMain]\ncount = 5\nCapacity=12\n[ilPage]\nCount=0\n");
+  folder.WriteText("dir/skin.ini",
+                   "; cut the other images\n[ilMain]\ncount = 5\nCapacity=12\n[ilPage]\nCount=0\n");
   ASSERT_EQ(folder.Run({"pack", "dir", "out.skn"}).exitCode, 0);
   Skin packed;
   OpenSkinFile(folder.Path("out.skn"), packed);

@@ -1,9 +1,10 @@
 // new, info, check and convert against the library the editor itself uses: the tool must
 // write what Save writes and report exactly the messages the editor shows.
+#include <gtest/gtest.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <gtest/gtest.h>
 
 #include "tests/cli/SkinSamples.h"
 #include "tests/cli/ToolProcess.h"
@@ -52,8 +53,8 @@ TEST(ToolInfo, JsonOfTheStartupSkin) {
   EXPECT_EQ(info["gaugeColor"].toString(), "$00996633");
   EXPECT_EQ(info["theme"].toString(), "MonaiXP");
 
-  const char* names[] = {"bgTop",    "bgBottom", "ilLButtons", "ilSButtons", "ilImages",
-                         "ilHot",    "ilDisable", "ilDown",    "ilMain",     "ilPage"};
+  const char* names[] = {"bgTop", "bgBottom",  "ilLButtons", "ilSButtons", "ilImages",
+                         "ilHot", "ilDisable", "ilDown",     "ilMain",     "ilPage"};
   const QJsonArray records = info["records"].toArray();
   ASSERT_EQ(records.size(), 10);
   qint64 end = 204;  // the records follow the header without a gap and end the file
@@ -75,7 +76,8 @@ TEST(ToolInfo, JsonOfTheStartupSkin) {
   const QJsonObject lists = info["imageLists"].toObject();
   EXPECT_EQ(lists.size(), 8);
   for (const auto& [name, count] : counts) EXPECT_EQ(lists[name].toObject()["count"].toInt(), count) << name;
-  EXPECT_EQ(lists["ilPage"].toObject(), (QJsonObject{{"count", 10}, {"capacity", 14}, {"width", 18}, {"height", 18}}));
+  EXPECT_EQ(lists["ilPage"].toObject(),
+            (QJsonObject{{"count", 10}, {"capacity", 14}, {"width", 18}, {"height", 18}}));
   EXPECT_EQ(info["backgrounds"].toObject()["bgTop"].toObject(),
             (QJsonObject{{"width", 0}, {"height", 0}, {"bitsPerPixel", 0}}));
 }
@@ -120,15 +122,16 @@ TEST(ToolCheck, ReportsEveryFileWithTheEditorsMessage) {
   const RecordInfo& hot = layout.records[5];
   ASSERT_EQ(hot.name, "ilHot");
   folder.Write("good.skn", skn);
-  folder.Write("cut.skn", std::vector<std::uint8_t>(skn.begin(), skn.begin() + static_cast<std::ptrdiff_t>(
-                                                                           hot.offset + hot.length / 2)));
+  folder.Write("cut.skn",
+               std::vector<std::uint8_t>(
+                   skn.begin(), skn.begin() + static_cast<std::ptrdiff_t>(hot.offset + hot.length / 2)));
   folder.Write("short.skn", std::vector<std::uint8_t>(skn.begin(), skn.begin() + 100));
   folder.Write("skin-as-old.crs", skn);
   folder.Write("old-as-skin.skn", OldSkinFileFrom(skn));
   folder.Write("old.crs", OldSkinFileFrom(skn));
 
-  const ToolResult result = folder.Run(
-      {"check", "good.skn", "cut.skn", "short.skn", "skin-as-old.crs", "old-as-skin.skn", "missing.skn", "old.crs"});
+  const ToolResult result = folder.Run({"check", "good.skn", "cut.skn", "short.skn", "skin-as-old.crs",
+                                        "old-as-skin.skn", "missing.skn", "old.crs"});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.out,
             "good.skn: ok\n"
@@ -155,7 +158,8 @@ TEST(ToolCheck, EveryRecordCutShortFailsCleanly) {
   for (const RecordInfo& record : layout.records) {
     for (std::size_t cut : {record.offset + 1, record.offset + record.length - 1}) {
       const std::string name = "cut-" + std::to_string(cut) + ".skn";
-      folder.Write(name, std::vector<std::uint8_t>(skn.begin(), skn.begin() + static_cast<std::ptrdiff_t>(cut)));
+      folder.Write(name,
+                   std::vector<std::uint8_t>(skn.begin(), skn.begin() + static_cast<std::ptrdiff_t>(cut)));
       args << QString::fromStdString(name);
     }
   }

@@ -13,7 +13,8 @@ TEST(ToolUsage, OverviewListsEveryCommandOnStdout) {
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.out.rfind("Usage: tessary-skin COMMAND [ARGUMENTS]\n", 0), 0u) << result.out;
-  for (const char* command : {"\n  new ", "\n  info ", "\n  check ", "\n  convert ", "\n  export ", "\n  pack "}) {
+  for (const char* command :
+       {"\n  new ", "\n  info ", "\n  check ", "\n  convert ", "\n  export ", "\n  pack "}) {
     EXPECT_NE(result.out.find(command), std::string::npos) << command;
   }
   // Scripts rely on the extension rule, so the overview states it.
@@ -23,8 +24,8 @@ TEST(ToolUsage, OverviewListsEveryCommandOnStdout) {
 TEST(ToolUsage, EveryCommandHasHelpWithItsUsageLine) {
   ToolFolder folder;
   const std::pair<const char*, const char*> commands[] = {
-      {"new", "OUT.skn"}, {"info", "FILE [--json]"}, {"check", "FILE..."},
-      {"convert", "IN.crs OUT.skn"}, {"export", "FILE DIR"}, {"pack", "DIR OUT.skn"}};
+      {"new", "OUT.skn"},     {"info", "FILE [--json]"}, {"check", "FILE..."}, {"convert", "IN.crs OUT.skn"},
+      {"export", "FILE DIR"}, {"pack", "DIR OUT.skn"}};
   for (const auto& [name, usage] : commands) {
     // --help wins over missing or surplus arguments, wherever it stands.
     const ToolResult result = folder.Run({name, "x", "--help", "y", "z"});
@@ -42,24 +43,32 @@ TEST(ToolUsage, UsageErrorsExitWithTwoAndTheCommandsUsageOnStderr) {
     std::string err;
   };
   const Case cases[] = {
-      {{}, "tessary-skin: missing command\nUsage: tessary-skin COMMAND [ARGUMENTS]\n"
-           "Run 'tessary-skin --help' for the list of commands.\n"},
-      {{"frobnicate"}, "tessary-skin: unknown command 'frobnicate'\nUsage: tessary-skin COMMAND [ARGUMENTS]\n"
-                       "Run 'tessary-skin --help' for the list of commands.\n"},
-      {{"info"}, "tessary-skin: info: missing argument\nUsage: tessary-skin info FILE [--json]\n"
-                 "Run 'tessary-skin info --help' for details.\n"},
-      {{"info", "a.skn", "b.skn"}, "tessary-skin: info: unexpected argument 'b.skn'\n"
-                                   "Usage: tessary-skin info FILE [--json]\n"
-                                   "Run 'tessary-skin info --help' for details.\n"},
-      {{"info", "--jsn", "a.skn"}, "tessary-skin: info: unknown option '--jsn'\n"
-                                   "Usage: tessary-skin info FILE [--json]\n"
-                                   "Run 'tessary-skin info --help' for details.\n"},
-      {{"new", "--json", "a.skn"}, "tessary-skin: new: unknown option '--json'\nUsage: tessary-skin new OUT.skn\n"
-                                   "Run 'tessary-skin new --help' for details.\n"},
-      {{"check"}, "tessary-skin: check: missing argument\nUsage: tessary-skin check FILE...\n"
-                  "Run 'tessary-skin check --help' for details.\n"},
-      {{"pack", "dir"}, "tessary-skin: pack: missing argument\nUsage: tessary-skin pack DIR OUT.skn\n"
-                        "Run 'tessary-skin pack --help' for details.\n"},
+      {{},
+       "tessary-skin: missing command\nUsage: tessary-skin COMMAND [ARGUMENTS]\n"
+       "Run 'tessary-skin --help' for the list of commands.\n"},
+      {{"frobnicate"},
+       "tessary-skin: unknown command 'frobnicate'\nUsage: tessary-skin COMMAND [ARGUMENTS]\n"
+       "Run 'tessary-skin --help' for the list of commands.\n"},
+      {{"info"},
+       "tessary-skin: info: missing argument\nUsage: tessary-skin info FILE [--json]\n"
+       "Run 'tessary-skin info --help' for details.\n"},
+      {{"info", "a.skn", "b.skn"},
+       "tessary-skin: info: unexpected argument 'b.skn'\n"
+       "Usage: tessary-skin info FILE [--json]\n"
+       "Run 'tessary-skin info --help' for details.\n"},
+      {{"info", "--jsn", "a.skn"},
+       "tessary-skin: info: unknown option '--jsn'\n"
+       "Usage: tessary-skin info FILE [--json]\n"
+       "Run 'tessary-skin info --help' for details.\n"},
+      {{"new", "--json", "a.skn"},
+       "tessary-skin: new: unknown option '--json'\nUsage: tessary-skin new OUT.skn\n"
+       "Run 'tessary-skin new --help' for details.\n"},
+      {{"check"},
+       "tessary-skin: check: missing argument\nUsage: tessary-skin check FILE...\n"
+       "Run 'tessary-skin check --help' for details.\n"},
+      {{"pack", "dir"},
+       "tessary-skin: pack: missing argument\nUsage: tessary-skin pack DIR OUT.skn\n"
+       "Run 'tessary-skin pack --help' for details.\n"},
   };
   for (const Case& c : cases) {
     const ToolResult result = folder.Run(c.args);
