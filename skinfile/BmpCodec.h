@@ -16,8 +16,9 @@
 namespace tessary {
 
 // Decodes a whole BMP file. Zero bytes give an empty picture. Errors: "Bitmap image is not
-// valid" (not "BM", planes != 1, sizes the bytes present cannot hold), "Stream read error"
-// (ends inside the colour table or pixel data).
+// valid" (not "BM", planes != 1, a depth or compression it cannot show, sizes past the
+// picture limits, RLE data that would write outside the picture), "Stream read error" (ends
+// inside a header, the colour table or the pixel data, or RLE data without its end mark).
 Bitmap ReadBmp(std::span<const std::uint8_t> bytes);
 
 // The BMP file bytes of a picture (an empty picture gives no bytes).
@@ -26,8 +27,9 @@ std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap);
 // Reads a .bmp file from disk ("Cannot open file %s" when it cannot be opened).
 Bitmap LoadBmpFile(const std::string& path);
 
-// Bitmap payload: N (32-bit), then N bytes of BMP. N = 0 is the empty picture.
-// The span holds exactly the payload's bytes.
+// Bitmap payload: N (32-bit), then N bytes of BMP. N = 0 (or no bytes at all) is the empty
+// picture; N beyond the bytes present is "Stream read error". The span holds exactly the
+// payload's bytes.
 Bitmap ReadBitmapPayload(std::span<const std::uint8_t> payload);
 void WriteBitmapPayload(std::vector<std::uint8_t>& out, const Bitmap& bitmap);
 
