@@ -169,10 +169,12 @@ TTBDock* TTBCustomDockableWindow::DockAt(QPoint globalPos) const {
 }
 
 void TTBCustomDockableWindow::DragTo(QPoint globalPos) {
+  placedAt_.reset();
   if (!dragging_ || !dock_) return;
   // Within its own dock the bar follows the pointer at once: between rows, to a new row,
   // along its row. Leaving the dock is decided when the button is released.
   if (DockAt(globalPos) != dock_) return;
+  placedAt_ = globalPos;
   const QPoint point = dock_->mapFromGlobal(globalPos);
   const TTBDock::DropTarget target = dock_->DropTargetAt(point, height());
   if (target.newRow) dock_->InsertRow(target.row);
@@ -184,6 +186,11 @@ void TTBCustomDockableWindow::DragTo(QPoint globalPos) {
 void TTBCustomDockableWindow::EndDrag(QPoint globalPos) {
   if (!dragging_) return;
   dragging_ = false;
+  // Where the bar already followed the pointer within its dock it stays: the dock may have
+  // changed height under the pointer, and re-reading the place would move it once more.
+  const bool placed = placedAt_ == globalPos;
+  placedAt_.reset();
+  if (placed && dock_) return;
   DropAt(globalPos);
 }
 

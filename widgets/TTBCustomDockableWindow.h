@@ -4,6 +4,7 @@
 // theme, and paints the dock's background over its client area and border while docked on
 // a dock that shows its picture on its bars. Derived bars lay out and paint their content.
 #include <QPointer>
+#include <optional>
 #include <QWidget>
 
 #include "widgets/TTBDock.h"
@@ -131,6 +132,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   bool showDragHandle_ = true;
   bool dragging_ = false;
   QPoint grabOffset_;
+  std::optional<QPoint> placedAt_;  // pointer position of the last live move in the dock
   QPointer<QWidget> homeWindow_;
   bool aloneInRow_ = false;  // when undocked: ReDock gives it a row of its own again
 };

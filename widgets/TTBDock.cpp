@@ -166,7 +166,7 @@ void TTBDock::ArrangeBars() {
   int top = 0;
   std::size_t i = 0;
   while (i < bars_.size()) {
-    // Rows are renumbered from 0 so that a row emptied by a drag closes up.
+    // Only rows that hold bars take room, so a row emptied by a drag closes up.
     const int row = bars_[i]->dockRow_;
     std::vector<TTBCustomDockableWindow*> members;
     int height = 0;
@@ -174,10 +174,8 @@ void TTBDock::ArrangeBars() {
       members.push_back(bars_[i]);
       height = std::max(height, bars_[i]->BarSizeFor(-1).height());
     }
-    const int index = static_cast<int>(rows_.size());
-    for (TTBCustomDockableWindow* bar : members) bar->dockRow_ = index;
     ArrangeRow(members, top, height);
-    rows_.push_back({top, height});
+    rows_.push_back({row, top, height});
     top += height;
   }
   const int lines = ((boundLines_ & blTop) ? 1 : 0) + ((boundLines_ & blBottom) ? 1 : 0);
@@ -194,7 +192,7 @@ TTBDock::DropTarget TTBDock::DropTargetAt(QPoint dockPoint, int barHeight) const
   const int y = dockPoint.y() - client.top();
   if (rows_.empty() || y < 0) {
     target.newRow = true;
-    target.row = 0;
+    target.row = rows_.empty() ? 0 : rows_.front().number;
     return target;
   }
   for (std::size_t r = 0; r < rows_.size(); ++r) {
@@ -204,17 +202,17 @@ TTBDock::DropTarget TTBDock::DropTargetAt(QPoint dockPoint, int barHeight) const
     const int quarter = band.height / 4;
     if (y < band.top + quarter) {
       target.newRow = true;
-      target.row = static_cast<int>(r);
+      target.row = band.number;
     } else if (y >= band.top + band.height - quarter) {
       target.newRow = true;
-      target.row = static_cast<int>(r) + 1;
+      target.row = band.number + 1;
     } else {
-      target.row = static_cast<int>(r);
+      target.row = band.number;
     }
     return target;
   }
   target.newRow = true;
-  target.row = static_cast<int>(rows_.size());
+  target.row = rows_.back().number + 1;
   return target;
 }
 

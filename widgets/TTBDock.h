@@ -63,16 +63,16 @@ class TTBDock : public QWidget, public ThemeNotifiable {
 
   // The bars docked here, ordered by row and then by position in the row.
   const std::vector<TTBCustomDockableWindow*>& Bars() const { return bars_; }
-  // Number of rows in use (empty rows are closed up by ArrangeBars).
+  // Number of rows in use (row numbers nobody uses take no room).
   int RowCount() const;
 
   // Places the bars in their rows and sets the dock's height from the rows. Called by the
   // dock on every change; public for callers that change many bars at once.
   void ArrangeBars();
 
-  // Where a bar dropped at `dockPoint` (dock coordinates) would go: its row (a value
-  // between two rows, written as row + 0.5 rounded down with `newRow` set, inserts a new
-  // row) and its x position in that row.
+  // Where a bar dropped at `dockPoint` (dock coordinates) would go: the row number to join,
+  // or with `newRow` set the number a new row gets (rows from there move down), and the x
+  // position in the row (client coordinates).
   struct DropTarget {
     int row = 0;
     bool newRow = false;
@@ -104,6 +104,7 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   void ArrangeRow(const std::vector<TTBCustomDockableWindow*>& row, int top, int height);
 
   struct RowBand {
+    int number = 0;  // the row number the bars in it carry (numbers may have gaps)
     int top = 0;
     int height = 0;
   };

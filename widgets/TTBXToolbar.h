@@ -8,6 +8,7 @@
 
 #include "skin/Signal.h"
 #include "widgets/ImageListPixmaps.h"
+#include "widgets/PopupWindow.h"
 #include "widgets/TTBCustomDockableWindow.h"
 #include "widgets/items/TTBCustomItem.h"
 
@@ -17,7 +18,6 @@ class ImageList;
 
 namespace tessary::widgets {
 
-class PopupWindow;
 class TTBControlItem;
 struct ItemView;
 

@@ -1,0 +1,119 @@
+// Dragging bars by their handles with simulated mouse events: along a row, to a new row,
+// to the other dock, off the docks into a floating window, back by dragging the floating
+// caption, and back to the old place by a double click on that caption.
+#include "ToolbarFixture.h"
+
+#include "widgets/FloatingWindow.h"
+
+namespace tessary::widgets::testing {
+namespace {
+
+class BarDrag : public DockWindowTest {
+ protected:
+  void SetUp() override {
+    DockWindowTest::SetUp();
+    a = MakeBar("A", 3);
+    b = MakeBar("B", 3);
+    a->DockTo(top, 0, 0);
+    b->DockTo(top, 1, 0);
+    Settle();
+  }
+
+  // A point on a bar's drag handle, in the bar's coordinates.
+  static QPoint Handle(const TTBCustomDockableWindow* bar) { return {1, bar->height() / 2}; }
+  // A bar-local point that lies over `global`.
+  static QPoint Local(const QWidget* bar, QPoint global) { return bar->mapFromGlobal(global); }
+
+  TTBXToolbar* a = nullptr;
+  TTBXToolbar* b = nullptr;
+};
+
+TEST_F(BarDrag, AlongItsRow) {
+  const QPoint to = Handle(a) + QPoint(120, 0);
+  Drag(a, Handle(a), to);
+  EXPECT_EQ(a->CurrentDock(), top);
+  EXPECT_EQ(a->x(), 120);
+  EXPECT_FALSE(a->IsDragging());
+}
+
+TEST_F(BarDrag, IntoAnotherRowAndIntoANewRowBetweenRows) {
+  // The middle of B's row: A joins it, to the right of B.
+  const QPoint middleOfB = b->mapToGlobal(QPoint(b->width() + 40, b->height() / 2));
+  Drag(a, Handle(a), Local(a, middleOfB), 1);
+  EXPECT_EQ(top->RowCount(), 1);
+  EXPECT_EQ(a->y(), b->y());
+  EXPECT_GT(a->x(), b->geometry().right());
+  // The top edge of that row: a new row above it.
+  const QPoint topEdge = b->mapToGlobal(QPoint(10, 1));
+  Drag(a, Handle(a), Local(a, topEdge), 1);
+  EXPECT_EQ(top->RowCount(), 2);
+  EXPECT_LT(a->y(), b->y());
+}
+
+TEST_F(BarDrag, ToTheOtherDockAndBack) {
+  const QPoint overBottom = bottom->mapToGlobal(QPoint(50, 0));
+  Drag(a, Handle(a), Local(a, overBottom));
+  EXPECT_EQ(a->CurrentDock(), bottom);
+  EXPECT_EQ(a->parentWidget(), bottom);
+  EXPECT_EQ(bottom->Bars().size(), 1u);
+  EXPECT_EQ(top->Bars().size(), 1u);
+  EXPECT_EQ(bottom->height(), a->height());
+  Drag(a, Handle(a), Local(a, top->mapToGlobal(QPoint(20, 2))));
+  EXPECT_EQ(a->CurrentDock(), top);
+  EXPECT_EQ(bottom->height(), 0);
+}
+
+TEST_F(BarDrag, OffTheDocksItFloatsAndDoubleClickOnTheCaptionPutsItBack) {
+  const QPoint place(a->DockRow(), a->DockX());
+  const QPoint overPage = page->mapToGlobal(QPoint(200, 150));
+  Drag(a, Handle(a), Local(a, overPage));
+  ASSERT_TRUE(a->IsFloating());
+  EXPECT_FALSE(a->IsDocked());
+  EXPECT_EQ(a->CurrentDock(), nullptr);
+  FloatingWindow* floater = a->Floater();
+  ASSERT_NE(floater, nullptr);
+  EXPECT_EQ(a->parentWidget(), floater);
+  EXPECT_TRUE(a->ViewKind() & vkFloating);
+  EXPECT_EQ(top->Bars().size(), 1u);
+  // The floating window holds the bar where the pointer took its handle.
+  EXPECT_EQ(a->mapToGlobal(Handle(a)), overPage);
+
+  const QPoint caption = floater->CaptionRect().center();
+  QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(caption), QPointF(floater->mapToGlobal(caption)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(floater, &twice);
+  EXPECT_TRUE(a->IsDocked());
+  EXPECT_EQ(a->CurrentDock(), top);
+  EXPECT_EQ(QPoint(a->DockRow(), a->DockX()), place);
+  EXPECT_EQ(a->y(), 0);  // its own row again, above B
+  EXPECT_EQ(top->RowCount(), 2);
+}
+
+TEST_F(BarDrag, DraggingTheFloatingCaptionOverADockDocksIt) {
+  a->Float(page->mapToGlobal(QPoint(100, 100)));
+  FloatingWindow* floater = a->Floater();
+  ASSERT_NE(floater, nullptr);
+  const QPoint caption = floater->CaptionRect().center();
+  const QPoint overBottom = bottom->mapToGlobal(QPoint(60, 0));
+  Drag(floater, caption, floater->mapFromGlobal(overBottom));
+  EXPECT_EQ(a->CurrentDock(), bottom);
+  EXPECT_FALSE(a->IsFloating());
+}
+
+TEST_F(BarDrag, TheMenuBarNeverFloats) {
+  a->SetMenuBar(true);
+  const QPoint overPage = page->mapToGlobal(QPoint(200, 150));
+  Drag(a, Handle(a), Local(a, overPage));
+  EXPECT_FALSE(a->IsFloating());
+  EXPECT_EQ(a->CurrentDock(), top);
+}
+
+TEST_F(BarDrag, APressOutsideTheHandleDoesNotDrag) {
+  const QRect item = a->ItemRect(a->Items()[0].get());
+  Drag(a, item.center(), item.center() + QPoint(0, 200));
+  EXPECT_EQ(a->CurrentDock(), top);
+  EXPECT_FALSE(a->IsFloating());
+}
+
+}  // namespace
+}  // namespace tessary::widgets::testing

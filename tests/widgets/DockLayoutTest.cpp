@@ -1,0 +1,102 @@
+// Dock layout: rows in order, stretching bars, a fixed-width tool window beside the menu
+// bar, the dock's height from its rows and bound lines, and rows closing up.
+#include "ToolbarFixture.h"
+
+#include "widgets/TTBXToolWindow.h"
+
+namespace tessary::widgets::testing {
+namespace {
+
+using DockLayout = DockWindowTest;
+
+TEST_F(DockLayout, RowsStackTopToBottomAndTheDockHeightFollowsThem) {
+  top->SetBoundLines(blTop | blBottom | blLeft | blRight);
+  TTBXToolbar* a = MakeBar("A", 3);
+  TTBXToolbar* b = MakeBar("B", 2);
+  TTBXToolbar* c = MakeBar("C", 2);
+  b->DockTo(top, 1);
+  a->DockTo(top, 0);
+  c->DockTo(top, 1, 300);
+  Settle();
+  ASSERT_EQ(top->Bars().size(), 3u);
+  EXPECT_EQ(top->Bars()[0], a);  // ordered by row, then position
+  EXPECT_EQ(top->Bars()[1], b);
+  EXPECT_EQ(top->Bars()[2], c);
+  EXPECT_EQ(top->RowCount(), 2);
+  // The client area starts inside the bound lines; rows follow each other without gaps.
+  EXPECT_EQ(top->ClientRect(), top->rect().adjusted(1, 1, -1, -1));
+  EXPECT_EQ(a->geometry().topLeft(), QPoint(1, 1));
+  EXPECT_EQ(b->y(), a->geometry().bottom() + 1);
+  EXPECT_EQ(c->y(), b->y());
+  EXPECT_EQ(c->x(), 1 + 300);  // a bar keeps the place it was given in its row
+  EXPECT_EQ(top->height(), a->height() + b->height() + 2);
+  EXPECT_EQ(bottom->height(), 0);  // an empty dock takes no room
+}
+
+TEST_F(DockLayout, StretchingBarFillsItsRowAndFollowsTheDockWidth) {
+  TTBXToolbar* bar = MakeBar("Wide", 2);
+  bar->SetStretch(true);
+  bar->DockTo(top, 0);
+  Settle();
+  EXPECT_EQ(bar->width(), top->width());
+  window->resize(450, 400);
+  Settle();
+  EXPECT_EQ(bar->width(), 450);
+}
+
+TEST_F(DockLayout, MenuBarTakesWhatTheFixedToolWindowLeaves) {
+  top->SetBoundLines(blLeft | blRight);
+  TTBXToolbar* menu = MakeBar("Menu", 2);
+  menu->SetMenuBar(true);
+  auto* tool = new TTBXToolWindow;
+  tool->SetClientAreaSize(QSize(232, 22));
+  tool->SetFixedClientWidth(232);
+  menu->DockTo(top, 0);
+  tool->DockTo(top, 0, 10000);
+  Settle();
+  const int toolWidth = tool->width();
+  EXPECT_EQ(tool->ClientRect().width(), 232);
+  EXPECT_EQ(tool->geometry().right(), top->ClientRect().right());  // at the row's right end
+  EXPECT_EQ(menu->width() + toolWidth, top->ClientRect().width());
+  window->resize(800, 400);
+  Settle();
+  EXPECT_EQ(tool->width(), toolWidth);  // the fixed width survives a wider row
+  EXPECT_EQ(tool->geometry().right(), top->ClientRect().right());
+  EXPECT_EQ(tool->ClientRect().height(), 22);
+}
+
+TEST_F(DockLayout, ToolWindowChildrenKeepWidthsAndTheExpandingOneTakesTheRest) {
+  auto* status = new TTBXToolWindow;
+  auto* text = new QWidget;
+  text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  auto* panel = new QWidget;
+  panel->setFixedWidth(48);
+  status->AddChild(text);
+  status->AddChild(panel);
+  status->SetClientAreaSize(QSize(0, 18));
+  status->SetStretch(true);
+  status->DockTo(bottom, 0);
+  Settle();
+  const QRect client = status->ClientRect();
+  EXPECT_EQ(panel->geometry(), QRect(client.right() + 1 - 48, client.top(), 48, 18));
+  EXPECT_EQ(text->geometry(), QRect(client.left(), client.top(), client.width() - 48, 18));
+}
+
+TEST_F(DockLayout, BarsPushedBackInsideTheRowAndEmptiedRowsCloseUp) {
+  TTBXToolbar* a = MakeBar("A", 2);
+  TTBXToolbar* b = MakeBar("B", 2);
+  TTBXToolbar* c = MakeBar("C", 2);
+  a->DockTo(top, 0, 0);
+  b->DockTo(top, 0, 5000);  // past the end: pulled back to the dock's right edge
+  c->DockTo(top, 2, 0);
+  Settle();
+  EXPECT_EQ(b->geometry().right(), top->ClientRect().right());
+  EXPECT_EQ(top->RowCount(), 2);  // row 1 holds nothing and takes no room
+  EXPECT_EQ(c->y(), a->geometry().bottom() + 1);
+  b->DockTo(top, 0, 0);  // asked to overlap A: placed right after it
+  Settle();
+  EXPECT_EQ(b->x(), a->geometry().right() + 1);
+}
+
+}  // namespace
+}  // namespace tessary::widgets::testing
