@@ -43,48 +43,56 @@ class Channel {
   std::uint64_t max_ = 1;
 };
 
-// Decodes one stored row into `out` (width pixels).
-void DecodeRow(const BitmapFormat& format, const std::uint8_t* row, Argb* out,
-               const Channel& red, const Channel& green, const Channel& blue) {
-  const int width = format.width;
-  const std::uint16_t bits = format.bitsPerPixel;
-  if (IsIndexedDepth(bits)) {
+// Turns stored rows of one format into drawing pixels; set up once per picture.
+class RowDecoder {
+ public:
+  explicit RowDecoder(const BitmapFormat& format)
+      : format_(format),
+        red_(PackedMasks(format).red),
+        green_(PackedMasks(format).green),
+        blue_(PackedMasks(format).blue) {
+    if (!IsIndexedDepth(format.bitsPerPixel)) return;
     // Every possible index gets a colour; one past the table paints black, as the display
     // does with an unset entry.
-    Argb lookup[256];
     const auto& table = format.colourTable;
-    for (unsigned i = 0; i < (1u << bits); ++i) lookup[i] = i < table.size() ? (table[i] | kOpaque) : kOpaque;
+    for (unsigned i = 0; i < (1u << format.bitsPerPixel); ++i)
+      lookup_[i] = i < table.size() ? (table[i] | kOpaque) : kOpaque;
+  }
+
+  // Decodes one stored row into `out` (width pixels).
+  void Decode(const std::uint8_t* row, Argb* out) const {
+    const int width = format_.width;
+    const unsigned bits = format_.bitsPerPixel;
     if (bits == 8) {
-      for (int x = 0; x < width; ++x) out[x] = lookup[row[x]];
-      return;
+      for (int x = 0; x < width; ++x) out[x] = lookup_[row[x]];
+    } else if (IsIndexedDepth(format_.bitsPerPixel)) {
+      const unsigned perByte = 8u / bits;
+      const unsigned valueMask = (1u << bits) - 1u;
+      for (int x = 0; x < width; ++x) {
+        const unsigned byte = row[static_cast<unsigned>(x) / perByte];
+        // Most significant bits hold the leftmost pixel.
+        const unsigned shift = 8u - bits * (1u + static_cast<unsigned>(x) % perByte);
+        out[x] = lookup_[(byte >> shift) & valueMask];
+      }
+    } else if (bits == 24 || (bits == 32 && format_.compression == kBmpRgb)) {
+      const unsigned step = bits / 8;
+      for (int x = 0; x < width; ++x, row += step)
+        out[x] = kOpaque | (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[1]} << 8) | row[0];
+    } else {
+      const unsigned step = bits / 8;
+      for (int x = 0; x < width; ++x, row += step) {
+        std::uint32_t packed = std::uint32_t{row[0]} | (std::uint32_t{row[1]} << 8);
+        if (step == 4) packed |= (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[3]} << 24);
+        out[x] = kOpaque | (red_.Extract(packed) << 16) | (green_.Extract(packed) << 8) | blue_.Extract(packed);
+      }
     }
-    const unsigned perByte = 8u / bits;
-    const unsigned valueMask = (1u << bits) - 1u;
-    for (int x = 0; x < width; ++x) {
-      const unsigned byte = row[static_cast<unsigned>(x) / perByte];
-      // Most significant bits hold the leftmost pixel.
-      const unsigned shift = 8u - bits * (1u + static_cast<unsigned>(x) % perByte);
-      out[x] = lookup[(byte >> shift) & valueMask];
-    }
-    return;
   }
-  if (bits == 24) {
-    for (int x = 0; x < width; ++x, row += 3)
-      out[x] = kOpaque | (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[1]} << 8) | row[0];
-    return;
-  }
-  if (bits == 32 && format.compression == kBmpRgb) {
-    for (int x = 0; x < width; ++x, row += 4)
-      out[x] = kOpaque | (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[1]} << 8) | row[0];
-    return;
-  }
-  const int bytesPerPixel = bits / 8;
-  for (int x = 0; x < width; ++x, row += bytesPerPixel) {
-    std::uint32_t packed = std::uint32_t{row[0]} | (std::uint32_t{row[1]} << 8);
-    if (bytesPerPixel == 4) packed |= (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[3]} << 24);
-    out[x] = kOpaque | (red.Extract(packed) << 16) | (green.Extract(packed) << 8) | blue.Extract(packed);
-  }
-}
+
+ private:
+  const BitmapFormat& format_;
+  Channel red_, green_, blue_;
+  Argb lookup_[256] = {};
+};
 
 }  // namespace
 
@@ -170,12 +178,10 @@ Bitmap Bitmap::FromStored(BitmapFormat format, std::vector<std::uint8_t> rows,
   bitmap.width_ = format.width;
   bitmap.height_ = format.Rows();
   bitmap.pixels_.resize(static_cast<std::size_t>(bitmap.width_) * rowCount);
-  const ChannelMasks masks = PackedMasks(format);
-  const Channel red(masks.red), green(masks.green), blue(masks.blue);
+  const RowDecoder decoder(format);
   for (std::size_t y = 0; y < rowCount; ++y) {
     const std::size_t stored = format.TopDown() ? y : rowCount - 1 - y;
-    DecodeRow(format, rows.data() + stored * stride, bitmap.pixels_.data() + y * bitmap.width_, red,
-              green, blue);
+    decoder.Decode(rows.data() + stored * stride, bitmap.pixels_.data() + y * bitmap.width_);
   }
   bitmap.format_ = std::move(format);
   bitmap.rows_ = std::move(rows);
