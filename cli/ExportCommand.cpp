@@ -27,11 +27,12 @@ std::string PathText(const fs::path& path) { return path.string(); }
 // slot beyond the new count) would be taken by pack as part of this skin.
 void PrepareDirectory(const std::string& dir) {
   std::error_code error;
-  if (fs::exists(dir, error) && !fs::is_empty(dir, error)) {
-    throw FileError(dir, "the directory is not empty");
+  if (fs::exists(dir, error)) {
+    if (!fs::is_directory(dir, error)) throw FileError(dir, "not a directory");
+    if (!fs::is_empty(dir, error)) throw FileError(dir, "the directory is not empty");
   }
   fs::create_directories(dir, error);
-  if (error || !fs::is_directory(dir)) {
+  if (error || !fs::is_directory(dir, error)) {
     throw FileError(dir, FormatMessage(msg::kCannotCreateFile, {dir}));
   }
 }

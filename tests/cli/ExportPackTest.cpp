@@ -135,6 +135,8 @@ TEST(ToolExportPack, ExportWritesStoredPicturesAndMaskedPngs) {
   const ToolResult again = folder.Run({"export", "in.skn", "dir"});
   EXPECT_EQ(again.exitCode, 1);
   EXPECT_EQ(again.err, "tessary-skin: dir: the directory is not empty\n");
+  const ToolResult onFile = folder.Run({"export", "in.skn", "in.skn"});
+  EXPECT_EQ(onFile.err, "tessary-skin: in.skn: not a directory\n");
 }
 
 TEST(ToolExportPack, OldSkinFileExportsOnlyWhatItHoldsAndPacksLikeConvert) {
