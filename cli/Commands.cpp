@@ -60,7 +60,10 @@ constexpr std::string_view kPackDetails =
     "\n"
     "Count cuts the list to that many images (every slot file must lie below it) or\n"
     "requires the added slots up to it. Capacity sets the room the list saves with;\n"
-    "without it the start-up room is kept and grows in steps of 4.\n";
+    "without it the start-up room is kept and grows in steps of 4.\n"
+    "\n"
+    "Anything else in DIR (hidden files aside), and any section or key of skin.ini\n"
+    "that pack does not know, is an error, so a misspelt name is never ignored.\n";
 
 constexpr std::array<Command, 6> kCommands{{
     {"new", "Write the start-up skin to a new skin file", "OUT.skn", kNewDetails, RunNew},
