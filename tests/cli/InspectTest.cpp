@@ -38,6 +38,10 @@ TEST(ToolNew, WritesTheStartupSkinAsSaveDoesAndChecksOk) {
   EXPECT_EQ(checked.exitCode, 0);
   EXPECT_EQ(checked.out, "start.skn: ok\n");
   EXPECT_EQ(checked.err, "");
+
+  const ToolResult nowhere = folder.Run({"new", "no/such/start.skn"});
+  EXPECT_EQ(nowhere.exitCode, 1);
+  EXPECT_EQ(nowhere.err, "tessary-skin: no/such/start.skn: Cannot create file no/such/start.skn\n");
 }
 
 TEST(ToolInfo, JsonOfTheStartupSkin) {
