@@ -1,0 +1,175 @@
+// Items on a toolbar: which image they show (own list and slot, the bar's list and the
+// command's slot, nothing past the end), repaint when a list changes, clicks on buttons,
+// split buttons and drop-down entries, and tooltips.
+#include "ToolbarFixture.h"
+
+#include <QImage>
+
+#include "widgets/Command.h"
+#include "widgets/CommandList.h"
+#include "widgets/items/TTBXSubmenuItem.h"
+
+namespace tessary::widgets::testing {
+namespace {
+
+// Counts paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return false;
+  }
+};
+
+class ToolbarItems : public DockWindowTest {
+ protected:
+  void SetUp() override {
+    DockWindowTest::SetUp();
+    bar = new TTBXToolbar;
+    bar->SetImages(images.get());
+  }
+
+  TTBXItem& AddButton(int slot, DisplayMode mode = DisplayMode::ImageOnly) {
+    auto& item = bar->Add(std::make_unique<TTBXItem>());
+    item.SetImageIndex(slot);
+    item.SetDisplay(mode);
+    return item;
+  }
+
+  void Dock() {
+    bar->DockTo(top, 0);
+    Settle();
+  }
+
+  // The colour at the centre of an item's image (image-only items centre their image).
+  QRgb ImagePixel(const TTBCustomItem& item) {
+    const QImage shot = bar->grab().toImage();
+    return shot.pixel(bar->ItemRect(&item).center());
+  }
+
+  TTBXToolbar* bar = nullptr;
+};
+
+TEST_F(ToolbarItems, ImageFromTheBarListOrTheItemsOwnListAndNothingPastTheEnd) {
+  CommandList commands;
+  Command& command = commands.Add("cmd");
+  command.SetImageIndex(2);
+  auto own = SolidList(16, 6);
+  own->ReplaceImage(5, Bitmap::FromArgb(16, 16, std::vector<Argb>(256, 0xFF102030u)), clNone);
+
+  auto& fromCommand = bar->Add(std::make_unique<TTBXItem>());
+  fromCommand.SetCommand(&command);
+  fromCommand.SetDisplay(DisplayMode::ImageOnly);
+  TTBXItem& ownList = AddButton(5);
+  ownList.SetImages(own.get());  // own list and own slot
+  TTBXItem& ownListCommandSlot = bar->Add(std::make_unique<TTBXItem>());
+  ownListCommandSlot.SetCommand(&command);
+  ownListCommandSlot.SetImages(own.get());  // own list, the command's slot
+  TTBXItem& pastTheEnd = AddButton(4);  // the bar's list has 4 images
+  TTBXItem& blank = AddButton(-1);
+  Dock();
+
+  EXPECT_EQ(ImagePixel(fromCommand), CellColour(2));
+  EXPECT_EQ(ImagePixel(ownList), 0xFF102030u);
+  EXPECT_EQ(ImagePixel(ownListCommandSlot), CellColour(2));
+  // No image: the item shows the bar's own face, as an item with no slot at all does.
+  EXPECT_EQ(ImagePixel(pastTheEnd), ImagePixel(blank));
+  EXPECT_NE(ImagePixel(pastTheEnd), CellColour(0));
+}
+
+TEST_F(ToolbarItems, AnImageListChangeRepaintsTheBarWithTheNewPicture) {
+  TTBXItem& item = AddButton(1);
+  Dock();
+  EXPECT_EQ(ImagePixel(item), CellColour(1));
+  PaintCounter paints(bar);
+  Settle();
+  paints.count = 0;
+  images->ReplaceImage(1, Bitmap::FromArgb(16, 16, std::vector<Argb>(256, 0xFF405060u)), clNone);
+  Settle();
+  EXPECT_GE(paints.count, 1);
+  EXPECT_EQ(ImagePixel(item), 0xFF405060u);
+  // A list with larger images makes the item larger.
+  const int before = bar->ItemRect(&item).width();
+  images->Assign(*SolidList(24, 4));
+  Settle();
+  EXPECT_EQ(bar->ItemRect(&item).width(), before + 8);
+}
+
+TEST_F(ToolbarItems, ButtonRunsItsCommandOnReleaseOverItOnly) {
+  int runs = 0;
+  CommandList commands;
+  Command& command = commands.Add("cmd");
+  command.SetHandler([&](Command&) { ++runs; });
+  TTBXItem& item = AddButton(0);
+  item.SetCommand(&command);
+  TTBXItem& disabled = AddButton(1);
+  disabled.SetCommand(&command);
+  disabled.SetEnabled(false);
+  Dock();
+  const QPoint centre = bar->ItemRect(&item).center();
+  SendMouse(bar, QEvent::MouseButtonPress, centre);
+  SendMouse(bar, QEvent::MouseButtonRelease, centre);
+  EXPECT_EQ(runs, 1);
+  // Pressed, then released away from the item: nothing runs.
+  SendMouse(bar, QEvent::MouseButtonPress, centre);
+  SendMouse(bar, QEvent::MouseButtonRelease, centre + QPoint(0, 300));
+  EXPECT_EQ(runs, 1);
+  const QPoint off = bar->ItemRect(&disabled).center();
+  SendMouse(bar, QEvent::MouseButtonPress, off);
+  SendMouse(bar, QEvent::MouseButtonRelease, off);
+  EXPECT_EQ(runs, 1);
+}
+
+TEST_F(ToolbarItems, SplitButtonRunsOnItsMainPartAndOpensItsListOnTheArrow) {
+  int runs = 0;
+  auto& split = bar->Add(std::make_unique<TTBXSubmenuItem>());
+  split.SetSplit(true);
+  split.SetImageIndex(0);
+  split.SetOnClick([&] { ++runs; });
+  auto& dropDown = bar->Add(std::make_unique<TTBXSubmenuItem>());  // no entries, no list
+  dropDown.SetImageIndex(1);
+  dropDown.SetOnClick([&] { ++runs; });
+  Dock();
+  const QRect rect = bar->ItemRect(&split);
+  SendMouse(bar, QEvent::MouseButtonPress, QPoint(rect.left() + 4, rect.center().y()));
+  SendMouse(bar, QEvent::MouseButtonRelease, QPoint(rect.left() + 4, rect.center().y()));
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(bar->OpenPopup(), nullptr);
+  SendMouse(bar, QEvent::MouseButtonPress, QPoint(rect.right() - 1, rect.center().y()));
+  ASSERT_NE(bar->OpenPopup(), nullptr);  // the arrow opens the (empty) list
+  EXPECT_EQ(bar->OpenPopup()->LineCount(), 0);
+  EXPECT_EQ(runs, 1);
+  bar->OpenPopup()->CloseAll();
+  Settle();
+  EXPECT_EQ(bar->OpenPopup(), nullptr);
+  // A drop-down entry without a list behaves as a button.
+  const QPoint centre = bar->ItemRect(&dropDown).center();
+  SendMouse(bar, QEvent::MouseButtonPress, centre);
+  SendMouse(bar, QEvent::MouseButtonRelease, centre);
+  EXPECT_EQ(runs, 2);
+  EXPECT_EQ(bar->OpenPopup(), nullptr);
+}
+
+TEST_F(ToolbarItems, TooltipShowsTheHintAsGivenAndNothingWithoutOne) {
+  CommandList commands;
+  Command& command = commands.Add("cmd");
+  command.SetHint("Back (Alt+Left)");
+  TTBXItem& bound = AddButton(0);
+  bound.SetCommand(&command);
+  TTBXItem& own = AddButton(1);
+  own.SetHint("Own hint");
+  TTBXItem& none = AddButton(2);
+  Dock();
+  EXPECT_EQ(bar->TooltipAt(bar->ItemRect(&bound).center()), "Back (Alt+Left)");
+  EXPECT_EQ(bar->TooltipAt(bar->ItemRect(&own).center()), "Own hint");
+  EXPECT_EQ(bar->TooltipAt(bar->ItemRect(&none).center()), "");
+  command.SetHint("Changed");
+  EXPECT_EQ(bar->TooltipAt(bar->ItemRect(&bound).center()), "Changed");
+}
+
+}  // namespace
+}  // namespace tessary::widgets::testing
