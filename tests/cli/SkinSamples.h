@@ -20,7 +20,7 @@ inline constexpr std::uint32_t kInfoHeaderSize = 40;
 inline constexpr std::uint32_t kCoreHeaderSize = 12;
 inline constexpr std::int32_t kPixelsPerMetre = 2835;
 
-struct BmpSpec {
+struct BmpLayout {
   std::int32_t width = 1;
   std::int32_t height = 1;  // negative: rows top-down
   std::uint16_t bits = 24;
@@ -31,45 +31,45 @@ struct BmpSpec {
 };
 
 // A BMP file: file header, info (or core) header, colour table, pixel data.
-inline std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec) {
-  const std::size_t entrySize = spec.coreHeader ? 3 : 4;
-  const std::size_t headerSize = spec.coreHeader ? kCoreHeaderSize : kInfoHeaderSize;
-  const std::size_t offset = kBmpFileHeaderSize + headerSize + entrySize * spec.palette.size();
+inline std::vector<std::uint8_t> MakeBmp(const BmpLayout& layout) {
+  const std::size_t entrySize = layout.coreHeader ? 3 : 4;
+  const std::size_t headerSize = layout.coreHeader ? kCoreHeaderSize : kInfoHeaderSize;
+  const std::size_t offset = kBmpFileHeaderSize + headerSize + entrySize * layout.palette.size();
   std::vector<std::uint8_t> out;
-  out.reserve(offset + spec.data.size());
+  out.reserve(offset + layout.data.size());
   ByteWriter w(out);
   w.U8('B');
   w.U8('M');
-  w.U32(static_cast<std::uint32_t>(offset + spec.data.size()));
+  w.U32(static_cast<std::uint32_t>(offset + layout.data.size()));
   w.U16(0);
   w.U16(0);
   w.U32(static_cast<std::uint32_t>(offset));
-  if (spec.coreHeader) {
+  if (layout.coreHeader) {
     w.U32(kCoreHeaderSize);
-    w.U16(static_cast<std::uint16_t>(spec.width));
-    w.U16(static_cast<std::uint16_t>(spec.height));
+    w.U16(static_cast<std::uint16_t>(layout.width));
+    w.U16(static_cast<std::uint16_t>(layout.height));
     w.U16(1);
-    w.U16(spec.bits);
+    w.U16(layout.bits);
   } else {
     w.U32(kInfoHeaderSize);
-    w.I32(spec.width);
-    w.I32(spec.height);
+    w.I32(layout.width);
+    w.I32(layout.height);
     w.U16(1);
-    w.U16(spec.bits);
-    w.U32(spec.compression);
-    w.U32(static_cast<std::uint32_t>(spec.data.size()));
+    w.U16(layout.bits);
+    w.U32(layout.compression);
+    w.U32(static_cast<std::uint32_t>(layout.data.size()));
     w.I32(kPixelsPerMetre);
     w.I32(kPixelsPerMetre);
-    w.U32(static_cast<std::uint32_t>(spec.palette.size()));
+    w.U32(static_cast<std::uint32_t>(layout.palette.size()));
     w.U32(0);
   }
-  for (std::uint32_t rgb : spec.palette) {
+  for (std::uint32_t rgb : layout.palette) {
     w.U8(static_cast<std::uint8_t>(rgb));
     w.U8(static_cast<std::uint8_t>(rgb >> 8));
     w.U8(static_cast<std::uint8_t>(rgb >> 16));
-    if (!spec.coreHeader) w.U8(0);
+    if (!layout.coreHeader) w.U8(0);
   }
-  w.Bytes(spec.data);
+  w.Bytes(layout.data);
   return out;
 }
 
