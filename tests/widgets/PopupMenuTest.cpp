@@ -1,0 +1,233 @@
+// Menus: opening from the menu bar by mouse and by Alt+letter, keyboard navigation that
+// skips separators and hidden entries, submenus by Right and by hovering, Esc closing one
+// level, Enter and accelerator letters running an entry after the chain closed, Left and
+// Right moving between the menu bar's menus, and the chevron list of a narrow bar.
+#include "ToolbarFixture.h"
+
+#include <QKeyEvent>
+#include <QTest>
+
+#include "widgets/Command.h"
+#include "widgets/CommandList.h"
+#include "widgets/PopupWindow.h"
+#include "widgets/items/TTBXSeparatorItem.h"
+#include "widgets/items/TTBXSubmenuItem.h"
+
+namespace tessary::widgets::testing {
+namespace {
+
+void Key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
+  QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+  QApplication::sendEvent(widget, &event);
+}
+
+class Menus : public DockWindowTest {
+ protected:
+  void SetUp() override {
+    DockWindowTest::SetUp();
+    commands.SetHandler([this](Command& c) {
+      ran.push_back(c.Name());
+      // The chain is closed before the command runs.
+      closedFirst = closedFirst && menuBar->OpenPopup() == nullptr;
+    });
+    menuBar = new TTBXToolbar;
+    menuBar->SetMenuBar(true);
+    auto file = std::make_unique<TTBXSubmenuItem>();
+    file->SetCaption("&File");
+    Entry(*file, "&Open");                                   // line 0
+    file->Add(std::make_unique<TTBXSeparatorItem>());        // line 1
+    Entry(*file, "Hidden").SetVisible(false);                // not shown
+    Entry(*file, "&Closed").SetEnabled(false);               // line 2
+    auto& sub = file->Add(std::make_unique<TTBXSubmenuItem>());  // line 3
+    sub.SetCaption("&New");
+    Entry(sub, "&Blank");
+    Entry(sub, "&Current");
+    Entry(*file, "&Delete");                                 // line 4
+    Entry(*file, "&Dup");                                    // line 5: shares "d"
+    menuBar->Add(std::move(file));
+    auto edit = std::make_unique<TTBXSubmenuItem>();
+    edit->SetCaption("&Edit");
+    Entry(*edit, "Co&py");
+    menuBar->Add(std::move(edit));
+    auto hidden = std::make_unique<TTBXSubmenuItem>();
+    hidden->SetCaption("&Hidden menu");
+    hidden->SetVisible(false);
+    menuBar->Add(std::move(hidden));
+    auto help = std::make_unique<TTBXSubmenuItem>();
+    help->SetCaption("&Help");
+    Entry(*help, "&About");
+    menuBar->Add(std::move(help));
+    menuBar->DockTo(top, 0);
+    Settle();
+  }
+
+  TTBXItem& Entry(TTBXSubmenuItem& menu, const QString& caption) {
+    Command& command = commands.Add(caption);
+    command.SetCaption(caption);
+    auto& item = menu.Add(std::make_unique<TTBXItem>());
+    item.SetCommand(&command);
+    return item;
+  }
+
+  PopupWindow* Open(int index) {
+    menuBar->OpenItemList(index, true);
+    return menuBar->OpenPopup();
+  }
+
+  CommandList commands;
+  std::vector<QString> ran;
+  bool closedFirst = true;
+  TTBXToolbar* menuBar = nullptr;
+};
+
+TEST_F(Menus, ArrowKeysSkipSeparatorsAndHiddenEntriesAndWrap) {
+  PopupWindow* popup = Open(0);
+  ASSERT_NE(popup, nullptr);
+  EXPECT_TRUE(popup->isVisible());
+  ASSERT_EQ(popup->LineCount(), 6);  // the hidden entry has no line
+  EXPECT_EQ(popup->Highlighted(), 0);
+  Key(popup, Qt::Key_Down);
+  EXPECT_EQ(popup->Highlighted(), 2);  // over the separator, onto the disabled entry
+  Key(popup, Qt::Key_Up);
+  EXPECT_EQ(popup->Highlighted(), 0);
+  Key(popup, Qt::Key_Up);
+  EXPECT_EQ(popup->Highlighted(), 5);  // wraps to the last
+  Key(popup, Qt::Key_Home);
+  EXPECT_EQ(popup->Highlighted(), 0);
+}
+
+TEST_F(Menus, EnterRunsTheEntryAfterTheWholeChainClosed) {
+  PopupWindow* popup = Open(0);
+  Key(popup, Qt::Key_Return);
+  Settle();
+  EXPECT_EQ(ran, std::vector<QString>{"&Open"});
+  EXPECT_TRUE(closedFirst);
+  EXPECT_EQ(menuBar->OpenPopup(), nullptr);
+  EXPECT_EQ(menuBar->OpenIndex(), -1);
+}
+
+TEST_F(Menus, DisabledEntriesAreReachedButDoNothing) {
+  PopupWindow* popup = Open(0);
+  popup->SetHighlighted(2);
+  Key(popup, Qt::Key_Return);
+  EXPECT_TRUE(ran.empty());
+  EXPECT_EQ(menuBar->OpenPopup(), popup);
+}
+
+TEST_F(Menus, RightOpensASubmenuAndEscClosesOneLevelAtATime) {
+  PopupWindow* popup = Open(0);
+  popup->SetHighlighted(3);
+  Key(popup, Qt::Key_Right);
+  PopupWindow* child = popup->ChildPopup();
+  ASSERT_NE(child, nullptr);
+  EXPECT_EQ(child->ParentPopup(), popup);
+  EXPECT_EQ(child->Highlighted(), 0);
+  EXPECT_EQ(child->LineCount(), 2);
+  Key(child, Qt::Key_Escape);
+  EXPECT_EQ(popup->ChildPopup(), nullptr);
+  EXPECT_TRUE(popup->isVisible());
+  EXPECT_EQ(menuBar->OpenPopup(), popup);
+  Key(popup, Qt::Key_Escape);
+  EXPECT_EQ(menuBar->OpenPopup(), nullptr);
+}
+
+TEST_F(Menus, EntryOfASubmenuClosesEveryLevelAndRuns) {
+  PopupWindow* popup = Open(0);
+  popup->OpenSubmenu(3, true);
+  PopupWindow* child = popup->ChildPopup();
+  ASSERT_NE(child, nullptr);
+  Key(child, Qt::Key_Down);
+  Key(child, Qt::Key_Return);
+  EXPECT_EQ(ran, std::vector<QString>{"&Current"});
+  EXPECT_TRUE(closedFirst);
+  EXPECT_FALSE(popup->isVisible());
+}
+
+TEST_F(Menus, AcceleratorLettersRunOrCycleWhenShared) {
+  PopupWindow* popup = Open(0);
+  Key(popup, Qt::Key_D, Qt::NoModifier, "d");
+  EXPECT_EQ(popup->Highlighted(), 4);  // two entries share "d": highlight, do not run
+  Key(popup, Qt::Key_D, Qt::NoModifier, "d");
+  EXPECT_EQ(popup->Highlighted(), 5);
+  EXPECT_TRUE(ran.empty());
+  Key(popup, Qt::Key_N, Qt::NoModifier, "n");  // a submenu's letter opens it
+  ASSERT_NE(popup->ChildPopup(), nullptr);
+  Key(popup->ChildPopup(), Qt::Key_B, Qt::NoModifier, "b");
+  EXPECT_EQ(ran, std::vector<QString>{"&Blank"});
+}
+
+TEST_F(Menus, AltLetterOpensTheMenuAndLeftRightMoveBetweenMenus) {
+  Key(page, Qt::Key_E, Qt::AltModifier, "e");
+  ASSERT_NE(menuBar->OpenPopup(), nullptr);
+  EXPECT_EQ(menuBar->OpenIndex(), 1);
+  Key(menuBar->OpenPopup(), Qt::Key_Right);
+  EXPECT_EQ(menuBar->OpenIndex(), 3);  // the hidden menu is skipped
+  Key(menuBar->OpenPopup(), Qt::Key_Right);
+  EXPECT_EQ(menuBar->OpenIndex(), 0);  // and round to the first
+  Key(menuBar->OpenPopup(), Qt::Key_Left);
+  EXPECT_EQ(menuBar->OpenIndex(), 3);
+  Key(page, Qt::Key_Z, Qt::AltModifier, "z");  // no menu has the letter: the menu stays
+  EXPECT_EQ(menuBar->OpenIndex(), 3);
+}
+
+TEST_F(Menus, RightOnASubmenusEntryMovesToTheNextMenu) {
+  PopupWindow* popup = Open(0);
+  popup->OpenSubmenu(3, true);
+  Key(popup->ChildPopup(), Qt::Key_Right);
+  EXPECT_EQ(menuBar->OpenIndex(), 1);
+}
+
+TEST_F(Menus, PressOnTheMenuBarOpensAndHoverOpensSubmenusAfterADelay) {
+  const QRect file = menuBar->ItemRect(menuBar->Items()[0].get());
+  SendMouse(menuBar, QEvent::MouseButtonPress, file.center());
+  PopupWindow* popup = menuBar->OpenPopup();
+  ASSERT_NE(popup, nullptr);
+  EXPECT_EQ(popup->Highlighted(), -1);  // opened by the mouse: nothing highlighted yet
+  SendMouse(popup, QEvent::MouseMove, popup->LineRect(3).center());
+  EXPECT_EQ(popup->Highlighted(), 3);
+  EXPECT_EQ(popup->ChildPopup(), nullptr);  // not at once
+  QTest::qWait(PopupWindow::kSubmenuDelayMs + 150);
+  ASSERT_NE(popup->ChildPopup(), nullptr);
+  // A click on an entry runs it.
+  SendMouse(popup, QEvent::MouseMove, popup->LineRect(0).center());
+  SendMouse(popup, QEvent::MouseButtonPress, popup->LineRect(0).center());
+  SendMouse(popup, QEvent::MouseButtonRelease, popup->LineRect(0).center());
+  EXPECT_EQ(ran, std::vector<QString>{"&Open"});
+}
+
+TEST_F(Menus, ChevronListsTheItemsThatDoNotFit) {
+  TTBXToolbar* bar = MakeBar("Narrow", 12);
+  int runs = 0;
+  bar->Items()[11]->SetOnClick([&] { ++runs; });
+  bar->DockTo(bottom, 0);
+  window->resize(140, 400);
+  Settle();
+  ASSERT_TRUE(bar->ChevronShown());
+  const std::vector<TTBCustomItem*> hidden = bar->OverflowItems();
+  ASSERT_FALSE(hidden.empty());
+  EXPECT_EQ(hidden.back(), bar->Items()[11].get());
+  // The shown items keep their order and stay clear of the chevron.
+  int right = -1;
+  for (const auto& item : bar->Items()) {
+    const QRect rect = bar->ItemRect(item.get());
+    if (rect.isNull()) continue;
+    EXPECT_GT(rect.left(), right);
+    EXPECT_LT(rect.right(), bar->ChevronRect().left());
+    right = rect.right();
+  }
+  SendMouse(bar, QEvent::MouseButtonPress, bar->ChevronRect().center());
+  PopupWindow* list = bar->OpenPopup();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->LineCount(), static_cast<int>(hidden.size()));
+  Key(list, Qt::Key_End);
+  Key(list, Qt::Key_Return);
+  EXPECT_EQ(runs, 1);
+  // With room again the chevron goes.
+  window->resize(900, 400);
+  Settle();
+  EXPECT_FALSE(bar->ChevronShown());
+  EXPECT_TRUE(bar->OverflowItems().empty());
+}
+
+}  // namespace
+}  // namespace tessary::widgets::testing
