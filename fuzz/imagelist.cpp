@@ -2,7 +2,6 @@
 // and reads back to the same images.
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <span>
 #include <vector>
 
@@ -35,10 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::uint8_t> written;
   try {
     tessary::WriteImageListPayload(written, list);
-  } catch (const tessary::SkinError& error) {
-    // Only an older-layout payload can hold more images than the current layout takes.
-    if (std::strcmp(error.what(), tessary::msg::kImageListWrite) != 0) std::abort();
-    return 0;
+  } catch (const tessary::SkinError&) {
+    std::abort();  // the reader only accepts lists the current layout can hold
   }
   tessary::ImageList again(16, 16);
   try {

@@ -18,8 +18,8 @@ constexpr Argb kRgbBits = 0x00FFFFFFu;
 
 void CheckImageSize(const Bitmap& bitmap, int width, int height) {
   if (bitmap.Width() != width || bitmap.Height() != height) {
-    Fail(kWrongImageSize, {std::to_string(bitmap.Width()), std::to_string(bitmap.Height()),
-                           std::to_string(width), std::to_string(height)});
+    Fail(kWrongImageSize, {std::to_string(bitmap.Width()), std::to_string(bitmap.Height()), std::to_string(width),
+                           std::to_string(height)});
   }
 }
 
@@ -117,9 +117,7 @@ void ImageList::Assign(const ImageList& other) {
   Changed();
 }
 
-Bitmap ImageList::ImageBitmap(int index) const {
-  return Bitmap::FromArgb(width_, height_, ImageAt(index).pixels);
-}
+Bitmap ImageList::ImageBitmap(int index) const { return Bitmap::FromArgb(width_, height_, ImageAt(index).pixels); }
 
 void ImageList::Changed() {
   ++generation_;

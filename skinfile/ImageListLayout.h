@@ -16,10 +16,12 @@ inline constexpr std::uint16_t kVersion = 0x0101;
 inline constexpr std::size_t kHeaderSize = 28;
 inline constexpr std::size_t kFlagsOffset = 18;
 inline constexpr std::uint16_t kGrow = 4;
+inline constexpr int kMaxCapacity = 0xFFFF;                      // count and capacity are 16-bit fields
 inline constexpr std::uint32_t kBackgroundNone = 0xFFFFFFFF;     // no background colour
 inline constexpr std::uint32_t kBackgroundDefault = 0xFF000000;  // the system's default
 inline constexpr std::uint16_t kFlagMasked = 0x0001;             // a mask bitmap follows
 inline constexpr std::uint16_t kFlagDepthBits = 0x00FE;          // colour depth of the cells
+inline constexpr std::uint16_t kFlagsLowByte = 0x00FF;           // the byte the repair rewrites
 inline constexpr std::uint16_t kWrittenFlags = 0x10FF;
 inline constexpr int kOverlayCount = 4;
 inline constexpr std::int16_t kNoOverlay = -1;
@@ -54,8 +56,7 @@ struct Grid {
   std::size_t ColourImageSize() const { return std::size_t{4} * width * rows; }
   std::size_t MaskImageSize() const { return std::size_t{maskStride} * rows; }
   std::size_t PayloadSize() const {
-    return kHeaderSize + kColourHeadersSize + ColourImageSize() + kMaskHeadersSize + MaskImageSize() +
-           kTrailerSize;
+    return kHeaderSize + kColourHeadersSize + ColourImageSize() + kMaskHeadersSize + MaskImageSize() + kTrailerSize;
   }
 };
 

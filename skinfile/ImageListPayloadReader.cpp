@@ -37,6 +37,7 @@
 // holds more images than cells, has a cell size of 0 or above the limit, or has bitmaps that
 // are not 4 cells wide or too short for its images. An older-layout payload is two plain BMP
 // files, so a broken one fails with the BMP reader's own message.
+#include <algorithm>
 #include <optional>
 
 #include "skin/Error.h"
@@ -224,8 +225,9 @@ void ReadCurrentLayout(std::span<const std::uint8_t> payload, ImageList& list) {
   auto decoded = TryDecodeCurrent(payload, flags);
   // Some writers leave the colour depth out of the flags (low byte 1: masked, no depth);
   // the colour bitmap's bits per pixel then stands in for it.
-  if (!decoded && (flags & 0xFF) == kFlagMasked && payload.size() > kColourBitsOffset) {
-    const std::uint16_t repaired = static_cast<std::uint16_t>((flags & 0xFF00) | kFlagMasked | payload[kColourBitsOffset]);
+  if (!decoded && (flags & kFlagsLowByte) == kFlagMasked && payload.size() > kColourBitsOffset) {
+    const std::uint16_t repaired =
+        static_cast<std::uint16_t>((flags & ~kFlagsLowByte) | kFlagMasked | payload[kColourBitsOffset]);
     decoded = TryDecodeCurrent(payload, repaired);
   }
   if (!decoded) Fail(msg::kImageListRead);
@@ -236,25 +238,30 @@ void ReadCurrentLayout(std::span<const std::uint8_t> payload, ImageList& list) {
 void ReadOlderLayout(std::span<const std::uint8_t> payload, ImageList& list) {
   ByteReader in(payload);
   const std::uint32_t imageBytes = in.U32();
-  std::int64_t remaining = in.I32();
+  const std::int64_t remaining = in.I32();
   const Bitmap colour = ReadBmp(in.Take(imageBytes));
   const Bitmap mask = ReadBmp(payload.subspan(in.Position()));
   const int cx = list.Width();
   const int cy = list.Height();
   if (cx <= 0 || cy <= 0) Fail(msg::kImageListRead);
 
-  std::vector<ImageList::Image> images;
-  const int cellRows = colour.Height() / cy;
-  const int cellColumns = colour.Width() / cx;
-  for (int row = 0; row < cellRows && remaining > 0; ++row) {
-    for (int column = 0; column < cellColumns && remaining > 0; ++column, --remaining) {
-      const int x0 = column * cx;
-      const int y0 = row * cy;
-      if (!Holds(mask, x0 + cx, y0 + cy)) Fail(msg::kImageListRead);
-      images.push_back(CutCell(colour, mask, x0, y0, cx, cy));
-    }
+  const std::int64_t cellRows = colour.Height() / cy;
+  const std::int64_t cellColumns = colour.Width() / cx;
+  const std::int64_t taken = std::clamp<std::int64_t>(remaining, 0, cellRows * cellColumns);
+  // The list must be one the current layout can hold, so that it can be saved again.
+  const int capacity = ImageList::GrownCapacity(static_cast<int>(taken));
+  if (capacity > kMaxCapacity ||
+      !MakeGrid(static_cast<std::uint32_t>(cx), static_cast<std::uint32_t>(cy), static_cast<std::uint32_t>(capacity))) {
+    Fail(msg::kImageListRead);
   }
-  const int capacity = ImageList::GrownCapacity(static_cast<int>(images.size()));
+  std::vector<ImageList::Image> images;
+  images.reserve(static_cast<std::size_t>(taken));
+  for (std::int64_t i = 0; i < taken; ++i) {
+    const int x0 = static_cast<int>(i % cellColumns) * cx;
+    const int y0 = static_cast<int>(i / cellColumns) * cy;
+    if (!Holds(mask, x0 + cx, y0 + cy)) Fail(msg::kImageListRead);
+    images.push_back(CutCell(colour, mask, x0, y0, cx, cy));
+  }
   list.SetContent(cx, cy, capacity, std::move(images));
 }
 

@@ -31,7 +31,8 @@ ImageList MakeList(const Shape& shape) {
     for (int y = 0; y < shape.cy; ++y) {
       for (int x = 0; x < shape.cx; ++x) {
         const bool frame = x == 0 || y == 0 || x == shape.cx - 1 || y == shape.cy - 1;
-        image.pixels.push_back(frame ? 0xFF000000u : 0xFF000000u | static_cast<Argb>((i * 40503u + x * 977u + y * 131u) & 0xFFFFFF));
+        image.pixels.push_back(frame ? 0xFF000000u
+                                     : 0xFF000000u | static_cast<Argb>((i * 40503u + x * 977u + y * 131u) & 0xFFFFFF));
         image.mask.push_back(frame ? 1 : 0);
       }
     }

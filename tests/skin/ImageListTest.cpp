@@ -197,14 +197,5 @@ TEST(ImageListContent, ImageBitmapGivesTheStoredPixels) {
   EXPECT_THROW(list.ImageBitmap(1), std::out_of_range);
 }
 
-TEST(ImageListContent, CopiesDoNotCarryObservers) {
-  ImageList list(1, 1);
-  NoticeCounter notices(list);
-  ImageList copy = list;
-  copy.AppendImage(Picture(1, 1, kBlue), clNone);
-  EXPECT_EQ(notices.count, 0);
-  EXPECT_EQ(list.ImageCount(), 0);
-}
-
 }  // namespace
 }  // namespace tessary
