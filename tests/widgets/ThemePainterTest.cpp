@@ -122,15 +122,5 @@ TEST_F(DefaultPainter, BarFrameKeepsItsOuterLineAndGripsOverABackground) {
   EXPECT_EQ(lightColumns, 2);
 }
 
-TEST_F(DefaultPainter, FloatingBarsHaveNoBarBorderOrHandle) {
-  EXPECT_EQ(theme.BarBorder(vkToolbar | vkFloating), QMargins());
-  EXPECT_EQ(theme.DragHandleSize(vkToolbar | vkFloating), 0);
-  EXPECT_GT(theme.DragHandleSize(vkMenuBar), 0);
-  const QRect caption(3, 3, 120, 16);
-  const QRect close = ThemePainter::CloseButtonRect(caption);
-  EXPECT_TRUE(caption.contains(close));
-  EXPECT_EQ(close.right(), caption.right() - 2);
-}
-
 }  // namespace
 }  // namespace tessary::widgets

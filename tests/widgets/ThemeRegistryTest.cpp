@@ -215,16 +215,6 @@ TEST_F(ThemeRegistryTest, ComponentsLeaveTheListWhenDestroyed) {
   EXPECT_TRUE(log.empty());
 }
 
-TEST_F(ThemeRegistryTest, SkinTextColourIsStoredWithoutANotice) {
-  const Colour saved = SkinTextColour();
-  std::vector<std::pair<int, int>> log;
-  Recorder recorder(1, log);
-  SetSkinTextColour(0x00336699);
-  EXPECT_EQ(SkinTextColour(), 0x00336699u);
-  EXPECT_TRUE(log.empty());
-  SetSkinTextColour(saved);
-}
-
 TEST_F(ThemeRegistryTest, SwitcherSwitchesByNameAndReportsEveryPhase) {
   Probe probe;
   AddThemeClass("Switched", ProbeFactory(probe));
