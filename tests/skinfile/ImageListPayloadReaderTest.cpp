@@ -271,6 +271,16 @@ TEST(ImageListPayloadReader, OlderLayoutWalksCellsRowByRowFromTheTop) {
   EXPECT_EQ(ReadError(noMask, read), kReadFailed);
   EXPECT_EQ(read.ImageCount(), 0);
 
+  // Images wider than the current layout can save are refused rather than read.
+  const auto wideBmp = WriteBmp(Bitmap::FromArgb(1100, 1, std::vector<Argb>(1100, 0xFF123456u)));
+  std::vector<std::uint8_t> wide(8);
+  PutU32(wide, 0, static_cast<std::uint32_t>(wideBmp.size()));
+  PutU32(wide, 4, 1);
+  wide.insert(wide.end(), wideBmp.begin(), wideBmp.end());
+  wide.insert(wide.end(), wideBmp.begin(), wideBmp.end());
+  ImageList wideList(1100, 1);
+  EXPECT_EQ(ReadError(wide, wideList), kReadFailed);
+
   // A size A past the end is a short read of the image BMP.
   PutU32(payload, 0, 0x7FFFFFF0);
   EXPECT_EQ(ReadError(payload, read), "Stream read error");
