@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "widgets/TTBCustomDockableWindow.h"
+#include "widgets/themes/ThemePainter.h"
 
 namespace tessary::widgets {
 
@@ -29,6 +30,11 @@ QRect FloatingWindow::CaptionRect() const {
                CurrentTheme().FloatingCaptionHeight());
 }
 
+QRect FloatingWindow::CloseButtonRect() const {
+  // Every theme paints its caption through the shared painter, which places the button.
+  return ThemePainter::CloseButtonRect(CaptionRect());
+}
+
 void FloatingWindow::AdjustToBar() {
   const QMargins border = CurrentTheme().FloatingBorder();
   QSize barSize = bar_->BarSizeFor(-1);
@@ -51,6 +57,11 @@ void FloatingWindow::paintEvent(QPaintEvent*) {
 }
 
 void FloatingWindow::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && bar_->CloseButton() &&
+      CloseButtonRect().contains(event->position().toPoint())) {
+    hide();
+    return;
+  }
   if (event->button() == Qt::LeftButton && CaptionRect().contains(event->position().toPoint())) {
     dragging_ = true;
     grab_ = event->position().toPoint();

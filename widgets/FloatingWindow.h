@@ -1,7 +1,8 @@
 #pragma once
 // The small tool window a bar floats in when dragged off the docks: a frame and a caption
 // painted by the theme. Dragging the caption moves it; released over a dock, the bar docks
-// there; a double click on the caption puts the bar back where it was docked.
+// there; a double click on the caption puts the bar back where it was docked; the close
+// button hides window and bar.
 #include <QWidget>
 
 #include "widgets/ThemeRegistry.h"
@@ -22,6 +23,8 @@ class FloatingWindow : public QWidget, public ThemeNotifiable {
   static QPoint BarOffset();
   // The caption bar in window coordinates.
   QRect CaptionRect() const;
+  // The close button in the caption (hides the window and its bar when the bar allows).
+  QRect CloseButtonRect() const;
   // Resizes the window around the bar's natural size.
   void AdjustToBar();
 

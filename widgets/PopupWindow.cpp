@@ -275,6 +275,11 @@ void PopupWindow::mousePressEvent(QMouseEvent* event) {
       other->mousePressEvent(&forwarded);
       return;
     }
+    // A press on the bar that opened the chain only closes it: were the press replayed
+    // to the bar, the menu under it would open again at once.
+    if (QWidget* owner = Root()->parentWidget();
+        owner != nullptr && owner->rect().contains(owner->mapFromGlobal(global)))
+      Root()->setAttribute(Qt::WA_NoMouseReplay);
     CloseAll();
     return;
   }

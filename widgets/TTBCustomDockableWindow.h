@@ -54,6 +54,9 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   // Whether the bar may float when dragged off the docks (the menu bar may not).
   void SetCanFloat(bool canFloat) { canFloat_ = canFloat; }
   bool CanFloat() const { return canFloat_; }
+  // Whether the floating window's close button hides the bar (default true).
+  void SetCloseButton(bool closeButton) { closeButton_ = closeButton; }
+  bool CloseButton() const { return closeButton_; }
   // Whether the bar shows a drag handle while docked (default true).
   void SetShowDragHandle(bool show);
   bool ShowDragHandle() const { return showDragHandle_; }
@@ -129,6 +132,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   int fixedClientWidth_ = 0;
   bool fillsRow_ = false;
   bool canFloat_ = true;
+  bool closeButton_ = true;
   bool showDragHandle_ = true;
   bool dragging_ = false;
   QPoint grabOffset_;

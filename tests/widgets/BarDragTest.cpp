@@ -100,6 +100,23 @@ TEST_F(BarDrag, DraggingTheFloatingCaptionOverADockDocksIt) {
   EXPECT_FALSE(a->IsFloating());
 }
 
+TEST_F(BarDrag, TheCloseButtonHidesTheFloatingBarWhenItHasOne) {
+  a->Float(page->mapToGlobal(QPoint(100, 100)));
+  b->Float(page->mapToGlobal(QPoint(100, 200)));
+  b->SetCloseButton(false);
+  for (TTBXToolbar* bar : {a, b}) {
+    FloatingWindow* floater = bar->Floater();
+    ASSERT_NE(floater, nullptr);
+    const QPoint close = floater->CloseButtonRect().center();
+    ASSERT_TRUE(floater->CaptionRect().contains(close));
+    SendMouse(floater, QEvent::MouseButtonPress, close);
+    SendMouse(floater, QEvent::MouseButtonRelease, close);
+  }
+  EXPECT_FALSE(a->Floater()->isVisible());
+  EXPECT_FALSE(a->isVisibleTo(window.get()));
+  EXPECT_TRUE(b->Floater()->isVisible());
+}
+
 TEST_F(BarDrag, TheMenuBarNeverFloats) {
   a->SetMenuBar(true);
   const QPoint overPage = page->mapToGlobal(QPoint(200, 150));

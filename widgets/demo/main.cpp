@@ -327,6 +327,7 @@ int main(int argc, char** argv) {
   large->SetCaption(QStringLiteral("Large Buttons"));
   large->SetImages(&skin.ilLButtons);
   FillButtonBar(*large, buttons, false);
+  buttons.Find(QStringLiteral("Favorites"))->SetChecked(true);  // shows the checked look
   large->SetStretch(true);
   large->DockTo(top, 1, 0);
   auto* small = new TTBXToolbar;
