@@ -2,6 +2,7 @@
 // components that follow it, the skin text colour and the theme layer's two flags.
 #include "widgets/ThemeRegistry.h"
 
+#include <QGuiApplication>
 #include <algorithm>
 #include <vector>
 
@@ -149,6 +150,16 @@ void StartThemes() {
   reg.started = true;
   if (!HasThemeName(kDefaultThemeName)) AddThemeClass(kDefaultThemeName, CreateDefaultTheme);
   if (reg.current == nullptr) reg.current = UseTheme(kDefaultThemeName);
+  // Activation and deactivation of the application reach the themed components (menu
+  // bars repaint on either). Only real changes count: a program that starts without
+  // focus keeps the active look until it is deactivated.
+  if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    QObject::connect(app, &QGuiApplication::applicationStateChanged, app,
+                     [](Qt::ApplicationState state) {
+                       const bool active = state == Qt::ApplicationActive;
+                       if (active != AppActive()) NotifyAppActive(active);
+                     });
+  }
 }
 
 Theme& CurrentTheme() {

@@ -380,6 +380,9 @@ void ThemePainter::PaintFloatingFrame(QPainter& p, const QRect& rect, const QRec
   }
   if (captionRect.isEmpty()) return;
 
+  // A floating bar belongs to its main window: its caption looks active whenever the
+  // application is, even though the tool window itself rarely holds the focus.
+  active = active || AppActive();
   const Colour from = active ? pal.caption : pal.inactiveCaption;
   const Colour to = active ? pal.captionEnd : pal.inactiveCaptionEnd;
   if (def_.captionGradient) {
