@@ -73,7 +73,8 @@ class ImageList {
   // (list unchanged) when index is outside 0..ImageCount()-1.
   void ReplaceImage(int index, const Bitmap& bitmap, Colour maskColour);
 
-  // Replaces the whole content at once (the payload readers use this); one notice.
+  // Replaces the whole content at once (the payload readers use this); one notice. The
+  // capacity is kept but never below the count; images of another size are refused.
   void SetContent(int width, int height, int capacity, std::vector<Image> images);
 
   // Removes every image; one notice.

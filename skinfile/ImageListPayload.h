@@ -20,8 +20,9 @@ namespace tessary {
 void WriteImageListPayload(std::vector<std::uint8_t>& out, const ImageList& list);
 
 // Replaces the whole list from a payload (either layout); notifies its observers.
-// Errors: "Failed to read ImageList data from stream", "Bitmap image is not valid",
-// "Stream read error". On error the list is left without images.
+// Errors: "Failed to read ImageList data from stream" for anything wrong with a payload of
+// the current layout; "Bitmap image is not valid" and "Stream read error" only from the two
+// plain BMP files of the older layout. On error the list is left without images.
 void ReadImageListPayload(std::span<const std::uint8_t> payload, ImageList& list);
 
 }  // namespace tessary
