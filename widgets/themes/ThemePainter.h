@@ -63,7 +63,6 @@ class ThemePainter : public Theme {
 
   bool FlatMenus() const override;
   bool VisualStyles() const override;
-  void SetAppActive(bool active) override { appActive_ = active; }
 
  private:
   QColor C(Colour colour) const;
@@ -78,7 +77,6 @@ class ThemePainter : public Theme {
 
   const ThemeDefinition& def_;
   QString name_;
-  bool appActive_ = true;
 };
 
 }  // namespace tessary::widgets
