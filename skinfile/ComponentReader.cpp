@@ -355,7 +355,7 @@ Value ComponentReader::ReadValue() {
           itemTag = ReadTag();
         }
         if (itemTag != ValueTag::kList) Fail(msg::kInvalidPropertyValue);
-        item.properties = ReadEntries();
+        item.properties = ReadEntries({});  // errors are reported for the owning entry
         value.collection.push_back(std::move(item));
       }
       in_.U8();
@@ -365,12 +365,20 @@ Value ComponentReader::ReadValue() {
   return value;
 }
 
-std::vector<PropertyEntry> ComponentReader::ReadEntries() {
+std::vector<PropertyEntry> ComponentReader::ReadEntries(std::string_view owner) {
   std::vector<PropertyEntry> entries;
   while (in_.PeekU8() != TagByte(ValueTag::kNull)) {
     PropertyEntry entry;
     entry.path = in_.ShortString();
-    entry.value = ReadValue();
+    if (owner.empty()) {
+      entry.value = ReadValue();
+    } else {
+      try {
+        entry.value = ReadValue();
+      } catch (const SkinError& error) {
+        throw SkinError(FormatMessage(msg::kErrorReading, {owner, ".", entry.path, error.what()}));
+      }
+    }
     entries.push_back(std::move(entry));
   }
   in_.U8();
@@ -384,7 +392,7 @@ Record ComponentReader::ReadRecord(bool withSignature) {
   ReadPrefix(&record.prefixFlags, &record.childPosition);
   record.className = in_.ShortString();
   record.name = in_.ShortString();
-  record.properties = ReadEntries();
+  record.properties = ReadEntries(record.name.empty() ? record.className : record.name);
   while (in_.PeekU8() != TagByte(ValueTag::kNull)) record.children.push_back(ReadRecord(false));
   in_.U8();
   return record;

@@ -48,7 +48,8 @@ class ComponentReader {
   void ReadComponent(const ClassInfo& info, void* object, std::string_view currentName,
                      const ReadContext& context = {});
 
-  // Reads one record as plain data (any class, any values, children included).
+  // Reads one record as plain data (any class, any values, children included). Value
+  // errors are reported like ReadComponent's, with the record's own name.
   Record ReadRecord(bool withSignature = true);
 
   // Reads one value as plain data.
@@ -65,7 +66,8 @@ class ComponentReader {
   std::int64_t MemberOrdinal(const PropertyInfo& property, std::string_view name);
   std::string ReadText(ValueTag tag);
   std::span<const std::uint8_t> ReadBlock(std::size_t unitSize);
-  std::vector<PropertyEntry> ReadEntries();
+  // Entries up to the end marker; with an owner, value errors name it and the path.
+  std::vector<PropertyEntry> ReadEntries(std::string_view owner);
   ValueTag ReadTag();
 
   ByteReader& in_;

@@ -190,6 +190,12 @@ TEST(SkinFileTest, FileCutInsideIlHotChangesNothing) {
   const Bytes before = Stored(skin);
   EXPECT_EQ(ReadError(cut, SkinFileFormat::kSkn, skin), "Error reading ilHot.Bitmap: Stream read error");
   EXPECT_EQ(Stored(skin), before);
+  try {
+    InspectSkinFile(cut, SkinFileFormat::kSkn);
+    ADD_FAILURE() << "no error";
+  } catch (const SkinError& error) {
+    EXPECT_STREQ(error.what(), "Error reading ilHot.Bitmap: Stream read error");
+  }
 }
 
 TEST(SkinFileTest, EveryShorterFileFailsCleanlyAndChangesNothing) {
