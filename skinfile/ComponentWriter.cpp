@@ -153,6 +153,9 @@ void ComponentWriter::WritePublished(const PropertyInfo& property, const void* o
     }
     return;
   }
+  // A property that cannot be read back is not stored.
+  const bool readOnly = IsNumberKind(property.kind) ? !property.setNumber : !property.setText;
+  if (readOnly) return;
   const std::string path = prefix + std::string(property.name);
   if (IsNumberKind(property.kind)) {
     const std::int64_t value = property.getNumber(object);

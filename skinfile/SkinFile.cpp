@@ -148,6 +148,11 @@ void SaveSkinFile(const std::string& path, const Skin& skin) {
       Fail(msg::kStreamWriteError);
     }
   }
+  // A replaced file keeps its permissions.
+  const auto existing = std::filesystem::status(target, ignored);
+  if (std::filesystem::is_regular_file(existing)) {
+    std::filesystem::permissions(temporary, existing.permissions(), ignored);
+  }
   // The old file is replaced only by a complete new one.
   std::error_code error;
   std::filesystem::rename(temporary, target, error);

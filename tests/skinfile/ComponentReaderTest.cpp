@@ -411,8 +411,11 @@ TEST(ComponentReaderTest, SetsSixtyFourBitIntegersAndReadOnlyProperties) {
   Gadget written;
   written.options = 0b110;
   written.big = 1LL << 40;
+  written.fixed = 8;  // read-only: never stored
   Bytes bytes;
   ComponentWriter(bytes).WriteComponent(kGadgetClass, &written, "gadget");
+  ByteReader names(bytes);
+  EXPECT_EQ(ComponentReader(names).ReadRecord().properties.size(), 2u);
   Gadget read;
   ByteReader in(bytes);
   ComponentReader(in).ReadComponent(kGadgetClass, &read, "gadget");
