@@ -231,3 +231,32 @@ TEST_F(Menus, ChevronListsTheItemsThatDoNotFit) {
 
 }  // namespace
 }  // namespace tessary::widgets::testing
+
+namespace tessary::widgets::testing {
+namespace {
+
+// The same menus driven through the window system (QTest), so that the popup's pointer
+// grab routes the events as it does on a desktop.
+TEST_F(Menus, MouseThroughTheWindowSystemSwitchesMenusAndRunsAnEntry) {
+  const QRect file = menuBar->ItemRect(menuBar->Items()[0].get());
+  const QRect edit = menuBar->ItemRect(menuBar->Items()[1].get());
+  QTest::mouseMove(menuBar, file.center());
+  QTest::mousePress(menuBar, Qt::LeftButton, Qt::NoModifier, file.center());
+  QTest::mouseRelease(menuBar, Qt::LeftButton, Qt::NoModifier, file.center());
+  PopupWindow* popup = menuBar->OpenPopup();
+  ASSERT_NE(popup, nullptr);
+  EXPECT_EQ(menuBar->OpenIndex(), 0);
+  // Sliding along the bar while a menu is open opens the menu under the pointer.
+  QTest::mouseMove(popup, popup->mapFromGlobal(menuBar->mapToGlobal(edit.center())));
+  ASSERT_EQ(menuBar->OpenIndex(), 1);
+  PopupWindow* editMenu = menuBar->OpenPopup();
+  ASSERT_NE(editMenu, nullptr);
+  const QPoint line = editMenu->LineRect(0).center();
+  QTest::mouseMove(editMenu, line);
+  QTest::mouseClick(editMenu, Qt::LeftButton, Qt::NoModifier, line);
+  EXPECT_EQ(ran, std::vector<QString>{"Co&py"});
+  EXPECT_EQ(menuBar->OpenPopup(), nullptr);
+}
+
+}  // namespace
+}  // namespace tessary::widgets::testing
