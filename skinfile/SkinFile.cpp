@@ -20,6 +20,8 @@
 #include <fstream>
 #include <random>
 #include <system_error>
+#include <tuple>
+#include <utility>
 
 #include "skin/Error.h"
 #include "skinfile/ByteReader.h"
@@ -40,8 +42,13 @@ constexpr std::size_t kThemeNameOffset = 138;
 constexpr std::size_t kTextFieldSize = 65;
 constexpr std::size_t kMaxTextLength = 64;
 constexpr std::int32_t kMarkerValue = 9;
+constexpr std::size_t kBackgroundCount = 2;  // bgTop and bgBottom come first
+static_assert(kTextColorOffset + kTextFieldSize == kGaugeColorOffset);
+static_assert(kGaugeColorOffset + kTextFieldSize == kThemeNameOffset);
+static_assert(kThemeNameOffset + kTextFieldSize + 1 == kHeaderSize);  // one unused byte at the end
 
-// Old skin files stop after ilDown: the first six of the skin's eight lists.
+// Skin files hold all of the skin's image lists; old skin files stop after ilDown.
+constexpr std::size_t kSkinFileListCount = std::tuple_size_v<decltype(std::declval<Skin&>().ImageLists())>;
 constexpr std::size_t kOldFileListCount = 6;
 
 // Room for the header, record heads and the image lists of a usual skin, so that building
@@ -74,9 +81,10 @@ void FillHeader(std::vector<std::uint8_t>& out, std::size_t start, const Skin& s
 SkinHeader ReadHeader(ByteReader& in, SkinFileFormat format) {
   SkinHeader header;
   if (format == SkinFileFormat::kCrs) {
-    header.topStretch = in.U8();
-    header.bottomStretch = in.U8();
-    header.marker = 0;
+    const auto bytes = in.Take(kOldHeaderSize);
+    header.topStretch = bytes[kTopStretchOffset];
+    header.bottomStretch = bytes[kBottomStretchOffset];
+    header.marker = 0;  // old skin files have none
     return header;
   }
   const auto bytes = in.Take(kHeaderSize);
@@ -90,7 +98,7 @@ SkinHeader ReadHeader(ByteReader& in, SkinFileFormat format) {
 }
 
 std::size_t ListCount(SkinFileFormat format) {
-  return format == SkinFileFormat::kSkn ? Skin().ImageLists().size() : kOldFileListCount;
+  return format == SkinFileFormat::kSkn ? kSkinFileListCount : kOldFileListCount;
 }
 
 // The names of the skin's components other than `own`: a record may not take one of them.
@@ -197,7 +205,7 @@ SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat
   info.format = format;
   ByteReader in(bytes);
   info.header = ReadHeader(in, format);
-  const std::size_t recordCount = 2 + ListCount(format);  // two backgrounds, then the lists
+  const std::size_t recordCount = kBackgroundCount + ListCount(format);
   for (std::size_t i = 0; i < recordCount; ++i) {
     RecordInfo record;
     record.offset = in.Position();
