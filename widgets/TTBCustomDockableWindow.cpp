@@ -6,6 +6,7 @@
 
 #include "skin/TTBBackground.h"
 #include "widgets/DockBackground.h"
+#include "widgets/DragOutline.h"
 #include "widgets/FloatingWindow.h"
 #include "widgets/TTBDock.h"
 
@@ -172,8 +173,13 @@ void TTBCustomDockableWindow::DragTo(QPoint globalPos) {
   placedAt_.reset();
   if (!dragging_ || !dock_) return;
   // Within its own dock the bar follows the pointer at once: between rows, to a new row,
-  // along its row. Leaving the dock is decided when the button is released.
-  if (DockAt(globalPos) != dock_) return;
+  // along its row. Leaving the dock is decided when the button is released; until then an
+  // outline shows where the bar would go.
+  if (DockAt(globalPos) != dock_) {
+    ShowDropOutline(globalPos);
+    return;
+  }
+  if (outline_) outline_->hide();
   placedAt_ = globalPos;
   const QPoint point = dock_->mapFromGlobal(globalPos);
   const TTBDock::DropTarget target = dock_->DropTargetAt(point, height());
@@ -183,9 +189,33 @@ void TTBCustomDockableWindow::DragTo(QPoint globalPos) {
   dock_->ArrangeBars();
 }
 
+void TTBCustomDockableWindow::ShowDropOutline(QPoint globalPos) {
+  QRect target;
+  if (DockAt(globalPos) != nullptr) {
+    target = QRect(globalPos - grabOffset_, size());
+  } else if (canFloat_) {
+    const QMargins border = CurrentTheme().FloatingBorder();
+    const QSize bar = BarSizeFor(-1);
+    target = QRect(globalPos - grabOffset_ - FloatingWindow::BarOffset(),
+                   QSize(bar.width() + border.left() + border.right(),
+                         bar.height() + border.top() + border.bottom() + CurrentTheme().FloatingCaptionHeight()));
+  }
+  if (target.isNull()) {
+    if (outline_) outline_->hide();
+    return;
+  }
+  if (!outline_) outline_ = std::make_unique<DragOutline>();
+  outline_->ShowAt(target);
+}
+
+const QWidget* TTBCustomDockableWindow::DragFeedback() const {
+  return outline_ && outline_->isVisible() ? outline_.get() : nullptr;
+}
+
 void TTBCustomDockableWindow::EndDrag(QPoint globalPos) {
   if (!dragging_) return;
   dragging_ = false;
+  outline_.reset();
   // Where the bar already followed the pointer within its dock it stays: the dock may have
   // changed height under the pointer, and re-reading the place would move it once more.
   const bool placed = placedAt_ == globalPos;

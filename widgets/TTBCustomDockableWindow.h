@@ -4,6 +4,7 @@
 // theme, and paints the dock's background over its client area and border while docked on
 // a dock that shows its picture on its bars. Derived bars lay out and paint their content.
 #include <QPointer>
+#include <memory>
 #include <optional>
 #include <QWidget>
 
@@ -13,6 +14,7 @@
 namespace tessary::widgets {
 
 class FloatingWindow;
+class DragOutline;
 
 class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   Q_OBJECT
@@ -82,6 +84,8 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   void DragTo(QPoint globalPos);
   void EndDrag(QPoint globalPos);
   bool IsDragging() const { return dragging_; }
+  // The outline shown while a drag would take the bar off its dock (null when none shows).
+  const QWidget* DragFeedback() const;
 
   void ThemeChanged(int phase) override;
 
@@ -115,6 +119,8 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
     dockX_ = x;
   }
   void Undock();
+  // Shows where the bar would go if released at `globalPos` outside its own dock.
+  void ShowDropOutline(QPoint globalPos);
   // Docks or floats the bar for a drag that ended at `globalPos` (grabOffset_ set).
   void DropAt(QPoint globalPos);
   // The dock of the bar's window under `globalPos` (with a small snap margin), or none.
@@ -136,6 +142,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   bool showDragHandle_ = true;
   bool dragging_ = false;
   QPoint grabOffset_;
+  std::unique_ptr<DragOutline> outline_;
   std::optional<QPoint> placedAt_;  // pointer position of the last live move in the dock
   QPointer<QWidget> homeWindow_;
   bool aloneInRow_ = false;  // when undocked: ReDock gives it a row of its own again

@@ -89,6 +89,22 @@ TEST_F(BarDrag, OffTheDocksItFloatsAndDoubleClickOnTheCaptionPutsItBack) {
   EXPECT_EQ(top->RowCount(), 2);
 }
 
+TEST_F(BarDrag, AnOutlineShowsWhereTheBarGoesUntilRelease) {
+  const QPoint start = a->mapToGlobal(Handle(a));
+  SendMouseAt(a, QEvent::MouseButtonPress, start);
+  SendMouseAt(a, QEvent::MouseMove, start + QPoint(30, 0));
+  EXPECT_EQ(a->DragFeedback(), nullptr);  // moving within the dock needs no outline
+  const QPoint overPage = page->mapToGlobal(QPoint(200, 150));
+  SendMouseAt(a, QEvent::MouseMove, overPage);
+  const QWidget* outline = a->DragFeedback();
+  ASSERT_NE(outline, nullptr);
+  EXPECT_TRUE(a->IsDocked());  // nothing moves before the release
+  SendMouseAt(a, QEvent::MouseButtonRelease, overPage);
+  EXPECT_EQ(a->DragFeedback(), nullptr);
+  ASSERT_TRUE(a->IsFloating());
+  EXPECT_EQ(a->Floater()->frameGeometry(), outline->geometry());
+}
+
 TEST_F(BarDrag, DraggingTheFloatingCaptionOverADockDocksIt) {
   a->Float(page->mapToGlobal(QPoint(100, 100)));
   FloatingWindow* floater = a->Floater();

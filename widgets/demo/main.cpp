@@ -3,10 +3,11 @@
 // search bar on top and a status tool window at the bottom. Themes reuse it to be looked at.
 //
 //   tessary-widgets-demo [--background] [--theme NAME] [--open-menu] [--float]
-//                        [--chevron] [--screenshot FILE]
+//                        [--chevron] [--dragging] [--screenshot FILE]
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -416,6 +417,18 @@ int main(int argc, char** argv) {
   QTimer::singleShot(300, [&] {
     if (option("--float")) search->Float(window.mapToGlobal(QPoint(420, 260)));
     if (option("--chevron")) window.resize(560, 480);
+    if (option("--dragging")) {
+      // The address bar taken by its handle and held over the page: the drop outline.
+      const QPoint handle(2, address->height() / 2);
+      const QPoint start = address->mapToGlobal(handle);
+      const QPoint over = window.mapToGlobal(QPoint(300, 250));
+      QMouseEvent press(QEvent::MouseButtonPress, QPointF(handle), QPointF(start), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(address, &press);
+      QMouseEvent move(QEvent::MouseMove, QPointF(address->mapFromGlobal(over)), QPointF(over), Qt::NoButton,
+                       Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(address, &move);
+    }
     if (option("--open-menu")) {
       menuBar->OpenItemList(0, true);
       if (PopupWindow* popup = menuBar->OpenPopup()) popup->OpenSubmenu(0, true);
