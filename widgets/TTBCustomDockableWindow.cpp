@@ -72,6 +72,11 @@ bool TTBCustomDockableWindow::BackgroundShows() const {
   return dock_ && parentWidget() == dock_ && dock_->UsesBackground() && dock_->BackgroundOnToolbars();
 }
 
+void TTBCustomDockableWindow::showEvent(QShowEvent* event) {
+  ApplyThemeColour();
+  QWidget::showEvent(event);
+}
+
 void TTBCustomDockableWindow::ContentSizeChanged() {
   if (dock_) {
     dock_->ArrangeBars();
@@ -82,8 +87,17 @@ void TTBCustomDockableWindow::ContentSizeChanged() {
   update();
 }
 
+void TTBCustomDockableWindow::ApplyThemeColour() {
+  // Child controls (an address box, status panels) take the bar's colour from its palette.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, CurrentTheme().ViewColour(ViewKind()));
+  setPalette(colours);
+}
+
 void TTBCustomDockableWindow::ThemeChanged(int phase) {
-  if (phase == tcAfterChange) ContentSizeChanged();
+  if (phase != tcAfterChange) return;
+  ApplyThemeColour();
+  ContentSizeChanged();
 }
 
 void TTBCustomDockableWindow::paintEvent(QPaintEvent*) {

@@ -105,6 +105,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
 
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -119,6 +120,8 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
     dockX_ = x;
   }
   void Undock();
+  // Gives the bar (and through its palette its child controls) the theme's colour.
+  void ApplyThemeColour();
   // Shows where the bar would go if released at `globalPos` outside its own dock.
   void ShowDropOutline(QPoint globalPos);
   // Docks or floats the bar for a drag that ended at `globalPos` (grabOffset_ set).

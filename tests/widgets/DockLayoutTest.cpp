@@ -82,6 +82,23 @@ TEST_F(DockLayout, ToolWindowChildrenKeepWidthsAndTheExpandingOneTakesTheRest) {
   EXPECT_EQ(text->geometry(), QRect(client.left(), client.top(), client.width() - 48, 18));
 }
 
+TEST_F(DockLayout, AThemeSwitchReArrangesAndRecolours) {
+  auto* status = new TTBXToolWindow;
+  auto* panel = new QWidget;
+  panel->setFixedWidth(30);
+  status->AddChild(panel);
+  status->SetClientAreaSize(QSize(0, 18));
+  status->DockTo(bottom, 0);
+  Settle();
+  const QColor themeColour = CurrentTheme().ViewColour(status->ViewKind());
+  EXPECT_EQ(panel->palette().color(QPalette::Window), themeColour);
+  // A bar whose size changed behind the dock's back is re-arranged by the notice.
+  status->resize(10, 10);
+  SwitchTheme(ActiveThemeName());
+  EXPECT_EQ(status->height(), status->BarSizeFor(-1).height());
+  EXPECT_EQ(status->ClientRect().height(), 18);
+}
+
 TEST_F(DockLayout, BarsPushedBackInsideTheRowAndEmptiedRowsCloseUp) {
   TTBXToolbar* a = MakeBar("A", 2);
   TTBXToolbar* b = MakeBar("B", 2);
