@@ -62,6 +62,11 @@ TEST(BmpRle, Rle8RunsAbsoluteRunsEndOfLineAndDelta) {
   EXPECT_EQ(b.Rows().size(), 12u);  // decoded to 8-bit rows
 }
 
+TEST(BmpRle, LongRunsFillExactlyTheirPixels) {
+  const Bitmap b = ReadBmp(BuildBmp(Rle8(14, 1, {0, 2, 1, 0, 11, 7, 0, 1})));
+  EXPECT_EQ(Indices(b), (std::vector<unsigned>{0, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 0, 0}));
+}
+
 TEST(BmpRle, DeltaMovesUpToLaterRows) {
   const Bitmap b = ReadBmp(BuildBmp(Rle8(3, 3, {0, 2, 1, 2, 1, 4, 0, 1})));
   EXPECT_EQ(Indices(b), (std::vector<unsigned>{0, 4, 0, 0, 0, 0, 0, 0, 0}));
