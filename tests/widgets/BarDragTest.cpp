@@ -98,11 +98,12 @@ TEST_F(BarDrag, AnOutlineShowsWhereTheBarGoesUntilRelease) {
   SendMouseAt(a, QEvent::MouseMove, overPage);
   const QWidget* outline = a->DragFeedback();
   ASSERT_NE(outline, nullptr);
+  const QRect shown = outline->geometry();
   EXPECT_TRUE(a->IsDocked());  // nothing moves before the release
   SendMouseAt(a, QEvent::MouseButtonRelease, overPage);
   EXPECT_EQ(a->DragFeedback(), nullptr);
   ASSERT_TRUE(a->IsFloating());
-  EXPECT_EQ(a->Floater()->frameGeometry(), outline->geometry());
+  EXPECT_EQ(a->Floater()->frameGeometry(), shown);
 }
 
 TEST_F(BarDrag, DraggingTheFloatingCaptionOverADockDocksIt) {
