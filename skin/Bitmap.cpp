@@ -1,6 +1,7 @@
 #include "skin/Bitmap.h"
 
 #include <bit>
+#include <cstring>
 #include <limits>
 
 #include "skin/Error.h"
@@ -74,7 +75,14 @@ class RowDecoder {
         const unsigned shift = 8u - bits * (1u + static_cast<unsigned>(x) % perByte);
         out[x] = lookup_[(byte >> shift) & valueMask];
       }
-    } else if (bits == 24 || (bits == 32 && format_.compression == kBmpRgb)) {
+    } else if (bits == 32 && format_.compression == kBmpRgb) {
+      // Blue, green, red, unused: as a little-endian word that is already 0x??RRGGBB.
+      for (int x = 0; x < width; ++x, row += 4) {
+        std::uint32_t word;
+        std::memcpy(&word, row, 4);
+        out[x] = kOpaque | (word & 0x00FFFFFFu);
+      }
+    } else if (bits == 24) {
       const unsigned step = bits / 8;
       for (int x = 0; x < width; ++x, row += step)
         out[x] = kOpaque | (std::uint32_t{row[2]} << 16) | (std::uint32_t{row[1]} << 8) | row[0];
@@ -144,26 +152,29 @@ Bitmap Bitmap::FromArgb(int width, int height, std::span<const Argb> topDownPixe
   const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
   if (topDownPixels.size() < count) Fail(msg::kBitmapNotValid);
 
-  Bitmap bitmap;
-  bitmap.width_ = width;
-  bitmap.height_ = height;
-  bitmap.format_ = std::move(format);
-  bitmap.rows_.resize(count * 4);
-  bitmap.pixels_.resize(count);
+  auto data = std::make_shared<Data>();
+  data->width = width;
+  data->height = height;
+  data->format = std::move(format);
+  data->rows.resize(count * 4);
+  data->pixels.resize(count);
+  data->decoded = true;
   const std::size_t stride = static_cast<std::size_t>(width) * 4;
   for (int y = 0; y < height; ++y) {
     // Stored bottom-up: the picture's top row is the last stored row.
-    std::uint8_t* row = bitmap.rows_.data() + static_cast<std::size_t>(height - 1 - y) * stride;
+    std::uint8_t* row = data->rows.data() + static_cast<std::size_t>(height - 1 - y) * stride;
     for (int x = 0; x < width; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * width + x;
       const Argb p = topDownPixels[i];
-      bitmap.pixels_[i] = p | kOpaque;
+      data->pixels[i] = p | kOpaque;
       row[x * 4 + 0] = static_cast<std::uint8_t>(p);
       row[x * 4 + 1] = static_cast<std::uint8_t>(p >> 8);
       row[x * 4 + 2] = static_cast<std::uint8_t>(p >> 16);
       row[x * 4 + 3] = 0;
     }
   }
+  Bitmap bitmap;
+  bitmap.data_ = std::move(data);
   return bitmap;
 }
 
@@ -174,23 +185,46 @@ Bitmap Bitmap::FromStored(BitmapFormat format, std::vector<std::uint8_t> rows,
   const std::size_t rowCount = static_cast<std::size_t>(format.Rows());
   if (rows.size() != stride * rowCount) Fail(msg::kBitmapNotValid);
 
+  auto data = std::make_shared<Data>();
+  data->width = format.width;
+  data->height = format.Rows();
+  data->format = std::move(format);
+  data->rows = std::move(rows);
+  data->rawFile = std::move(rawFile);
   Bitmap bitmap;
-  bitmap.width_ = format.width;
-  bitmap.height_ = format.Rows();
-  bitmap.pixels_.resize(static_cast<std::size_t>(bitmap.width_) * rowCount);
-  const RowDecoder decoder(format);
-  for (std::size_t y = 0; y < rowCount; ++y) {
-    const std::size_t stored = format.TopDown() ? y : rowCount - 1 - y;
-    decoder.Decode(rows.data() + stored * stride, bitmap.pixels_.data() + y * bitmap.width_);
-  }
-  bitmap.format_ = std::move(format);
-  bitmap.rows_ = std::move(rows);
-  bitmap.rawFile_ = std::move(rawFile);
+  bitmap.data_ = std::move(data);
   return bitmap;
 }
 
+namespace {
+const BitmapFormat kEmptyFormat{};
+const std::vector<std::uint8_t> kNoBytes;
+const std::vector<Argb> kNoPixels;
+}  // namespace
+
+const BitmapFormat& Bitmap::Format() const { return data_ ? data_->format : kEmptyFormat; }
+const std::vector<std::uint8_t>& Bitmap::Rows() const { return data_ ? data_->rows : kNoBytes; }
+const std::vector<std::uint8_t>& Bitmap::RawFile() const { return data_ ? data_->rawFile : kNoBytes; }
+
+const std::vector<Argb>& Bitmap::Pixels() const {
+  if (!data_) return kNoPixels;
+  if (!data_->decoded) {
+    const Data& d = *data_;
+    const std::size_t stride = d.format.Stride();
+    const std::size_t rowCount = static_cast<std::size_t>(d.height);
+    d.pixels.resize(static_cast<std::size_t>(d.width) * rowCount);
+    const RowDecoder decoder(d.format);
+    for (std::size_t y = 0; y < rowCount; ++y) {
+      const std::size_t stored = d.format.TopDown() ? y : rowCount - 1 - y;
+      decoder.Decode(d.rows.data() + stored * stride, d.pixels.data() + y * d.width);
+    }
+    d.decoded = true;
+  }
+  return data_->pixels;
+}
+
 bool Bitmap::SamePixels(const Bitmap& other) const {
-  return width_ == other.width_ && height_ == other.height_ && pixels_ == other.pixels_;
+  return Width() == other.Width() && Height() == other.Height() && Pixels() == other.Pixels();
 }
 
 Bitmap StretchNearest(const Bitmap& source, int width, int height) {

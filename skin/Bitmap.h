@@ -4,6 +4,7 @@
 // is written back byte for byte), and that gives 32-bit pixels for drawing.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -74,28 +75,35 @@ class Bitmap {
   static Bitmap FromStored(BitmapFormat format, std::vector<std::uint8_t> rows,
                            std::vector<std::uint8_t> rawFile = {});
 
-  bool IsEmpty() const { return width_ == 0 || height_ == 0; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }  // number of rows, never negative
+  bool IsEmpty() const { return data_ == nullptr; }
+  int Width() const { return data_ ? data_->width : 0; }
+  int Height() const { return data_ ? data_->height : 0; }  // number of rows, never negative
 
-  const BitmapFormat& Format() const { return format_; }
-  const std::vector<std::uint8_t>& Rows() const { return rows_; }
-  const std::vector<std::uint8_t>& RawFile() const { return rawFile_; }
+  const BitmapFormat& Format() const;
+  const std::vector<std::uint8_t>& Rows() const;
+  const std::vector<std::uint8_t>& RawFile() const;
 
-  // Pixels for drawing, top-down, Width() * Height() entries of 0xFFRRGGBB.
-  const std::vector<Argb>& Pixels() const { return pixels_; }
-  Argb PixelAt(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
+  // Pixels for drawing, top-down, Width() * Height() entries of 0xFFRRGGBB. Decoded from
+  // the stored rows on first use (opening a skin does not pay for pictures nobody paints).
+  const std::vector<Argb>& Pixels() const;
+  Argb PixelAt(int x, int y) const { return Pixels()[static_cast<std::size_t>(y) * Width() + x]; }
 
   // Same size and same pixels (formats may differ).
   bool SamePixels(const Bitmap& other) const;
 
  private:
-  int width_ = 0;
-  int height_ = 0;
-  BitmapFormat format_;
-  std::vector<std::uint8_t> rows_;
-  std::vector<std::uint8_t> rawFile_;
-  std::vector<Argb> pixels_;
+  // A picture never changes once made, so copies share one immutable store: copying a
+  // large background (into the prepared picture, into a skin copy) costs nothing.
+  struct Data {
+    int width = 0;
+    int height = 0;
+    BitmapFormat format;
+    std::vector<std::uint8_t> rows;
+    std::vector<std::uint8_t> rawFile;
+    mutable std::vector<Argb> pixels;  // filled by the first Pixels() call
+    mutable bool decoded = false;
+  };
+  std::shared_ptr<const Data> data_;
 };
 
 // Nearest-neighbour stretch to width x height (each target pixel takes one source pixel:
