@@ -221,6 +221,9 @@ QSize TTBDock::sizeHint() const { return {QWidget::sizeHint().width(), height()}
 QSize TTBDock::minimumSizeHint() const { return {0, height()}; }
 
 void TTBDock::ThemeChanged(int phase) {
+  // The notice also reports changed system colours: a transparent picture whose colour is
+  // a system colour is prepared again.
+  if (phase == tcColoursChanged && background_ != nullptr) background_->SystemColoursChanged();
   if (phase != tcAfterChange) return;
   ArrangeBars();
   update();

@@ -61,6 +61,19 @@ TEST_F(DockBackgroundListener, AChangeRepaintsTheDockAndItsBars) {
   EXPECT_FALSE(bar->ViewKind() & vkTransparent);
 }
 
+TEST_F(DockBackgroundListener, SystemColourNoticeRepreparesOnlyASystemColouredTransparentPicture) {
+  background.SetBitmap(Picture(4, 4));
+  background.SetTransparent(true);
+  top->SetBackground(&background);
+  std::uint64_t generation = background.Generation();
+  NotifySystemChange();
+  EXPECT_GT(background.Generation(), generation);
+  background.SetBkColor(0x00336699);
+  generation = background.Generation();
+  NotifySystemChange();
+  EXPECT_EQ(background.Generation(), generation);
+}
+
 TEST_F(DockBackgroundListener, StretchSizeFromTheOuterSizeThenFromTheClientSize) {
   background.SetStretchBitmap(true);
   background.SetBitmap(Picture(20, 5));

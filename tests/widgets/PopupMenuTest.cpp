@@ -96,6 +96,21 @@ TEST_F(Menus, ArrowKeysSkipSeparatorsAndHiddenEntriesAndWrap) {
   EXPECT_EQ(popup->Highlighted(), 0);
 }
 
+TEST_F(Menus, CheckedEntriesShowAMarkInTheImageColumn) {
+  PopupWindow* popup = Open(0);
+  const QRect line4 = popup->LineRect(4);
+  const QRect line5 = popup->LineRect(5);
+  // The two lines look alike until one is checked.
+  const auto column = [&](const QImage& shot, const QRect& line) {
+    return shot.copy(line.left(), line.top(), line.height(), line.height());
+  };
+  QImage shot = popup->grab().toImage();
+  ASSERT_EQ(column(shot, line4), column(shot, line5));
+  popup->LineItem(4)->SetChecked(true);
+  shot = popup->grab().toImage();
+  EXPECT_NE(column(shot, line4), column(shot, line5));
+}
+
 TEST_F(Menus, EnterRunsTheEntryAfterTheWholeChainClosed) {
   PopupWindow* popup = Open(0);
   Key(popup, Qt::Key_Return);

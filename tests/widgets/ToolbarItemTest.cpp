@@ -81,6 +81,23 @@ TEST_F(ToolbarItems, ImageFromTheBarListOrTheItemsOwnListAndNothingPastTheEnd) {
   EXPECT_NE(ImagePixel(pastTheEnd), CellColour(0));
 }
 
+TEST_F(ToolbarItems, MaskedPixelsLetTheBarShowThrough) {
+  // Left half fuchsia (masked), right half a colour.
+  std::vector<Argb> pixels(256);
+  for (int i = 0; i < 256; ++i) pixels[i] = (i % 16) < 8 ? 0xFFFF00FFu : 0xFF20A040u;
+  auto masked = std::make_unique<ImageList>(16, 16);
+  masked->AppendImage(Bitmap::FromArgb(16, 16, pixels), clFuchsia);
+  TTBXItem& item = AddButton(0);
+  item.SetImages(masked.get());
+  TTBXItem& blank = AddButton(-1);
+  Dock();
+  const QImage shot = bar->grab().toImage();
+  const QRect image(bar->ItemRect(&item).center() - QPoint(7, 7), QSize(16, 16));
+  const QPoint inBlank = bar->ItemRect(&blank).center();
+  EXPECT_EQ(shot.pixel(image.left() + 2, image.top() + 8), shot.pixel(inBlank));
+  EXPECT_EQ(shot.pixel(image.left() + 12, image.top() + 8), 0xFF20A040u);
+}
+
 TEST_F(ToolbarItems, AnImageListChangeRepaintsTheBarWithTheNewPicture) {
   TTBXItem& item = AddButton(1);
   Dock();
