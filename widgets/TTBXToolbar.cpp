@@ -49,6 +49,8 @@ void TTBXToolbar::AddItem(std::unique_ptr<TTBCustomItem> item) {
     }
   }
   if (item->Images() != nullptr) pixmaps_.Observe(item->Images());
+  // A label's Alt+letter moves the focus to the control after it, wherever the focus is.
+  if (item->Kind() == ItemKind::Label && !menuBar_) qApp->installEventFilter(this);
   itemConnections_.push_back(item->OnChange([this] { ItemsChanged(); }));
   items_.push_back(std::move(item));
   ItemsChanged();
@@ -228,6 +230,14 @@ bool TTBXToolbar::eventFilter(QObject* watched, QEvent* event) {
         OpenMenuByAccelerator(QChar(key->key()).toLower()))
       return true;
   }
+  if (!menuBar_ && event->type() == QEvent::KeyPress && isVisible()) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const bool altOnly = (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
+    if (altOnly && widget != nullptr && widget->window() == window() && key->key() >= Qt::Key_A &&
+        key->key() <= Qt::Key_Z && FocusLabelledControl(QChar(key->key()).toLower()))
+      return true;
+  }
   return TTBCustomDockableWindow::eventFilter(watched, event);
 }
 
@@ -236,6 +246,21 @@ bool TTBXToolbar::OpenMenuByAccelerator(QChar letter) {
     const TTBCustomItem& item = *items_[i];
     if (item.Kind() == ItemKind::Submenu && item.Visible() && item.Enabled() && item.Accelerator() == letter) {
       OpenItemList(static_cast<int>(i), true);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TTBXToolbar::FocusLabelledControl(QChar letter) {
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i]->Kind() != ItemKind::Label || !items_[i]->Visible() || items_[i]->Accelerator() != letter)
+      continue;
+    for (std::size_t j = i + 1; j < items_.size(); ++j) {
+      if (items_[j]->Kind() != ItemKind::Control) continue;
+      QWidget* control = static_cast<TTBControlItem&>(*items_[j]).Control();
+      if (control == nullptr || !control->isEnabled() || !control->isVisible()) return false;
+      control->setFocus(Qt::ShortcutFocusReason);
       return true;
     }
   }

@@ -72,6 +72,9 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   int OpenIndex() const { return openIndex_; }
   // Menu-bar mode: opens the menu whose accelerator is `letter`; false if none has it.
   bool OpenMenuByAccelerator(QChar letter);
+  // Gives the focus to the control after the label whose accelerator is `letter`; false
+  // when there is none or it is disabled.
+  bool FocusLabelledControl(QChar letter);
 
  protected:
   void LayoutContent() override;

@@ -4,9 +4,14 @@
 #include "ToolbarFixture.h"
 
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 #include "widgets/Command.h"
 #include "widgets/CommandList.h"
+#include "widgets/items/ItemPainter.h"
+#include "widgets/items/TTBControlItem.h"
+#include "widgets/items/TTBXLabelItem.h"
 #include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::widgets::testing {
@@ -169,6 +174,30 @@ TEST_F(ToolbarItems, SplitButtonRunsOnItsMainPartAndOpensItsListOnTheArrow) {
   SendMouse(bar, QEvent::MouseButtonRelease, centre);
   EXPECT_EQ(runs, 2);
   EXPECT_EQ(bar->OpenPopup(), nullptr);
+}
+
+TEST_F(ToolbarItems, AltAndALabelsLetterFocusesTheControlAfterIt) {
+  bar->Add(std::make_unique<TTBXLabelItem>("A&ddress:"));
+  auto* disabledBox = new QLineEdit;
+  disabledBox->setEnabled(false);
+  bar->Add(std::make_unique<TTBControlItem>(disabledBox));
+  bar->Add(std::make_unique<TTBXLabelItem>("&Search:"));
+  auto* searchBox = new QLineEdit;
+  bar->Add(std::make_unique<TTBControlItem>(searchBox));
+  Dock();
+  auto* elsewhere = new QLineEdit(page);
+  elsewhere->show();
+  window->activateWindow();
+  elsewhere->setFocus();
+  ASSERT_TRUE(elsewhere->hasFocus());
+  QKeyEvent altS(QEvent::KeyPress, Qt::Key_S, Qt::AltModifier, "s");
+  QApplication::sendEvent(page, &altS);
+  EXPECT_TRUE(searchBox->hasFocus());
+  EXPECT_FALSE(bar->FocusLabelledControl('d'));  // its control is disabled
+  EXPECT_FALSE(bar->FocusLabelledControl('x'));
+  // The label is painted with its letter underlined, not with the ampersand.
+  EXPECT_EQ(ItemPainter::DisplayText("A&ddress:"), "Address:");
+  EXPECT_EQ(ItemPainter::DisplayText("Fish && &Chips&"), "Fish & Chips");
 }
 
 TEST_F(ToolbarItems, TooltipShowsTheHintAsGivenAndNothingWithoutOne) {
