@@ -110,13 +110,23 @@ void PopupWindow::ThemeChanged(int phase) {
   update();
 }
 
-void PopupWindow::Popup(QPoint globalPos, bool selectFirst) {
+void PopupWindow::Popup(QPoint globalPos, bool selectFirst, const QRect& anchor) {
   Relayout();
   QPoint pos = globalPos;
-  if (const QScreen* screen = QGuiApplication::screenAt(globalPos)) {
+  const QScreen* screen = QGuiApplication::screenAt(globalPos);
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
     const QRect area = screen->availableGeometry();
-    if (pos.x() + width() > area.right() + 1) pos.setX(std::max(area.left(), area.right() + 1 - width()));
-    if (pos.y() + height() > area.bottom() + 1) pos.setY(std::max(area.top(), area.bottom() + 1 - height()));
+    if (pos.x() + width() > area.right() + 1) {
+      const bool besideAnchor = anchor.isValid() && globalPos.x() > anchor.right();
+      pos.setX(besideAnchor ? anchor.left() - width() : area.right() + 1 - width());
+    }
+    if (pos.y() + height() > area.bottom() + 1) {
+      const bool belowAnchor = anchor.isValid() && globalPos.y() > anchor.bottom();
+      pos.setY(belowAnchor ? anchor.top() - height() : area.bottom() + 1 - height());
+    }
+    pos.setX(std::max(pos.x(), area.left()));
+    pos.setY(std::max(pos.y(), area.top()));
   }
   move(pos);
   show();
@@ -191,7 +201,7 @@ void PopupWindow::OpenSubmenu(int line, bool selectFirst) {
   childLine_ = line;
   const QMargins border = CurrentTheme().PopupBorder(viewKind_);
   child_->Popup(mapToGlobal(QPoint(rects_[line].right() + 1 + border.right(), rects_[line].top() - border.top())),
-                selectFirst);
+                selectFirst, geometry());
   update();
 }
 

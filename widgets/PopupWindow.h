@@ -35,9 +35,12 @@ class PopupWindow : public QWidget, public ThemeNotifiable {
               PopupWindow* parentPopup, QWidget* owner);
   ~PopupWindow() override;
 
-  // Shows the popup with its top-left at `globalPos` (kept on the screen); with
-  // `selectFirst` the first selectable line is highlighted (keyboard opening).
-  void Popup(QPoint globalPos, bool selectFirst);
+  // Shows the popup with its top-left at `globalPos`, kept on the screen; with
+  // `selectFirst` the first selectable line is highlighted (keyboard opening). `anchor` is
+  // what the popup hangs from (screen coordinates): a popup placed below it that would run
+  // off the screen's bottom opens above it, one placed to its right that would run off the
+  // right edge opens to its left.
+  void Popup(QPoint globalPos, bool selectFirst, const QRect& anchor = {});
 
   // The shown lines (visible items in order) and their rectangles.
   int LineCount() const { return static_cast<int>(lines_.size()); }

@@ -285,7 +285,8 @@ void TTBXToolbar::OpenItemList(int index, bool selectFirst) {
   hot_ = index;
   QRect anchor = rects_.size() > static_cast<std::size_t>(index) ? rects_[index] : QRect();
   if (anchor.isNull()) anchor = chevronRect_;
-  popup->Popup(mapToGlobal(anchor.bottomLeft() + QPoint(0, 1)), selectFirst);
+  popup->Popup(mapToGlobal(anchor.bottomLeft() + QPoint(0, 1)), selectFirst,
+               QRect(mapToGlobal(anchor.topLeft()), anchor.size()));
   update();
 }
 
@@ -299,7 +300,8 @@ void TTBXToolbar::OpenChevron() {
   popup_ = popup;
   chevronOpen_ = true;
   // The list hangs below the chevron, its right edge under the chevron's.
-  popup->Popup(mapToGlobal(QPoint(chevronRect_.right() + 1 - popup->width(), chevronRect_.bottom() + 1)), false);
+  popup->Popup(mapToGlobal(QPoint(chevronRect_.right() + 1 - popup->width(), chevronRect_.bottom() + 1)), false,
+               QRect(mapToGlobal(chevronRect_.topLeft()), chevronRect_.size()));
   update();
 }
 

@@ -4,7 +4,9 @@
 // Right moving between the menu bar's menus, and the chevron list of a narrow bar.
 #include "ToolbarFixture.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTest>
 
 #include "widgets/Command.h"
@@ -208,6 +210,22 @@ TEST_F(Menus, PressOnTheMenuBarOpensAndHoverOpensSubmenusAfterADelay) {
   SendMouse(popup, QEvent::MouseButtonPress, popup->LineRect(0).center());
   SendMouse(popup, QEvent::MouseButtonRelease, popup->LineRect(0).center());
   EXPECT_EQ(ran, std::vector<QString>{"&Open"});
+}
+
+TEST_F(Menus, MenusNearTheScreenEdgesOpenAboveAndToTheLeft) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  menuBar->DockTo(bottom, 0);
+  window->setGeometry(screen.right() - 160, screen.bottom() - 200, 160, 200);
+  Settle();
+  PopupWindow* popup = Open(0);
+  ASSERT_NE(popup, nullptr);
+  const QRect file = menuBar->ItemRect(menuBar->Items()[0].get());
+  EXPECT_EQ(popup->geometry().bottom() + 1, menuBar->mapToGlobal(file.topLeft()).y());
+  popup->OpenSubmenu(3, true);
+  PopupWindow* child = popup->ChildPopup();
+  ASSERT_NE(child, nullptr);
+  ASSERT_GT(popup->geometry().right() + child->width(), screen.right());  // no room on the right
+  EXPECT_EQ(child->geometry().right() + 1, popup->geometry().left());
 }
 
 TEST_F(Menus, ChevronListsTheItemsThatDoNotFit) {
