@@ -34,6 +34,7 @@
 
 #include "skin/Error.h"
 #include "skinfile/BmpCodec.h"
+#include "skinfile/BmpLayout.h"
 #include "skinfile/ByteReader.h"
 #include "skinfile/Rle.h"
 
@@ -41,15 +42,6 @@ namespace tessary {
 
 namespace {
 
-constexpr std::uint8_t kMagic0 = 'B';
-constexpr std::uint8_t kMagic1 = 'M';
-constexpr std::size_t kFileHeaderRest = 12;  // file header after the magic: size, reserved, offset
-constexpr std::uint32_t kCoreHeaderSize = 12;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-// An info header at least this long holds the three colour masks itself.
-constexpr std::uint32_t kHeaderWithMasksSize = 52;
-constexpr std::size_t kInfoEntrySize = 4;
-constexpr std::size_t kCoreEntrySize = 3;
 
 bool IsRle(std::uint32_t compression) { return compression != kBmpRgb && compression != kBmpBitFields; }
 
@@ -71,7 +63,7 @@ HeaderInfo ReadCoreHeader(ByteReader& in) {
 }
 
 HeaderInfo ReadInfoHeader(ByteReader& in, std::uint32_t headerSize) {
-  if (headerSize < kInfoHeaderSize) Fail(msg::kBitmapNotValid);
+  if (headerSize < kBmpInfoHeaderSize) Fail(msg::kBitmapNotValid);
   ByteReader header(in.Take(headerSize - 4));
   HeaderInfo info;
   BitmapFormat& f = info.format;
@@ -87,7 +79,7 @@ HeaderInfo ReadInfoHeader(ByteReader& in, std::uint32_t headerSize) {
   f.importantColours = header.U32();
   const bool packed = f.bitsPerPixel == 16 || f.bitsPerPixel == 32;
   if (packed && f.compression == kBmpBitFields) {
-    if (headerSize >= kHeaderWithMasksSize) {
+    if (headerSize >= kBmpHeaderWithMasksSize) {
       f.redMask = header.U32();
       f.greenMask = header.U32();
       f.blueMask = header.U32();
@@ -104,7 +96,7 @@ void ReadColourTable(ByteReader& in, BitmapFormat& f) {
     count = IsIndexedDepth(f.bitsPerPixel) ? (1u << f.bitsPerPixel) : 0;
   else
     count = f.coloursUsed != 0 ? f.coloursUsed : IsIndexedDepth(f.bitsPerPixel) ? (1u << f.bitsPerPixel) : 0;
-  const std::size_t entrySize = f.coreHeader ? kCoreEntrySize : kInfoEntrySize;
+  const std::size_t entrySize = f.coreHeader ? kBmpCoreEntrySize : kBmpInfoEntrySize;
   if (count * entrySize > in.Remaining()) Fail(msg::kStreamReadError);
   // An indexed picture cannot use more than 2^bits entries; the rest are read past.
   const std::uint64_t kept = IsIndexedDepth(f.bitsPerPixel) ? std::min<std::uint64_t>(count, 1u << f.bitsPerPixel) : count;
@@ -122,11 +114,11 @@ Bitmap ReadBmp(std::span<const std::uint8_t> bytes) {
   if (bytes.empty()) return Bitmap();
   ByteReader in(bytes);
   auto magic = in.Take(2);
-  if (magic[0] != kMagic0 || magic[1] != kMagic1) Fail(msg::kBitmapNotValid);
-  in.Skip(kFileHeaderRest);
+  if (magic[0] != kBmpMagic[0] || magic[1] != kBmpMagic[1]) Fail(msg::kBitmapNotValid);
+  in.Skip(kBmpFileHeaderSize - sizeof kBmpMagic);  // total size, reserved words, offset: not used
 
   const std::uint32_t headerSize = in.U32();
-  HeaderInfo info = headerSize == kCoreHeaderSize ? ReadCoreHeader(in) : ReadInfoHeader(in, headerSize);
+  HeaderInfo info = headerSize == kBmpCoreHeaderSize ? ReadCoreHeader(in) : ReadInfoHeader(in, headerSize);
   BitmapFormat& f = info.format;
   // Sizes and depth are checked before anything is allocated for the picture.
   if (!BitmapFormatIsValid(f)) Fail(msg::kBitmapNotValid);

@@ -6,19 +6,13 @@
 // colour table and the stored rows.
 #include "skin/Error.h"
 #include "skinfile/BmpCodec.h"
+#include "skinfile/BmpLayout.h"
 #include "skinfile/ByteReader.h"
 
 namespace tessary {
 
 namespace {
 
-constexpr std::uint32_t kFileHeaderSize = 14;
-constexpr std::uint32_t kCoreHeaderSize = 12;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kMasksSize = 12;
-constexpr std::uint32_t kInfoEntrySize = 4;
-constexpr std::uint32_t kCoreEntrySize = 3;
-constexpr std::uint16_t kPlanes = 1;
 constexpr std::uint32_t kCoreMaxSide = 0xFFFF;
 
 // Entries of the colour table an info-header file gets.
@@ -31,8 +25,8 @@ std::uint32_t InfoTableEntries(const BitmapFormat& f) {
 }
 
 void WriteFileHeader(ByteWriter& out, std::uint32_t total, std::uint32_t offset) {
-  out.U8('B');
-  out.U8('M');
+  out.U8(kBmpMagic[0]);
+  out.U8(kBmpMagic[1]);
   out.U32(total);
   out.U16(0);
   out.U16(0);
@@ -59,13 +53,13 @@ bool FitsCoreHeader(const BitmapFormat& f) {
 void WriteCore(ByteWriter& out, const Bitmap& bitmap) {
   const BitmapFormat& f = bitmap.Format();
   const std::uint32_t entries = IsIndexedDepth(f.bitsPerPixel) ? (1u << f.bitsPerPixel) : 0;
-  const std::uint32_t offset = kFileHeaderSize + kCoreHeaderSize + kCoreEntrySize * entries;
+  const std::uint32_t offset = kBmpFileHeaderSize + kBmpCoreHeaderSize + kBmpCoreEntrySize * entries;
   const auto& rows = bitmap.Rows();
   WriteFileHeader(out, offset + static_cast<std::uint32_t>(rows.size()), offset);
-  out.U32(kCoreHeaderSize);
+  out.U32(kBmpCoreHeaderSize);
   out.U16(static_cast<std::uint16_t>(f.width));
   out.U16(static_cast<std::uint16_t>(f.Rows()));
-  out.U16(kPlanes);
+  out.U16(kBmpPlanes);
   out.U16(f.bitsPerPixel);
   WriteTable(out, f, entries, false);
   out.Bytes(rows);
@@ -76,14 +70,14 @@ void WriteInfo(ByteWriter& out, const Bitmap& bitmap) {
   const bool bitFields = f.compression == kBmpBitFields;
   const bool masks = bitFields && (f.bitsPerPixel == 16 || f.bitsPerPixel == 32);
   const std::uint32_t entries = InfoTableEntries(f);
-  const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize + (masks ? kMasksSize : 0) + kInfoEntrySize * entries;
+  const std::uint32_t offset = kBmpFileHeaderSize + kBmpInfoHeaderSize + (masks ? kBmpMasksSize : 0) + kBmpInfoEntrySize * entries;
   const auto& rows = bitmap.Rows();
   const std::uint32_t imageSize = static_cast<std::uint32_t>(rows.size());
   WriteFileHeader(out, offset + imageSize, offset);
-  out.U32(kInfoHeaderSize);
+  out.U32(kBmpInfoHeaderSize);
   out.I32(f.width);
   out.I32(f.height);
-  out.U16(kPlanes);
+  out.U16(kBmpPlanes);
   out.U16(f.bitsPerPixel);
   // RLE pictures without their file bytes (made in code) hold decoded rows: uncompressed.
   out.U32(bitFields ? kBmpBitFields : kBmpRgb);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "skin/Bitmap.h"
+#include "skinfile/BmpLayout.h"
 
 namespace tessary::imagelist {
 
@@ -30,10 +31,6 @@ inline constexpr std::size_t kTrailerSize = 22;
 // The two bitmaps: four cells per row, rows of cells from the top.
 inline constexpr std::uint32_t kCellsPerRow = 4;
 inline constexpr std::size_t kColourBmpOffset = kHeaderSize;
-inline constexpr std::uint8_t kBmpMagic[2] = {'B', 'M'};
-inline constexpr std::size_t kBmpFileHeaderSize = 14;
-inline constexpr std::uint32_t kBmpInfoHeaderSize = 40;
-inline constexpr std::uint32_t kBmpCoreHeaderSize = 12;
 // The bits-per-pixel field of the colour bitmap's info header (the repair reads it).
 inline constexpr std::size_t kColourBitsOffset = kColourBmpOffset + kBmpFileHeaderSize + 14;
 inline constexpr std::uint16_t kColourBits = 32;
