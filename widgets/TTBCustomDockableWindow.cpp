@@ -135,7 +135,7 @@ bool TTBCustomDockableWindow::OnDragHandle(QPoint pos) const {
 void TTBCustomDockableWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && OnDragHandle(event->position().toPoint()) &&
       (dock_ == nullptr || dock_->AllowDrag())) {
-    BeginDrag(event->globalPosition().toPoint(), event->position().toPoint());
+    BeginDrag(event->position().toPoint());
     return;
   }
   QWidget::mousePressEvent(event);
@@ -157,8 +157,7 @@ void TTBCustomDockableWindow::mouseReleaseEvent(QMouseEvent* event) {
   QWidget::mouseReleaseEvent(event);
 }
 
-void TTBCustomDockableWindow::BeginDrag(QPoint globalPos, QPoint grabOffset) {
-  (void)globalPos;
+void TTBCustomDockableWindow::BeginDrag(QPoint grabOffset) {
   dragging_ = true;
   grabOffset_ = grabOffset;
   homeWindow_ = HomeWindow();
@@ -196,7 +195,7 @@ void TTBCustomDockableWindow::DragTo(QPoint globalPos) {
   if (outline_) outline_->hide();
   placedAt_ = globalPos;
   const QPoint point = dock_->mapFromGlobal(globalPos);
-  const TTBDock::DropTarget target = dock_->DropTargetAt(point, height());
+  const TTBDock::DropTarget target = dock_->DropTargetAt(point);
   if (target.newRow) dock_->InsertRow(target.row);
   dockRow_ = target.row;
   dockX_ = target.x - grabOffset_.x();
@@ -241,7 +240,7 @@ void TTBCustomDockableWindow::EndDrag(QPoint globalPos) {
 void TTBCustomDockableWindow::DropAt(QPoint globalPos) {
   if (TTBDock* target = DockAt(globalPos)) {
     const QPoint point = target->mapFromGlobal(globalPos);
-    const TTBDock::DropTarget place = target->DropTargetAt(point, height());
+    const TTBDock::DropTarget place = target->DropTargetAt(point);
     if (place.newRow) target->InsertRow(place.row);
     DockTo(target, place.row, place.x - grabOffset_.x());
     return;

@@ -78,8 +78,8 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   // The outer size for a given outer width limit (<0: natural width).
   QSize BarSizeFor(int maxWidth) const;
 
-  // Starts dragging as if the handle was pressed at `globalPos` (used by floating captions).
-  void BeginDrag(QPoint globalPos, QPoint grabOffset);
+  // Starts dragging the bar, taken at `grabOffset` (bar coordinates) by the pointer.
+  void BeginDrag(QPoint grabOffset);
   // Follows the pointer while dragging; ends the drag and docks or floats the bar.
   void DragTo(QPoint globalPos);
   void EndDrag(QPoint globalPos);

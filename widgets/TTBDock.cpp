@@ -184,8 +184,7 @@ void TTBDock::ArrangeBars() {
   updateGeometry();
 }
 
-TTBDock::DropTarget TTBDock::DropTargetAt(QPoint dockPoint, int barHeight) const {
-  (void)barHeight;
+TTBDock::DropTarget TTBDock::DropTargetAt(QPoint dockPoint) const {
   const QRect client = ClientRect();
   DropTarget target;
   target.x = dockPoint.x() - client.left();

@@ -78,7 +78,7 @@ class TTBDock : public QWidget, public ThemeNotifiable {
     bool newRow = false;
     int x = 0;
   };
-  DropTarget DropTargetAt(QPoint dockPoint, int barHeight) const;
+  DropTarget DropTargetAt(QPoint dockPoint) const;
 
   // Repaints the dock and its visible docked bars (not the bars' child widgets).
   void InvalidateBackground();
