@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -220,25 +221,106 @@ bool TTBXToolbar::event(QEvent* event) {
 }
 
 bool TTBXToolbar::eventFilter(QObject* watched, QEvent* event) {
-  if (menuBar_ && event->type() == QEvent::KeyPress && isVisible()) {
+  const auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != window() || !isVisible())
+    return TTBCustomDockableWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::MouseButtonPress && keyboardMode_) SetKeyboardMode(false);
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
     auto* key = static_cast<QKeyEvent*>(event);
-    const auto* widget = qobject_cast<QWidget*>(watched);
-    const bool altOnly = (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
-    const bool letter = (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) ||
-                        (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9);
-    if (altOnly && letter && widget != nullptr && widget->window() == window() &&
-        OpenMenuByAccelerator(QChar(key->key()).toLower()))
-      return true;
-  }
-  if (!menuBar_ && event->type() == QEvent::KeyPress && isVisible()) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    const auto* widget = qobject_cast<QWidget*>(watched);
-    const bool altOnly = (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
-    if (altOnly && widget != nullptr && widget->window() == window() && key->key() >= Qt::Key_A &&
-        key->key() <= Qt::Key_Z && FocusLabelledControl(QChar(key->key()).toLower()))
-      return true;
+    if (menuBar_ ? MenuBarKey(key) : LabelKey(key)) return true;
   }
   return TTBCustomDockableWindow::eventFilter(watched, event);
+}
+
+namespace {
+bool AltOnly(const QKeyEvent* key) {
+  return (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
+}
+bool LetterOrDigit(int key) {
+  return (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9);
+}
+}  // namespace
+
+bool TTBXToolbar::LabelKey(QKeyEvent* key) {
+  return key->type() == QEvent::KeyPress && AltOnly(key) && key->key() >= Qt::Key_A &&
+         key->key() <= Qt::Key_Z && FocusLabelledControl(QChar(key->key()).toLower());
+}
+
+bool TTBXToolbar::MenuBarKey(QKeyEvent* key) {
+  const int code = key->key();
+  const Qt::KeyboardModifiers modifiers =
+      key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier);
+  if (key->type() == QEvent::KeyRelease) {
+    // Alt pressed and released on its own toggles keyboard mode on the menu bar.
+    if (code == Qt::Key_Alt && altPending_) {
+      altPending_ = false;
+      SetKeyboardMode(!keyboardMode_);
+      return true;
+    }
+    return false;
+  }
+  if (code == Qt::Key_Alt) {
+    altPending_ = !key->isAutoRepeat();
+    return false;
+  }
+  altPending_ = false;
+  if (code == Qt::Key_F10 && modifiers == Qt::NoModifier) {
+    SetKeyboardMode(!keyboardMode_);
+    return true;
+  }
+  if (AltOnly(key) && LetterOrDigit(code)) return OpenMenuByAccelerator(QChar(code).toLower());
+  if (!keyboardMode_) return false;
+  switch (code) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+      const int next = NeighbourMenu(hot_, code == Qt::Key_Left ? -1 : 1);
+      if (next >= 0) hot_ = next;
+      update();
+      return true;
+    }
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      OpenItemList(hot_, true);
+      return true;
+    case Qt::Key_Escape:
+      SetKeyboardMode(false);
+      return true;
+    default: break;
+  }
+  if (modifiers == Qt::NoModifier && LetterOrDigit(code)) {
+    OpenMenuByAccelerator(QChar(code).toLower());
+    return true;  // a letter no menu has is swallowed while the bar has the keyboard
+  }
+  SetKeyboardMode(false);
+  return false;
+}
+
+void TTBXToolbar::SetKeyboardMode(bool on) {
+  keyboardMode_ = on;
+  if (on) {
+    hot_ = NeighbourMenu(-1, 1);
+    hotByMouse_ = false;
+  } else if (!popup_) {
+    hot_ = -1;
+  }
+  update();
+}
+
+int TTBXToolbar::NeighbourMenu(int from, int step) const {
+  const int count = static_cast<int>(items_.size());
+  int index = from;
+  for (int tries = 0; tries < count; ++tries) {
+    index = (index + step + count) % count;
+    if (index < 0) index += count;
+    const TTBCustomItem& item = *items_[index];
+    if (item.Kind() == ItemKind::Submenu && item.Visible() && item.Enabled() && rects_.size() > std::size_t(index) &&
+        !rects_[index].isNull())
+      return index;
+  }
+  return -1;
 }
 
 bool TTBXToolbar::OpenMenuByAccelerator(QChar letter) {
@@ -272,6 +354,7 @@ void TTBXToolbar::OpenItemList(int index, bool selectFirst) {
   const TTBXSubmenuItem* submenu = AsSubmenu(items_[index].get());
   if (submenu == nullptr) return;
   if (popup_) popup_->CloseAll();
+  keyboardMode_ = false;
   std::vector<TTBCustomItem*> entries;
   for (const auto& entry : submenu->ListSource().Items()) entries.push_back(entry.get());
   auto* popup = new PopupWindow(std::move(entries), vkPopupMenu, images_, nullptr, this);
@@ -306,17 +389,9 @@ void TTBXToolbar::OpenChevron() {
 }
 
 void TTBXToolbar::OpenNeighbour(int step) {
-  const int count = static_cast<int>(items_.size());
-  if (openIndex_ < 0 || count == 0) return;
-  int index = openIndex_;
-  for (int tries = 0; tries < count; ++tries) {
-    index = (index + step + count) % count;
-    const TTBCustomItem& item = *items_[index];
-    if (item.Kind() == ItemKind::Submenu && item.Visible() && !rects_[index].isNull()) {
-      OpenItemList(index, true);
-      return;
-    }
-  }
+  if (openIndex_ < 0) return;
+  const int next = NeighbourMenu(openIndex_, step);
+  if (next >= 0) OpenItemList(next, true);
 }
 
 void TTBXToolbar::PopupClosed(PopupWindow* popup) {

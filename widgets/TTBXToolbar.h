@@ -2,6 +2,7 @@
 // A themed toolbar (or, in menu-bar mode, the menu bar): a dockable bar that owns its
 // items, lays them out in one line, hides what does not fit behind a chevron, tracks
 // hover and press, opens drop-down lists and menus, and shows each item's hint as tooltip.
+#include <QKeyEvent>
 #include <QPointer>
 #include <memory>
 #include <vector>
@@ -70,6 +71,10 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   PopupWindow* OpenPopup() const { return popup_; }
   // The index of the item whose list is open (-1 if none).
   int OpenIndex() const { return openIndex_; }
+  // The highlighted item (mouse or keyboard; -1 if none), and whether the menu bar has the
+  // keyboard (Alt or F10 pressed on its own).
+  int HotIndex() const { return hot_; }
+  bool KeyboardMode() const { return keyboardMode_; }
   // Menu-bar mode: opens the menu whose accelerator is `letter`; false if none has it.
   bool OpenMenuByAccelerator(QChar letter);
   // Gives the focus to the control after the label whose accelerator is `letter`; false
@@ -93,6 +98,13 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   int IndexAt(QPoint pos) const;
   // Opens the next/previous menu (menu-bar mode) while one is open.
   void OpenNeighbour(int step);
+  // The next visible, enabled menu from `from` in direction `step` (cycling), or -1.
+  int NeighbourMenu(int from, int step) const;
+  // Keys seen anywhere in the window: the menu bar's Alt, F10, Alt+letter and its keyboard
+  // mode; a label's Alt+letter. True when the key was taken.
+  bool MenuBarKey(QKeyEvent* key);
+  bool LabelKey(QKeyEvent* key);
+  void SetKeyboardMode(bool on);
   void PopupClosed(PopupWindow* popup);
   void TrackHot(QPoint pos);
 
@@ -102,6 +114,8 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   ImageList* images_ = nullptr;
   mutable ImageListPixmaps pixmaps_;
   bool menuBar_ = false;
+  bool keyboardMode_ = false;  // the menu bar has the keyboard (after Alt or F10)
+  bool altPending_ = false;    // Alt is down and no other key came since
   int hot_ = -1;
   bool hotByMouse_ = false;
   int pressed_ = -1;

@@ -187,6 +187,40 @@ TEST_F(Menus, AltLetterOpensTheMenuAndLeftRightMoveBetweenMenus) {
   EXPECT_EQ(menuBar->OpenIndex(), 3);
 }
 
+TEST_F(Menus, AltAloneOrF10GivesTheMenuBarTheKeyboard) {
+  QKeyEvent altDown(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+  QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+  QApplication::sendEvent(page, &altDown);
+  QApplication::sendEvent(page, &altUp);
+  ASSERT_TRUE(menuBar->KeyboardMode());
+  EXPECT_EQ(menuBar->HotIndex(), 0);
+  Key(page, Qt::Key_Left);
+  EXPECT_EQ(menuBar->HotIndex(), 3);  // wraps, skipping the hidden menu
+  Key(page, Qt::Key_Right);
+  EXPECT_EQ(menuBar->HotIndex(), 0);
+  Key(page, Qt::Key_Right);
+  Key(page, Qt::Key_Down);
+  EXPECT_EQ(menuBar->OpenIndex(), 1);
+  ASSERT_NE(menuBar->OpenPopup(), nullptr);
+  EXPECT_EQ(menuBar->OpenPopup()->Highlighted(), 0);
+  EXPECT_FALSE(menuBar->KeyboardMode());
+  menuBar->OpenPopup()->CloseAll();
+  // F10 toggles it; Esc leaves it; Alt with another key in between does not enter it.
+  Key(page, Qt::Key_F10);
+  EXPECT_TRUE(menuBar->KeyboardMode());
+  Key(page, Qt::Key_Escape);
+  EXPECT_FALSE(menuBar->KeyboardMode());
+  EXPECT_EQ(menuBar->HotIndex(), -1);
+  QApplication::sendEvent(page, &altDown);
+  Key(page, Qt::Key_Tab, Qt::AltModifier);
+  QApplication::sendEvent(page, &altUp);
+  EXPECT_FALSE(menuBar->KeyboardMode());
+  // In keyboard mode a menu's letter alone opens it.
+  Key(page, Qt::Key_F10);
+  Key(page, Qt::Key_H, Qt::NoModifier, "h");
+  EXPECT_EQ(menuBar->OpenIndex(), 3);
+}
+
 TEST_F(Menus, RightOnASubmenusEntryMovesToTheNextMenu) {
   PopupWindow* popup = Open(0);
   popup->OpenSubmenu(3, true);
