@@ -4,9 +4,9 @@
 // theme, and paints the dock's background over its client area and border while docked on
 // a dock that shows its picture on its bars. Derived bars lay out and paint their content.
 #include <QPointer>
+#include <QWidget>
 #include <memory>
 #include <optional>
-#include <QWidget>
 
 #include "widgets/TTBDock.h"
 #include "widgets/ThemeRegistry.h"
@@ -27,15 +27,18 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   void SetCaption(const QString& caption);
   QString Caption() const { return caption_; }
 
-  // Docks the bar on `dock` in `row` at horizontal position `x` (dock client coordinates).
+  // Docks the bar on `dock` in `row` at horizontal position `x` (dock client coordinates);
+  // a floating bar leaves its floating window, which goes.
   void DockTo(TTBDock* dock, int row, int x = 0);
   // Takes the bar off its dock into a floating tool window at `screenPos` (top-left).
   void Float(QPoint screenPos);
   // Puts a floating bar back where it was last docked (nothing when never docked).
   void ReDock();
 
+  // Docked on a dock / floating in its own window (a bar never placed is neither).
   bool IsDocked() const { return dock_ != nullptr; }
   bool IsFloating() const { return floater_ != nullptr; }
+  // The dock the bar is on (none while floating) and the floating window (none while docked).
   TTBDock* CurrentDock() const { return dock_; }
   FloatingWindow* Floater() const { return floater_; }
 
@@ -80,8 +83,9 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
 
   // Starts dragging the bar, taken at `grabOffset` (bar coordinates) by the pointer.
   void BeginDrag(QPoint grabOffset);
-  // Follows the pointer while dragging; ends the drag and docks or floats the bar.
+  // Follows the pointer while dragging (live within the bar's dock, an outline elsewhere).
   void DragTo(QPoint globalPos);
+  // Ends the drag: docks the bar on the dock under the pointer, or floats it there.
   void EndDrag(QPoint globalPos);
   bool IsDragging() const { return dragging_; }
   // The outline shown while a drag would take the bar off its dock (null when none shows).
@@ -115,10 +119,6 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
  private:
   friend class TTBDock;
   friend class FloatingWindow;
-  void SetDockPlace(int row, int x) {
-    dockRow_ = row;
-    dockX_ = x;
-  }
   void Undock();
   // Gives the bar (and through its palette its child controls) the theme's colour.
   void ApplyThemeColour();

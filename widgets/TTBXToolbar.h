@@ -19,7 +19,6 @@ class ImageList;
 
 namespace tessary::widgets {
 
-class TTBControlItem;
 struct ItemView;
 
 class TTBXToolbar : public TTBCustomDockableWindow {
@@ -44,8 +43,8 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   ImageList* Images() const { return images_; }
 
   // Menu-bar mode: captions only, menus open on press, Alt+letter opens a menu, Left and
-  // Right move between open menus; the bar takes the width its row leaves free and does
-  // not float.
+  // Right move between open menus, Alt alone or F10 give the bar the keyboard; the bar
+  // takes the width its row leaves free and does not float.
   void SetMenuBar(bool menuBar);
   bool IsMenuBar() const { return menuBar_; }
 
@@ -56,6 +55,7 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   QRect ItemRect(const TTBCustomItem* item) const;
   // Items that did not fit and are reachable through the chevron.
   std::vector<TTBCustomItem*> OverflowItems() const;
+  // Whether the chevron shows (some items did not fit), and where (bar coordinates).
   bool ChevronShown() const { return chevronShown_; }
   QRect ChevronRect() const { return chevronRect_; }
   // The item under a point (bar coordinates), or none.
