@@ -3,7 +3,9 @@
 // search bar on top and a status tool window at the bottom. Themes reuse it to be looked at.
 //
 //   tessary-widgets-demo [--background] [--theme NAME] [--open-menu] [--float]
-//                        [--chevron] [--dragging] [--screenshot FILE]
+//                        [--menu INDEX] [--chevron] [--dragging] [--screenshot FILE]
+//
+// --open-menu opens the first menu and its first submenu; --menu INDEX another menu.
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -429,8 +431,8 @@ int main(int argc, char** argv) {
                        Qt::LeftButton, Qt::NoModifier);
       QApplication::sendEvent(address, &move);
     }
-    if (option("--open-menu")) {
-      menuBar->OpenItemList(0, true);
+    if (option("--open-menu") || !value("--menu").isEmpty()) {
+      menuBar->OpenItemList(value("--menu").toInt(), true);
       if (PopupWindow* popup = menuBar->OpenPopup()) popup->OpenSubmenu(0, true);
     }
   });
