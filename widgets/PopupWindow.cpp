@@ -334,8 +334,12 @@ void PopupWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space: Activate(highlighted_); return;
     case Qt::Key_Escape:
       // One level only: the parent popup (or the bar) stays open.
-      if (parentPopup_ != nullptr) parentPopup_->CloseChild();
-      else close();
+      if (parentPopup_ != nullptr) {
+        parentPopup_->CloseChild();
+      } else {
+        close();
+        emit Cancelled();
+      }
       return;
     default: break;
   }

@@ -71,6 +71,8 @@ class PopupWindow : public QWidget, public ThemeNotifiable {
  signals:
   // The popup closed (by choice, Esc, a click outside, or its parent closing).
   void Closed();
+  // Esc closed this root popup (the menu bar takes the keyboard back).
+  void Cancelled();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -360,6 +360,12 @@ void TTBXToolbar::OpenItemList(int index, bool selectFirst) {
   auto* popup = new PopupWindow(std::move(entries), vkPopupMenu, images_, nullptr, this);
   connect(popup, &PopupWindow::Closed, this, [this, popup] { PopupClosed(popup); });
   if (menuBar_) {
+    // Esc on a menu gives the keyboard back to the bar with that menu highlighted.
+    connect(popup, &PopupWindow::Cancelled, this, [this, index] {
+      SetKeyboardMode(true);
+      hot_ = index;
+      update();
+    });
     popup->SetOnMoveToNeighbour([this](int step) { OpenNeighbour(step); });
     popup->SetOnMouseOutside([this](QPoint global) { TrackHot(mapFromGlobal(global)); });
   }

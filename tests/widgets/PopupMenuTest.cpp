@@ -146,6 +146,9 @@ TEST_F(Menus, RightOpensASubmenuAndEscClosesOneLevelAtATime) {
   EXPECT_EQ(menuBar->OpenPopup(), popup);
   Key(popup, Qt::Key_Escape);
   EXPECT_EQ(menuBar->OpenPopup(), nullptr);
+  // The bar has the keyboard again, on the menu that was open.
+  EXPECT_TRUE(menuBar->KeyboardMode());
+  EXPECT_EQ(menuBar->HotIndex(), 0);
 }
 
 TEST_F(Menus, EntryOfASubmenuClosesEveryLevelAndRuns) {
@@ -219,6 +222,10 @@ TEST_F(Menus, AltAloneOrF10GivesTheMenuBarTheKeyboard) {
   Key(page, Qt::Key_F10);
   Key(page, Qt::Key_H, Qt::NoModifier, "h");
   EXPECT_EQ(menuBar->OpenIndex(), 3);
+  // Esc closes the menu and leaves the bar with the keyboard on that menu.
+  Key(menuBar->OpenPopup(), Qt::Key_Escape);
+  EXPECT_TRUE(menuBar->KeyboardMode());
+  EXPECT_EQ(menuBar->HotIndex(), 3);
 }
 
 TEST_F(Menus, RightOnASubmenusEntryMovesToTheNextMenu) {
