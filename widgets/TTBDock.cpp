@@ -17,8 +17,23 @@ TTBDock::TTBDock(DockPosition position, QWidget* parent) : QWidget(parent), posi
   setFixedHeight(0);
 }
 
+TTBDock::BackgroundWatch::~BackgroundWatch() {
+  if (dock != nullptr) {
+    dock->background_ = nullptr;
+    dock->InvalidateBackground();
+  }
+}
+
+void TTBDock::ForgetBackground() {
+  if (background_ == nullptr) return;
+  // Disarm the watch first: removing the listener destroys it.
+  if (auto watch = watch_.lock()) watch->dock = nullptr;
+  background_->RemoveChangeListener(this);
+  background_ = nullptr;
+}
+
 TTBDock::~TTBDock() {
-  if (background_ != nullptr) background_->RemoveChangeListener(this);
+  ForgetBackground();
   // The bars are deleted after this body as our children; they must not call back into a
   // half-destroyed dock.
   for (TTBCustomDockableWindow* bar : bars_) {
@@ -30,10 +45,15 @@ TTBDock::~TTBDock() {
 
 void TTBDock::SetBackground(TTBBackground* background) {
   if (background == background_) return;
-  if (background_ != nullptr) background_->RemoveChangeListener(this);
+  ForgetBackground();
   background_ = background;
   if (background_ != nullptr) {
-    background_->AddChangeListener(this, [this] { InvalidateBackground(); });
+    auto watch = std::make_shared<BackgroundWatch>();  // armed only once it is in place
+    watch->dock = this;
+    watch_ = watch;
+    background_->AddChangeListener(this, [watch] {
+      if (watch->dock != nullptr) watch->dock->InvalidateBackground();
+    });
     background_->SetStretchSize(width(), height());
   }
   InvalidateBackground();

@@ -4,6 +4,7 @@
 // a TTBBackground picture whose tiles are aligned to the client origin of its parent, so
 // the picture runs on into the bars docked on it.
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "skin/Colour.h"
@@ -38,7 +39,8 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   // Which edge this dock belongs to (decides nothing but the name of the dock for now).
   DockPosition Position() const { return position_; }
 
-  // The background picture the dock paints with, or none (the dock does not own it).
+  // The background picture the dock paints with, or none (the dock does not own it; when
+  // the background is destroyed first, the dock falls back to none by itself).
   void SetBackground(TTBBackground* background);
   TTBBackground* Background() const { return background_; }
   // Whether docked bars show the dock's background too (default true).
@@ -109,8 +111,17 @@ class TTBDock : public QWidget, public ThemeNotifiable {
     int height = 0;
   };
 
+  // Lives only inside the listener the dock registers with its background, so it dies
+  // with the background and tells the dock, which then drops its pointer.
+  struct BackgroundWatch {
+    TTBDock* dock = nullptr;
+    ~BackgroundWatch();
+  };
+  void ForgetBackground();
+
   DockPosition position_;
   TTBBackground* background_ = nullptr;
+  std::weak_ptr<BackgroundWatch> watch_;
   bool backgroundOnToolbars_ = true;
   int boundLines_ = 0;
   Colour color_ = clBtnFace;

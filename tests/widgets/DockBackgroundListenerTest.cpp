@@ -42,6 +42,29 @@ TEST_F(DockBackgroundListener, OneListenerThatFollowsAssignmentAndTheDocksLife) 
   EXPECT_EQ(second.ListenerCount(), 0u);
 }
 
+TEST_F(DockBackgroundListener, ABackgroundDestroyedFirstLeavesTheDockWithoutOne) {
+  auto doomed = std::make_unique<TTBBackground>();
+  doomed->SetBitmap(Picture(8, 8));
+  top->SetBackground(doomed.get());
+  bottom->SetBackground(doomed.get());
+  TTBXToolbar* bar = MakeBar("Bar", 2);
+  bar->DockTo(top, 0);
+  Settle();
+  ASSERT_TRUE(top->UsesBackground());
+  doomed.reset();
+  EXPECT_EQ(top->Background(), nullptr);
+  EXPECT_EQ(bottom->Background(), nullptr);
+  EXPECT_FALSE(top->UsesBackground());
+  EXPECT_FALSE(bar->ViewKind() & vkTransparent);
+  EXPECT_FALSE(top->grab().isNull());  // paints its own colour again
+  // Unassigning keeps a live background's other listeners and does not clear the dock twice.
+  top->SetBackground(&background);
+  bottom->SetBackground(&background);
+  top->SetBackground(nullptr);
+  EXPECT_EQ(background.ListenerCount(), 1u);
+  EXPECT_EQ(bottom->Background(), &background);
+}
+
 TEST_F(DockBackgroundListener, AChangeRepaintsTheDockAndItsBars) {
   top->SetBoundLines(blTop | blBottom | blLeft | blRight);
   top->SetBackground(&background);
