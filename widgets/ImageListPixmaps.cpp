@@ -44,6 +44,16 @@ std::vector<QPixmap> BuildCells(const ImageList& list) {
 
 ImageListPixmaps::ImageListPixmaps(std::function<void()> changed) : changed_(std::move(changed)) {}
 
+ImageListPixmaps::~ImageListPixmaps() {
+  // Disarm every watch before the connections go (dropping one destroys its watch).
+  for (auto& [list, entry] : entries_)
+    if (auto watch = entry.watch.lock()) watch->owner = nullptr;
+}
+
+ImageListPixmaps::ListWatch::~ListWatch() {
+  if (owner != nullptr) owner->entries_.erase(list);
+}
+
 bool ImageListPixmaps::HasImage(const ImageList* list, int index) {
   return list != nullptr && index >= 0 && index < list->ImageCount();
 }
@@ -51,8 +61,12 @@ bool ImageListPixmaps::HasImage(const ImageList* list, int index) {
 void ImageListPixmaps::Observe(const ImageList* list) {
   if (list == nullptr || entries_.count(list) != 0) return;
   Entry& entry = entries_[list];
+  auto watch = std::make_shared<ListWatch>();
+  watch->owner = this;
+  watch->list = list;
+  entry.watch = watch;
   // The cache is dropped lazily by generation; the observer only asks for a repaint.
-  entry.connection = const_cast<ImageList*>(list)->OnChange([this] {
+  entry.connection = const_cast<ImageList*>(list)->OnChange([this, watch] {
     if (changed_) changed_();
   });
 }

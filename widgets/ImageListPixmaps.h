@@ -7,6 +7,7 @@
 #include <QRect>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -22,6 +23,7 @@ class ImageListPixmaps {
  public:
   // `changed` runs after any observed list changed (typically the owner's update()).
   explicit ImageListPixmaps(std::function<void()> changed = {});
+  ~ImageListPixmaps();
   ImageListPixmaps(const ImageListPixmaps&) = delete;
   ImageListPixmaps& operator=(const ImageListPixmaps&) = delete;
 
@@ -39,7 +41,16 @@ class ImageListPixmaps {
   void Observe(const ImageList* list);
 
  private:
+  // Lives only inside the observer registered with a list, so it dies with the list and
+  // drops the list's entry: a new list later made at the same address is never served the
+  // old list's pictures.
+  struct ListWatch {
+    ImageListPixmaps* owner = nullptr;
+    const ImageList* list = nullptr;
+    ~ListWatch();
+  };
   struct Entry {
+    std::weak_ptr<ListWatch> watch;
     Connection connection;
     std::uint64_t generation = ~std::uint64_t{0};
     std::vector<QPixmap> cells;  // one per image, alpha from the mask

@@ -103,6 +103,26 @@ TEST_F(ToolbarItems, MaskedPixelsLetTheBarShowThrough) {
   EXPECT_EQ(shot.pixel(image.left() + 12, image.top() + 8), 0xFF20A040u);
 }
 
+TEST_F(ToolbarItems, ANewListAtAFreedListsAddressIsNotServedTheOldPictures) {
+  // Two lists made one after the other in the same storage: same address, same generation.
+  alignas(ImageList) unsigned char storage[sizeof(ImageList)];
+  auto* old = new (storage) ImageList(16, 16);
+  old->AppendImage(Bitmap::FromArgb(16, 16, std::vector<Argb>(256, 0xFF112233u)), clNone);
+  TTBXItem& item = AddButton(0);
+  item.SetImages(old);
+  Dock();
+  EXPECT_EQ(ImagePixel(item), 0xFF112233u);
+  item.SetImages(nullptr);
+  old->~ImageList();
+  auto* fresh = new (storage) ImageList(16, 16);
+  fresh->AppendImage(Bitmap::FromArgb(16, 16, std::vector<Argb>(256, 0xFF445566u)), clNone);
+  ASSERT_EQ(static_cast<void*>(fresh), static_cast<void*>(old));
+  item.SetImages(fresh);
+  EXPECT_EQ(ImagePixel(item), 0xFF445566u);
+  item.SetImages(nullptr);
+  fresh->~ImageList();
+}
+
 TEST_F(ToolbarItems, AnImageListChangeRepaintsTheBarWithTheNewPicture) {
   TTBXItem& item = AddButton(1);
   Dock();
