@@ -332,5 +332,15 @@ TEST_F(Menus, MouseThroughTheWindowSystemSwitchesMenusAndRunsAnEntry) {
   EXPECT_EQ(menuBar->OpenPopup(), nullptr);
 }
 
+TEST_F(Menus, ASecondClickOnTheOpenMenusTitleClosesIt) {
+  const QRect file = menuBar->ItemRect(menuBar->Items()[0].get());
+  QTest::mouseClick(menuBar, Qt::LeftButton, Qt::NoModifier, file.center());
+  ASSERT_NE(menuBar->OpenPopup(), nullptr);
+  QTest::mouseClick(menuBar, Qt::LeftButton, Qt::NoModifier, file.center());
+  Settle();
+  EXPECT_EQ(menuBar->OpenPopup(), nullptr);
+  EXPECT_EQ(menuBar->OpenIndex(), -1);
+}
+
 }  // namespace
 }  // namespace tessary::widgets::testing
