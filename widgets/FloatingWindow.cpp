@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "widgets/TTBCustomDockableWindow.h"
-#include "widgets/themes/ThemePainter.h"
+#include "widgets/Theme.h"
 
 namespace tessary::widgets {
 
@@ -32,7 +32,7 @@ QRect FloatingWindow::CaptionRect() const {
 
 QRect FloatingWindow::CloseButtonRect() const {
   // Every theme paints its caption through the shared painter, which places the button.
-  return ThemePainter::CloseButtonRect(CaptionRect());
+  return CurrentTheme().FloatingCloseButtonRect(CaptionRect());
 }
 
 void FloatingWindow::AdjustToBar() {

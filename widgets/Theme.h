@@ -142,6 +142,8 @@ class Theme {
                                     int imageColumnWidth) const = 0;
   virtual void PaintPopupFrame(QPainter& p, const QRect& rect, int viewKind) const = 0;
   // Frame and caption of a floating bar.
+  // Where the close button sits inside a floating window's caption bar (for hit tests).
+  virtual QRect FloatingCloseButtonRect(const QRect& captionRect) const = 0;
   virtual void PaintFloatingFrame(QPainter& p, const QRect& rect, const QRect& captionRect,
                                   const QString& caption, bool active) const = 0;
   virtual void PaintChevron(QPainter& p, const QRect& rect, const ItemState& state) const = 0;

@@ -364,7 +364,7 @@ void ThemePainter::PaintPopupFrame(QPainter& p, const QRect& rect, int) const {
   }
 }
 
-QRect ThemePainter::CloseButtonRect(const QRect& captionRect) {
+QRect ThemePainter::FloatingCloseButtonRect(const QRect& captionRect) const {
   const int h = std::max(captionRect.height() - 2 * kCloseButtonInset, 0);
   const int w = h + 2;
   return QRect(captionRect.right() - kCloseButtonInset - w + 1,
@@ -394,7 +394,7 @@ void ThemePainter::PaintFloatingFrame(QPainter& p, const QRect& rect, const QRec
     p.fillRect(captionRect, C(from));
   }
 
-  const QRect close = CloseButtonRect(captionRect);
+  const QRect close = FloatingCloseButtonRect(captionRect);
   p.save();
   QFont font = p.font();
   font.setBold(true);

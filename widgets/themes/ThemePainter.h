@@ -19,8 +19,6 @@ class ThemePainter : public Theme {
   Colour TextColourValue(const ItemState& state) const;
   // The caption passes for a state with the current S and flags (what PaintItemCaption draws).
   CaptionDraws CaptionPasses(const ItemState& state) const;
-  // The close button inside a floating window's caption bar.
-  static QRect CloseButtonRect(const QRect& captionRect);
 
   QString Name() const override { return name_; }
 
@@ -57,6 +55,7 @@ class ThemePainter : public Theme {
   void PaintPopupBackground(QPainter& p, const QRect& rect, int viewKind,
                             int imageColumnWidth) const override;
   void PaintPopupFrame(QPainter& p, const QRect& rect, int viewKind) const override;
+  QRect FloatingCloseButtonRect(const QRect& captionRect) const override;
   void PaintFloatingFrame(QPainter& p, const QRect& rect, const QRect& captionRect,
                           const QString& caption, bool active) const override;
   void PaintChevron(QPainter& p, const QRect& rect, const ItemState& state) const override;
