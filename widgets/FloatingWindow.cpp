@@ -1,8 +1,10 @@
 #include "widgets/FloatingWindow.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/BarListMenu.h"
 #include "widgets/TTBCustomDockableWindow.h"
 #include "widgets/Theme.h"
 
@@ -59,7 +61,7 @@ void FloatingWindow::paintEvent(QPaintEvent*) {
 void FloatingWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && bar_->CloseButton() &&
       CloseButtonRect().contains(event->position().toPoint())) {
-    hide();
+    bar_->SetBarVisible(false);
     return;
   }
   if (event->button() == Qt::LeftButton && CaptionRect().contains(event->position().toPoint())) {
@@ -87,6 +89,10 @@ void FloatingWindow::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   QWidget::mouseReleaseEvent(event);
+}
+
+void FloatingWindow::contextMenuEvent(QContextMenuEvent* event) {
+  BarListMenu::Open(parentWidget(), event->globalPos(), this);
 }
 
 void FloatingWindow::mouseDoubleClickEvent(QMouseEvent* event) {

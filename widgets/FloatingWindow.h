@@ -2,7 +2,7 @@
 // The small tool window a bar floats in when dragged off the docks: a frame and a caption
 // painted by the theme. Dragging the caption moves it; released over a dock, the bar docks
 // there; a double click on the caption puts the bar back where it was docked; the close
-// button hides window and bar.
+// button closes the bar (the window's bar list opens it again).
 #include <QWidget>
 
 #include "widgets/ThemeRegistry.h"
@@ -36,6 +36,8 @@ class FloatingWindow : public QWidget, public ThemeNotifiable {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  // A right click offers the window's bar list (closed bars can be opened again there).
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   TTBCustomDockableWindow* bar_;

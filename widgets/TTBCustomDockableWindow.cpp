@@ -1,10 +1,12 @@
 #include "widgets/TTBCustomDockableWindow.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
 #include "skin/TTBBackground.h"
+#include "widgets/BarListMenu.h"
 #include "widgets/DockBackground.h"
 #include "widgets/DragOutline.h"
 #include "widgets/FloatingWindow.h"
@@ -43,6 +45,18 @@ void TTBCustomDockableWindow::SetFixedClientWidth(int width) {
 void TTBCustomDockableWindow::SetFillsRow(bool fill) {
   fillsRow_ = fill;
   ContentSizeChanged();
+}
+
+void TTBCustomDockableWindow::SetBarVisible(bool visible) {
+  if (visible == !closed_) return;
+  closed_ = !visible;
+  if (floater_ != nullptr) {
+    floater_->setVisible(visible);
+    return;
+  }
+  setVisible(visible);
+  // A closed bar gives up its place; its row closes up when it was alone there.
+  if (dock_) dock_->ArrangeBars();
 }
 
 void TTBCustomDockableWindow::SetShowDragHandle(bool show) {
@@ -155,6 +169,10 @@ void TTBCustomDockableWindow::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   QWidget::mouseReleaseEvent(event);
+}
+
+void TTBCustomDockableWindow::contextMenuEvent(QContextMenuEvent* event) {
+  if (QWidget* home = HomeWindow()) BarListMenu::Open(home, event->globalPos(), this);
 }
 
 void TTBCustomDockableWindow::BeginDrag(QPoint grabOffset) {
@@ -281,6 +299,7 @@ void TTBCustomDockableWindow::DockTo(TTBDock* dock, int row, int x) {
   lastDock_ = dock;
   dockRow_ = row;
   dockX_ = x;
+  closed_ = false;
   show();
   dock->ArrangeBars();
   LayoutContent();
@@ -289,8 +308,10 @@ void TTBCustomDockableWindow::DockTo(TTBDock* dock, int row, int x) {
 }
 
 void TTBCustomDockableWindow::Float(QPoint screenPos) {
+  closed_ = false;
   if (floater_ != nullptr) {
     floater_->move(screenPos);
+    floater_->show();
     return;
   }
   QWidget* home = HomeWindow();

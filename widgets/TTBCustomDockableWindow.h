@@ -62,6 +62,11 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   // Whether the floating window's close button hides the bar (default true).
   void SetCloseButton(bool closeButton) { closeButton_ = closeButton; }
   bool CloseButton() const { return closeButton_; }
+  // Closes the bar (its floating window, or its place in its row, goes) or opens it again
+  // where it was. The window's bar list (a right click on a dock or a bar) offers both, so
+  // a bar closed by its floating window's close button can always be brought back.
+  void SetBarVisible(bool visible);
+  bool BarVisible() const { return !closed_; }
   // Whether the bar shows a drag handle while docked (default true).
   void SetShowDragHandle(bool show);
   bool ShowDragHandle() const { return showDragHandle_; }
@@ -113,6 +118,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   // True when `pos` (bar coordinates) lies on the drag handle.
   bool OnDragHandle(QPoint pos) const;
 
@@ -143,6 +149,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   bool canFloat_ = true;
   bool closeButton_ = true;
   bool showDragHandle_ = true;
+  bool closed_ = false;
   bool dragging_ = false;
   QPoint grabOffset_;
   std::unique_ptr<DragOutline> outline_;

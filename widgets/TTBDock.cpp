@@ -1,10 +1,13 @@
 #include "widgets/TTBDock.h"
 
+#include <QContextMenuEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <algorithm>
+#include <iterator>
 
 #include "skin/TTBBackground.h"
+#include "widgets/BarListMenu.h"
 #include "widgets/DockBackground.h"
 #include "widgets/TTBCustomDockableWindow.h"
 
@@ -183,23 +186,27 @@ void TTBDock::ArrangeBars() {
   arranging_ = true;
   SortBars();
   rows_.clear();
+  // Closed bars keep their row and position for when they open again, but take no room.
+  std::vector<TTBCustomDockableWindow*> shown;
+  std::copy_if(bars_.begin(), bars_.end(), std::back_inserter(shown),
+               [](const TTBCustomDockableWindow* bar) { return bar->BarVisible(); });
   int top = 0;
   std::size_t i = 0;
-  while (i < bars_.size()) {
+  while (i < shown.size()) {
     // Only rows that hold bars take room, so a row emptied by a drag closes up.
-    const int row = bars_[i]->dockRow_;
+    const int row = shown[i]->dockRow_;
     std::vector<TTBCustomDockableWindow*> members;
     int height = 0;
-    for (; i < bars_.size() && bars_[i]->dockRow_ == row; ++i) {
-      members.push_back(bars_[i]);
-      height = std::max(height, bars_[i]->BarSizeFor(-1).height());
+    for (; i < shown.size() && shown[i]->dockRow_ == row; ++i) {
+      members.push_back(shown[i]);
+      height = std::max(height, shown[i]->BarSizeFor(-1).height());
     }
     ArrangeRow(members, top, height);
     rows_.push_back({row, top, height});
     top += height;
   }
   const int lines = ((boundLines_ & blTop) ? 1 : 0) + ((boundLines_ & blBottom) ? 1 : 0);
-  setFixedHeight(bars_.empty() ? 0 : top + lines);
+  setFixedHeight(shown.empty() ? 0 : top + lines);
   arranging_ = false;
   updateGeometry();
 }
@@ -277,6 +284,10 @@ void TTBDock::resizeEvent(QResizeEvent* event) {
   }
   QWidget::resizeEvent(event);
   if (event->size().width() != event->oldSize().width()) ArrangeBars();
+}
+
+void TTBDock::contextMenuEvent(QContextMenuEvent* event) {
+  BarListMenu::Open(window(), event->globalPos(), this);
 }
 
 void TTBDock::moveEvent(QMoveEvent* event) {

@@ -93,6 +93,8 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  // A right click offers the window's bar list, to close bars or open closed ones again.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   friend class TTBCustomDockableWindow;

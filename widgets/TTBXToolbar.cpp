@@ -67,6 +67,7 @@ void TTBXToolbar::SetMenuBar(bool menuBar) {
   if (menuBar == menuBar_) return;
   menuBar_ = menuBar;
   SetCanFloat(!menuBar);
+  SetCloseButton(!menuBar);  // the menu bar cannot be closed, so no list offers it
   // Alt+letter must work wherever the focus is in the bar's window.
   if (menuBar) qApp->installEventFilter(this);
   else qApp->removeEventFilter(this);

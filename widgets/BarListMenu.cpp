@@ -1,0 +1,54 @@
+#include "widgets/BarListMenu.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+#include "widgets/PopupWindow.h"
+#include "widgets/TTBCustomDockableWindow.h"
+#include "widgets/items/TTBXItem.h"
+
+namespace tessary::widgets {
+
+namespace {
+
+// Keeps the list's lines alive exactly as long as the popup that shows them.
+class LineHolder : public QObject {
+ public:
+  using QObject::QObject;
+  std::vector<std::unique_ptr<TTBXItem>> lines;
+};
+
+}  // namespace
+
+std::vector<TTBCustomDockableWindow*> BarListMenu::ListedBars(const QWidget* window) {
+  std::vector<TTBCustomDockableWindow*> bars;
+  if (window == nullptr) return bars;
+  // Floating windows are owned by the window, so their bars are found here too.
+  for (TTBCustomDockableWindow* bar : window->findChildren<TTBCustomDockableWindow*>())
+    if (bar->CloseButton() && !bar->Caption().isEmpty()) bars.push_back(bar);
+  return bars;
+}
+
+PopupWindow* BarListMenu::Open(const QWidget* window, QPoint globalPos, QWidget* owner) {
+  const std::vector<TTBCustomDockableWindow*> bars = ListedBars(window);
+  if (bars.empty()) return nullptr;
+  auto holder = std::make_unique<LineHolder>();
+  std::vector<TTBCustomItem*> lines;
+  for (TTBCustomDockableWindow* bar : bars) {
+    auto line = std::make_unique<TTBXItem>();
+    line->SetCaption(bar->Caption());
+    line->SetChecked(bar->BarVisible());
+    line->SetOnClick([bar = QPointer<TTBCustomDockableWindow>(bar)] {
+      if (bar) bar->SetBarVisible(!bar->BarVisible());
+    });
+    lines.push_back(line.get());
+    holder->lines.push_back(std::move(line));
+  }
+  auto* popup = new PopupWindow(std::move(lines), vkPopupMenu, nullptr, nullptr, owner);
+  holder.release()->setParent(popup);
+  popup->Popup(globalPos, false);
+  return popup;
+}
+
+}  // namespace tessary::widgets
