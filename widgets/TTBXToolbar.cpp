@@ -438,6 +438,12 @@ void TTBXToolbar::mousePressEvent(QMouseEvent* event) {
   TTBCustomItem& item = *items_[index];
   if (!item.Selectable() || !item.Enabled()) return;
   if (const TTBXSubmenuItem* submenu = AsSubmenu(&item)) {
+    // A press on the item whose list is open closes the list, however the window system
+    // routes a press that lands outside an open popup.
+    if (popup_ && index == openIndex_) {
+      popup_->CloseAll();
+      return;
+    }
     const bool onArrow = submenu->Split() && ItemPainter::ArrowRect(item, View(), rects_[index]).contains(pos);
     if (menuBar_ || submenu->OpensListOnClick() || onArrow) {
       OpenItemList(index, false);

@@ -340,6 +340,18 @@ TEST_F(Menus, ASecondClickOnTheOpenMenusTitleClosesIt) {
   Settle();
   EXPECT_EQ(menuBar->OpenPopup(), nullptr);
   EXPECT_EQ(menuBar->OpenIndex(), -1);
+
+  // A desktop routes that press to the open popup, which closes and lets the press be
+  // replayed to the widget under it, which would open the menu again at once: the popup
+  // must refuse the replay when the press lands on its own bar.
+  PopupWindow* popup = Open(0);
+  ASSERT_NE(popup, nullptr);
+  bool replayRefused = false;
+  QObject::connect(popup, &PopupWindow::Closed, popup,
+                   [&] { replayRefused = popup->testAttribute(Qt::WA_NoMouseReplay); });
+  SendMouseAt(popup, QEvent::MouseButtonPress, menuBar->mapToGlobal(file.center()));
+  EXPECT_TRUE(replayRefused);
+  EXPECT_EQ(menuBar->OpenPopup(), nullptr);
 }
 
 }  // namespace
