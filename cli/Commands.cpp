@@ -44,6 +44,10 @@ constexpr std::string_view kExportDetails =
     "  bgBottom.bmp    the same for the bottom background (both absent without picture)\n"
     "  ilXxx/NN.png    image NN of each image list, RGBA, alpha 0 where transparent\n"
     "\n"
+    "A component's other stored properties (Tag, Left, Top, Width, Height, Masked,\n"
+    "ShareImages, ...) are written to its section when they differ from the start-up\n"
+    "skin's, so that pack gives them back.\n"
+    "\n"
     "An old skin file (.crs) holds no colours, no theme and no ilMain or ilPage lists,\n"
     "so none of these are written for it.\n";
 
@@ -57,6 +61,10 @@ constexpr std::string_view kPackDetails =
     "ilSButtons and ilMain, clWhite for ilPage, none for ilImages, ilHot, ilDisable and\n"
     "ilDown. Each must have the list's image size. A slot past the end of the list\n"
     "appends; added slots must follow on without a gap.\n"
+    "\n"
+    "A section may also set the component's stored properties by name (Tag, Left,\n"
+    "Top, BkColor, Width, Height, Masked, DrawingStyle, ...); a new Width or Height\n"
+    "empties the list, so its images must then all be given.\n"
     "\n"
     "Count cuts the list to that many images (every slot file must lie below it) or\n"
     "requires the added slots up to it. Capacity sets the room the list saves with;\n"

@@ -1,18 +1,24 @@
 // tessary-skin export FILE DIR: unpacks a skin file into a directory of plain files that
 // other tools can edit (layout in SkinDirectory.h). What is exported is what the file
-// holds: it is read over an empty skin, not over the start-up skin, so that a list the
-// file stores without images exports as Count=0 and packs back to the same bytes.
+// holds: it is read over components that hold the class defaults (no images, 16 x 16
+// lists, no design positions), not over the start-up skin. A record stores only what
+// differs from the class defaults, so what is read is exactly what the file says: a list
+// the file stores without images exports as Count=0, a ShareImages the record leaves out
+// is off, and everything packs back to the same bytes.
 #include <filesystem>
 #include <system_error>
 
 #include "cli/Arguments.h"
 #include "cli/CliError.h"
 #include "cli/Command.h"
+#include "cli/ComponentSettings.h"
 #include "cli/IniFile.h"
 #include "cli/SkinDirectory.h"
 #include "cli/SkinFiles.h"
 #include "cli/SlotImage.h"
 #include "skinfile/BmpCodec.h"
+#include "skinfile/SkinProperties.h"
+#include "skinfile/StartupSkin.h"
 
 namespace tessary::cli {
 namespace {
@@ -43,7 +49,28 @@ void CreateFolder(const fs::path& folder) {
   if (error) throw FileError(PathText(folder), FormatMessage(msg::kCannotCreateFile, {PathText(folder)}));
 }
 
-IniFile DescribeSkin(const Skin& skin, SkinFileFormat format, std::size_t listCount) {
+// `startup` is the skin pack starts from: a component's stored properties that differ
+// from it are written too, so that pack can give them back.
+// A skin whose components hold their class defaults, under the skin's component names.
+Skin ClassDefaultSkin() {
+  Skin skin;
+  const TTBBackground freshBackground;
+  for (TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {
+    background->SetBkColor(freshBackground.BkColor());
+    background->tag = freshBackground.tag;
+    background->left = freshBackground.left;
+    background->top = freshBackground.top;
+  }
+  const ImageList freshList;
+  for (ImageList* list : skin.ImageLists()) {
+    list->properties = freshList.properties;
+    list->SetSize(freshList.Width(), freshList.Height());
+  }
+  return skin;
+}
+
+IniFile DescribeSkin(const Skin& skin, const Skin& startup, SkinFileFormat format, std::size_t listCount) {
+  static constexpr std::string_view kBackgroundAlways[] = {skindir::kBkColor, skindir::kTransparent};
   IniFile ini;
   IniFile::Section& main = ini.AddSection(std::string(skindir::kSkinSection));
   main.Add(std::string(skindir::kTopStretch), Flag(skin.bgTop.StretchBitmap()));
@@ -53,16 +80,21 @@ IniFile DescribeSkin(const Skin& skin, SkinFileFormat format, std::size_t listCo
     main.Add(std::string(skindir::kGaugeColor), ColourToText(skin.gaugeColour));
     main.Add(std::string(skindir::kTheme), skin.themeName);
   }
-  for (const TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {
+  const std::pair<const TTBBackground*, const TTBBackground*> backgrounds[] = {{&skin.bgTop, &startup.bgTop},
+                                                                                 {&skin.bgBottom, &startup.bgBottom}};
+  for (const auto& [background, reference] : backgrounds) {
     IniFile::Section& section = ini.AddSection(background->name);
-    section.Add(std::string(skindir::kBkColor), ColourToText(background->BkColor()));
-    section.Add(std::string(skindir::kTransparent), Flag(background->Transparent()));
+    for (auto& [key, value] : ChangedSettings(kBackgroundClass, background, reference, kBackgroundAlways))
+      section.Add(std::move(key), std::move(value));
   }
   const auto lists = skin.ImageLists();
+  const auto startupLists = startup.ImageLists();
   for (std::size_t i = 0; i < listCount; ++i) {
     IniFile::Section& section = ini.AddSection(lists[i]->name);
     section.Add(std::string(skindir::kCount), std::to_string(lists[i]->ImageCount()));
     section.Add(std::string(skindir::kCapacity), std::to_string(lists[i]->Capacity()));
+    for (auto& [key, value] : ChangedSettings(kImageListClass, lists[i], startupLists[i]))
+      section.Add(std::move(key), std::move(value));
   }
   return ini;
 }
@@ -79,15 +111,17 @@ int RunExport(const Invocation& invocation) {
   const std::string& dir = arguments.positional[1];
 
   const SkinFileFormat format = FormatForPath(file);
-  Skin skin;
+  Skin skin = ClassDefaultSkin();
   ForFile(file, [&] { ReadSkinFile(ReadWholeFile(file), format, skin); });
   const std::size_t listCount = StoredImageListCount(format);
 
   PrepareDirectory(dir);
   const fs::path root(dir);
   const fs::path iniPath = root / skindir::kIniFile;
+  Skin startup;
+  LoadStartupSkin(startup);
   const std::string iniText =
-      ForFile(PathText(iniPath), [&] { return DescribeSkin(skin, format, listCount).ToText(); });
+      ForFile(PathText(iniPath), [&] { return DescribeSkin(skin, startup, format, listCount).ToText(); });
   WriteText(iniPath, iniText);
 
   for (const TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {

@@ -16,21 +16,19 @@
 #include "cli/AsciiText.h"
 #include "cli/CliError.h"
 #include "cli/Command.h"
+#include "cli/ComponentSettings.h"
 #include "cli/IniFile.h"
 #include "cli/SkinDirectory.h"
 #include "cli/SkinFiles.h"
 #include "cli/SlotImage.h"
 #include "skinfile/BmpCodec.h"
+#include "skinfile/SkinProperties.h"
 #include "skinfile/StartupSkin.h"
 
 namespace tessary::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::string_view kTrueWord = "true";
-constexpr std::string_view kFalseWord = "false";
-constexpr const char* kNotValidBoolean = "'%s' is not a valid boolean value (0 or 1)";
 
 std::string PathText(const fs::path& path) { return path.string(); }
 
@@ -63,9 +61,18 @@ class SkinIni {
   std::optional<bool> Flag(std::string_view section, std::string_view key) const {
     const IniFile::Entry* entry = Find(section, key);
     if (entry == nullptr) return std::nullopt;
-    if (entry->value == skindir::kTrue || EqualsIgnoringCase(entry->value, kTrueWord)) return true;
-    if (entry->value == skindir::kFalse || EqualsIgnoringCase(entry->value, kFalseWord)) return false;
-    throw FileError(Where(*entry), FormatMessage(kNotValidBoolean, {entry->value}));
+    return ForFile(Where(*entry), [&] { return ParseFlag(entry->value); });
+  }
+
+  // Sets the component's stored properties that the section names (the keys of
+  // ComponentSettings.h), in the order the section gives them.
+  void ApplySettings(std::string_view section, const ClassInfo& info, void* object) const {
+    const IniFile::Section* found = ini_.FindSection(section);
+    if (found == nullptr) return;
+    for (const IniFile::Entry& entry : found->entries) {
+      if (!IsSettingKey(info, entry.key)) continue;  // Count and Capacity are read apart
+      ForFile(Where(entry), [&] { ApplySetting(info, object, entry.key, entry.value); });
+    }
   }
 
   std::optional<Colour> ColourValue(std::string_view section, std::string_view key) const {
@@ -98,21 +105,22 @@ class SkinIni {
     static constexpr std::string_view kSkinKeys[] = {skindir::kTopStretch, skindir::kBottomStretch,
                                                      skindir::kTextColor, skindir::kGaugeColor,
                                                      skindir::kTheme};
-    static constexpr std::string_view kBackgroundKeys[] = {skindir::kBkColor, skindir::kTransparent};
     static constexpr std::string_view kListKeys[] = {skindir::kCount, skindir::kCapacity};
 
     std::span<const std::string_view> keys;
+    const ClassInfo* settings = nullptr;  // the component whose stored properties may be set
     if (EqualsIgnoringCase(section.name, skindir::kSkinSection)) {
       keys = kSkinKeys;
     } else if (section.name == skin.bgTop.name || section.name == skin.bgBottom.name) {
-      keys = kBackgroundKeys;
+      settings = &kBackgroundClass;
     } else if (IsListName(section.name, skin)) {
       keys = kListKeys;
+      settings = &kImageListClass;
     } else {
       throw FileError(path_ + ":" + std::to_string(section.line), "unknown section [" + section.name + "]");
     }
     for (const IniFile::Entry& entry : section.entries) {
-      bool known = false;
+      bool known = settings != nullptr && IsSettingKey(*settings, entry.key);
       for (std::string_view key : keys) known = known || EqualsIgnoringCase(entry.key, key);
       if (!known) throw FileError(Where(entry), "unknown key '" + entry.key + "' in [" + section.name + "]");
     }
@@ -187,6 +195,8 @@ std::map<int, fs::path> ScanSlots(const fs::path& folder) {
 }
 
 void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
+  // First: a new Width or Height empties the list, and the slot images are checked against it.
+  ini.ApplySettings(list.name, kImageListClass, &list);
   const std::optional<int> count = ini.ImageNumber(list.name, skindir::kCount);
   const std::optional<int> capacity = ini.ImageNumber(list.name, skindir::kCapacity);
 
@@ -241,9 +251,7 @@ void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
 }
 
 void PackBackground(const fs::path& root, const SkinIni& ini, TTBBackground& background) {
-  if (auto colour = ini.ColourValue(background.name, skindir::kBkColor)) background.SetBkColor(*colour);
-  if (auto transparent = ini.Flag(background.name, skindir::kTransparent))
-    background.SetTransparent(*transparent);
+  ini.ApplySettings(background.name, kBackgroundClass, &background);
   const fs::path picture = root / (background.name + std::string(skindir::kBmpExtension));
   std::error_code error;
   if (!fs::exists(picture, error)) return;

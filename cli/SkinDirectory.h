@@ -12,6 +12,9 @@
 //                            [ilLButtons] ... [ilPage], one per image list
 //                                    Count                      number of images
 //                                    Capacity                   cells the list has room for
+//                            and in any of these sections the component's other stored
+//                            properties (Tag, Left, Top, Width, Height, ShareImages, ...)
+//                            where they differ from the start-up skin (ComponentSettings.h)
 //   bgTop.bmp, bgBottom.bmp  the picture's BMP file, byte for byte as the skin file holds
 //                            it; absent when the background has no picture
 //   ilLButtons/00.png ...    image NN of the list (two digits, more past 99): RGBA, alpha 0

@@ -99,6 +99,78 @@ TEST(ToolExportPack, ExtraMissingAndReplacedImagesComeBack) {
   ExpectRoundTrip(BuildSkinFile(skin), "extra images");
 }
 
+// A skin opened from a file keeps whatever its records carried, and Save writes it again:
+// other image sizes, tags, design positions, flags. Export and pack must not lose any of it.
+TEST(ToolExportPack, StoredPropertiesOtherThanTheStartupOnesComeBack) {
+  Skin skin;
+  LoadStartupSkin(skin);
+  skin.bgTop.tag = 5;
+  skin.bgBottom.left = 40000;
+  skin.bgBottom.SetTransparent(true);
+  skin.ilSButtons.SetSize(20, 20);
+  for (int i = 0; i < 3; ++i) skin.ilSButtons.AppendImage(ReadBmp(SolidBmp24(20, 20, 0x00102030u * (i + 1))), clNone);
+  skin.ilImages.properties.tag = -70000;
+  skin.ilHot.properties.allocBy = 8;
+  skin.ilHot.properties.blendColor = 0x00123456;
+  skin.ilDisable.properties.imageType = ImageType::itMask;
+  skin.ilMain.properties.shareImages = false;
+  skin.ilPage.properties.masked = false;
+  skin.ilPage.properties.drawingStyle = DrawingStyle::dsFocus;
+  skin.ilPage.properties.bkColor = clWhite;
+  skin.ilPage.properties.top = 7;
+  skin.ilDown.SetSize(16, 16);  // stored with neither a size nor images
+  ExpectRoundTrip(BuildSkinFile(skin), "stored properties");
+
+  ToolFolder folder;
+  folder.Write("in.skn", BuildSkinFile(skin));
+  ASSERT_EQ(folder.Run({"export", "in.skn", "dir"}).exitCode, 0);
+  const std::vector<std::uint8_t> iniBytes = folder.Read("dir/skin.ini");
+  const std::string ini(iniBytes.begin(), iniBytes.end());
+  EXPECT_NE(ini.find("[bgTop]\nTag=5\nBkColor=clNone\nTransparent=0\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("[ilSButtons]\nCount=3\nCapacity=4\nHeight=20\nWidth=20\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("[ilPage]\nCount=10\nCapacity=14\nBkColor=clWhite\nDrawingStyle=dsFocus\nMasked=0\nTop=7\n"),
+            std::string::npos)
+      << ini;
+  // A ShareImages the record leaves out is off, whatever the start-up list says.
+  EXPECT_NE(ini.find("[ilMain]\nCount=59\nCapacity=64\nShareImages=0\n"), std::string::npos) << ini;
+  // Unchanged lists carry only their count and room.
+  EXPECT_NE(ini.find("[ilDown]\nCount=0\nCapacity=4\nHeight=16\nWidth=16\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("[ilLButtons]\nCount=21\nCapacity=24\n\n"), std::string::npos) << ini;
+}
+
+TEST(ToolPack, StoredPropertiesAreSetLikeARecordSetsThem) {
+  ToolFolder folder;
+  // A new image size empties the list: the images of that size must then be given.
+  folder.WriteText("resized/skin.ini", "[ilPage]\nwidth=12\nHEIGHT=12\n");
+  folder.Write("resized/ilPage/00.bmp", SolidBmp24(12, 12, 0x00FFFFFF));
+  ASSERT_EQ(folder.Run({"pack", "resized", "out.skn"}).exitCode, 0);
+  Skin packed;
+  OpenSkinFile(folder.Path("out.skn"), packed);
+  EXPECT_EQ(packed.ilPage.Width(), 12);
+  EXPECT_EQ(packed.ilPage.ImageCount(), 1);
+  EXPECT_EQ(packed.ilPage.ImageAt(0).mask[0], 1);  // white is ilPage's transparent colour
+
+  folder.WriteText("oldsize/skin.ini", "[ilPage]\nWidth=12\nHeight=12\n");
+  folder.Write("oldsize/ilPage/00.bmp", SolidBmp24(18, 18, 0));
+  folder.WriteText("number/skin.ini", "[bgTop]\nTag=five\n");
+  folder.WriteText("style/skin.ini", "[ilMain]\nDrawingStyle=dsShiny\n");
+  folder.WriteText("zero/skin.ini", "[ilHot]\nCount=11\nWidth=0\n");
+  folder.WriteText("flag/skin.ini", "[ilMain]\nShareImages=2\n");
+  const std::pair<const char*, std::string> cases[] = {
+      {"oldsize", "tessary-skin: oldsize/ilPage/00.bmp: The size of the image should be 12*12!\n"},
+      {"number", "tessary-skin: number/skin.ini:2: 'five' is not a valid integer value\n"},
+      {"style", "tessary-skin: style/skin.ini:2: Invalid property value\n"},
+      {"zero", "tessary-skin: zero/skin.ini:3: Invalid property value\n"},
+      {"flag", "tessary-skin: flag/skin.ini:2: '2' is not a valid boolean value (0 or 1)\n"},
+  };
+  for (const auto& [dir, message] : cases) {
+    const ToolResult result = folder.Run({"pack", dir, "bad.skn"});
+    EXPECT_EQ(result.exitCode, 1) << dir;
+    EXPECT_EQ(result.err, message);
+  }
+  EXPECT_FALSE(folder.Exists("bad.skn"));
+}
+
 TEST(ToolExportPack, ExportWritesStoredPicturesAndMaskedPngs) {
   ToolFolder folder;
   const auto pictures = SampleBackgrounds();
