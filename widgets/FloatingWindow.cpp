@@ -55,7 +55,17 @@ void FloatingWindow::ThemeChanged(int phase) {
 
 void FloatingWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  CurrentTheme().PaintFloatingFrame(painter, rect(), CaptionRect(), bar_->Caption(), isActiveWindow());
+  const Theme& theme = CurrentTheme();
+  const QRect caption = CaptionRect();
+  theme.PaintFloatingFrame(painter, rect(), caption, bar_->Caption(), isActiveWindow());
+  if (bar_->CloseButton() || caption.isEmpty()) return;
+  // A bar without a close button must not show a dead one: the caption is painted again
+  // as if it ran on past the window's right edge, where the theme puts the button, and is
+  // cut at the real caption.
+  const int beyond = caption.right() + 1 - theme.FloatingCloseButtonRect(caption).left();
+  painter.setClipRect(caption);
+  theme.PaintFloatingFrame(painter, rect().adjusted(0, 0, beyond, 0), caption.adjusted(0, 0, beyond, 0),
+                           bar_->Caption(), isActiveWindow());
 }
 
 void FloatingWindow::mousePressEvent(QMouseEvent* event) {

@@ -47,6 +47,11 @@ void TTBCustomDockableWindow::SetFillsRow(bool fill) {
   ContentSizeChanged();
 }
 
+void TTBCustomDockableWindow::SetCloseButton(bool closeButton) {
+  closeButton_ = closeButton;
+  if (floater_ != nullptr) floater_->update();
+}
+
 void TTBCustomDockableWindow::SetBarVisible(bool visible) {
   if (visible == !closed_) return;
   closed_ = !visible;

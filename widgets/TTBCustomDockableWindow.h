@@ -60,7 +60,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   void SetCanFloat(bool canFloat) { canFloat_ = canFloat; }
   bool CanFloat() const { return canFloat_; }
   // Whether the floating window's close button hides the bar (default true).
-  void SetCloseButton(bool closeButton) { closeButton_ = closeButton; }
+  void SetCloseButton(bool closeButton);
   bool CloseButton() const { return closeButton_; }
   // Closes the bar (its floating window, or its place in its row, goes) or opens it again
   // where it was. The window's bar list (a right click on a dock or a bar) offers both, so

@@ -116,5 +116,28 @@ TEST_F(BarList, TheFloatingCaptionOffersTheListToo) {
   EXPECT_TRUE(b->isVisible());
 }
 
+TEST_F(BarList, AFloatingBarWithoutACloseButtonShowsNone) {
+  a->Float(page->mapToGlobal(QPoint(100, 100)));
+  b->Float(page->mapToGlobal(QPoint(100, 200)));
+  b->SetCloseButton(false);
+  const QColor face = CurrentTheme().ViewColour(vkToolbar);
+  // The button's face colour is found inside its place only where it is painted.
+  const auto faceInButton = [&](FloatingWindow* floater) {
+    const QImage image = floater->grab().toImage();
+    const QRect button = floater->CloseButtonRect();
+    int count = 0;
+    for (int y = button.top(); y <= button.bottom(); ++y)
+      for (int x = button.left(); x <= button.right(); ++x) count += QColor(image.pixel(x, y)) == face;
+    return count;
+  };
+  EXPECT_GT(faceInButton(a->Floater()), 0);
+  EXPECT_EQ(faceInButton(b->Floater()), 0);
+  // The frame still closes on the right.
+  const QImage image = b->Floater()->grab().toImage();
+  const QImage reference = a->Floater()->grab().toImage();
+  const int y = b->Floater()->height() / 2;
+  EXPECT_EQ(image.pixel(image.width() - 1, y), reference.pixel(reference.width() - 1, y));
+}
+
 }  // namespace
 }  // namespace tessary::widgets::testing
