@@ -25,11 +25,14 @@ class Signal {
   [[nodiscard]] Connection Connect(Slot slot);
 
   // Calls every connected observer once, in connection order. Observers connected or
-  // disconnected during the call take effect for the next one.
+  // disconnected during the call take effect for the next one. An observer may destroy the
+  // signal's owner: the observers after it are then not called.
   void Emit(Args... args) const {
-    auto observers = state_->observers;  // copy: an observer may disconnect itself
+    const std::shared_ptr<State> state = state_;  // outlives the owner if an observer frees it
+    auto observers = state->observers;             // copy: an observer may disconnect itself
     for (auto& [id, slot] : observers) {
-      if (state_->IsConnected(id)) slot(args...);
+      if (!state->alive) return;
+      if (state->IsConnected(id)) slot(args...);
     }
   }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "skin/Error.h"
 
 namespace tessary {
@@ -184,6 +186,20 @@ TEST(ImageListContent, AssignCopiesContentAndPropertiesButNotObserversOrName) {
   target.ReplaceImage(0, Picture(2, 1, kWhite), clNone);
   EXPECT_EQ(source.ImageAt(0).pixels[1], kBlue);
   EXPECT_EQ(sourceNotices.count, 0);
+}
+
+TEST(ImageListObservers, AnObserverMayDestroyTheListItIsToldAbout) {
+  auto list = std::make_unique<ImageList>(1, 1);
+  int laterCalls = 0;
+  // A window that closes on a change frees its lists while they are still telling.
+  Connection closer = list->OnChange([&] { list.reset(); });
+  Connection later = list->OnChange([&] { ++laterCalls; });
+  list->Clear();
+  EXPECT_EQ(list, nullptr);
+  EXPECT_EQ(laterCalls, 0);
+  // Handles that outlive the list let go without touching it.
+  closer.Reset();
+  later.Reset();
 }
 
 TEST(ImageListContent, ImageBitmapGivesTheStoredPixels) {
