@@ -49,8 +49,6 @@ void CreateFolder(const fs::path& folder) {
   if (error) throw FileError(PathText(folder), FormatMessage(msg::kCannotCreateFile, {PathText(folder)}));
 }
 
-// `startup` is the skin pack starts from: a component's stored properties that differ
-// from it are written too, so that pack can give them back.
 // A skin whose components hold their class defaults, under the skin's component names.
 Skin ClassDefaultSkin() {
   Skin skin;
@@ -69,6 +67,8 @@ Skin ClassDefaultSkin() {
   return skin;
 }
 
+// `startup` is the skin pack starts from: a component's stored properties that differ
+// from it are written too, so that pack can give them back.
 IniFile DescribeSkin(const Skin& skin, const Skin& startup, SkinFileFormat format, std::size_t listCount) {
   static constexpr std::string_view kBackgroundAlways[] = {skindir::kBkColor, skindir::kTransparent};
   IniFile ini;
