@@ -20,6 +20,13 @@ FloatingWindow::FloatingWindow(TTBCustomDockableWindow* bar, QWidget* owner)
   AdjustToBar();
 }
 
+FloatingWindow::~FloatingWindow() {
+  // Deleted with its owner window: the bar, still a child here, goes with it and must not
+  // try to delete this window once more. (A bar that docked elsewhere or is being deleted
+  // has left already and may be gone: only the child list is asked, the bar not touched.)
+  if (children().contains(static_cast<QObject*>(bar_)) && bar_->floater_ == this) bar_->floater_ = nullptr;
+}
+
 QPoint FloatingWindow::BarOffset() {
   const Theme& theme = CurrentTheme();
   const QMargins border = theme.FloatingBorder();

@@ -17,6 +17,7 @@ class FloatingWindow : public QWidget, public ThemeNotifiable {
  public:
   // Takes `bar` in as its child; `owner` is the window the bar's docks belong to.
   FloatingWindow(TTBCustomDockableWindow* bar, QWidget* owner);
+  ~FloatingWindow() override;
 
   TTBCustomDockableWindow* Bar() const { return bar_; }
   // Where the bar sits inside the floating window (frame plus caption).

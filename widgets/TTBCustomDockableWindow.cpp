@@ -25,6 +25,15 @@ TTBCustomDockableWindow::TTBCustomDockableWindow(QWidget* parent) : QWidget(pare
 
 TTBCustomDockableWindow::~TTBCustomDockableWindow() {
   if (dock_) dock_->RemoveBar(this);
+  if (floater_ != nullptr) {
+    // A floating bar deleted on its own takes its window along, which would otherwise stay
+    // on the screen, empty, pointing at a bar that is gone. The bar leaves it first, so
+    // the window does not delete it a second time.
+    FloatingWindow* floater = floater_;
+    floater_ = nullptr;
+    setParent(nullptr);
+    delete floater;
+  }
 }
 
 void TTBCustomDockableWindow::SetCaption(const QString& caption) {

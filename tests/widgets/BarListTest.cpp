@@ -2,6 +2,7 @@
 // bars that can be closed, checked while they show; choosing a line closes a bar or opens
 // a closed one again, so a floating bar closed by its close button is never lost.
 #include <QContextMenuEvent>
+#include <QPointer>
 
 #include "ToolbarFixture.h"
 #include "widgets/BarListMenu.h"
@@ -137,6 +138,27 @@ TEST_F(BarList, AFloatingBarWithoutACloseButtonShowsNone) {
   const QImage reference = a->Floater()->grab().toImage();
   const int y = b->Floater()->height() / 2;
   EXPECT_EQ(image.pixel(image.width() - 1, y), reference.pixel(reference.width() - 1, y));
+}
+
+TEST_F(BarList, DeletingAFloatingBarTakesItsWindowAlong) {
+  b->Float(page->mapToGlobal(QPoint(100, 200)));
+  QPointer<FloatingWindow> floater = b->Floater();
+  ASSERT_FALSE(floater.isNull());
+  delete b;
+  b = nullptr;
+  EXPECT_TRUE(floater.isNull());
+  SwitchTheme(ActiveThemeName());  // nothing left to call back into the deleted bar
+  EXPECT_EQ(BarList::RightClick(top, QPoint(2, 2))->LineCount(), 1);  // only A is listed
+  QApplication::activePopupWidget()->close();
+  // A bar deleted after it docked, while its old window still waits to be deleted.
+  a->Float(page->mapToGlobal(QPoint(100, 200)));
+  floater = a->Floater();
+  a->DockTo(top, 1, 0);
+  delete a;
+  a = nullptr;
+  QApplication::processEvents();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(floater.isNull());
 }
 
 }  // namespace
