@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <QScreen>
 #include <algorithm>
 
@@ -20,6 +21,12 @@ constexpr int kDefaultImageWidth = 16;
 // An empty list still opens as a small frame, so the click visibly did something.
 constexpr int kEmptyListWidth = 40;
 constexpr int kEmptyListHeight = 6;
+// How near the top or bottom edge the pointer scrolls a list taller than the screen, how
+// far each step goes and how often; how much one wheel notch turns.
+constexpr int kScrollZone = 8;
+constexpr int kScrollPixels = 6;
+constexpr int kScrollIntervalMs = 30;
+constexpr int kWheelNotch = 120;
 
 bool OpensSubmenu(const TTBCustomItem* item) {
   return item->Kind() == ItemKind::Submenu && static_cast<const TTBXSubmenuItem*>(item)->OpensListOnClick();
@@ -40,6 +47,12 @@ PopupWindow::PopupWindow(std::vector<TTBCustomItem*> items, int viewKind, ImageL
   setMouseTracking(true);
   submenuTimer_.setSingleShot(true);
   submenuTimer_.setInterval(kSubmenuDelayMs);
+  scrollTimer_.setInterval(kScrollIntervalMs);
+  connect(&scrollTimer_, &QTimer::timeout, this, [this] {
+    const int before = scroll_;
+    if (scrollStep_ != 0 && !rects_.empty()) ScrollTo(scroll_ + scrollStep_ * kScrollPixels);
+    if (scroll_ == before) scrollTimer_.stop();
+  });
   connect(&submenuTimer_, &QTimer::timeout, this, [this] {
     if (highlighted_ >= 0 && OpensSubmenu(lines_[highlighted_])) {
       OpenSubmenu(highlighted_, false);
@@ -97,8 +110,12 @@ void PopupWindow::Relayout() {
   if (lines_.empty()) {
     resize(kEmptyListWidth, border.top() + border.bottom() + kEmptyListHeight);
   } else {
-    resize(lineWidth + border.left() + border.right(), y + border.bottom());
+    // A list taller than the screen shows what fits and scrolls (wheel, keyboard, or the
+    // pointer resting at its top or bottom edge).
+    const int full = y + border.bottom();
+    resize(lineWidth + border.left() + border.right(), maxHeight_ > 0 ? std::min(full, maxHeight_) : full);
   }
+  ScrollTo(scroll_);
   if (highlighted_ >= LineCount()) highlighted_ = -1;
 }
 
@@ -111,10 +128,11 @@ void PopupWindow::ThemeChanged(int phase) {
 }
 
 void PopupWindow::Popup(QPoint globalPos, bool selectFirst, const QRect& anchor) {
-  Relayout();
   QPoint pos = globalPos;
   const QScreen* screen = QGuiApplication::screenAt(globalPos);
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  maxHeight_ = screen != nullptr ? screen->availableGeometry().height() : 0;
+  Relayout();
   if (screen != nullptr) {
     const QRect area = screen->availableGeometry();
     if (pos.x() + width() > area.right() + 1) {
@@ -133,16 +151,44 @@ void PopupWindow::Popup(QPoint globalPos, bool selectFirst, const QRect& anchor)
   if (selectFirst) SetHighlighted(NextSelectable(-1, 1));
 }
 
+QRect PopupWindow::LineRect(int line) const {
+  return rects_.at(static_cast<std::size_t>(line)).translated(0, -scroll_);
+}
+
 int PopupWindow::LineAt(QPoint pos) const {
+  if (!ListArea().contains(pos)) return -1;  // a line scrolled under the border is not hit
   for (std::size_t i = 0; i < rects_.size(); ++i)
-    if (rects_[i].contains(pos)) return static_cast<int>(i);
+    if (rects_[i].contains(pos + QPoint(0, scroll_))) return static_cast<int>(i);
   return -1;
+}
+
+QRect PopupWindow::ListArea() const { return rect().marginsRemoved(CurrentTheme().PopupBorder(viewKind_)); }
+
+int PopupWindow::MaxScroll() const {
+  if (rects_.empty()) return 0;
+  return std::max(0, rects_.back().bottom() + 1 - ListArea().bottom() - 1);
+}
+
+void PopupWindow::ScrollTo(int offset) {
+  const int clamped = std::clamp(offset, 0, MaxScroll());
+  if (clamped == scroll_) return;
+  scroll_ = clamped;
+  update();
+}
+
+void PopupWindow::EnsureVisible(int line) {
+  if (line < 0 || line >= LineCount()) return;
+  const QRect area = ListArea();
+  const QRect shown = LineRect(line);
+  if (shown.top() < area.top()) ScrollTo(scroll_ - (area.top() - shown.top()));
+  else if (shown.bottom() > area.bottom()) ScrollTo(scroll_ + (shown.bottom() - area.bottom()));
 }
 
 void PopupWindow::SetHighlighted(int line, bool byMouse) {
   mouseOver_ = byMouse;
   if (line == highlighted_) return;
   highlighted_ = line;
+  if (!byMouse) EnsureVisible(line);
   update();
 }
 
@@ -200,7 +246,8 @@ void PopupWindow::OpenSubmenu(int line, bool selectFirst) {
   child_ = new PopupWindow(std::move(items), viewKind_, images_, this, this);
   childLine_ = line;
   const QMargins border = CurrentTheme().PopupBorder(viewKind_);
-  child_->Popup(mapToGlobal(QPoint(rects_[line].right() + 1 + border.right(), rects_[line].top() - border.top())),
+  const QRect shown = LineRect(line);
+  child_->Popup(mapToGlobal(QPoint(shown.right() + 1 + border.right(), shown.top() - border.top())),
                 selectFirst, geometry());
   update();
 }
@@ -238,13 +285,18 @@ void PopupWindow::paintEvent(QPaintEvent*) {
   const Theme& theme = CurrentTheme();
   theme.PaintPopupBackground(painter, rect(), viewKind_, imageColumn_);
   const ItemView view{viewKind_, images_, &pixmaps_, QFontMetrics(font())};
+  painter.save();
+  painter.setClipRect(ListArea());
   for (int line = 0; line < LineCount(); ++line) {
+    const QRect shown = LineRect(line);
+    if (!shown.intersects(ListArea())) continue;
     ItemLook look;
     look.highlighted = line == highlighted_ || line == childLine_;
     look.mouseOver = look.highlighted && mouseOver_;
     look.arrowPushed = line == childLine_;
-    ItemPainter::PaintMenuLine(painter, *lines_[line], view, rects_[line], look, imageColumn_, shortcutColumn_);
+    ItemPainter::PaintMenuLine(painter, *lines_[line], view, shown, look, imageColumn_, shortcutColumn_);
   }
+  painter.restore();
   theme.PaintPopupFrame(painter, rect(), viewKind_);
 }
 
@@ -252,6 +304,7 @@ void PopupWindow::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   const QPoint global = event->globalPosition().toPoint();
   if (!rect().contains(pos)) {
+    scrollStep_ = 0;
     // The topmost popup receives every pointer event; pass it on to what is under it.
     if (PopupWindow* other = PopupAt(global); other != nullptr && other != this) {
       QMouseEvent forwarded(event->type(), other->mapFromGlobal(global), global, event->button(),
@@ -262,6 +315,12 @@ void PopupWindow::mouseMoveEvent(QMouseEvent* event) {
     }
     return;
   }
+  // Resting at the top or bottom edge of a list that scrolls brings on what lies beyond.
+  const QRect area = ListArea();
+  const bool scrollUp = scroll_ > 0 && pos.y() < area.top() + kScrollZone;
+  const bool scrollDown = scroll_ < MaxScroll() && pos.y() > area.bottom() - kScrollZone;
+  scrollStep_ = scrollUp ? -1 : scrollDown ? 1 : 0;
+  if (scrollStep_ != 0 && !scrollTimer_.isActive()) scrollTimer_.start();
   const int line = LineAt(pos);
   if (line >= 0 && !lines_[line]->Selectable()) return;
   if (line < 0) {
@@ -351,7 +410,14 @@ void PopupWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
+void PopupWindow::wheelEvent(QWheelEvent* event) {
+  const int lines = event->angleDelta().y() / kWheelNotch;
+  if (lines != 0 && !rects_.empty()) ScrollTo(scroll_ - lines * rects_.front().height());
+  event->accept();
+}
+
 void PopupWindow::hideEvent(QHideEvent* event) {
+  scrollTimer_.stop();
   submenuTimer_.stop();
   CloseChild();
   QWidget::hideEvent(event);

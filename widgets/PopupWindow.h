@@ -45,11 +45,18 @@ class PopupWindow : public QWidget, public ThemeNotifiable {
   // The shown lines (visible items in order) and their rectangles.
   int LineCount() const { return static_cast<int>(lines_.size()); }
   TTBCustomItem* LineItem(int line) const { return lines_.at(static_cast<std::size_t>(line)); }
-  QRect LineRect(int line) const { return rects_.at(static_cast<std::size_t>(line)); }
+  // Where a line is shown now (popup coordinates; a scrolled list moves its lines).
+  QRect LineRect(int line) const;
   int LineAt(QPoint pos) const;
 
   int Highlighted() const { return highlighted_; }
   void SetHighlighted(int line, bool byMouse = false);
+
+  // A list taller than the screen scrolls: how far, in pixels, and the most it can.
+  int ScrollOffset() const { return scroll_; }
+  int MaxScroll() const;
+  // Scrolls so that `line` shows whole.
+  void EnsureVisible(int line);
 
   PopupWindow* ParentPopup() const { return parentPopup_; }
   PopupWindow* ChildPopup() const { return child_; }
@@ -80,10 +87,14 @@ class PopupWindow : public QWidget, public ThemeNotifiable {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
   void Relayout();
+  // The area inside the border where lines show.
+  QRect ListArea() const;
+  void ScrollTo(int offset);
   int NextSelectable(int from, int step) const;
   PopupWindow* Root();
   // Pointer events that land outside this popup go to the popup (or bar) under them.
@@ -106,6 +117,10 @@ class PopupWindow : public QWidget, public ThemeNotifiable {
   int imageColumn_ = 0;
   int shortcutColumn_ = 0;
   QTimer submenuTimer_;
+  QTimer scrollTimer_;
+  int scrollStep_ = 0;  // -1 up, +1 down while the pointer rests at an edge
+  int scroll_ = 0;
+  int maxHeight_ = 0;   // the screen's height once shown (0: not limited)
   std::function<void(int)> onNeighbour_;
   std::function<void(QPoint)> onMouseOutside_;
   bool closing_ = false;

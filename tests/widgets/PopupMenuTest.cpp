@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "widgets/Command.h"
 #include "widgets/CommandList.h"
@@ -352,6 +353,58 @@ TEST_F(Menus, ASecondClickOnTheOpenMenusTitleClosesIt) {
   SendMouseAt(popup, QEvent::MouseButtonPress, menuBar->mapToGlobal(file.center()));
   EXPECT_TRUE(replayRefused);
   EXPECT_EQ(menuBar->OpenPopup(), nullptr);
+}
+
+}  // namespace
+}  // namespace tessary::widgets::testing
+
+namespace tessary::widgets::testing {
+namespace {
+
+// A list taller than the screen: it fits the screen and scrolls to every entry.
+TEST_F(Menus, AListTallerThanTheScreenScrollsToEveryEntry) {
+  auto& tall = menuBar->Add(std::make_unique<TTBXSubmenuItem>());
+  tall.SetCaption("&Tall");
+  constexpr int kEntries = 120;
+  for (int i = 0; i < kEntries; ++i) Entry(tall, QStringLiteral("Entry %1").arg(i));
+  Settle();
+  PopupWindow* popup = Open(static_cast<int>(menuBar->Items().size()) - 1);
+  ASSERT_NE(popup, nullptr);
+  const QRect screen = popup->screen()->availableGeometry();
+  ASSERT_GT(popup->LineRect(kEntries - 1).bottom(), screen.height());  // really too tall
+  EXPECT_LE(popup->height(), screen.height());
+  EXPECT_TRUE(screen.contains(popup->geometry()));
+  EXPECT_EQ(popup->ScrollOffset(), 0);
+
+  // The keyboard scrolls the highlighted line into view; a click there runs it.
+  Key(popup, Qt::Key_End);
+  EXPECT_EQ(popup->Highlighted(), kEntries - 1);
+  EXPECT_EQ(popup->ScrollOffset(), popup->MaxScroll());
+  const QRect last = popup->LineRect(kEntries - 1);
+  EXPECT_TRUE(popup->rect().contains(last));
+  EXPECT_EQ(popup->LineAt(last.center()), kEntries - 1);
+  Key(popup, Qt::Key_Down);  // wraps to the first line, which scrolls back
+  EXPECT_EQ(popup->Highlighted(), 0);
+  EXPECT_EQ(popup->ScrollOffset(), 0);
+
+  // The wheel scrolls, within the ends.
+  QWheelEvent down(QPointF(10, 10), popup->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120 * 3),
+                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(popup, &down);
+  EXPECT_EQ(popup->ScrollOffset(), 3 * popup->LineRect(0).height());
+  QWheelEvent up(QPointF(10, 10), popup->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120 * 50),
+                 Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(popup, &up);
+  EXPECT_EQ(popup->ScrollOffset(), 0);
+
+  // Scrolled to the end, a click runs the entry under the pointer, not the one at its
+  // unscrolled place.
+  popup->EnsureVisible(kEntries - 1);
+  const QPoint at = popup->LineRect(kEntries - 1).center();
+  SendMouse(popup, QEvent::MouseMove, at, Qt::NoButton);
+  SendMouse(popup, QEvent::MouseButtonPress, at);
+  SendMouse(popup, QEvent::MouseButtonRelease, at);
+  EXPECT_EQ(ran, std::vector<QString>{QStringLiteral("Entry %1").arg(kEntries - 1)});
 }
 
 }  // namespace
