@@ -112,6 +112,17 @@ QSize TTBXToolbar::ContentSize(int maxClientWidth) const {
   return {width, height};
 }
 
+void TTBXToolbar::ThemeChanged(int phase) {
+  if (menuBar_ && (phase == tcAppActivated || phase == tcAppDeactivated)) {
+    // Menu bars repaint on either. Leaving the application ends keyboard mode: the keys
+    // typed on coming back are meant for the window, not for the menu bar.
+    altPending_ = false;
+    if (phase == tcAppDeactivated && keyboardMode_) SetKeyboardMode(false);
+    update();
+  }
+  TTBCustomDockableWindow::ThemeChanged(phase);
+}
+
 void TTBXToolbar::LayoutContent() {
   const QRect client = ClientRect();
   const ItemView view = View();
@@ -225,7 +236,10 @@ bool TTBXToolbar::eventFilter(QObject* watched, QEvent* event) {
   const auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || widget->window() != window() || !isVisible())
     return TTBCustomDockableWindow::eventFilter(watched, event);
-  if (event->type() == QEvent::MouseButtonPress && keyboardMode_) SetKeyboardMode(false);
+  if (event->type() == QEvent::MouseButtonPress) {
+    altPending_ = false;  // Alt held for a click (a window drag) is no menu key
+    if (keyboardMode_) SetKeyboardMode(false);
+  }
   if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (menuBar_ ? MenuBarKey(key) : LabelKey(key)) return true;

@@ -81,6 +81,8 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   // when there is none or it is disabled.
   bool FocusLabelledControl(QChar letter);
 
+  void ThemeChanged(int phase) override;
+
  protected:
   void LayoutContent() override;
   void PaintContent(QPainter& painter) override;

@@ -229,6 +229,24 @@ TEST_F(Menus, AltAloneOrF10GivesTheMenuBarTheKeyboard) {
   EXPECT_EQ(menuBar->HotIndex(), 3);
 }
 
+TEST_F(Menus, AltHeldForAClickOrLeavingTheApplicationGivesNoKeyboardMode) {
+  QKeyEvent altDown(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+  QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+  QApplication::sendEvent(page, &altDown);
+  SendMouse(page, QEvent::MouseButtonPress, QPoint(20, 20));
+  SendMouse(page, QEvent::MouseButtonRelease, QPoint(20, 20));
+  QApplication::sendEvent(page, &altUp);
+  EXPECT_FALSE(menuBar->KeyboardMode());
+  Key(page, Qt::Key_F10);
+  ASSERT_TRUE(menuBar->KeyboardMode());
+  NotifyAppActive(false);
+  EXPECT_FALSE(menuBar->KeyboardMode());
+  EXPECT_EQ(menuBar->HotIndex(), -1);
+  NotifyAppActive(true);
+  Key(page, Qt::Key_Left);  // an ordinary key again, not the menu bar's
+  EXPECT_EQ(menuBar->HotIndex(), -1);
+}
+
 TEST_F(Menus, RightOnASubmenusEntryMovesToTheNextMenu) {
   PopupWindow* popup = Open(0);
   popup->OpenSubmenu(3, true);
