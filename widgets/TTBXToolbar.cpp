@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "widgets/FloatingWindow.h"
 #include "widgets/PopupWindow.h"
 #include "widgets/items/ItemPainter.h"
 #include "widgets/items/TTBControlItem.h"
@@ -22,6 +23,16 @@ constexpr int kMinimumContentHeight = 16;
 
 const TTBXSubmenuItem* AsSubmenu(const TTBCustomItem* item) {
   return item->Kind() == ItemKind::Submenu ? static_cast<const TTBXSubmenuItem*>(item) : nullptr;
+}
+
+// The window whose keys reach a widget's bars: a floating bar's window belongs to the window
+// that owns it, so Alt+letter typed in a floating bar opens the menu bar's menus too, and a
+// label's letter reaches a control on a floating bar.
+const QWidget* HomeWindowOf(const QWidget* widget) {
+  const QWidget* window = widget->window();
+  if (qobject_cast<const FloatingWindow*>(window) != nullptr && window->parentWidget() != nullptr)
+    return window->parentWidget()->window();
+  return window;
 }
 
 // Items the chevron list can show as menu lines.
@@ -234,7 +245,7 @@ bool TTBXToolbar::event(QEvent* event) {
 
 bool TTBXToolbar::eventFilter(QObject* watched, QEvent* event) {
   const auto* widget = qobject_cast<QWidget*>(watched);
-  if (widget == nullptr || widget->window() != window() || !isVisible())
+  if (widget == nullptr || HomeWindowOf(widget) != HomeWindowOf(this) || !isVisible())
     return TTBCustomDockableWindow::eventFilter(watched, event);
   if (event->type() == QEvent::MouseButtonPress) {
     altPending_ = false;  // Alt held for a click (a window drag) is no menu key
@@ -357,6 +368,7 @@ bool TTBXToolbar::FocusLabelledControl(QChar letter) {
       if (items_[j]->Kind() != ItemKind::Control) continue;
       QWidget* control = static_cast<TTBControlItem&>(*items_[j]).Control();
       if (control == nullptr || !control->isEnabled() || !control->isVisible()) return false;
+      if (!control->window()->isActiveWindow()) control->window()->activateWindow();
       control->setFocus(Qt::ShortcutFocusReason);
       return true;
     }

@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 #include <QWheelEvent>
@@ -13,6 +14,7 @@
 #include "widgets/Command.h"
 #include "widgets/CommandList.h"
 #include "widgets/PopupWindow.h"
+#include "widgets/items/TTBControlItem.h"
 #include "widgets/items/TTBXSeparatorItem.h"
 #include "widgets/items/TTBXSubmenuItem.h"
 
@@ -245,6 +247,18 @@ TEST_F(Menus, AltHeldForAClickOrLeavingTheApplicationGivesNoKeyboardMode) {
   NotifyAppActive(true);
   Key(page, Qt::Key_Left);  // an ordinary key again, not the menu bar's
   EXPECT_EQ(menuBar->HotIndex(), -1);
+}
+
+TEST_F(Menus, AltLetterTypedInAFloatingBarOpensTheMenu) {
+  auto* bar = new TTBXToolbar;
+  bar->SetCaption("Search");
+  auto* box = new QLineEdit;
+  bar->Add(std::make_unique<TTBControlItem>(box));
+  bar->DockTo(top, 1);
+  bar->Float(page->mapToGlobal(QPoint(50, 50)));
+  ASSERT_NE(bar->Floater(), nullptr);
+  Key(box, Qt::Key_F, Qt::AltModifier, "f");
+  EXPECT_EQ(menuBar->OpenIndex(), 0);
 }
 
 TEST_F(Menus, RightOnASubmenusEntryMovesToTheNextMenu) {
