@@ -7,6 +7,8 @@ namespace tessary::cli {
 namespace {
 
 constexpr char kQuote = '"';
+// Editors that save "UTF-8" on Windows put these three bytes in front of the first line.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBlanks = " \t";
 
 std::string_view Trim(std::string_view text) {
@@ -48,6 +50,7 @@ IniFile IniFile::Parse(std::string_view text, const std::string& path) {
   IniFile ini;
   Section* current = nullptr;
   int lineNumber = 0;
+  if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
   while (!text.empty()) {
     ++lineNumber;
     const std::size_t end = text.find('\n');

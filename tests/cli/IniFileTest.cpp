@@ -39,6 +39,11 @@ TEST(IniFile, ReadsWhatHandEditingProduces) {
   EXPECT_EQ(skin->Find("Empty")->value, "");
   EXPECT_EQ(ini.FindSection("ilMain")->Find("Count")->value, "5=6");
   EXPECT_EQ(ini.FindSection("ilPage"), nullptr);
+
+  // Notepad's "UTF-8" puts a byte order mark in front of the first section.
+  const IniFile marked = IniFile::Parse("\xEF\xBB\xBF[Skin]\r\nTheme=Xito\r\n", "skin.ini");
+  ASSERT_NE(marked.FindSection("Skin"), nullptr);
+  EXPECT_EQ(marked.FindSection("Skin")->Find("Theme")->value, "Xito");
 }
 
 TEST(IniFile, ValuesSurviveWritingAndReading) {
