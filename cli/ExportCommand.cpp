@@ -49,24 +49,6 @@ void CreateFolder(const fs::path& folder) {
   if (error) throw FileError(PathText(folder), FormatMessage(msg::kCannotCreateFile, {PathText(folder)}));
 }
 
-// A skin whose components hold their class defaults, under the skin's component names.
-Skin ClassDefaultSkin() {
-  Skin skin;
-  const TTBBackground freshBackground;
-  for (TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {
-    background->SetBkColor(freshBackground.BkColor());
-    background->tag = freshBackground.tag;
-    background->left = freshBackground.left;
-    background->top = freshBackground.top;
-  }
-  const ImageList freshList;
-  for (ImageList* list : skin.ImageLists()) {
-    list->properties = freshList.properties;
-    list->SetSize(freshList.Width(), freshList.Height());
-  }
-  return skin;
-}
-
 // `startup` is the skin pack starts from: a component's stored properties that differ
 // from it are written too, so that pack can give them back.
 IniFile DescribeSkin(const Skin& skin, const Skin& startup, SkinFileFormat format, std::size_t listCount) {

@@ -1,6 +1,7 @@
 // tessary-skin info FILE [--json]: what a skin file holds, read without applying it to
 // anything: the header, the record layout, and the image lists and pictures the records
-// carry (read over an empty skin, so a list stored without images shows 0).
+// carry (read over components at their class defaults, so a list stored without images
+// shows 0 images and the size its record gives).
 #include <iomanip>
 
 #include "cli/Arguments.h"
@@ -22,7 +23,7 @@ struct LoadedSkin {
   SkinFileFormat format;
   std::size_t fileSize = 0;
   SkinFileInfo info;
-  Skin skin;
+  Skin skin = ClassDefaultSkin();
   std::size_t listCount = 0;
 };
 

@@ -86,6 +86,19 @@ TEST(ToolInfo, JsonOfTheStartupSkin) {
             (QJsonObject{{"width", 0}, {"height", 0}, {"bitsPerPixel", 0}}));
 }
 
+// A record leaves out what equals the class default: an empty 16 x 16 list stores no size.
+TEST(ToolInfo, ListsShowTheSizeTheirRecordsGiveNotTheStartupOnes) {
+  ToolFolder folder;
+  Skin skin;
+  LoadStartupSkin(skin);
+  skin.ilLButtons.SetSize(16, 16);
+  folder.Write("small.skn", BuildSkinFile(skin));
+  const QJsonObject lists = InfoJson(folder, "small.skn")["imageLists"].toObject();
+  EXPECT_EQ(lists["ilLButtons"].toObject(),
+            (QJsonObject{{"count", 0}, {"capacity", 4}, {"width", 16}, {"height", 16}}));
+  EXPECT_EQ(lists["ilImages"].toObject()["width"].toInt(), 21);
+}
+
 TEST(ToolInfo, OldSkinFileShowsOnlyWhatItHolds) {
   ToolFolder folder;
   Skin skin;
