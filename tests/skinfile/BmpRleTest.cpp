@@ -87,9 +87,9 @@ TEST(BmpRle, Rle4AlternatesNibblesAndPadsAbsoluteRuns) {
 }
 
 TEST(BmpRle, FilesAreWrittenBackByteForByte) {
-  for (const auto& spec : {Rle8(4, 2, {4, 9, 0, 0, 0, 4, 1, 2, 3, 4, 0, 1, 0xEE}),  // trailing byte kept
+  for (const auto& shape : {Rle8(4, 2, {4, 9, 0, 0, 0, 4, 1, 2, 3, 4, 0, 1, 0xEE}),  // trailing byte kept
                            Rle4(6, 1, {6, 0x5A, 0, 1})}) {
-    const auto file = BuildBmp(spec);
+    const auto file = BuildBmp(shape);
     const Bitmap b = ReadBmp(file);
     EXPECT_EQ(WriteBmp(b), file);
     std::vector<std::uint8_t> payload;
