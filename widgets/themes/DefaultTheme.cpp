@@ -5,13 +5,6 @@
 namespace tessary::widgets {
 namespace {
 
-constexpr Colour clActiveCaption = 0x80000002;
-constexpr Colour clInactiveCaption = 0x80000003;
-constexpr Colour clCaptionText = 0x80000009;
-constexpr Colour clInactiveCaptionText = 0x80000013;
-constexpr Colour clGradientActiveCaption = 0x8000001B;
-constexpr Colour clGradientInactiveCaption = 0x8000001C;
-
 constexpr ThemeDefinition kDefault{
     .name = kDefaultThemeName,
     .palette =
