@@ -21,6 +21,11 @@ namespace tessary {
 // inside a header, the colour table or the pixel data, or RLE data without its end mark).
 Bitmap ReadBmp(std::span<const std::uint8_t> bytes);
 
+// Reads a BMP that begins at the start of `bytes` and may be followed by other data (the
+// two bitmaps of an image-list payload); `length` receives the bytes the BMP occupies, as
+// its headers give them. RLE data must then state its size. Errors as ReadBmp.
+Bitmap ReadEmbeddedBmp(std::span<const std::uint8_t> bytes, std::size_t& length);
+
 // The BMP file bytes of a picture (an empty picture gives no bytes).
 std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap);
 

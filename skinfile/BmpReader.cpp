@@ -110,8 +110,12 @@ void ReadColourTable(ByteReader& in, BitmapFormat& f) {
 
 }  // namespace
 
-Bitmap ReadBmp(std::span<const std::uint8_t> bytes) {
-  if (bytes.empty()) return Bitmap();
+namespace {
+
+// Reads one BMP from the start of `bytes`. A standalone file may end early in its RLE data
+// (what is there is decoded); an embedded one must hold the size its header states, since
+// whatever follows it is not part of it. `length` gets the bytes the BMP took.
+Bitmap ReadBmpAt(std::span<const std::uint8_t> bytes, bool embedded, std::size_t& length) {
   ByteReader in(bytes);
   auto magic = in.Take(2);
   if (magic[0] != kBmpMagic[0] || magic[1] != kBmpMagic[1]) Fail(msg::kBitmapNotValid);
@@ -131,15 +135,33 @@ Bitmap ReadBmp(std::span<const std::uint8_t> bytes) {
 
   const std::uint64_t rowBytes = static_cast<std::uint64_t>(f.Stride()) * static_cast<std::uint64_t>(f.Rows());
   if (IsRle(f.compression)) {
+    if (embedded && info.imageSize == 0) Fail(msg::kBitmapNotValid);  // where it ends is unknown
+    if (embedded && info.imageSize > in.Remaining()) Fail(msg::kStreamReadError);
     const std::size_t size = info.imageSize == 0 ? in.Remaining() : std::min<std::size_t>(info.imageSize, in.Remaining());
-    std::vector<std::uint8_t> rows = DecodeRle(in.Take(size), f);
-    // The whole file is kept and written back as it was.
-    return Bitmap::FromStored(std::move(f), std::move(rows), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    const auto data = in.Take(size);
+    length = in.Position();
+    std::vector<std::uint8_t> rows = DecodeRle(data, f);
+    // The whole file (an embedded one up to its end) is kept and written back as it was.
+    const auto kept = embedded ? bytes.first(length) : bytes;
+    return Bitmap::FromStored(std::move(f), std::move(rows), std::vector<std::uint8_t>(kept.begin(), kept.end()));
   }
   const std::uint64_t declared = info.imageSize == 0 ? rowBytes : info.imageSize;
   if (std::min<std::uint64_t>(declared, in.Remaining()) < rowBytes) Fail(msg::kStreamReadError);
   auto data = in.Take(static_cast<std::size_t>(rowBytes));
+  length = in.Position();
   return Bitmap::FromStored(std::move(f), std::vector<std::uint8_t>(data.begin(), data.end()));
+}
+
+}  // namespace
+
+Bitmap ReadBmp(std::span<const std::uint8_t> bytes) {
+  if (bytes.empty()) return Bitmap();
+  std::size_t length = 0;
+  return ReadBmpAt(bytes, false, length);
+}
+
+Bitmap ReadEmbeddedBmp(std::span<const std::uint8_t> bytes, std::size_t& length) {
+  return ReadBmpAt(bytes, true, length);
 }
 
 Bitmap ReadBitmapPayload(std::span<const std::uint8_t> payload) {

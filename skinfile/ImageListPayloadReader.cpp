@@ -54,68 +54,6 @@ using namespace imagelist;
 constexpr Argb kOpaqueBlack = 0xFF000000u;
 constexpr Argb kRgbBits = 0x00FFFFFFu;
 constexpr std::size_t kLayoutProbeSize = 8;
-// An info header of at least this size holds the three colour masks itself.
-constexpr std::uint32_t kHeaderWithMasksSize = 52;
-constexpr std::uint16_t kMaxIndexedBits = 8;
-
-// What the headers of an embedded BMP say about its extent.
-struct BmpExtent {
-  std::size_t length = 0;  // bytes from "BM" to the end of the pixel data
-  std::int64_t width = 0;
-  std::int64_t rows = 0;
-};
-
-// Where a BMP that starts at `offset` ends, from its headers alone (the rules ReadBmp
-// follows). Throws on a short read; the caller turns every failure into its own message.
-BmpExtent EmbeddedBmpExtent(std::span<const std::uint8_t> payload, std::size_t offset) {
-  ByteReader in(payload);
-  in.Seek(offset);
-  in.Skip(kBmpFileHeaderSize);
-  const std::uint32_t headerSize = in.U32();
-  BmpExtent extent;
-  std::uint16_t bits = 0;
-  std::uint32_t compression = kBmpRgb;
-  std::uint32_t imageSize = 0;
-  std::uint64_t tableBytes = 0;
-  std::uint64_t maskBytes = 0;
-  if (headerSize == kBmpCoreHeaderSize) {
-    extent.width = in.U16();
-    extent.rows = in.U16();
-    in.Skip(2);  // planes
-    bits = in.U16();
-    if (bits <= kMaxIndexedBits) tableBytes = 3ull << bits;
-  } else {
-    if (headerSize < kBmpInfoHeaderSize) Fail(msg::kBitmapNotValid);
-    ByteReader header(in.Take(headerSize - 4));
-    extent.width = header.I32();
-    const std::int64_t height = header.I32();
-    extent.rows = height < 0 ? -height : height;
-    header.Skip(2);  // planes
-    bits = header.U16();
-    compression = header.U32();
-    imageSize = header.U32();
-    header.Skip(8);  // pixels per metre
-    const std::uint32_t coloursUsed = header.U32();
-    const std::uint64_t entries = coloursUsed != 0 ? coloursUsed : bits <= kMaxIndexedBits ? (1ull << bits) : 0;
-    tableBytes = 4 * entries;
-    const bool packed = bits == 16 || bits == 32;
-    if (packed && compression == kBmpBitFields && headerSize < kHeaderWithMasksSize) maskBytes = 12;
-  }
-  if (extent.width <= 0 || bits == 0 || bits > 32) Fail(msg::kBitmapNotValid);
-  std::uint64_t pixelBytes;
-  if (compression != kBmpRgb && compression != kBmpBitFields) {
-    if (imageSize == 0) Fail(msg::kBitmapNotValid);  // an RLE picture's end is only known from this
-    pixelBytes = imageSize;
-  } else {
-    const std::uint64_t stride = ((static_cast<std::uint64_t>(extent.width) * bits + 31) / 32) * 4;
-    pixelBytes = stride * static_cast<std::uint64_t>(extent.rows);
-  }
-  // All terms are below 2^40, so the sum cannot wrap; it is checked against what is present.
-  const std::uint64_t length = kBmpFileHeaderSize + std::uint64_t{headerSize} + maskBytes + tableBytes + pixelBytes;
-  if (length > payload.size() - offset) Fail(msg::kStreamReadError);
-  extent.length = static_cast<std::size_t>(length);
-  return extent;
-}
 
 // The pixels and mask of one cell. A white mask pixel is transparent; transparent pixels are
 // stored black. The caller has checked that both pictures hold the cell.
@@ -176,25 +114,22 @@ DecodedList DecodeCurrent(std::span<const std::uint8_t> payload, std::uint16_t f
   const std::int64_t neededRows = std::int64_t{CellRows(count)} * cy;
 
   // Both bitmaps must be four cells wide and tall enough for the images, and no taller than
-  // the capacity's cells: checked from the headers, before anything is decoded.
-  auto check = [&](const BmpExtent& e) {
-    if (e.width != grid->width || e.rows < neededRows || e.rows > grid->rows) Fail(msg::kImageListRead);
+  // the capacity's cells. Reading a bitmap copies only rows that are present and decodes
+  // nothing yet, so the sizes are checked before any pixel work.
+  auto check = [&](const Bitmap& picture) {
+    if (picture.Width() != static_cast<int>(grid->width) || picture.Height() < neededRows ||
+        picture.Height() > static_cast<std::int64_t>(grid->rows)) {
+      Fail(msg::kImageListRead);
+    }
   };
-  const BmpExtent colourExtent = EmbeddedBmpExtent(payload, kColourBmpOffset);
-  check(colourExtent);
-  const Bitmap colour = ReadBmp(payload.subspan(kColourBmpOffset, colourExtent.length));
+  std::size_t colourLength = 0;
+  const Bitmap colour = ReadEmbeddedBmp(payload.subspan(kColourBmpOffset), colourLength);
+  check(colour);
   Bitmap mask;
   if ((flags & kFlagMasked) != 0) {
-    const std::size_t maskOffset = kColourBmpOffset + colourExtent.length;
-    const BmpExtent maskExtent = EmbeddedBmpExtent(payload, maskOffset);
-    check(maskExtent);
-    mask = ReadBmp(payload.subspan(maskOffset, maskExtent.length));
-  }
-  // The cells are cut from the decoded pictures, so their sizes are checked once more.
-  const int neededWidth = static_cast<int>(grid->width);
-  if (!Holds(colour, neededWidth, static_cast<int>(neededRows)) ||
-      ((flags & kFlagMasked) != 0 && !Holds(mask, neededWidth, static_cast<int>(neededRows)))) {
-    Fail(msg::kImageListRead);
+    std::size_t maskLength = 0;
+    mask = ReadEmbeddedBmp(payload.subspan(kColourBmpOffset + colourLength), maskLength);
+    check(mask);
   }
 
   DecodedList list;
