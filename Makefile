@@ -1,6 +1,8 @@
 # Tessary: `make run` starts the editor, `make test` runs the whole suite.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# A compiler cache speeds up rebuilds where one is installed; nothing else changes.
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: all deps configure build run test bench fuzz clean
 
@@ -10,7 +12,7 @@ deps:
 	@scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
