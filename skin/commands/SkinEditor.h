@@ -1,0 +1,148 @@
+#pragma once
+// The editing commands of the editor window, written once against two small interfaces:
+// CommandDialogs (choose a file, the "Error" box) and SkinView (repaint named controls, S,
+// the gauge, the theme, the control panel). The window wires each control to one call
+// here and wraps every call in the error handler (platform/ErrorHandler.h); tests drive
+// the same calls through the scripted dialogs.
+//
+// Errors: a wrong size is the command's own check and shows the "Error" box; everything
+// else (unreadable files, bitmap errors, a slot outside its list, failed writes) is thrown
+// as SkinError with the program's message, and the skin is then exactly as before.
+//
+// Every command that takes a file has three levels, so that other callers can skip the
+// dialog (a dropped file) or the file (a picture decoded elsewhere): X() asks with the
+// dialog, XFromFile(path) reads the file, and the last level takes the data.
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "skin/Bitmap.h"
+#include "skin/Signal.h"
+#include "skin/Skin.h"
+#include "skin/commands/CommandDialogs.h"
+#include "skin/commands/ImageSlotCommands.h"
+#include "skin/commands/SkinView.h"
+
+namespace tessary {
+
+enum class Background { bgTop, bgBottom };
+
+// The parts of the skin a change touches, as a bit set: told before and after every
+// change, so that a caller can capture exactly those parts (for undo, for a modified mark).
+enum SkinPart : std::uint32_t {
+  kPartTopBackground = 1u << 0,
+  kPartBottomBackground = 1u << 1,
+  kPartFirstImageList = 1u << 2,  // list i of Skin::ImageLists() is kPartFirstImageList << i
+  kPartTextColour = 1u << 10,
+  kPartGaugeColour = 1u << 11,
+  kPartThemeName = 1u << 12,
+  kPartsAll = (1u << 13) - 1,
+};
+using SkinParts = std::uint32_t;
+
+// The part bit of one of the skin's image lists.
+SkinParts PartOfList(const Skin& skin, const ImageList& list);
+
+class SkinEditor {
+ public:
+  // The editor works on `skin` (owned by the window) and keeps references to all three.
+  SkinEditor(Skin& skin, CommandDialogs& dialogs, SkinView& view);
+
+  Skin& skin() { return skin_; }
+  const Skin& skin() const { return skin_; }
+
+  // --- Image slots (the sample buttons and toolbar items, the two "Change..." buttons) ---
+
+  // The slot's command: `slot` is the ImageIndex of the clicked sample's command, or the
+  // entry selected in cbPages / cbOther. A slot the list cannot take is refused before
+  // the dialog opens ("Unable to Replace Image").
+  void ReplaceImageSlot(ImageSlotCommand command, int slot);
+  // The same with a chosen file instead of the dialog.
+  void ReplaceImageSlotFromFile(ImageSlotCommand command, int slot, const std::string& path);
+  // The same with a picture: a wrong size shows the command's message in the "Error" box
+  // and changes nothing; otherwise stores it and repaints what the command names.
+  void ReplaceImageSlotWith(ImageSlotCommand command, int slot, const Bitmap& picture);
+
+  // --- Backgrounds ---
+
+  // btnTopClick / btnBottomClick: a bitmap of any size becomes the dock's picture; a file
+  // of zero bytes removes the picture. The bottom one repaints the status-bar widgets,
+  // also when the dialog was cancelled.
+  void ChangeBackground(Background which);
+  void ChangeBackgroundFromFile(Background which, const std::string& path);
+  void SetBackgroundPicture(Background which, const Bitmap& picture);
+
+  // rbTopTileClick / rbBottomTileClick: `stretched` is the checked state of the group's
+  // "Stretch" radio box.
+  void SetBackgroundStretch(Background which, bool stretched);
+
+  // --- Colours and theme ---
+
+  // ColorBoxChange: the colour of the entry now selected in ColorBox becomes the skin's
+  // text colour and S; repaints the four bars that show it and sets the three fonts.
+  void SetCaptionColour(Colour colour);
+  // dfsColorButtonColorChange: dfsColorButton's new colour becomes the gauge's bar colour.
+  void SetProgressColour(Colour colour);
+  // ListBox1Click: the text of the entry now selected in ListBox1 becomes the skin's theme
+  // name and is applied through the theme switch.
+  void ApplyTheme(const std::string& name);
+
+  // --- Files ---
+
+  // btnSaveClick: writes the skin as the controls show it; an existing file is replaced
+  // only by a complete new one.
+  void Save();
+  void SaveToFile(const std::string& path);
+  // XP_Button3Click: reads a .skn completely, then takes it over and makes the preview
+  // and the controls show it. Any failure leaves the skin and every control as before.
+  void Open();
+  void OpenFromFile(const std::string& path);
+  void OpenFromBytes(std::span<const std::uint8_t> bytes);
+  // btnOpenClick: the same for an old .crs skin: backgrounds, stretch flags and the six
+  // lists it holds; the other lists, the colours and the theme stay.
+  void ImportOldSkins();
+  void ImportFromFile(const std::string& path);
+  void ImportFromBytes(std::span<const std::uint8_t> bytes);
+
+  // --- What the control panel shows ---
+
+  // The radio boxes, ColorBox, dfsColorButton and ListBox1 for the current skin. The
+  // window applies it at start-up; Open and Import apply it through the view.
+  ControlState Controls() const;
+  // ColorBox's entries: the 50 standard ones, then every colour a skin file brought that
+  // they do not offer, in the order they came.
+  std::span<const ColorBoxEntry> ColorBoxEntries() const { return colorBoxEntries_; }
+
+  // --- Change notices ---
+
+  // Called with the parts about to change, once the command has everything it needs (a
+  // cancelled, refused or failed command sends nothing).
+  [[nodiscard]] Connection OnBeforeChange(std::function<void(SkinParts)> observer) {
+    return beforeChange_.Connect(std::move(observer));
+  }
+  // Called with the parts that changed, after the skin and the view were updated.
+  [[nodiscard]] Connection OnChanged(std::function<void(SkinParts)> observer) {
+    return changed_.Connect(std::move(observer));
+  }
+
+ private:
+  enum class FileKind { kSkin, kOldSkin };
+
+  TTBBackground& BackgroundOf(Background which);
+  void RepaintAfterBackground(Background which);
+  void CheckSlot(const ImageSlotRule& rule, int slot) const;
+  void ReadInto(std::span<const std::uint8_t> bytes, FileKind kind);
+  void ShowCaptionColour();
+  int EnsureColorBoxEntry(Colour colour);
+
+  Skin& skin_;
+  CommandDialogs& dialogs_;
+  SkinView& view_;
+  std::vector<ColorBoxEntry> colorBoxEntries_;
+  Signal<SkinParts> beforeChange_;
+  Signal<SkinParts> changed_;
+};
+
+}  // namespace tessary
