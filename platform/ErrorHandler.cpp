@@ -1,0 +1,39 @@
+#include "platform/ErrorHandler.h"
+
+#include <exception>
+#include <new>
+
+namespace tessary::platform {
+namespace {
+
+constexpr const char* kOutOfMemory = "Out of memory";
+// Nothing of ours throws anything else; a library might, and the program must go on.
+constexpr const char* kUnknownError = "Unexpected error";
+
+}  // namespace
+
+std::string ErrorBoxText(std::string_view message) {
+  std::string text(message);
+  // Compared as a byte value: the last byte of a UTF-8 character sorts after "." too.
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) text += '.';
+  return text;
+}
+
+bool RunCommand(Dialogs& dialogs, const std::function<void()>& command) {
+  std::string message;
+  try {
+    command();
+    return true;
+  } catch (const std::bad_alloc&) {
+    message = kOutOfMemory;
+  } catch (const std::exception& error) {
+    message = error.what();
+  } catch (...) {
+    message = kUnknownError;
+  }
+  // Shown outside the handler: the box runs an event loop.
+  dialogs.ShowApplicationError(ErrorBoxText(message));
+  return false;
+}
+
+}  // namespace tessary::platform

@@ -1,0 +1,31 @@
+#pragma once
+// The four file dialogs of the editor window as data: filter, default extension and the
+// kind of dialog. The Qt dialogs are built from these rows.
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "skin/commands/CommandDialogs.h"
+
+namespace tessary::platform {
+
+struct FileDialogSpec {
+  FileDialogId id;
+  std::string_view name;    // the component name
+  std::string_view filter;  // description and pattern separated by "|"
+  bool save;                // a save dialog (asks before overwriting) rather than an open one
+  std::string_view defaultExtension;  // as stored ("*.skn"); empty for none
+};
+
+// The rows, in the order of FileDialogId.
+std::span<const FileDialogSpec> FileDialogSpecs();
+const FileDialogSpec& SpecOf(FileDialogId id);
+
+// A stored filter "BITMAP (*.bmp)|*.bmp" as a Qt name filter "BITMAP (*.bmp)": the
+// description, with the pattern added in parentheses when the description lacks it.
+std::string QtNameFilter(std::string_view filter);
+
+// The suffix a file name typed without one gets: "*.skn" gives "skn".
+std::string DefaultSuffix(std::string_view defaultExtension);
+
+}  // namespace tessary::platform

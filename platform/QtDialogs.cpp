@@ -1,0 +1,103 @@
+#include "platform/QtDialogs.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "platform/FileDialogSpecs.h"
+
+namespace tessary::platform {
+namespace {
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QColor ToQColor(Colour colour) { return QColor::fromRgb(ColourToArgb(colour)); }
+
+Colour FromQColor(const QColor& colour) { return ArgbToColour(colour.rgb()); }
+
+struct MessageBoxLook {
+  const char* caption;
+  QMessageBox::Icon icon;
+};
+
+constexpr MessageBoxLook LookOf(MessageBoxKind kind) {
+  return kind == MessageBoxKind::kError ? MessageBoxLook{kErrorCaption, QMessageBox::NoIcon}
+                                        : MessageBoxLook{kApplicationTitle, QMessageBox::Critical};
+}
+
+void Show(MessageBoxKind kind, const std::string& text, QWidget* owner) {
+  MakeMessageBox(kind, FromUtf8(text), owner)->exec();
+}
+
+}  // namespace
+
+std::unique_ptr<QFileDialog> MakeFileDialog(FileDialogId dialog, const QString& lastFile, QWidget* owner) {
+  const FileDialogSpec& spec = SpecOf(dialog);
+  auto fileDialog = std::make_unique<QFileDialog>(owner);
+  fileDialog->setObjectName(FromUtf8(spec.name));
+  fileDialog->setNameFilter(FromUtf8(QtNameFilter(spec.filter)));
+  fileDialog->setFilter(fileDialog->filter() | QDir::Hidden);
+  fileDialog->setSizeGripEnabled(true);
+  if (spec.save) {
+    // Qt asks before overwriting unless told not to.
+    fileDialog->setAcceptMode(QFileDialog::AcceptSave);
+    fileDialog->setFileMode(QFileDialog::AnyFile);
+    fileDialog->setDefaultSuffix(FromUtf8(DefaultSuffix(spec.defaultExtension)));
+  } else {
+    // The folder and the file must exist.
+    fileDialog->setAcceptMode(QFileDialog::AcceptOpen);
+    fileDialog->setFileMode(QFileDialog::ExistingFile);
+  }
+  if (!lastFile.isEmpty()) fileDialog->selectFile(lastFile);
+  return fileDialog;
+}
+
+std::unique_ptr<QMessageBox> MakeMessageBox(MessageBoxKind kind, const QString& text, QWidget* owner) {
+  const MessageBoxLook look = LookOf(kind);
+  auto box = std::make_unique<QMessageBox>(look.icon, QString::fromLatin1(look.caption), text, QMessageBox::Ok, owner);
+  // A file name may hold "<" or "&": the text is never markup.
+  box->setTextFormat(Qt::PlainText);
+  return box;
+}
+
+std::unique_ptr<QColorDialog> MakeColourDialog(Colour initial, const CustomColours& custom, QWidget* owner) {
+  for (std::size_t i = 0; i < custom.size(); ++i) QColorDialog::setCustomColor(static_cast<int>(i), ToQColor(custom[i]));
+  return std::make_unique<QColorDialog>(ToQColor(initial), owner);
+}
+
+CustomColours ReadCustomColours() {
+  CustomColours custom{};
+  for (std::size_t i = 0; i < custom.size(); ++i) custom[i] = FromQColor(QColorDialog::customColor(static_cast<int>(i)));
+  return custom;
+}
+
+QtDialogs::QtDialogs(QWidget* owner) : owner_(owner) {}
+
+std::optional<std::string> QtDialogs::ChooseFile(FileDialogId dialog) {
+  QString& last = lastFiles_.at(static_cast<std::size_t>(dialog));
+  const auto fileDialog = MakeFileDialog(dialog, last, owner_);
+  if (fileDialog->exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = fileDialog->selectedFiles();
+  if (chosen.isEmpty()) return std::nullopt;
+  last = chosen.first();
+  return last.toStdString();
+}
+
+void QtDialogs::ShowErrorBox(const std::string& text) { Show(MessageBoxKind::kError, text, owner_); }
+
+void QtDialogs::ShowApplicationError(const std::string& text) {
+  Show(MessageBoxKind::kApplicationError, text, owner_);
+}
+
+std::optional<Colour> QtDialogs::ChooseColour(Colour initial, CustomColours& custom) {
+  const auto dialog = MakeColourDialog(initial, custom, owner_);
+  const bool accepted = dialog->exec() == QDialog::Accepted;
+  custom = ReadCustomColours();
+  if (!accepted) return std::nullopt;
+  return FromQColor(dialog->selectedColor());
+}
+
+QString QtDialogs::LastFile(FileDialogId dialog) const { return lastFiles_.at(static_cast<std::size_t>(dialog)); }
+
+}  // namespace tessary::platform

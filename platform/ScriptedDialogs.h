@@ -1,0 +1,49 @@
+#pragma once
+// Dialogs for tests: every question is answered from a script, in order, and every
+// question and box is recorded. A question without a scripted answer throws, so a test
+// that forgot one (or a command that asks once too often) fails loudly.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/Dialogs.h"
+
+namespace tessary::platform {
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  // The next file question is answered with `path` / cancelled.
+  void AnswerFile(std::string path);
+  void CancelFile();
+  // The next colour question picks `colour` / is cancelled; `custom` (when given)
+  // replaces the custom colours as if the user had edited them.
+  void AnswerColour(Colour colour, std::optional<CustomColours> custom = std::nullopt);
+  void CancelColour();
+
+  // True when every scripted answer was used.
+  bool AllAnswered() const { return files_.empty() && colours_.empty(); }
+
+  struct Box {
+    MessageBoxKind kind;
+    std::string text;
+    bool operator==(const Box&) const = default;
+  };
+  // What was asked and shown, in order.
+  std::vector<FileDialogId> fileQuestions;
+  std::vector<Box> boxes;
+
+  std::optional<std::string> ChooseFile(FileDialogId dialog) override;
+  void ShowErrorBox(const std::string& text) override;
+  void ShowApplicationError(const std::string& text) override;
+  std::optional<Colour> ChooseColour(Colour initial, CustomColours& custom) override;
+
+ private:
+  struct ColourAnswer {
+    std::optional<Colour> colour;
+    std::optional<CustomColours> custom;
+  };
+  std::deque<std::optional<std::string>> files_;
+  std::deque<ColourAnswer> colours_;
+};
+
+}  // namespace tessary::platform
