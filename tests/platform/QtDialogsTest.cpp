@@ -1,0 +1,101 @@
+// The Qt dialogs as the commands get them: filters, default extension, overwrite question
+// and existing-file rule per dialog; each dialog offers the file last chosen in it; the two
+// message boxes; the colour dialog keeps the caller's 16 custom colours.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+#include "platform/QtDialogs.h"
+
+namespace tessary::platform {
+namespace {
+
+// Runs `answer` on the modal dialog once it is shown.
+template <typename Dialog>
+void WhenShown(std::function<void(Dialog&)> answer) {
+  QTimer::singleShot(0, [answer] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    answer(*dialog);
+  });
+}
+
+TEST(QtDialogs, FileDialogsAreBuiltFromTheirRows) {
+  using enum FileDialogId;
+  const struct {
+    FileDialogId id;
+    QString filter;
+    bool save;
+    QString suffix;
+  } cases[] = {
+      {OpenDialog, "BITMAP (*.bmp)", false, ""},
+      {SaveDialog, "Corvane Skin (*.skn)", true, "skn"},
+      {CRSOpenDialog, "Corvane Skin (*.crs)", false, ""},
+      {SknOpenDialog, "Corvane Skin (*.skn)", false, ""},
+  };
+  for (const auto& c : cases) {
+    const auto dialog = MakeFileDialog(c.id, {}, nullptr);
+    EXPECT_EQ(dialog->nameFilters(), QStringList{c.filter});
+    EXPECT_EQ(dialog->acceptMode(), c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    EXPECT_EQ(dialog->fileMode(), c.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    EXPECT_EQ(dialog->defaultSuffix(), c.suffix);
+    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_TRUE(dialog->filter().testFlag(QDir::Hidden));
+  }
+}
+
+TEST(QtDialogs, EachFileDialogOffersTheFileLastChosenInIt) {
+  QTemporaryDir folder;
+  const QString chosen = folder.filePath(QString::fromUtf8("t\xC3\xBC.skn"));
+  QFile(chosen).open(QIODevice::WriteOnly);
+  QtDialogs dialogs;
+
+  WhenShown<QFileDialog>([&](QFileDialog& d) {
+    d.selectFile(chosen);
+    static_cast<QDialog&>(d).accept();  // QFileDialog's own checks the file exists
+  });
+  EXPECT_EQ(dialogs.ChooseFile(FileDialogId::SknOpenDialog), chosen.toStdString());
+
+  QStringList offered;
+  WhenShown<QFileDialog>([&](QFileDialog& d) {
+    offered = d.selectedFiles();
+    d.reject();
+  });
+  EXPECT_EQ(dialogs.ChooseFile(FileDialogId::SknOpenDialog), std::nullopt);
+  EXPECT_EQ(offered, QStringList{chosen});
+  EXPECT_EQ(dialogs.LastFile(FileDialogId::SknOpenDialog), chosen);
+  EXPECT_TRUE(dialogs.LastFile(FileDialogId::CRSOpenDialog).isEmpty());
+}
+
+TEST(QtDialogs, MessageBoxesAndTheColourDialog) {
+  const auto error = MakeMessageBox(MessageBoxKind::kError, "The size of the image should be 21*21!", nullptr);
+  EXPECT_EQ(error->windowTitle(), QStringLiteral("Error"));
+  EXPECT_EQ(error->icon(), QMessageBox::NoIcon);
+  EXPECT_EQ(error->standardButtons(), QMessageBox::Ok);
+  const auto failure = MakeMessageBox(MessageBoxKind::kApplicationError, "Cannot open file <b>.skn.", nullptr);
+  EXPECT_EQ(failure->windowTitle(), QStringLiteral("Tessary"));
+  EXPECT_EQ(failure->icon(), QMessageBox::Critical);
+  EXPECT_EQ(failure->textFormat(), Qt::PlainText);
+
+  QtDialogs dialogs;
+  CustomColours custom{};
+  for (std::size_t i = 0; i < custom.size(); ++i) custom[i] = static_cast<Colour>(0x00010203 * (i + 1));
+  const CustomColours offered = custom;
+  WhenShown<QColorDialog>([](QColorDialog& d) {
+    d.setCurrentColor(QColor(0x33, 0x66, 0x99));
+    d.accept();
+  });
+  EXPECT_EQ(dialogs.ChooseColour(clBtnFace, custom), std::optional<Colour>(0x00996633));
+  EXPECT_EQ(custom, offered);
+  WhenShown<QColorDialog>([](QColorDialog& d) { d.reject(); });
+  EXPECT_EQ(dialogs.ChooseColour(clWhite, custom), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tessary::platform
