@@ -1,0 +1,69 @@
+// The window's side of the commands: named repaints reach the bound widgets (the whole
+// window for frmMain), font colours their palettes, S the theme layer, themes the switch.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+
+#include "app/WidgetSkinView.h"
+#include "widgets/ThemeRegistry.h"
+#include "widgets/themes/DefaultTheme.h"
+
+namespace tessary::app {
+namespace {
+
+struct PaintCounter : QWidget {
+  using QWidget::QWidget;
+  void paintEvent(QPaintEvent*) override { ++paints; }
+  int paints = 0;
+};
+
+TEST(WidgetSkinView, CarriesOutWhatTheCommandsAsk) {
+  widgets::TTBXSwitcher switcher;
+  WidgetSkinView view(switcher);
+  QWidget window;
+  auto* gauge = new PaintCounter(&window);
+  auto* inner = new PaintCounter(gauge);
+  auto* label = new QLabel(QStringLiteral("Address"), &window);
+  window.show();
+  QApplication::processEvents();
+  view.Bind(RepaintTarget::WBGauge, gauge);
+  view.Bind(RepaintTarget::lblAddress, label);
+  view.Bind(RepaintTarget::frmMain, &window);
+
+  gauge->paints = inner->paints = 0;
+  view.Repaint(RepaintTarget::tbtMDIControl);  // not bound: nothing
+  view.Repaint(RepaintTarget::WBGauge);
+  QApplication::processEvents();
+  EXPECT_EQ(gauge->paints, 1);
+  gauge->paints = inner->paints = 0;
+  view.Repaint(RepaintTarget::frmMain);  // the window and everything in it
+  QApplication::processEvents();
+  EXPECT_EQ(gauge->paints, 1);
+  EXPECT_EQ(inner->paints, 1);
+
+  view.SetFontColour(RepaintTarget::lblAddress, clRed);
+  EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::red));
+  view.SetSkinTextColour(0x00123456);
+  EXPECT_EQ(widgets::SkinTextColour(), 0x00123456u);
+  widgets::SetSkinTextColour(clBtnText);
+
+  widgets::AddThemeClass(QStringLiteral("SkinViewProbe"), widgets::CreateDefaultTheme);
+  view.SwitchTheme("skinviewprobe");
+  EXPECT_EQ(widgets::ActiveThemeName(), QStringLiteral("SkinViewProbe"));
+  view.SwitchTheme("Nexos");  // not registered: nothing changes
+  EXPECT_EQ(widgets::ActiveThemeName(), QStringLiteral("SkinViewProbe"));
+  view.SwitchTheme(widgets::kDefaultThemeName);
+
+  Colour gaugeColour = 0;
+  int shown = 0;
+  view.setGaugeColour = [&](Colour colour) { gaugeColour = colour; };
+  view.showControls = [&](const ControlState&) { ++shown; };
+  view.SetGaugeColour(clRed);
+  view.ShowControls({});
+  EXPECT_EQ(gaugeColour, clRed);
+  EXPECT_EQ(shown, 1);
+}
+
+}  // namespace
+}  // namespace tessary::app
