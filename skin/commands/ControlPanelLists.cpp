@@ -36,12 +36,4 @@ int ColorBoxIndex(std::span<const ColorBoxEntry> entries, Colour colour) {
   return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
 }
 
-bool ControlState::operator==(const ControlState& other) const {
-  return topStretch == other.topStretch && bottomStretch == other.bottomStretch &&
-         std::equal(colorBoxEntries.begin(), colorBoxEntries.end(), other.colorBoxEntries.begin(),
-                    other.colorBoxEntries.end()) &&
-         colorBoxIndex == other.colorBoxIndex && buttonColour == other.buttonColour &&
-         themeIndex == other.themeIndex;
-}
-
 }  // namespace tessary

@@ -81,7 +81,8 @@ class SkinEditor {
   // --- Colours and theme ---
 
   // ColorBoxChange: the colour of the entry now selected in ColorBox becomes the skin's
-  // text colour and S; repaints the four bars that show it and sets the three fonts.
+  // text colour and S; repaints the four bars that show it and sets the three fonts. (A
+  // colour ColorBoxEntries() lacks is added to them, for the next Controls() to show.)
   void SetCaptionColour(Colour colour);
   // dfsColorButtonColorChange: dfsColorButton's new colour becomes the gauge's bar colour.
   void SetProgressColour(Colour colour);
