@@ -21,6 +21,12 @@ struct MessageBoxLook {
   QMessageBox::Icon icon;
 };
 
+// Qt numbers its custom colours column by column (two rows); ours go row by row.
+constexpr std::size_t kCustomColumns = kCustomColourCount / 2;
+int QtCustomIndex(std::size_t index) {
+  return static_cast<int>((index % kCustomColumns) * 2 + index / kCustomColumns);
+}
+
 constexpr MessageBoxLook LookOf(MessageBoxKind kind) {
   return kind == MessageBoxKind::kError ? MessageBoxLook{kErrorCaption, QMessageBox::NoIcon}
                                         : MessageBoxLook{kApplicationTitle, QMessageBox::Critical};
@@ -62,13 +68,13 @@ std::unique_ptr<QMessageBox> MakeMessageBox(MessageBoxKind kind, const QString& 
 }
 
 std::unique_ptr<QColorDialog> MakeColourDialog(Colour initial, const CustomColours& custom, QWidget* owner) {
-  for (std::size_t i = 0; i < custom.size(); ++i) QColorDialog::setCustomColor(static_cast<int>(i), ToQColor(custom[i]));
+  for (std::size_t i = 0; i < custom.size(); ++i) QColorDialog::setCustomColor(QtCustomIndex(i), ToQColor(custom[i]));
   return std::make_unique<QColorDialog>(ToQColor(initial), owner);
 }
 
 CustomColours ReadCustomColours() {
   CustomColours custom{};
-  for (std::size_t i = 0; i < custom.size(); ++i) custom[i] = FromQColor(QColorDialog::customColor(static_cast<int>(i)));
+  for (std::size_t i = 0; i < custom.size(); ++i) custom[i] = FromQColor(QColorDialog::customColor(QtCustomIndex(i)));
   return custom;
 }
 
