@@ -9,14 +9,16 @@ namespace tessary::widgets {
 namespace {
 
 // Keys that have a display name of their own, by virtual-key code, with the Qt key that
-// produces them. Letters, digits and function keys are handled by ranges below.
+// produces them. Letters, digits and function keys are handled by ranges below. The first
+// fifteen names are the program's own; the keys after them go by the names the platform
+// gives them on a keyboard.
 struct NamedKey {
   std::uint8_t vk;
   const char* name;
   int qtKey;
 };
 
-constexpr std::array<NamedKey, 16> kNamedKeys{{
+constexpr std::array<NamedKey, 32> kNamedKeys{{
     {0x08, "BkSp", Qt::Key_Backspace},
     {0x09, "Tab", Qt::Key_Tab},
     {0x0D, "Enter", Qt::Key_Return},
@@ -33,6 +35,22 @@ constexpr std::array<NamedKey, 16> kNamedKeys{{
     {0x2D, "Ins", Qt::Key_Insert},
     {0x2E, "Del", Qt::Key_Delete},
     {0x0D, "Enter", Qt::Key_Enter},  // the keypad's Enter is the same key code
+    {0x13, "Pause", Qt::Key_Pause},
+    {0x14, "Caps Lock", Qt::Key_CapsLock},
+    {0x2C, "Print Screen", Qt::Key_Print},
+    {0x90, "Num Lock", Qt::Key_NumLock},
+    {0x91, "Scroll Lock", Qt::Key_ScrollLock},
+    {0xBA, ";", Qt::Key_Semicolon},
+    {0xBB, "=", Qt::Key_Equal},
+    {0xBC, ",", Qt::Key_Comma},
+    {0xBD, "-", Qt::Key_Minus},
+    {0xBE, ".", Qt::Key_Period},
+    {0xBF, "/", Qt::Key_Slash},
+    {0xC0, "`", Qt::Key_QuoteLeft},
+    {0xDB, "[", Qt::Key_BracketLeft},
+    {0xDC, "\\", Qt::Key_Backslash},
+    {0xDD, "]", Qt::Key_BracketRight},
+    {0xDE, "'", Qt::Key_Apostrophe},
 }};
 
 constexpr std::uint8_t kVkDigit0 = 0x30, kVkDigit9 = 0x39;

@@ -205,7 +205,7 @@ TTBCustomItem* TTBXToolbar::ItemAt(QPoint pos) const {
 
 QString TTBXToolbar::TooltipAt(QPoint pos) const {
   const TTBCustomItem* item = ItemAt(pos);
-  return item ? item->Hint() : QString();
+  return item ? item->Tooltip() : QString();
 }
 
 void TTBXToolbar::PaintContent(QPainter& painter) {

@@ -60,7 +60,7 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   QRect ChevronRect() const { return chevronRect_; }
   // The item under a point (bar coordinates), or none.
   TTBCustomItem* ItemAt(QPoint pos) const;
-  // The tooltip at a point: the item's hint as given (empty: no tooltip).
+  // The tooltip at a point: the item's hint with its shortcut (empty: no tooltip).
   QString TooltipAt(QPoint pos) const;
 
   // Opens the list of item `index` below it (a menu, a drop-down or a split arrow's list).

@@ -106,19 +106,37 @@ TEST_F(CommandBinding, HiddenCommandHidesItsItemsAndOwnValuesWin) {
   EXPECT_FALSE(bar->ItemRect(item).isNull());
 }
 
-TEST(Shortcuts, DisplayTextAndCodes) {
-  EXPECT_EQ(ShortcutText(kShortcutAlt | 0x25), "Alt+Left");
-  EXPECT_EQ(ShortcutText(kShortcutShift | kShortcutCtrl | 0x73), "Shift+Ctrl+F4");
-  EXPECT_EQ(ShortcutText(kShortcutCtrl | 'N'), "Ctrl+N");
-  EXPECT_EQ(ShortcutText(0x7B), "F12");
-  EXPECT_EQ(ShortcutText(kShortcutShift | 0x1B), "Shift+Esc");
-  EXPECT_EQ(ShortcutText(0x2E), "Del");
-  EXPECT_EQ(ShortcutText(0), "");
-  EXPECT_EQ(ShortcutText(kShortcutCtrl | 0x91), "");  // no nameable key: no text at all
+TEST(Shortcuts, DisplayTextPerKeyClassAndCodes) {
+  const struct {
+    std::uint16_t code;
+    const char* text;
+  } cases[] = {
+      {kShortcutCtrl | 'N', "Ctrl+N"},                          // letters as capitals
+      {kShortcutAlt | '7', "Alt+7"},                            // digits
+      {0x70, "F1"},                                             // function keys
+      {0x7B, "F12"},
+      {0x87, "F24"},
+      {kShortcutAlt | 0x25, "Alt+Left"},                        // the program's own key names
+      {kShortcutShift | 0x1B, "Shift+Esc"},
+      {0x08, "BkSp"},
+      {0x21, "PgUp"},
+      {0x22, "PgDn"},
+      {0x2D, "Ins"},
+      {0x2E, "Del"},
+      {kShortcutShift | kShortcutCtrl | kShortcutAlt | 0x20, "Shift+Ctrl+Alt+Space"},  // fixed order
+      {kShortcutShift | kShortcutCtrl | 0x73, "Shift+Ctrl+F4"},
+      {kShortcutCtrl | 0x91, "Ctrl+Scroll Lock"},               // other keys: the keyboard's name
+      {kShortcutCtrl | 0xBC, "Ctrl+,"},
+      {0, ""},                                                  // no key
+      {kShortcutCtrl | 0xFF, ""},                               // no nameable key: no text at all
+      {kShortcutCtrl, ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ShortcutText(c.code), c.text) << std::hex << c.code;
   EXPECT_EQ(ShortcutCode(Qt::Key_F4, Qt::ShiftModifier | Qt::ControlModifier),
             kShortcutShift | kShortcutCtrl | 0x73);
   EXPECT_EQ(ShortcutCode(Qt::Key_Left, Qt::AltModifier), kShortcutAlt | 0x25);
   EXPECT_EQ(ShortcutCode(Qt::Key_Q, Qt::ControlModifier), kShortcutCtrl | 'Q');
+  EXPECT_EQ(ShortcutCode(Qt::Key_Comma, Qt::ControlModifier), kShortcutCtrl | 0xBC);
   EXPECT_EQ(ShortcutCode(Qt::Key_Shift, Qt::ShiftModifier), 0);
 }
 

@@ -220,20 +220,25 @@ TEST_F(ToolbarItems, AltAndALabelsLetterFocusesTheControlAfterIt) {
   EXPECT_EQ(ItemPainter::DisplayText("Fish && &Chips&"), "Fish & Chips");
 }
 
-TEST_F(ToolbarItems, TooltipShowsTheHintAsGivenAndNothingWithoutOne) {
+TEST_F(ToolbarItems, TooltipIsTheHintUpToABarWithTheCommandsShortcut) {
   CommandList commands;
   Command& command = commands.Add("cmd");
-  command.SetHint("Back (Alt+Left)");
+  command.SetHint("Back|Goes back one page");
+  command.SetShortcut(kShortcutAlt | 0x25);
+  Command& silent = commands.Add("silent");  // a shortcut but no hint: no tooltip at all
+  silent.SetShortcut(0x74);
   TTBXItem& bound = AddButton(0);
   bound.SetCommand(&command);
   TTBXItem& own = AddButton(1);
   own.SetHint("Own hint");
   TTBXItem& none = AddButton(2);
+  none.SetCommand(&silent);
   Dock();
   EXPECT_EQ(bar->TooltipAt(bar->ItemRect(&bound).center()), "Back (Alt+Left)");
   EXPECT_EQ(bar->TooltipAt(bar->ItemRect(&own).center()), "Own hint");
   EXPECT_EQ(bar->TooltipAt(bar->ItemRect(&none).center()), "");
   command.SetHint("Changed");
+  command.SetShortcut(0);
   EXPECT_EQ(bar->TooltipAt(bar->ItemRect(&bound).center()), "Changed");
 }
 

@@ -35,6 +35,13 @@ void TTBCustomItem::SetHint(const QString& hint) {
   Changed();
 }
 
+QString TTBCustomItem::Tooltip() const {
+  const QString hint = Hint().section(u'|', 0, 0);
+  if (hint.isEmpty() || command_ == nullptr) return hint;
+  const QString shortcut = widgets::ShortcutText(command_->Shortcut());
+  return shortcut.isEmpty() ? hint : QStringLiteral("%1 (%2)").arg(hint, shortcut);
+}
+
 QString TTBCustomItem::ShortcutText() const {
   if (shortcutText_) return *shortcutText_;
   return command_ ? widgets::ShortcutText(command_->Shortcut()) : QString();

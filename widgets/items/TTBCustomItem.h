@@ -47,6 +47,9 @@ class TTBCustomItem {
   void SetCaption(const QString& caption);
   QString Hint() const;
   void SetHint(const QString& hint);
+  // The tooltip a bar shows for the item: the hint up to its first "|", followed by the
+  // command's shortcut in parentheses ("Back (Alt+Left)"); empty (no tooltip) when the hint is.
+  QString Tooltip() const;
   // The shortcut text shown right-aligned on a menu line (from the command unless set).
   QString ShortcutText() const;
   void SetShortcutText(const QString& text);
