@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "skin/ImageList.h"
+#include "widgets/accessibility/Accessibility.h"
 #include "widgets/items/ItemPainter.h"
 #include "widgets/items/TTBXSubmenuItem.h"
 
@@ -189,6 +190,7 @@ void PopupWindow::SetHighlighted(int line, bool byMouse) {
   if (line == highlighted_) return;
   highlighted_ = line;
   if (!byMouse) EnsureVisible(line);
+  if (line >= 0) NotifyAccessibleFocus(this, lines_[line]);
   update();
 }
 

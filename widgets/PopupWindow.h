@@ -60,6 +60,8 @@ class PopupWindow : public QWidget, public ThemeNotifiable {
 
   PopupWindow* ParentPopup() const { return parentPopup_; }
   PopupWindow* ChildPopup() const { return child_; }
+  // The line whose submenu is open (-1 if none).
+  int ChildLine() const { return child_ ? childLine_ : -1; }
   // Opens the submenu of a line (a submenu item with a list).
   void OpenSubmenu(int line, bool selectFirst);
   // Chooses a line: opens its submenu, or closes the chain and runs the item.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "skin/Error.h"
+#include "widgets/accessibility/Accessibility.h"
 #include "widgets/themes/DefaultTheme.h"
 
 namespace tessary::widgets {
@@ -148,6 +149,7 @@ void StartThemes() {
   Registry& reg = Reg();
   if (reg.started) return;
   reg.started = true;
+  InstallAccessibility();  // before any bar or popup exists, so each gets its interface
   if (!HasThemeName(kDefaultThemeName)) AddThemeClass(kDefaultThemeName, CreateDefaultTheme);
   if (reg.current == nullptr) reg.current = UseTheme(kDefaultThemeName);
   // Activation and deactivation of the application reach the themed components (menu
