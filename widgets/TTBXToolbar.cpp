@@ -35,6 +35,9 @@ const QWidget* HomeWindowOf(const QWidget* widget) {
   return window;
 }
 
+// The menu bar that last took the keyboard (it still has it while in keyboard mode).
+QPointer<TTBXToolbar> g_keyboardOwner;
+
 // Items the chevron list can show as menu lines.
 bool Listable(const TTBCustomItem* item) {
   return item->Kind() == ItemKind::Button || item->Kind() == ItemKind::Submenu ||
@@ -251,6 +254,10 @@ bool TTBXToolbar::eventFilter(QObject* watched, QEvent* event) {
     altPending_ = false;  // Alt held for a click (a window drag) is no menu key
     if (keyboardMode_) SetKeyboardMode(false);
   }
+  // Every key press is announced first as a shortcut override, also one that an
+  // application-wide shortcut then takes: Alt held for it is no menu key either.
+  if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() != Qt::Key_Alt)
+    altPending_ = false;
   if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (menuBar_ ? MenuBarKey(key) : LabelKey(key)) return true;
@@ -324,8 +331,14 @@ bool TTBXToolbar::MenuBarKey(QKeyEvent* key) {
   return false;
 }
 
+TTBXToolbar* TTBXToolbar::KeyboardOwner() {
+  return g_keyboardOwner && g_keyboardOwner->keyboardMode_ ? g_keyboardOwner.data() : nullptr;
+}
+
 void TTBXToolbar::SetKeyboardMode(bool on) {
   keyboardMode_ = on;
+  if (on) g_keyboardOwner = this;
+  else if (g_keyboardOwner == this) g_keyboardOwner = nullptr;
   if (on) {
     hot_ = NeighbourMenu(-1, 1);
     hotByMouse_ = false;

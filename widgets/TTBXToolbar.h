@@ -75,6 +75,9 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   // keyboard (Alt or F10 pressed on its own).
   int HotIndex() const { return hot_; }
   bool KeyboardMode() const { return keyboardMode_; }
+  // The menu bar that has the keyboard now, if any: until it lets go, keys are its own and
+  // no application-wide shortcut should take them.
+  static TTBXToolbar* KeyboardOwner();
   // Menu-bar mode: opens the menu whose accelerator is `letter`; false if none has it.
   bool OpenMenuByAccelerator(QChar letter);
   // Gives the focus to the control after the label whose accelerator is `letter`; false
