@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
@@ -23,7 +22,7 @@
 #include "widgets/PopupWindow.h"
 #include "widgets/TTBDock.h"
 #include "widgets/TTBXToolbar.h"
-#include "widgets/ThemeRegistry.h"
+#include "widgets/demo/DemoProgram.h"
 #include "widgets/items/TTBXSubmenuItem.h"
 
 using namespace tessary;
@@ -57,16 +56,8 @@ PopupWindow* OpenLine(PopupWindow* popup, const QString& caption) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  StartThemes();
-  const QStringList args = app.arguments();
-  const auto value = [&](const char* name) {
-    const int at = args.indexOf(QString::fromLatin1(name));
-    return at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
-  };
-  if (!value("--theme").isEmpty()) SwitchTheme(value("--theme"));
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
-  app.setFont(font);
+  demo::DemoProgram program(app);
+  const auto value = [&](const char* name) { return program.Value(name); };
 
   Skin skin;
   LoadStartupSkin(skin);
@@ -115,12 +106,6 @@ int main(int argc, char** argv) {
     menuBar->OpenItemList(value("--menu").toInt(), true);
     if (const QString submenu = value("--submenu"); !submenu.isEmpty()) OpenLine(menuBar->OpenPopup(), submenu);
   });
-  if (const QString shot = value("--screenshot"); !shot.isEmpty()) {
-    QTimer::singleShot(900, [&window, &app, shot] {
-      const QRect area = window.frameGeometry().adjusted(0, 0, 260, 260);
-      window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(shot);
-      app.quit();
-    });
-  }
+  program.ScreenshotLater(window, QSize(260, 260));
   return QApplication::exec();
 }

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <array>
@@ -28,6 +27,7 @@
 #include "widgets/TTBXToolWindow.h"
 #include "widgets/TTBXToolbar.h"
 #include "widgets/ThemeRegistry.h"
+#include "widgets/demo/DemoProgram.h"
 #include "widgets/items/TTBControlItem.h"
 #include "widgets/items/TTBXItem.h"
 #include "widgets/items/TTBXLabelItem.h"
@@ -227,17 +227,9 @@ Bitmap DemoPicture() {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  StartThemes();
-  const QStringList args = app.arguments();
-  const auto option = [&](const char* name) { return args.contains(QString::fromLatin1(name)); };
-  const auto value = [&](const char* name) {
-    const int at = args.indexOf(QString::fromLatin1(name));
-    return at >= 0 && at + 1 < args.size() ? args[at + 1] : QString();
-  };
-  if (!value("--theme").isEmpty()) SwitchTheme(value("--theme"));
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
-  app.setFont(font);
+  demo::DemoProgram program(app);
+  const auto option = [&](const char* name) { return program.Option(name); };
+  const auto value = [&](const char* name) { return program.Value(name); };
 
   Skin skin;
   LoadStartupSkin(skin);
@@ -415,7 +407,6 @@ int main(int argc, char** argv) {
   window.resize(900, 480);
   window.show();
 
-  const QString shot = value("--screenshot");
   QTimer::singleShot(300, [&] {
     if (option("--float")) search->Float(window.mapToGlobal(QPoint(420, 260)));
     if (option("--chevron")) window.resize(560, 480);
@@ -436,13 +427,6 @@ int main(int argc, char** argv) {
       if (PopupWindow* popup = menuBar->OpenPopup()) popup->OpenSubmenu(0, true);
     }
   });
-  if (!shot.isEmpty()) {
-    QTimer::singleShot(900, [&] {
-      const QRect area = window.frameGeometry().adjusted(0, 0, 200, 100);
-      QScreen* screen = window.screen();
-      screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(shot);
-      app.quit();
-    });
-  }
+  program.ScreenshotLater(window, QSize(200, 100));
   return app.exec();
 }
