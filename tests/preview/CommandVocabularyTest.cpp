@@ -1,12 +1,12 @@
 // The command vocabulary: the ten lists in creation order over the skin's image lists, the
 // parallel button and system-button lists, the browser vocabulary's check marks, radio
 // groups and hidden commands, and running a command: auto-check first, then the group rule
-// within the command's list, then the list's handler.
+// within the command's list, then the list's handler. (Radio groups chosen from the menus
+// are tested with the menus.)
 #include <gtest/gtest.h>
 
 #include <QSet>
 #include <map>
-#include <set>
 
 #include "preview/CommandVocabulary.h"
 #include "skin/Skin.h"
@@ -188,30 +188,6 @@ TEST_F(Vocabulary, ImageHandlersReceiveTheCommandAfterItsCheckMarkAndGroupChange
       {ImageHandler::actSCBackExecute, "actSCHome"}, {ImageHandler::actLCBackExecute, "actLCNew"},
   };  // the browser's lists run no image handler
   EXPECT_EQ(calls, expected);
-}
-
-TEST_F(Vocabulary, RadioGroupRunsUncheckThemselvesAndLeaveOneChecked) {
-  Command& medium = Get("actTSMedium");
-  Command& larger = Get("actTSLarger");
-  const auto checkedOfGroup = [&] {
-    QStringList names;
-    for (int i = 0; i < vocabulary.alMain().Count(); ++i)
-      if (vocabulary.alMain().At(i).Group() == 5 && vocabulary.alMain().At(i).Checked())
-        names << vocabulary.alMain().At(i).Name();
-    return names;
-  };
-  medium.Execute();  // checked and run again: it ends unchecked, and nothing else is checked
-  EXPECT_TRUE(checkedOfGroup().isEmpty());
-  larger.Execute();
-  EXPECT_EQ(checkedOfGroup(), QStringList{"actTSLarger"});
-  medium.Execute();
-  EXPECT_EQ(checkedOfGroup(), QStringList{"actTSMedium"});
-  // Checking through the group rule does not touch another group or a loose check mark.
-  Get("actFullDesktop").Execute();
-  Get("actCNTDirect").Execute();
-  EXPECT_TRUE(Get("actFullDesktop").Checked());
-  EXPECT_FALSE(Get("actIEConnection").Checked());
-  EXPECT_TRUE(medium.Checked());
 }
 
 }  // namespace
