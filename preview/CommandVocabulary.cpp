@@ -14,7 +14,7 @@ namespace {
 enum class Source { None, SystemButtons, Buttons, Main };
 constexpr int kNoHandler = -1;
 
-struct ListSpec {
+struct ListLayout {
   const char* name;
   ImageList Skin::*images;  // null: the list has no image list of its own
   Source source;
@@ -24,7 +24,7 @@ struct ListSpec {
 
 constexpr int Handler(ImageHandler handler) { return static_cast<int>(handler); }
 
-constexpr std::array<ListSpec, CommandVocabulary::kListCount> kLists{{
+constexpr std::array<ListLayout, CommandVocabulary::kListCount> kLists{{
     {"alSysBtnsN", &Skin::ilImages, Source::SystemButtons, 0, Handler(ImageHandler::actNPreExecute)},
     {"alEditors", nullptr, Source::None, 0, kNoHandler},
     {"allButtons", &Skin::ilSButtons, Source::Buttons, 0, kNoHandler},
@@ -54,26 +54,26 @@ void Apply(Command& command, const CommandRow& row) {
   command.SetVisible(row.visible);
 }
 
-// Calls `add` with every row of the list the spec describes, in list order.
+// Calls `add` with every row of the list `layout` describes, in list order.
 template <typename Add>
-void ForEachRow(const ListSpec& spec, Add add) {
-  switch (spec.source) {
+void ForEachRow(const ListLayout& layout, Add add) {
+  switch (layout.source) {
     case Source::None: return;
     case Source::Main:
       for (const CommandRow& row : MainCommandRows()) add(row);
       return;
     case Source::SystemButtons:
       for (const SystemButtonRow& row : SystemButtonRows())
-        add(CommandRow{.name = row.names[spec.column], .caption = row.caption, .imageIndex = row.slot});
+        add(CommandRow{.name = row.names[layout.column], .caption = row.caption, .imageIndex = row.slot});
       return;
     case Source::Buttons:
       for (const ButtonRow& row : ButtonRows()) {
-        add(CommandRow{.name = row.names[spec.column], .tag = row.tag, .autoCheck = row.autoCheck,
+        add(CommandRow{.name = row.names[layout.column], .tag = row.tag, .autoCheck = row.autoCheck,
                        .caption = row.caption, .group = row.group, .hint = row.hint, .imageIndex = row.slot,
                        .shortcut = row.shortcut});
       }
       for (const ColumnExtra& extra : ButtonColumnExtras())
-        if (extra.column == spec.column) add(extra.row);
+        if (extra.column == layout.column) add(extra.row);
       return;
   }
 }
@@ -82,18 +82,18 @@ void ForEachRow(const ListSpec& spec, Add add) {
 
 CommandVocabulary::CommandVocabulary(Skin& skin) {
   for (std::size_t i = 0; i < kLists.size(); ++i) {
-    const ListSpec& spec = kLists[i];
-    owned_[i] = std::make_unique<CommandList>(QString::fromLatin1(spec.name),
-                                              spec.images ? &(skin.*spec.images) : nullptr);
+    const ListLayout& layout = kLists[i];
+    owned_[i] = std::make_unique<CommandList>(QString::fromLatin1(layout.name),
+                                              layout.images ? &(skin.*layout.images) : nullptr);
     CommandList& list = *owned_[i];
     lists_[i] = &list;
-    if (spec.handler != kNoHandler) {
-      const auto handler = static_cast<std::size_t>(spec.handler);
+    if (layout.handler != kNoHandler) {
+      const auto handler = static_cast<std::size_t>(layout.handler);
       list.SetHandler([this, handler](Command& command) {
         if (handlers_[handler]) handlers_[handler](command);
       });
     }
-    ForEachRow(spec, [&](const CommandRow& row) {
+    ForEachRow(layout, [&](const CommandRow& row) {
       Command& command = list.Add(QString::fromLatin1(row.name));
       Apply(command, row);
       byName_.insert(command.Name(), &command);
