@@ -1,0 +1,162 @@
+#include "widgets/controls/TdfsColorButton.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "widgets/controls/ControlStrips.h"
+#include "widgets/controls/ControlsAccessible.h"
+#include "widgets/themes/PaintPrimitives.h"
+
+namespace tessary::widgets {
+namespace {
+
+// The swatch lies this far in from the left/right and top/bottom edges, its right edge a
+// further kArrowRoom left; the etched line runs kLineGap right of it, the arrow after it.
+constexpr int kSwatchSide = 6;
+constexpr int kSwatchTopBottom = 5;
+constexpr int kArrowRoom = 10;
+constexpr int kLineGap = 3;
+constexpr int kArrowGap = 4;
+constexpr int kFocusInset = 3;
+
+constexpr Colour clWindowFrame = 0x80000006;
+
+}  // namespace
+
+TdfsColorButton::TdfsColorButton(QWidget* parent) : PaintedControl(parent) {
+  InstallControlsAccessibility();
+  resize(sizeHint());
+}
+
+TdfsColorButton::~TdfsColorButton() = default;
+
+void TdfsColorButton::SetColor(Colour colour) {
+  if (colour == color_) return;
+  color_ = colour;
+  update();
+  QAccessibleValueChangeEvent changed(this, palette::ColourHint(color_));
+  QAccessible::updateAccessibility(&changed);
+  emit ColorChange();
+}
+
+void TdfsColorButton::SetFlat(bool flat) {
+  flat_ = flat;
+  update();
+}
+
+void TdfsColorButton::Click() {
+  if (cycleColors_)
+    StepColour();
+  else
+    OpenPalette();
+}
+
+void TdfsColorButton::StepColour() {
+  const std::vector<Colour>& colours = paletteColors_.Colors();
+  if (colours.empty()) return;
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < colours.size(); ++i) {
+    if (colours[i] == color_) {
+      next = (i + 1) % colours.size();
+      break;
+    }
+  }
+  SetColor(colours[next]);
+}
+
+void TdfsColorButton::OpenPalette() {
+  if (palette_ != nullptr) return;
+  TDFSColorButtonPalette::Settings settings;
+  settings.showHints = showColorHints_;
+  settings.otherCaption = otherBtnCaption_;
+  settings.otherColour = otherColor_;
+  settings.current = color_;
+  settings.palette = paletteColors_;
+  settings.custom = customColors_;
+  settings.dialog = dialog_;
+  palette_ = new TDFSColorButtonPalette(
+      std::move(settings), [this](const TDFSColorButtonPalette::Result& result) { PaletteClosed(result); }, this);
+  update();
+  palette_->Popup(QRect(mapToGlobal(QPoint(0, 0)), size()));
+  TellExpandedChanged();
+}
+
+void TdfsColorButton::TellExpandedChanged() {
+  QAccessible::State expanded;
+  expanded.expanded = true;
+  QAccessibleStateChangeEvent changed(this, expanded);
+  QAccessible::updateAccessibility(&changed);
+}
+
+void TdfsColorButton::PaletteClosed(const TDFSColorButtonPalette::Result& result) {
+  if (palette_ != nullptr) customColors_ = palette_->CustomColours();
+  palette_ = nullptr;
+  update();
+  TellExpandedChanged();
+  if (result.picked) {
+    if (result.fromOther) otherColor_ = result.colour;
+    SetColor(result.colour);
+  }
+}
+
+void TdfsColorButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const bool down = ShowsPressed() || palette_ != nullptr;
+  if (flat_ && !down && !Hot()) {
+    p.fillRect(rect(), ToQColor(clBtnFace));
+  } else {
+    const ButtonLook look = !isEnabled() ? ButtonLook::Disabled
+                            : down       ? ButtonLook::Pressed
+                            : Hot()      ? ButtonLook::Hot
+                                         : ButtonLook::Normal;
+    p.drawPixmap(0, 0, ButtonLookPixmap(look, size()));
+  }
+  // Everything inside moves by one pixel while the face is pressed.
+  if (down) p.translate(1, 1);
+  if (hasFocus())
+    DrawFocusRect(p, rect().adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset),
+                  palette().color(QPalette::Active, QPalette::ButtonText));
+
+  const QRect swatch = rect().adjusted(kSwatchSide, kSwatchTopBottom, -kSwatchSide - kArrowRoom, -kSwatchTopBottom);
+  const QColor frame = ToQColor(clWindowFrame);
+  DrawEdge(p, swatch, frame, frame);
+  const QRect fill = swatch.adjusted(1, 1, -1, -1);
+  if (isEnabled())
+    p.fillRect(fill, ToQColor(color_));
+  else
+    FillDithered(p, fill, ToQColor(clBtnShadow), ToQColor(clBtnFace));
+
+  const int lineX = swatch.right() + kLineGap;
+  p.fillRect(QRect(lineX, swatch.top(), 1, swatch.height()), ToQColor(clBtnShadow));
+  p.fillRect(QRect(lineX + 1, swatch.top(), 1, swatch.height()), ToQColor(clBtnHighlight));
+  const QPixmap arrow = DropDownArrowPixmap(!isEnabled());
+  p.drawPixmap(lineX + kArrowGap, (height() - arrow.height()) / 2, arrow);
+}
+
+void TdfsColorButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  BeginPress();
+}
+
+void TdfsColorButton::mouseMoveEvent(QMouseEvent* event) { TrackPress(event->position().toPoint()); }
+
+void TdfsColorButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+  if (EndPress(event->position().toPoint())) Click();
+}
+
+void TdfsColorButton::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers held = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+  const bool open = (held == Qt::NoModifier && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                                                 event->key() == Qt::Key_Enter || event->key() == Qt::Key_F4)) ||
+                    (held == Qt::AltModifier && event->key() == Qt::Key_Down);
+  if (open && !event->isAutoRepeat()) {
+    Click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace tessary::widgets
