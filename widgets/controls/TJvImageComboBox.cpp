@@ -1,0 +1,266 @@
+#include "widgets/controls/TJvImageComboBox.h"
+
+#include <QAbstractItemDelegate>
+#include <QAbstractItemView>
+#include <QEvent>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStandardItemModel>
+#include <algorithm>
+
+#include "skin/ImageList.h"
+#include "widgets/controls/ControlStrips.h"
+#include "widgets/controls/PaintedControl.h"
+#include "widgets/themes/PaintPrimitives.h"
+
+namespace tessary::widgets {
+namespace {
+
+// Item data: the entry's own text, image slot and indent. The display text is what screen
+// readers and keyboard search read: the text, or "Image n" for an entry without one.
+constexpr int kTextRole = Qt::UserRole;
+constexpr int kImageRole = Qt::UserRole + 1;
+constexpr int kIndentRole = Qt::UserRole + 2;
+
+constexpr int kFrame = 1;
+constexpr int kButtonWidth = 16;
+constexpr int kImageLeft = 2;   // the image starts this far right of the entry's left edge
+constexpr int kImageGap = 8;    // the text area starts this far right of the image's left edge
+constexpr int kTextWiden = 2;   // the text area reaches this far left and right of the text
+const QColor kBorder(0x70, 0x7A, 0x86);
+const QColor kBorderAccent(0x3A, 0x79, 0xB8);
+
+QString DisplayText(const ImageComboItem& item) {
+  return item.text.trimmed().isEmpty() ? QStringLiteral("Image %1").arg(item.imageIndex) : item.text;
+}
+
+// Entries of the open list are drawn by the control's own drawing rule.
+class EntryDelegate : public QAbstractItemDelegate {
+ public:
+  explicit EntryDelegate(TJvImageComboBox* combo) : QAbstractItemDelegate(combo), combo_(combo) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    combo_->DrawEntry(*painter, index.row(), option.rect, option.state & QStyle::State_Selected);
+  }
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+    return {combo_->width(), combo_->EntryHeight()};
+  }
+
+ private:
+  TJvImageComboBox* combo_;
+};
+
+// The open list drops below the control (above it when the screen has no room), a fixed
+// number of entries high, instead of laying itself over the control as some styles do.
+class DropDownStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
+
+TJvImageComboBox::TJvImageComboBox(QWidget* parent) : QComboBox(parent) {
+  setEditable(false);
+  auto* style = new DropDownStyle;
+  style->setParent(this);
+  setStyle(style);
+  setItemDelegate(new EntryDelegate(this));
+  setAttribute(Qt::WA_Hover);
+  // Count selection changes; a user's choice reports them, a choice in code swallows them.
+  connect(this, &QComboBox::currentIndexChanged, this, [this] { ++changes_; });
+  connect(this, &QComboBox::activated, this, [this] {
+    if (changes_ == reportedChanges_) return;
+    reportedChanges_ = changes_;
+    emit Change();
+  });
+  Relayout();
+}
+
+TJvImageComboBox::~TJvImageComboBox() {
+  if (auto guard = guard_.lock()) guard->owner = nullptr;
+}
+
+void TJvImageComboBox::SetImageList(const tessary::ImageList* list) {
+  if (list == imageList_) return;
+  if (auto guard = guard_.lock()) guard->owner = nullptr;
+  listWatch_.Reset();
+  imageList_ = list;
+  if (list != nullptr) {
+    auto guard = std::make_shared<ListGuard>();
+    guard->owner = this;
+    guard_ = guard;
+    // A change notice does nothing: the command that replaces an image refreshes the control.
+    listWatch_ = const_cast<tessary::ImageList*>(list)->OnChange([guard] {});
+  }
+  Relayout();
+}
+
+void TJvImageComboBox::ForgetList() {
+  imageList_ = nullptr;
+  Relayout();
+}
+
+void TJvImageComboBox::SetItems(const std::vector<ImageComboItem>& items) {
+  clear();
+  for (const ImageComboItem& item : items) AddItem(item);
+  reportedChanges_ = changes_;
+}
+
+void TJvImageComboBox::AddItem(const ImageComboItem& item) {
+  addItem(DisplayText(item));
+  const int row = count() - 1;
+  setItemData(row, item.text, kTextRole);
+  setItemData(row, item.imageIndex, kImageRole);
+  setItemData(row, item.indent, kIndentRole);
+  reportedChanges_ = changes_;
+}
+
+ImageComboItem TJvImageComboBox::Item(int index) const {
+  if (index < 0 || index >= count()) return {};
+  return {itemData(index, kTextRole).toString(), itemData(index, kImageRole).toInt(),
+          itemData(index, kIndentRole).toInt()};
+}
+
+void TJvImageComboBox::SetItemIndex(int index) {
+  setCurrentIndex(index);
+  reportedChanges_ = changes_;
+}
+
+void TJvImageComboBox::SetColor(Colour colour) {
+  color_ = colour;
+  update();
+}
+
+void TJvImageComboBox::SetColorHighlight(Colour colour) {
+  colorHighlight_ = colour;
+  update();
+}
+
+void TJvImageComboBox::SetColorHighlightText(Colour colour) {
+  colorHighlightText_ = colour;
+  update();
+}
+
+void TJvImageComboBox::SetButtonFrame(bool frame) {
+  buttonFrame_ = frame;
+  update();
+}
+
+int TJvImageComboBox::FieldHeight() const {
+  const int text = fontMetrics().height();
+  const int image = imageList_ != nullptr ? imageList_->Height() : 0;
+  return std::max(text + 4, image + 4);
+}
+
+int TJvImageComboBox::EntryHeight() const {
+  const int text = fontMetrics().height();
+  const int image = imageList_ != nullptr ? imageList_->Height() : 0;
+  return std::max(text + 2, image);
+}
+
+QRect TJvImageComboBox::FieldRect() const {
+  return rect().adjusted(kFrame, kFrame, -kFrame - kButtonWidth, -kFrame);
+}
+
+void TJvImageComboBox::Relayout() {
+  setFixedHeight(FieldHeight() + 2 * kFrame);
+  updateGeometry();
+  if (view() != nullptr) view()->doItemsLayout();
+  update();
+}
+
+QSize TJvImageComboBox::sizeHint() const {
+  const int image = imageList_ != nullptr ? imageList_->Width() + kImageGap : 0;
+  return {2 * kFrame + kImageLeft + image + kButtonWidth + 2 * kTextWiden, FieldHeight() + 2 * kFrame};
+}
+
+void TJvImageComboBox::DrawEntry(QPainter& p, int index, const QRect& rect, bool selected) {
+  const QColor background = ToQColor(color_);
+  p.fillRect(rect, background);
+  if (index < 0 || index >= count()) return;
+  const ImageComboItem item = Item(index);
+  int left = rect.left() + item.indent;
+  if (imageList_ != nullptr) {
+    const QRect image(left + kImageLeft, rect.top() + (rect.height() - imageList_->Height()) / 2, imageList_->Width(),
+                      imageList_->Height());
+    // A slot beyond the end of the list shows nothing but keeps the text where it belongs.
+    pixmaps_.Draw(p, image.topLeft(), imageList_, item.imageIndex);
+    if (buttonFrame_) DrawEdge(p, image.adjusted(-1, -1, 1, 1), ToQColor(clBtnHighlight), ToQColor(clBtnShadow));
+    left += imageList_->Width() + kImageGap;
+  }
+  const QColor brush = selected ? ToQColor(colorHighlight_) : background;
+  const QColor text = selected ? ToQColor(colorHighlightText_) : palette().color(QPalette::Active, QPalette::Text);
+  const bool focusFrame = selected && ResolveColour(color_) != ResolveColour(colorHighlight_);
+  if (item.text.isEmpty()) {
+    const QRect rest(left, rect.top(), rect.right() + 1 - left, rect.height());
+    p.fillRect(rest, brush);
+    if (focusFrame) DrawFocusRect(p, rest, text);
+    return;
+  }
+  const QRect area(left - kTextWiden, rect.top() + 1, fontMetrics().horizontalAdvance(item.text) + 2 * kTextWiden,
+                   rect.height() - 2);
+  p.fillRect(area, brush);
+  p.setPen(text);
+  p.setFont(font());
+  p.drawText(area.adjusted(kTextWiden, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, item.text);
+  if (focusFrame) DrawFocusRect(p, area, text);
+}
+
+void TJvImageComboBox::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const bool accent = isEnabled() && (hasFocus() || underMouse());
+  p.fillRect(rect(), isEnabled() ? kBorder : ToQColor(clBtnShadow));
+  if (accent) p.fillRect(rect(), kBorderAccent);
+  const QRect field = FieldRect();
+  const bool popupShown = view() != nullptr && view()->isVisible();
+  DrawEntry(p, currentIndex(), field, hasFocus() && !popupShown);
+
+  // The drop-down button: a push-button look on the right, the arrow centred on it.
+  const QRect button(field.right() + 1, kFrame, kButtonWidth, height() - 2 * kFrame);
+  const ButtonLook look = !isEnabled()              ? ButtonLook::Disabled
+                          : popupShown              ? ButtonLook::Pressed
+                          : underMouse()            ? ButtonLook::Hot
+                                                    : ButtonLook::Normal;
+  p.drawPixmap(button.topLeft(), ButtonLookPixmap(look, button.size()));
+  const QPixmap arrow = DropDownArrowPixmap(!isEnabled());
+  p.drawPixmap(button.left() + (button.width() - arrow.width()) / 2, button.top() + (button.height() - arrow.height()) / 2,
+               arrow);
+}
+
+void TJvImageComboBox::showPopup() {
+  const int wanted = droppedWidth_ > 0 ? droppedWidth_ : width();
+  if (view() != nullptr) view()->setMinimumWidth(wanted - 2 * kFrame);
+  QComboBox::showPopup();
+  update();
+}
+
+void TJvImageComboBox::hidePopup() {
+  QComboBox::hidePopup();
+  update();
+}
+
+void TJvImageComboBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange) {
+    color_ = isEnabled() ? clWindow : clBtnFace;
+    update();
+  } else if (event->type() == QEvent::FontChange) {
+    Relayout();
+  }
+  QComboBox::changeEvent(event);
+}
+
+void TJvImageComboBox::enterEvent(QEnterEvent* event) {
+  update();
+  QComboBox::enterEvent(event);
+}
+
+void TJvImageComboBox::leaveEvent(QEvent* event) {
+  update();
+  QComboBox::leaveEvent(event);
+}
+
+}  // namespace tessary::widgets
