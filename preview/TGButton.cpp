@@ -9,6 +9,7 @@
 
 #include "skin/ImageList.h"
 #include "widgets/Command.h"
+#include "widgets/controls/PaintedControl.h"
 
 namespace tessary::preview {
 
@@ -150,11 +151,7 @@ void TGButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TGButton::keyPressEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-      !event->isAutoRepeat()) {
-    Click();
-    return;
-  }
+  if (widgets::IsClickKey(*event)) return Click();
   QWidget::keyPressEvent(event);
 }
 

@@ -1,19 +1,19 @@
 // Screen-reader access to TGButton: a push button named by what the editor calls it (for a
 // sample, its row and command, e.g. "Hot: actNTV"), else its command's caption, else its
 // hint; Press does what a click does.
-#include <QAccessibleWidget>
-
 #include "preview/TGButton.h"
 #include "widgets/Command.h"
 #include "widgets/Theme.h"
+#include "widgets/controls/PressableAccessible.h"
 #include "widgets/themes/CaptionText.h"
 
 namespace tessary::preview {
 namespace {
 
-class TGButtonAccessible : public QAccessibleWidget {
+class TGButtonAccessible : public widgets::PressableAccessible {
  public:
-  explicit TGButtonAccessible(TGButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+  explicit TGButtonAccessible(TGButton* button)
+      : PressableAccessible(button, QAccessible::Button, pressAction(), [button] { button->Click(); }) {}
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) {
@@ -33,19 +33,6 @@ class TGButtonAccessible : public QAccessibleWidget {
     return s;
   }
 
-  QStringList actionNames() const override {
-    QStringList names = QAccessibleWidget::actionNames();
-    if (widget()->isEnabled()) names.prepend(pressAction());
-    return names;
-  }
-
-  void doAction(const QString& name) override {
-    if (name == pressAction())
-      Button()->Click();
-    else
-      QAccessibleWidget::doAction(name);
-  }
-
  private:
   TGButton* Button() const { return static_cast<TGButton*>(widget()); }
 };
@@ -57,12 +44,6 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 
 }  // namespace
 
-void InstallTGButtonAccessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(Factory);
-    return true;
-  }();
-  (void)installed;
-}
+void InstallTGButtonAccessibility() { widgets::InstallAccessibleFactoryOnce(Factory); }
 
 }  // namespace tessary::preview

@@ -9,15 +9,10 @@
 
 #include "widgets/controls/ControlStrips.h"
 
-namespace tessary {
-extern const unsigned char kControlStripsData[];
-extern const std::size_t kControlStripsData_size;
-}  // namespace tessary
-
 namespace tessary::widgets {
 namespace {
 
-std::span<const unsigned char> Resource() { return {kControlStripsData, kControlStripsData_size}; }
+std::span<const unsigned char> Resource() { return ControlStripsResource(); }
 
 TEST(ControlStrips, CommittedResourceIsWhatTheScriptDraws) {
   QTemporaryDir dir;
@@ -32,7 +27,7 @@ TEST(ControlStrips, CommittedResourceIsWhatTheScriptDraws) {
   const QByteArray bytes = committed.readAll();
   EXPECT_TRUE(drawn.readAll() == bytes);
   // ... and the program carries exactly that resource.
-  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(kControlStripsData), int(kControlStripsData_size)), bytes);
+  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(Resource().data()), qsizetype(Resource().size())), bytes);
 }
 
 TEST(ControlStrips, EveryPictureDecodesAtItsSizeAndADamagedResourceToNothing) {

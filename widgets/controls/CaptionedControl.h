@@ -30,8 +30,6 @@ class CaptionedControl : public PaintedControl {
   // What the accelerator letter does (Alt with the letter, or the letter alone when the
   // focused control does not take characters).
   virtual void Accelerate() = 0;
-  // What a click does; screen readers' Press/Toggle actions call it.
-  virtual void Click() = 0;
 
  signals:
   // The click event.

@@ -42,7 +42,7 @@ struct Strips {
 
 const Strips& Loaded() {
   static const Strips strips = [] {
-    const std::span<const unsigned char> data(kControlStripsData, kControlStripsData_size);
+    const std::span<const unsigned char> data = ControlStripsResource();
     Strips s;
     s.button = DecodeStripPicture(data, "XPBUTTON");
     s.radio = DecodeStripPicture(data, "XPRADIOBOX");
@@ -80,6 +80,8 @@ QPixmap Cached(const QString& name, Make make) {
 }
 
 }  // namespace
+
+std::span<const unsigned char> ControlStripsResource() { return {kControlStripsData, kControlStripsData_size}; }
 
 QImage DecodeStripPicture(std::span<const unsigned char> resource, const char* name) {
   Cursor in(resource);

@@ -25,6 +25,9 @@ enum class RadioMark {
 inline constexpr QSize kButtonCell{18, 21};
 inline constexpr QSize kRadioCell{13, 13};
 
+// The stored resource the pictures are decoded from.
+std::span<const unsigned char> ControlStripsResource();
+
 // Decodes one picture of a control-strip resource by name: a null image when the resource
 // does not hold it or is damaged (every length is checked against the bytes present).
 QImage DecodeStripPicture(std::span<const unsigned char> resource, const char* name);

@@ -1,10 +1,10 @@
 #include "widgets/controls/ControlsAccessible.h"
 
-#include <QAccessibleWidget>
 #include <QPointer>
 #include <QWindow>
 #include <vector>
 
+#include "widgets/controls/PressableAccessible.h"
 #include "widgets/controls/TDFSColorButtonPalette.h"
 #include "widgets/controls/TXP_Button.h"
 #include "widgets/controls/TXP_RadioBox.h"
@@ -14,9 +14,11 @@ namespace tessary::widgets {
 namespace {
 
 // Push buttons and radio boxes: named by their captions, worked by Press or Toggle.
-class CaptionedAccessible : public QAccessibleWidget {
+class CaptionedAccessible : public PressableAccessible {
  public:
-  CaptionedAccessible(CaptionedControl* control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
+  CaptionedAccessible(CaptionedControl* control, QAccessible::Role role)
+      : PressableAccessible(control, role, role == QAccessible::RadioButton ? toggleAction() : pressAction(),
+                            [control] { control->Click(); }) {}
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) {
@@ -42,28 +44,16 @@ class CaptionedAccessible : public QAccessibleWidget {
     return s;
   }
 
-  QStringList actionNames() const override {
-    QStringList names = QAccessibleWidget::actionNames();
-    if (widget()->isEnabled()) names.prepend(OwnAction());
-    return names;
-  }
-
-  void doAction(const QString& name) override {
-    if (name == OwnAction() && widget()->isEnabled())
-      Control()->Click();
-    else
-      QAccessibleWidget::doAction(name);
-  }
 
  private:
   CaptionedControl* Control() const { return static_cast<CaptionedControl*>(widget()); }
-  QString OwnAction() const { return role() == QAccessible::RadioButton ? toggleAction() : pressAction(); }
 };
 
 // The colour button: its label's name, its colour as value, Press opens the palette.
-class ColourButtonAccessible : public QAccessibleWidget {
+class ColourButtonAccessible : public PressableAccessible {
  public:
-  explicit ColourButtonAccessible(TdfsColorButton* button) : QAccessibleWidget(button, QAccessible::ButtonDropDown) {}
+  explicit ColourButtonAccessible(TdfsColorButton* button)
+      : PressableAccessible(button, QAccessible::ButtonDropDown, pressAction(), [button] { button->Click(); }) {}
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return palette::ColourHint(Button()->Color());
@@ -76,19 +66,6 @@ class ColourButtonAccessible : public QAccessibleWidget {
     s.expandable = true;
     s.expanded = Button()->Palette() != nullptr;
     return s;
-  }
-
-  QStringList actionNames() const override {
-    QStringList names = QAccessibleWidget::actionNames();
-    if (widget()->isEnabled()) names.prepend(pressAction());
-    return names;
-  }
-
-  void doAction(const QString& name) override {
-    if (name == pressAction() && widget()->isEnabled())
-      Button()->Click();
-    else
-      QAccessibleWidget::doAction(name);
   }
 
  private:
@@ -223,13 +200,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 
 }  // namespace
 
-void InstallControlsAccessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(Factory);
-    return true;
-  }();
-  (void)installed;
-}
+void InstallControlsAccessibility() { InstallAccessibleFactoryOnce(Factory); }
 
 int PaletteCellChild(const TDFSColorButtonPalette& palette, PaletteCell cell) {
   if (cell.IsNone()) return -1;

@@ -1,6 +1,8 @@
 #include "widgets/controls/PaintedControl.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace tessary::widgets {
@@ -36,6 +38,23 @@ bool PaintedControl::EndPress(QPoint pos) {
   return rect().contains(pos);
 }
 
+void PaintedControl::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  BeginPress();
+}
+
+void PaintedControl::mouseMoveEvent(QMouseEvent* event) { TrackPress(event->position().toPoint()); }
+
+void PaintedControl::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+  if (EndPress(event->position().toPoint())) Click();
+}
+
+void PaintedControl::keyPressEvent(QKeyEvent* event) {
+  if (IsClickKey(*event)) return Click();
+  QWidget::keyPressEvent(event);
+}
+
 void PaintedControl::enterEvent(QEnterEvent* event) {
   hot_ = true;
   update();
@@ -62,6 +81,12 @@ void PaintedControl::changeEvent(QEvent* event) {
       event->type() == QEvent::PaletteChange)
     update();
   QWidget::changeEvent(event);
+}
+
+bool IsClickKey(const QKeyEvent& key) {
+  const bool plain = !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  const bool clickKey = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Space;
+  return plain && clickKey && !key.isAutoRepeat();
 }
 
 void DrawFocusRect(QPainter& painter, const QRect& rect, const QColor& colour) {

@@ -1,9 +1,11 @@
 #pragma once
 // What the control panel's self-painted controls share: the hot look from the mouse entering
 // until it leaves or presses; the push-button press rule (pressed while the left button is
-// down and the mouse over the control, clicked when released over it); and repainting on
-// focus, font, palette and enabled changes.
+// down and the mouse over the control, clicked when released over it); Enter and Space
+// clicking the focused control; and repainting on focus, font, palette and enabled changes.
 #include <QWidget>
+
+class QKeyEvent;
 
 namespace tessary::widgets {
 
@@ -12,6 +14,9 @@ class PaintedControl : public QWidget {
 
  public:
   explicit PaintedControl(QWidget* parent = nullptr);
+
+  // What a click does; screen readers' Press/Toggle actions call it too.
+  virtual void Click() = 0;
 
  protected:
   // True from the mouse entering until it leaves or a button goes down on the control.
@@ -28,6 +33,10 @@ class PaintedControl : public QWidget {
   bool Pressing() const { return pressing_; }
   bool ShowsPressed() const { return pressing_ && pressInside_; }
 
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -39,6 +48,10 @@ class PaintedControl : public QWidget {
   bool pressing_ = false;
   bool pressInside_ = false;
 };
+
+// Enter or Space without Ctrl or Alt, not repeated by holding the key: what clicks a
+// focused button.
+bool IsClickKey(const QKeyEvent& key);
 
 // Draws a one-pixel dotted focus rectangle just inside `rect` in `colour`.
 void DrawFocusRect(QPainter& painter, const QRect& rect, const QColor& colour);

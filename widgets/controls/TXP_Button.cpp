@@ -2,8 +2,6 @@
 
 #include <QBitmap>
 #include <QDialog>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "widgets/controls/DialogKeys.h"
@@ -108,34 +106,6 @@ void TXP_Button::paintEvent(QPaintEvent*) {
     p.drawText(QRect(left + pic.width() + picOffset_, 0, textWidth + 1, height()),
                Qt::AlignLeft | Qt::AlignVCenter | kCaptionFlags, Caption());
   }
-}
-
-void TXP_Button::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-  BeginPress();
-}
-
-void TXP_Button::mouseMoveEvent(QMouseEvent* event) { TrackPress(event->position().toPoint()); }
-
-void TXP_Button::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
-  if (EndPress(event->position().toPoint())) Click();
-}
-
-void TXP_Button::keyPressEvent(QKeyEvent* event) {
-  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-      if (plain && !event->isAutoRepeat()) {
-        Click();
-        return;
-      }
-      break;
-    default: break;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 }  // namespace tessary::widgets

@@ -1,7 +1,6 @@
 #include "widgets/controls/TXP_RadioBox.h"
 
 #include <QAccessible>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -91,16 +90,6 @@ void TXP_RadioBox::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !Pressing()) return QWidget::mouseReleaseEvent(event);
   EndPress(event->position().toPoint());
   emit clicked();
-}
-
-void TXP_RadioBox::keyPressEvent(QKeyEvent* event) {
-  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-  if (plain && !event->isAutoRepeat() &&
-      (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)) {
-    Click();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 }  // namespace tessary::widgets

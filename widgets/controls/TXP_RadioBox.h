@@ -43,7 +43,6 @@ class TXP_RadioBox : public CaptionedControl {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   bool checked_ = false;

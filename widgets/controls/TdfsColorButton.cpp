@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "widgets/controls/ControlStrips.h"
@@ -135,28 +134,12 @@ void TdfsColorButton::paintEvent(QPaintEvent*) {
   p.drawPixmap(lineX + kArrowGap, (height() - arrow.height()) / 2, arrow);
 }
 
-void TdfsColorButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-  BeginPress();
-}
-
-void TdfsColorButton::mouseMoveEvent(QMouseEvent* event) { TrackPress(event->position().toPoint()); }
-
-void TdfsColorButton::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
-  if (EndPress(event->position().toPoint())) Click();
-}
-
 void TdfsColorButton::keyPressEvent(QKeyEvent* event) {
+  // Besides Enter and Space, the keys that open drop-down lists.
   const Qt::KeyboardModifiers held = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-  const bool open = (held == Qt::NoModifier && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-                                                 event->key() == Qt::Key_Enter || event->key() == Qt::Key_F4)) ||
-                    (held == Qt::AltModifier && event->key() == Qt::Key_Down);
-  if (open && !event->isAutoRepeat()) {
-    Click();
-    return;
-  }
-  QWidget::keyPressEvent(event);
+  if ((held == Qt::NoModifier && event->key() == Qt::Key_F4) || (held == Qt::AltModifier && event->key() == Qt::Key_Down))
+    return Click();
+  PaintedControl::keyPressEvent(event);
 }
 
 }  // namespace tessary::widgets

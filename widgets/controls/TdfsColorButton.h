@@ -54,7 +54,7 @@ class TdfsColorButton : public PaintedControl {
   // The open palette, or none.
   TDFSColorButtonPalette* Palette() const { return palette_; }
   // What a click does: opens the palette (or steps the colour with CycleColors).
-  void Click();
+  void Click() override;
 
   QSize sizeHint() const override { return {45, 22}; }
 
@@ -64,9 +64,6 @@ class TdfsColorButton : public PaintedControl {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
