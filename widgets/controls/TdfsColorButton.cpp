@@ -17,7 +17,7 @@ constexpr int kSwatchSide = 6;
 constexpr int kSwatchTopBottom = 5;
 constexpr int kArrowRoom = 10;
 constexpr int kLineGap = 3;
-constexpr int kArrowGap = 4;
+constexpr int kArrowGap = 3;  // clear of the focus rectangle on the right
 constexpr int kFocusInset = 3;
 
 constexpr Colour clWindowFrame = 0x80000006;
