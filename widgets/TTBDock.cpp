@@ -9,6 +9,7 @@
 #include "skin/TTBBackground.h"
 #include "widgets/BarListMenu.h"
 #include "widgets/DockBackground.h"
+#include "widgets/RowLayout.h"
 #include "widgets/TTBCustomDockableWindow.h"
 
 namespace tessary::widgets {
@@ -118,67 +119,25 @@ void TTBDock::SortBars() {
   });
 }
 
-void TTBDock::ArrangeRow(const std::vector<TTBCustomDockableWindow*>& row, int top, int height) {
+int TTBDock::ArrangeRow(const std::vector<TTBCustomDockableWindow*>& row, int top, int height) {
   const QRect client = ClientRect();
-  const int available = client.width();
-  const std::size_t count = row.size();
-  std::vector<int> widths(count), xs(count);
-  int fixedTotal = 0;
-  int flexible = 0;
-  for (std::size_t i = 0; i < count; ++i) {
-    widths[i] = row[i]->BarSizeFor(-1).width();
-    if (row[i]->Stretch() || row[i]->FillsRow()) ++flexible;
-    else fixedTotal += widths[i];
+  std::vector<RowMember> members;
+  int minimum = 0;
+  for (const TTBCustomDockableWindow* bar : row) {
+    RowMember member;
+    member.natural = bar->BarSizeFor(-1).width();
+    member.minimum = bar->BarSizeFor(0).width();
+    member.flexible = bar->Stretch() || bar->FillsRow();
+    member.x = bar->DockX();
+    members.push_back(member);
+    minimum += member.minimum;
   }
-  if (flexible > 0) {
-    // Flexible bars (stretching toolbars, the menu bar) share what the others leave free;
-    // the row is packed from the left, so a fixed bar after the menu bar ends up at the
-    // right end of the row.
-    const int free = std::max(0, available - fixedTotal);
-    int given = 0;
-    int seen = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-      if (!(row[i]->Stretch() || row[i]->FillsRow())) continue;
-      ++seen;
-      const int share = seen == flexible ? free - given : free / flexible;
-      given += share;
-      widths[i] = std::max(share, row[i]->BarSizeFor(0).width());
-    }
-    int x = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-      xs[i] = x;
-      x += widths[i];
-    }
-  } else {
-    // Bars keep the x they were given where they can; a bar never overlaps the one before
-    // it, and bars are pushed back left when the row would run past the dock's edge.
-    int end = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-      xs[i] = std::max(row[i]->DockX(), end);
-      end = xs[i] + widths[i];
-    }
-    int limit = available;
-    for (std::size_t i = count; i-- > 0;) {
-      if (xs[i] + widths[i] > limit) xs[i] = limit - widths[i];
-      limit = xs[i];
-    }
-    // When the row is too short for every bar, pack them and shorten the last ones; their
-    // items go behind a chevron.
-    if (count > 0 && xs[0] < 0) {
-      int x = 0;
-      for (std::size_t i = 0; i < count; ++i) {
-        const int left = available - x;
-        const int minimum = row[i]->BarSizeFor(0).width();
-        widths[i] = std::max(minimum, std::min(widths[i], left));
-        xs[i] = x;
-        x += widths[i];
-      }
-    }
+  const std::vector<RowPlace> places = ArrangeRowMembers(members, client.width());
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    row[i]->dockX_ = places[i].x;
+    row[i]->setGeometry(client.left() + places[i].x, client.top() + top, places[i].width, height);
   }
-  for (std::size_t i = 0; i < count; ++i) {
-    row[i]->dockX_ = xs[i];
-    row[i]->setGeometry(client.left() + xs[i], client.top() + top, widths[i], height);
-  }
+  return minimum;
 }
 
 void TTBDock::ArrangeBars() {
@@ -191,6 +150,7 @@ void TTBDock::ArrangeBars() {
   std::copy_if(bars_.begin(), bars_.end(), std::back_inserter(shown),
                [](const TTBCustomDockableWindow* bar) { return bar->BarVisible(); });
   int top = 0;
+  int minimumWidth = 0;
   std::size_t i = 0;
   while (i < shown.size()) {
     // Only rows that hold bars take room, so a row emptied by a drag closes up.
@@ -201,12 +161,13 @@ void TTBDock::ArrangeBars() {
       members.push_back(shown[i]);
       height = std::max(height, shown[i]->BarSizeFor(-1).height());
     }
-    ArrangeRow(members, top, height);
+    minimumWidth = std::max(minimumWidth, ArrangeRow(members, top, height));
     rows_.push_back({row, top, height});
     top += height;
   }
   const int lines = ((boundLines_ & blTop) ? 1 : 0) + ((boundLines_ & blBottom) ? 1 : 0);
   setFixedHeight(shown.empty() ? 0 : top + lines);
+  minimumWidth_ = minimumWidth + ((boundLines_ & blLeft) ? 1 : 0) + ((boundLines_ & blRight) ? 1 : 0);
   arranging_ = false;
   updateGeometry();
 }
@@ -244,7 +205,7 @@ TTBDock::DropTarget TTBDock::DropTargetAt(QPoint dockPoint) const {
 
 QSize TTBDock::sizeHint() const { return {QWidget::sizeHint().width(), height()}; }
 
-QSize TTBDock::minimumSizeHint() const { return {0, height()}; }
+QSize TTBDock::minimumSizeHint() const { return {minimumWidth_, height()}; }
 
 void TTBDock::ThemeChanged(int phase) {
   // The notice also reports changed system colours: a transparent picture whose colour is

@@ -86,6 +86,8 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   void InvalidateBackground();
 
   QSize sizeHint() const override;
+  // At least as wide as the widest row's bars at their minimum widths, so a window laid
+  // out around the dock cannot cut a bar off.
   QSize minimumSizeHint() const override;
   void ThemeChanged(int phase) override;
 
@@ -104,8 +106,8 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   // Makes room for a new row at `row` (the rows from there move down by one).
   void InsertRow(int row);
   void SortBars();
-  // Width of a bar in its row: natural, or the share of the free width for flexible bars.
-  void ArrangeRow(const std::vector<TTBCustomDockableWindow*>& row, int top, int height);
+  // Places the bars of one row (see RowLayout.h); returns the least width the row needs.
+  int ArrangeRow(const std::vector<TTBCustomDockableWindow*>& row, int top, int height);
 
   struct RowBand {
     int number = 0;  // the row number the bars in it carry (numbers may have gaps)
@@ -129,6 +131,7 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   Colour color_ = clBtnFace;
   bool allowDrag_ = true;
   bool arranging_ = false;
+  int minimumWidth_ = 0;
   std::vector<RowBand> rows_;  // client coordinates, from the last ArrangeBars
   std::vector<TTBCustomDockableWindow*> bars_;
 };

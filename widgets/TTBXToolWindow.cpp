@@ -26,17 +26,28 @@ int TTBXToolWindow::ViewKind() const {
   return kind;
 }
 
+bool TTBXToolWindow::Expands(const QWidget* child) {
+  return (child->sizePolicy().horizontalPolicy() & QSizePolicy::ExpandFlag) != 0;
+}
+
 int TTBXToolWindow::ChildWidth(const QWidget* child) const {
   if (child->minimumWidth() == child->maximumWidth()) return child->minimumWidth();
   return std::max(child->sizeHint().width(), child->minimumWidth());
 }
 
 QSize TTBXToolWindow::ContentSize(int maxClientWidth) const {
+  // Children that expand can give up their width down to their own minimum; the others
+  // keep theirs, so a squeezed status bar still shows its fixed panels whole.
   int width = 0;
-  for (const QWidget* child : children_)
-    if (!child->isHidden()) width += ChildWidth(child);
+  int least = 0;
+  for (const QWidget* child : children_) {
+    if (child->isHidden()) continue;
+    width += ChildWidth(child);
+    least += Expands(child) ? child->minimumWidth() : ChildWidth(child);
+  }
   width = std::max(width, clientSize_.width());
-  if (maxClientWidth >= 0) width = std::min(width, maxClientWidth);
+  least = std::max(least, clientSize_.width());
+  if (maxClientWidth >= 0) width = std::max(std::min(width, maxClientWidth), least);
   return {width, clientSize_.height()};
 }
 
@@ -46,7 +57,7 @@ void TTBXToolWindow::LayoutContent() {
   int expanding = 0;
   for (const QWidget* child : children_) {
     if (child->isHidden()) continue;
-    if (child->sizePolicy().horizontalPolicy() & QSizePolicy::ExpandFlag) ++expanding;
+    if (Expands(child)) ++expanding;
     else fixed += ChildWidth(child);
   }
   const int free = std::max(0, client.width() - fixed);
@@ -56,7 +67,7 @@ void TTBXToolWindow::LayoutContent() {
   for (QWidget* child : children_) {
     if (child->isHidden()) continue;
     int width = ChildWidth(child);
-    if (child->sizePolicy().horizontalPolicy() & QSizePolicy::ExpandFlag) {
+    if (Expands(child)) {
       ++seen;
       width = seen == expanding ? free - given : free / expanding;
       given += width;

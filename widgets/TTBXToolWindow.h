@@ -34,6 +34,8 @@ class TTBXToolWindow : public TTBCustomDockableWindow {
 
  private:
   int ChildWidth(const QWidget* child) const;
+  // Whether a child takes a share of the width the others leave.
+  static bool Expands(const QWidget* child);
 
   QSize clientSize_{0, 0};
   std::vector<QWidget*> children_;

@@ -115,5 +115,66 @@ TEST_F(DockLayout, BarsPushedBackInsideTheRowAndEmptiedRowsCloseUp) {
   EXPECT_EQ(b->x(), a->geometry().right() + 1);
 }
 
+// A row too narrow for its bars: every bar keeps at least its minimum and stays inside the
+// dock, every toolbar that lost items shows its chevron, and a fixed tool window and a
+// status bar's fixed panel stay whole. Three rows that used to go wrong, at several widths.
+TEST_F(DockLayout, ASqueezedRowSharesItsWidthAndEveryCutBarShowsItsChevron) {
+  enum Arrangement { MenuSearchAndTool, TwoStretchedBars, BarBesideStatus };
+  for (Arrangement arrangement : {MenuSearchAndTool, TwoStretchedBars, BarBesideStatus}) {
+    SCOPED_TRACE(arrangement);
+    TearDown();
+    SetUp();
+    std::vector<TTBCustomDockableWindow*> row;
+    QWidget* fixedPanel = nullptr;
+    TTBDock* dock = top;
+    if (arrangement == MenuSearchAndTool) {
+      TTBXToolbar* menu = MakeBar("Menu", 6);
+      menu->SetMenuBar(true);
+      auto* tool = new TTBXToolWindow;
+      tool->SetClientAreaSize(QSize(120, 22));
+      tool->SetFixedClientWidth(120);
+      row = {menu, MakeBar("Search", 12), tool};
+    } else if (arrangement == TwoStretchedBars) {
+      row = {MakeBar("Address", 12), MakeBar("Search", 9)};
+      for (auto* bar : row) bar->SetStretch(true);
+    } else {
+      dock = bottom;
+      auto* status = new TTBXToolWindow;
+      auto* text = new QWidget;
+      text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+      fixedPanel = new QWidget;
+      fixedPanel->setFixedWidth(80);
+      status->AddChild(text);
+      status->AddChild(fixedPanel);
+      status->SetClientAreaSize(QSize(0, 18));
+      status->SetStretch(true);
+      row = {MakeBar("Search", 12), status};
+    }
+    for (std::size_t i = 0; i < row.size(); ++i) row[i]->DockTo(dock, 0, 100 * static_cast<int>(i));
+    for (int width : {600, 420, 300, 230}) {
+      window->resize(width, 400);
+      Settle();
+      SCOPED_TRACE(width);
+      ASSERT_EQ(dock->width(), width);
+      int x = dock->ClientRect().left();
+      ASSERT_EQ(dock->Bars().size(), row.size());
+      for (TTBCustomDockableWindow* bar : dock->Bars()) {
+        EXPECT_EQ(bar->x(), x);  // packed, no overlap, no gap
+        EXPECT_GE(bar->width(), bar->BarSizeFor(0).width());
+        x = bar->geometry().right() + 1;
+        if (auto* toolbar = qobject_cast<TTBXToolbar*>(bar)) {
+          EXPECT_EQ(toolbar->ChevronShown(), bar->width() < bar->BarSizeFor(-1).width());
+        } else if (bar->FixedClientWidth() > 0) {
+          EXPECT_EQ(bar->ClientRect().width(), bar->FixedClientWidth());
+        }
+      }
+      EXPECT_LE(x, dock->ClientRect().right() + 1);
+      if (fixedPanel != nullptr) {
+        EXPECT_EQ(fixedPanel->width(), 80);
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tessary::widgets::testing
