@@ -1,6 +1,5 @@
 #include "widgets/BarListMenu.h"
 
-#include <QObject>
 #include <QPointer>
 #include <memory>
 
@@ -9,17 +8,6 @@
 #include "widgets/items/TTBXItem.h"
 
 namespace tessary::widgets {
-
-namespace {
-
-// Keeps the list's lines alive exactly as long as the popup that shows them.
-class LineHolder : public QObject {
- public:
-  using QObject::QObject;
-  std::vector<std::unique_ptr<TTBXItem>> lines;
-};
-
-}  // namespace
 
 std::vector<TTBCustomDockableWindow*> BarListMenu::ListedBars(const QWidget* window) {
   std::vector<TTBCustomDockableWindow*> bars;
@@ -33,7 +21,7 @@ std::vector<TTBCustomDockableWindow*> BarListMenu::ListedBars(const QWidget* win
 PopupWindow* BarListMenu::Open(const QWidget* window, QPoint globalPos, QWidget* owner) {
   const std::vector<TTBCustomDockableWindow*> bars = ListedBars(window);
   if (bars.empty()) return nullptr;
-  auto holder = std::make_unique<LineHolder>();
+  std::vector<std::unique_ptr<TTBCustomItem>> owned;
   std::vector<TTBCustomItem*> lines;
   for (TTBCustomDockableWindow* bar : bars) {
     auto line = std::make_unique<TTBXItem>();
@@ -43,10 +31,10 @@ PopupWindow* BarListMenu::Open(const QWidget* window, QPoint globalPos, QWidget*
       if (bar) bar->SetBarVisible(!bar->BarVisible());
     });
     lines.push_back(line.get());
-    holder->lines.push_back(std::move(line));
+    owned.push_back(std::move(line));
   }
   auto* popup = new PopupWindow(std::move(lines), vkPopupMenu, nullptr, nullptr, owner);
-  holder.release()->setParent(popup);
+  popup->AdoptItems(std::move(owned));
   popup->Popup(globalPos, false);
   return popup;
 }

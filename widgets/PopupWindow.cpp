@@ -29,8 +29,10 @@ constexpr int kScrollPixels = 6;
 constexpr int kScrollIntervalMs = 30;
 constexpr int kWheelNotch = 120;
 
+// A submenu line opens its list, also when the item is split (the chevron list shows a
+// bar's split buttons this way, so their lists stay reachable).
 bool OpensSubmenu(const TTBCustomItem* item) {
-  return item->Kind() == ItemKind::Submenu && static_cast<const TTBXSubmenuItem*>(item)->OpensListOnClick();
+  return item->Kind() == ItemKind::Submenu && static_cast<const TTBXSubmenuItem*>(item)->HasList();
 }
 
 }  // namespace
@@ -68,6 +70,10 @@ PopupWindow::PopupWindow(std::vector<TTBCustomItem*> items, int viewKind, ImageL
     }));
   }
   Relayout();
+}
+
+void PopupWindow::AdoptItems(std::vector<std::unique_ptr<TTBCustomItem>> items) {
+  for (auto& item : items) owned_.push_back(std::move(item));
 }
 
 PopupWindow::~PopupWindow() {

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "skin/Signal.h"
@@ -34,6 +35,10 @@ class PopupWindow : public QWidget, public ThemeNotifiable {
   PopupWindow(std::vector<TTBCustomItem*> items, int viewKind, ImageList* images,
               PopupWindow* parentPopup, QWidget* owner);
   ~PopupWindow() override;
+
+  // Keeps items made only for this list (lines that stand for something else) alive as
+  // long as the popup.
+  void AdoptItems(std::vector<std::unique_ptr<TTBCustomItem>> items);
 
   // Shows the popup with its top-left at `globalPos`, kept on the screen; with
   // `selectFirst` the first selectable line is highlighted (keyboard opening). `anchor` is
@@ -104,6 +109,7 @@ class PopupWindow : public QWidget, public ThemeNotifiable {
   void HandleAccelerator(QChar letter);
   void CloseChild();
 
+  std::vector<std::unique_ptr<TTBCustomItem>> owned_;
   std::vector<TTBCustomItem*> items_;
   std::vector<TTBCustomItem*> lines_;
   std::vector<QRect> rects_;

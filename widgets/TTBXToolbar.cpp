@@ -1,6 +1,7 @@
 #include "widgets/TTBXToolbar.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,6 +9,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "widgets/ChevronList.h"
 #include "widgets/FloatingWindow.h"
 #include "widgets/PopupWindow.h"
 #include "widgets/items/ItemPainter.h"
@@ -37,12 +39,6 @@ const QWidget* HomeWindowOf(const QWidget* widget) {
 
 // The menu bar that last took the keyboard (it still has it while in keyboard mode).
 QPointer<TTBXToolbar> g_keyboardOwner;
-
-// Items the chevron list can show as menu lines.
-bool Listable(const TTBCustomItem* item) {
-  return item->Kind() == ItemKind::Button || item->Kind() == ItemKind::Submenu ||
-         item->Kind() == ItemKind::Separator;
-}
 
 }  // namespace
 
@@ -227,6 +223,8 @@ void TTBXToolbar::PaintContent(QPainter& painter) {
     ItemState state;
     state.viewKind = ViewKind();
     state.pushed = chevronOpen_;
+    state.hoverKind = hot_ == kChevronIndex || chevronOpen_ ? hkHot : hkNone;
+    state.mouseOver = hot_ == kChevronIndex && hotByMouse_;
     CurrentTheme().PaintChevron(painter, chevronRect_, state);
   }
 }
@@ -302,12 +300,16 @@ bool TTBXToolbar::MenuBarKey(QKeyEvent* key) {
     return true;
   }
   if (AltOnly(key) && LetterOrDigit(code)) return OpenMenuByAccelerator(QChar(code).toLower());
-  if (!keyboardMode_) return false;
+  if (!keyboardMode_) {
+    // A title left highlighted without the pointer on it goes with Esc.
+    if (code == Qt::Key_Escape && hot_ != -1 && !popup_) HotFromPointer();
+    return false;
+  }
   switch (code) {
     case Qt::Key_Left:
     case Qt::Key_Right: {
       const int next = NeighbourMenu(hot_, code == Qt::Key_Left ? -1 : 1);
-      if (next >= 0) hot_ = next;
+      if (next != -1) hot_ = next;
       update();
       return true;
     }
@@ -316,7 +318,8 @@ bool TTBXToolbar::MenuBarKey(QKeyEvent* key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-      OpenItemList(hot_, true);
+      if (hot_ == kChevronIndex) OpenChevron(true);
+      else OpenItemList(hot_, true);
       return true;
     case Qt::Key_Escape:
       SetKeyboardMode(false);
@@ -349,11 +352,17 @@ void TTBXToolbar::SetKeyboardMode(bool on) {
 }
 
 int TTBXToolbar::NeighbourMenu(int from, int step) const {
+  // The walk goes over the shown menus and, after the last of them, the chevron (position
+  // `count`) when some menus are behind it.
   const int count = static_cast<int>(items_.size());
-  int index = from;
-  for (int tries = 0; tries < count; ++tries) {
-    index = (index + step + count) % count;
-    if (index < 0) index += count;
+  const int positions = count + 1;
+  int index = from == kChevronIndex ? count : from;
+  for (int tries = 0; tries < positions; ++tries) {
+    index = ((index + step) % positions + positions) % positions;
+    if (index == count) {
+      if (chevronShown_) return kChevronIndex;
+      continue;
+    }
     const TTBCustomItem& item = *items_[index];
     if (item.Kind() == ItemKind::Submenu && item.Visible() && item.Enabled() && rects_.size() > std::size_t(index) &&
         !rects_[index].isNull())
@@ -389,55 +398,58 @@ bool TTBXToolbar::FocusLabelledControl(QChar letter) {
   return false;
 }
 
-void TTBXToolbar::OpenItemList(int index, bool selectFirst) {
-  if (index < 0 || index >= static_cast<int>(items_.size())) return;
-  const TTBXSubmenuItem* submenu = AsSubmenu(items_[index].get());
-  if (submenu == nullptr) return;
-  if (popup_) popup_->CloseAll();
-  keyboardMode_ = false;
-  std::vector<TTBCustomItem*> entries;
-  for (const auto& entry : submenu->ListSource().Items()) entries.push_back(entry.get());
-  auto* popup = new PopupWindow(std::move(entries), vkPopupMenu, images_, nullptr, this);
+void TTBXToolbar::ShowPopup(PopupWindow* popup, int hotIndex, const QRect& anchor, QPoint at, bool selectFirst) {
   connect(popup, &PopupWindow::Closed, this, [this, popup] { PopupClosed(popup); });
   if (menuBar_) {
     // Esc on a menu gives the keyboard back to the bar with that menu highlighted.
-    connect(popup, &PopupWindow::Cancelled, this, [this, index] {
+    connect(popup, &PopupWindow::Cancelled, this, [this, hotIndex] {
       SetKeyboardMode(true);
-      hot_ = index;
+      hot_ = hotIndex;
       update();
     });
     popup->SetOnMoveToNeighbour([this](int step) { OpenNeighbour(step); });
     popup->SetOnMouseOutside([this](QPoint global) { TrackHot(mapFromGlobal(global)); });
   }
   popup_ = popup;
-  openIndex_ = index;
-  hot_ = index;
-  QRect anchor = rects_.size() > static_cast<std::size_t>(index) ? rects_[index] : QRect();
-  if (anchor.isNull()) anchor = chevronRect_;
-  popup->Popup(mapToGlobal(anchor.bottomLeft() + QPoint(0, 1)), selectFirst,
-               QRect(mapToGlobal(anchor.topLeft()), anchor.size()));
+  hot_ = hotIndex;
+  popup->Popup(at, selectFirst, QRect(mapToGlobal(anchor.topLeft()), anchor.size()));
   update();
 }
 
-void TTBXToolbar::OpenChevron() {
+void TTBXToolbar::OpenItemList(int index, bool selectFirst) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) return;
+  const TTBXSubmenuItem* submenu = AsSubmenu(items_[index].get());
+  // A list with nothing to show opens nothing (no empty box that takes the next click).
+  if (submenu == nullptr || !submenu->HasList()) return;
   if (popup_) popup_->CloseAll();
+  keyboardMode_ = false;
   std::vector<TTBCustomItem*> entries;
-  for (TTBCustomItem* item : OverflowItems())
-    if (Listable(item)) entries.push_back(item);
-  auto* popup = new PopupWindow(std::move(entries), vkChevronMenu, images_, nullptr, this);
-  connect(popup, &PopupWindow::Closed, this, [this, popup] { PopupClosed(popup); });
-  popup_ = popup;
+  for (const auto& entry : submenu->ListSource().Items()) entries.push_back(entry.get());
+  auto* popup = new PopupWindow(std::move(entries), vkPopupMenu, images_, nullptr, this);
+  openIndex_ = index;
+  QRect anchor = rects_.size() > static_cast<std::size_t>(index) ? rects_[index] : QRect();
+  if (anchor.isNull()) anchor = chevronRect_;
+  ShowPopup(popup, index, anchor, mapToGlobal(anchor.bottomLeft() + QPoint(0, 1)), selectFirst);
+}
+
+void TTBXToolbar::OpenChevron(bool selectFirst) {
+  ChevronLines lines = MakeChevronLines(items_, OverflowItems());
+  if (!chevronShown_ || lines.Empty()) return;
+  if (popup_) popup_->CloseAll();
+  keyboardMode_ = false;
+  auto* popup = new PopupWindow(std::move(lines.lines), vkChevronMenu, images_, nullptr, this);
+  popup->AdoptItems(std::move(lines.owned));
   chevronOpen_ = true;
   // The list hangs below the chevron, its right edge under the chevron's.
-  popup->Popup(mapToGlobal(QPoint(chevronRect_.right() + 1 - popup->width(), chevronRect_.bottom() + 1)), false,
-               QRect(mapToGlobal(chevronRect_.topLeft()), chevronRect_.size()));
-  update();
+  ShowPopup(popup, kChevronIndex, chevronRect_,
+            mapToGlobal(QPoint(chevronRect_.right() + 1 - popup->width(), chevronRect_.bottom() + 1)), selectFirst);
 }
 
 void TTBXToolbar::OpenNeighbour(int step) {
-  if (openIndex_ < 0) return;
-  const int next = NeighbourMenu(openIndex_, step);
-  if (next >= 0) OpenItemList(next, true);
+  if (openIndex_ < 0 && !chevronOpen_) return;
+  const int next = NeighbourMenu(chevronOpen_ ? kChevronIndex : openIndex_, step);
+  if (next == kChevronIndex) OpenChevron(true);
+  else if (next >= 0) OpenItemList(next, true);
 }
 
 void TTBXToolbar::PopupClosed(PopupWindow* popup) {
@@ -445,21 +457,35 @@ void TTBXToolbar::PopupClosed(PopupWindow* popup) {
   popup_ = nullptr;
   openIndex_ = -1;
   chevronOpen_ = false;
-  if (!underMouse()) hot_ = -1;
+  HotFromPointer();
+}
+
+void TTBXToolbar::HotFromPointer() {
+  // While a popup was open the bar saw no pointer leave: where the pointer is now decides
+  // (a menu closed by Enter or by a click elsewhere leaves no title highlighted).
+  const QPoint pos = mapFromGlobal(QCursor::pos());
+  hot_ = isVisible() && rect().contains(pos) ? SelectableAt(pos) : -1;
+  hotByMouse_ = true;
   update();
 }
 
+int TTBXToolbar::SelectableAt(QPoint pos) const {
+  if (chevronShown_ && chevronRect_.contains(pos)) return kChevronIndex;
+  const int index = IndexAt(pos);
+  return index >= 0 && items_[index]->Selectable() ? index : -1;
+}
+
 void TTBXToolbar::TrackHot(QPoint pos) {
-  int index = IndexAt(pos);
-  if (index >= 0 && !items_[index]->Selectable()) index = -1;
+  const int index = SelectableAt(pos);
   if (index == hot_) return;
-  if (index < 0 && popup_) return;  // keep the open menu's entry highlighted
+  if (index == -1 && popup_) return;  // keep the open menu's entry highlighted
   hot_ = index;
   hotByMouse_ = true;
   update();
   // Moving across the menu bar while a menu is open switches menus.
-  if (menuBar_ && popup_ && index >= 0 && index != openIndex_ && items_[index]->Kind() == ItemKind::Submenu)
-    OpenItemList(index, false);
+  if (!menuBar_ || !popup_) return;
+  if (index == kChevronIndex && !chevronOpen_) OpenChevron(false);
+  else if (index >= 0 && index != openIndex_ && items_[index]->Kind() == ItemKind::Submenu) OpenItemList(index, false);
 }
 
 void TTBXToolbar::mousePressEvent(QMouseEvent* event) {
@@ -469,7 +495,9 @@ void TTBXToolbar::mousePressEvent(QMouseEvent* event) {
     return;
   }
   if (chevronShown_ && chevronRect_.contains(pos)) {
-    OpenChevron();
+    // A press on the open chevron closes its list, like one on an open menu's title.
+    if (popup_ && chevronOpen_) popup_->CloseAll();
+    else OpenChevron(false);
     return;
   }
   const int index = IndexAt(pos);

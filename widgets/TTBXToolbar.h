@@ -58,21 +58,25 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   // Whether the chevron shows (some items did not fit), and where (bar coordinates).
   bool ChevronShown() const { return chevronShown_; }
   QRect ChevronRect() const { return chevronRect_; }
+  // HotIndex() while the chevron is highlighted (the keyboard walk of a menu bar whose
+  // menus do not all fit reaches it after the last shown menu).
+  static constexpr int kChevronIndex = -2;
   // The item under a point (bar coordinates), or none.
   TTBCustomItem* ItemAt(QPoint pos) const;
   // The tooltip at a point: the item's hint with its shortcut (empty: no tooltip).
   QString TooltipAt(QPoint pos) const;
 
-  // Opens the list of item `index` below it (a menu, a drop-down or a split arrow's list).
+  // Opens the list of item `index` below it (a menu, a drop-down or a split arrow's list);
+  // nothing opens when the list has no entry to show.
   void OpenItemList(int index, bool selectFirst);
-  // Opens the chevron's list of the items that do not fit.
-  void OpenChevron();
+  // Opens the chevron's list of the items that do not fit (see ChevronList.h).
+  void OpenChevron(bool selectFirst = false);
   // The popup this bar has open, if any.
   PopupWindow* OpenPopup() const { return popup_; }
   // The index of the item whose list is open (-1 if none).
   int OpenIndex() const { return openIndex_; }
-  // The highlighted item (mouse or keyboard; -1 if none), and whether the menu bar has the
-  // keyboard (Alt or F10 pressed on its own).
+  // The highlighted item (mouse or keyboard; -1 if none, kChevronIndex for the chevron),
+  // and whether the menu bar has the keyboard (Alt or F10 pressed on its own).
   int HotIndex() const { return hot_; }
   bool KeyboardMode() const { return keyboardMode_; }
   // The menu bar that has the keyboard now, if any: until it lets go, keys are its own and
@@ -110,8 +114,15 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   bool MenuBarKey(QKeyEvent* key);
   bool LabelKey(QKeyEvent* key);
   void SetKeyboardMode(bool on);
+  // Wires a popup of this bar (closing, and for a menu bar Esc, Left/Right and the pointer
+  // moving over the bar) and shows it at `at`, hanging from `anchor` (bar coordinates).
+  void ShowPopup(PopupWindow* popup, int hotIndex, const QRect& anchor, QPoint at, bool selectFirst);
   void PopupClosed(PopupWindow* popup);
   void TrackHot(QPoint pos);
+  // The highlight follows where the pointer really is.
+  void HotFromPointer();
+  // The selectable item or the chevron at `pos` (kChevronIndex), or -1.
+  int SelectableAt(QPoint pos) const;
 
   std::vector<std::unique_ptr<TTBCustomItem>> items_;
   std::vector<Connection> itemConnections_;

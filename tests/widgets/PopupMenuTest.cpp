@@ -4,6 +4,7 @@
 // Right moving between the menu bar's menus, and the chevron list of a narrow bar.
 #include "ToolbarFixture.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,7 +16,9 @@
 #include "widgets/CommandList.h"
 #include "widgets/PopupWindow.h"
 #include "widgets/items/TTBControlItem.h"
+#include "widgets/items/TTBXLabelItem.h"
 #include "widgets/items/TTBXSeparatorItem.h"
+#include "widgets/items/TTBXSpacerItem.h"
 #include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::widgets::testing {
@@ -437,6 +440,117 @@ TEST_F(Menus, AListTallerThanTheScreenScrollsToEveryEntry) {
   SendMouse(popup, QEvent::MouseButtonPress, at);
   SendMouse(popup, QEvent::MouseButtonRelease, at);
   EXPECT_EQ(ran, std::vector<QString>{QStringLiteral("Entry %1").arg(kEntries - 1)});
+}
+
+}  // namespace
+}  // namespace tessary::widgets::testing
+
+namespace tessary::widgets::testing {
+namespace {
+
+// Once its menu closed by Enter on an entry or by a click elsewhere, the title the pointer
+// left while the menu was open is no longer highlighted; Esc leaves the bar the keyboard
+// on the title, and a second Esc clears it.
+TEST_F(Menus, NoTitleStaysHighlightedAfterItsMenuClosed) {
+  const QPoint away = page->mapToGlobal(QPoint(200, 150));
+  const QRect file = menuBar->ItemRect(menuBar->Items()[0].get());
+  for (int closeBy : {int(Qt::Key_Return), 0, int(Qt::Key_Escape)}) {
+    SCOPED_TRACE(closeBy);
+    // The pointer enters the bar and opens the menu; the menu then holds the pointer, so
+    // the bar is told of no leave (as on a desktop).
+    menuBar->setAttribute(Qt::WA_UnderMouse, true);
+    QTest::mouseClick(menuBar, Qt::LeftButton, Qt::NoModifier, file.center());
+    PopupWindow* popup = menuBar->OpenPopup();
+    ASSERT_NE(popup, nullptr);
+    QCursor::setPos(away);  // the pointer moves on while the menu holds it
+    if (closeBy == 0) {
+      SendMouseAt(popup, QEvent::MouseButtonPress, away);
+    } else {
+      popup->SetHighlighted(0);
+      Key(popup, closeBy);
+    }
+    Settle();
+    EXPECT_EQ(menuBar->OpenPopup(), nullptr);
+    if (closeBy == Qt::Key_Escape) {
+      EXPECT_EQ(menuBar->HotIndex(), 0);
+      Key(page, Qt::Key_Escape);
+    }
+    EXPECT_EQ(menuBar->HotIndex(), -1);
+    EXPECT_FALSE(menuBar->KeyboardMode());
+  }
+}
+
+// Menus that do not fit go behind the menu bar's chevron: the keyboard walk reaches it
+// after the last shown menu, Down opens its list, the hidden menus open from there as
+// submenus, and Left/Right move between it and the menus.
+TEST_F(Menus, TheKeyboardWalkReachesTheChevronAndDownOpensIt) {
+  const QRect edit = menuBar->ItemRect(menuBar->Items()[1].get());
+  window->resize(edit.left() + CurrentTheme().ChevronSize() + 4, 400);
+  Settle();
+  ASSERT_TRUE(menuBar->ChevronShown());
+  ASSERT_FALSE(menuBar->ItemRect(menuBar->Items()[0].get()).isNull());
+  Key(page, Qt::Key_F10);
+  EXPECT_EQ(menuBar->HotIndex(), 0);
+  Key(page, Qt::Key_Right);
+  EXPECT_EQ(menuBar->HotIndex(), TTBXToolbar::kChevronIndex);
+  Key(page, Qt::Key_Right);
+  EXPECT_EQ(menuBar->HotIndex(), 0);  // round to the first
+  Key(page, Qt::Key_Left);
+  Key(page, Qt::Key_Down);
+  PopupWindow* list = menuBar->OpenPopup();
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->LineCount(), 2);  // "Edit" and "Help"; the hidden menu has no line
+  EXPECT_EQ(list->Highlighted(), 0);
+  Key(list, Qt::Key_Right);
+  ASSERT_NE(list->ChildPopup(), nullptr);
+  Key(list->ChildPopup(), Qt::Key_Return);
+  EXPECT_EQ(ran, std::vector<QString>{"Co&py"});
+  menuBar->OpenChevron(true);
+  Key(menuBar->OpenPopup(), Qt::Key_Left);
+  EXPECT_EQ(menuBar->OpenIndex(), 0);
+  Key(menuBar->OpenPopup(), Qt::Key_Right);
+  EXPECT_NE(menuBar->OpenPopup(), nullptr);
+  EXPECT_EQ(menuBar->OpenIndex(), -1);
+  EXPECT_EQ(menuBar->HotIndex(), TTBXToolbar::kChevronIndex);
+}
+
+// What the chevron list shows for items that are not buttons: a split button's list opens
+// as a submenu; an embedded control is a line that runs its command, or, without one, a
+// line with the caption of the label before it.
+TEST_F(Menus, TheChevronListOpensSubmenusAndListsEmbeddedControls) {
+  auto* bar = new TTBXToolbar;
+  bar->Add(std::make_unique<TTBXLabelItem>("A&ddress:"));
+  bar->Add(std::make_unique<TTBXSpacerItem>(3, 20));
+  bar->Add(std::make_unique<TTBControlItem>(new QLineEdit));
+  Command& search = commands.Add("Search");
+  search.SetCaption("&Search box");
+  bar->Add(std::make_unique<TTBControlItem>(new QLineEdit)).SetCommand(&search);
+  auto& go = bar->Add(std::make_unique<TTBXSubmenuItem>());
+  go.SetCaption("Go");
+  go.SetSplit(true);
+  Entry(go, "&Open");
+  bar->DockTo(bottom, 0);
+  window->resize(60, 400);
+  Settle();
+  ASSERT_TRUE(bar->ChevronShown());
+  SendMouse(bar, QEvent::MouseButtonPress, bar->ChevronRect().center());
+  PopupWindow* list = bar->OpenPopup();
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->LineCount(), 3);
+  EXPECT_EQ(list->LineItem(0)->Caption(), "A&ddress:");
+  EXPECT_FALSE(list->LineItem(0)->Selectable());
+  EXPECT_EQ(list->LineItem(1)->Caption(), "&Search box");
+  EXPECT_EQ(list->LineItem(2), &go);
+  Key(list, Qt::Key_Down);
+  EXPECT_EQ(list->Highlighted(), 1);  // the caption line is passed over
+  Key(list, Qt::Key_Down);
+  Key(list, Qt::Key_Return);
+  ASSERT_NE(list->ChildPopup(), nullptr);
+  Key(list->ChildPopup(), Qt::Key_Return);
+  EXPECT_EQ(ran, std::vector<QString>{"&Open"});
+  bar->OpenChevron(true);
+  Key(bar->OpenPopup(), Qt::Key_Return);
+  EXPECT_EQ(ran, (std::vector<QString>{"&Open", "Search"}));
 }
 
 }  // namespace

@@ -166,7 +166,7 @@ TEST_F(ToolbarItems, ButtonRunsItsCommandOnReleaseOverItOnly) {
   EXPECT_EQ(runs, 1);
 }
 
-TEST_F(ToolbarItems, SplitButtonRunsOnItsMainPartAndOpensItsListOnTheArrow) {
+TEST_F(ToolbarItems, SplitButtonRunsOnItsMainPartAndItsArrowOpensOnlyAListWithEntries) {
   int runs = 0;
   auto& split = bar->Add(std::make_unique<TTBXSubmenuItem>());
   split.SetSplit(true);
@@ -181,10 +181,21 @@ TEST_F(ToolbarItems, SplitButtonRunsOnItsMainPartAndOpensItsListOnTheArrow) {
   SendMouse(bar, QEvent::MouseButtonRelease, QPoint(rect.left() + 4, rect.center().y()));
   EXPECT_EQ(runs, 1);
   EXPECT_EQ(bar->OpenPopup(), nullptr);
-  SendMouse(bar, QEvent::MouseButtonPress, QPoint(rect.right() - 1, rect.center().y()));
-  ASSERT_NE(bar->OpenPopup(), nullptr);  // the arrow opens the (empty) list
-  EXPECT_EQ(bar->OpenPopup()->LineCount(), 0);
+  // The arrow of an empty list opens nothing: no box, nothing pushed, no popup that would
+  // take the next click; a list whose entries are all hidden counts as empty.
+  split.Add(std::make_unique<TTBXItem>()).SetVisible(false);
+  const QPoint arrow(rect.right() - 1, rect.center().y());
+  SendMouse(bar, QEvent::MouseButtonPress, arrow);
+  EXPECT_EQ(bar->OpenPopup(), nullptr);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_EQ(bar->OpenIndex(), -1);
+  SendMouse(bar, QEvent::MouseButtonRelease, arrow);
   EXPECT_EQ(runs, 1);
+  // With an entry to show, the arrow opens the list.
+  split.Add(std::make_unique<TTBXItem>()).SetCaption("Entry");
+  SendMouse(bar, QEvent::MouseButtonPress, arrow);
+  ASSERT_NE(bar->OpenPopup(), nullptr);
+  EXPECT_EQ(bar->OpenPopup()->LineCount(), 1);
   bar->OpenPopup()->CloseAll();
   Settle();
   EXPECT_EQ(bar->OpenPopup(), nullptr);

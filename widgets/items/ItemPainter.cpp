@@ -253,7 +253,7 @@ void ItemPainter::PaintMenuLine(QPainter& painter, const TTBCustomItem& item, co
   if (!shortcut.isEmpty())
     theme.PaintItemCaption(painter, shortcutRect, state, shortcut, cfRight | cfVCenter | cfHidePrefix, false);
   const TTBXSubmenuItem* submenu = AsSubmenu(item);
-  if (submenu != nullptr && submenu->OpensListOnClick())
+  if (submenu != nullptr && submenu->HasList())
     theme.PaintSubmenuArrow(painter, QRect(arrowLeft, rect.top(), kMenuArrowColumn, rect.height()), state);
 }
 

@@ -30,10 +30,15 @@ class TTBXSubmenuItem : public TTBCustomItem {
   // The item whose entries this one opens.
   const TTBXSubmenuItem& ListSource() const { return linked_ ? *linked_ : *this; }
 
-  // Whether a click on the main part opens the list (not split, and there is a list).
-  bool OpensListOnClick() const {
-    return !split_ && (linked_ != nullptr || !Items().empty());
+  // Whether there is a list to open: some entry of its own or of the linked list shows.
+  // In a popup such an item is a submenu line, split or not.
+  bool HasList() const {
+    for (const auto& item : ListSource().Items())
+      if (item->Visible() && item->Kind() != ItemKind::Separator) return true;
+    return false;
   }
+  // Whether a click on the main part opens the list (not split, and there is a list).
+  bool OpensListOnClick() const { return !split_ && HasList(); }
 
  private:
   bool split_ = false;
