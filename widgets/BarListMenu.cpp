@@ -1,6 +1,7 @@
 #include "widgets/BarListMenu.h"
 
 #include <QPointer>
+#include <algorithm>
 #include <memory>
 
 #include "widgets/PopupWindow.h"
@@ -15,6 +16,10 @@ std::vector<TTBCustomDockableWindow*> BarListMenu::ListedBars(const QWidget* win
   // Floating windows are owned by the window, so their bars are found here too.
   for (TTBCustomDockableWindow* bar : window->findChildren<TTBCustomDockableWindow*>())
     if (bar->CloseButton() && !bar->Caption().isEmpty()) bars.push_back(bar);
+  // A floating bar's window is a later child of the window than the docks: the list keeps
+  // the order the bars were made in, wherever they are now.
+  std::sort(bars.begin(), bars.end(),
+            [](const auto* a, const auto* b) { return a->CreationOrder() < b->CreationOrder(); });
   return bars;
 }
 

@@ -17,9 +17,12 @@ namespace tessary::widgets {
 namespace {
 // How far outside a dock a dragged bar still docks onto it (an empty dock is 0 high).
 constexpr int kDockSnapDistance = 8;
+// Bars are numbered as they are created, for lists that show them in that order.
+quint64 nextCreationOrder = 0;
 }  // namespace
 
-TTBCustomDockableWindow::TTBCustomDockableWindow(QWidget* parent) : QWidget(parent) {
+TTBCustomDockableWindow::TTBCustomDockableWindow(QWidget* parent)
+    : QWidget(parent), creationOrder_(++nextCreationOrder) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

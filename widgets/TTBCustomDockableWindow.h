@@ -70,6 +70,8 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   // Whether the bar shows a drag handle while docked (default true).
   void SetShowDragHandle(bool show);
   bool ShowDragHandle() const { return showDragHandle_; }
+  // Bars are listed (the window's bar list) in the order they were created.
+  quint64 CreationOrder() const { return creationOrder_; }
 
   // The view kind the theme paints this bar as (vkToolbar, vkMenuBar, vkToolWindow, with
   // vkFloating while floating).
@@ -150,6 +152,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   bool closeButton_ = true;
   bool showDragHandle_ = true;
   bool closed_ = false;
+  quint64 creationOrder_ = 0;
   bool dragging_ = false;
   QPoint grabOffset_;
   std::unique_ptr<DragOutline> outline_;

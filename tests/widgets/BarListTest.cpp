@@ -79,6 +79,8 @@ TEST_F(BarList, AFloatingBarClosedByItsCloseButtonOpensAgainFromTheList) {
 
   PopupWindow* popup = RightClick(b, QPoint(2, 2));  // a right click on a docked bar
   ASSERT_NE(popup, nullptr);
+  EXPECT_EQ(LineOf(popup, QStringLiteral("A")), 0);  // floating, still in creation order
+  EXPECT_EQ(LineOf(popup, QStringLiteral("B")), 1);
   EXPECT_FALSE(popup->LineItem(LineOf(popup, QStringLiteral("A")))->Checked());
   popup->Activate(LineOf(popup, QStringLiteral("A")));
   QApplication::processEvents();
