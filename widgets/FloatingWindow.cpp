@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "widgets/BarListMenu.h"
+#include "widgets/EscapeFilter.h"
 #include "widgets/TTBCustomDockableWindow.h"
 #include "widgets/Theme.h"
 
@@ -44,15 +45,24 @@ QRect FloatingWindow::CloseButtonRect() const {
   return CurrentTheme().FloatingCloseButtonRect(CaptionRect());
 }
 
-void FloatingWindow::AdjustToBar() {
+QSize FloatingWindow::SizeFor(const TTBCustomDockableWindow& bar) {
   const QMargins border = CurrentTheme().FloatingBorder();
-  QSize barSize = bar_->BarSizeFor(-1);
+  const QSize inner = BarAreaFor(bar);
+  return {inner.width() + border.left() + border.right(),
+          inner.height() + border.top() + border.bottom() + CurrentTheme().FloatingCaptionHeight()};
+}
+
+QSize FloatingWindow::BarAreaFor(const TTBCustomDockableWindow& bar) {
+  QSize size = bar.FloatingBarSize();
   // The caption must fit at least its text's start; a bar narrower than that widens.
-  barSize.setWidth(std::max(barSize.width(), fontMetrics().horizontalAdvance(bar_->Caption()) + 24));
+  size.setWidth(std::max(size.width(), bar.fontMetrics().horizontalAdvance(bar.Caption()) + 24));
+  return size;
+}
+
+void FloatingWindow::AdjustToBar() {
   bar_->move(BarOffset());
-  bar_->resize(barSize);
-  resize(barSize.width() + border.left() + border.right(),
-         barSize.height() + border.top() + border.bottom() + CurrentTheme().FloatingCaptionHeight());
+  bar_->resize(BarAreaFor(*bar_));
+  resize(SizeFor(*bar_));
   update();
 }
 
@@ -65,6 +75,7 @@ void FloatingWindow::paintEvent(QPaintEvent*) {
   const Theme& theme = CurrentTheme();
   const QRect caption = CaptionRect();
   theme.PaintFloatingFrame(painter, rect(), caption, bar_->Caption(), isActiveWindow());
+  if (CloseButtonDown()) theme.PaintFloatingCloseButton(painter, CloseButtonRect(), true);
   if (bar_->CloseButton() || caption.isEmpty()) return;
   // A bar without a close button must not show a dead one: the caption is painted again
   // as if it ran on past the window's right edge, where the theme puts the button, and is
@@ -76,33 +87,76 @@ void FloatingWindow::paintEvent(QPaintEvent*) {
 }
 
 void FloatingWindow::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && bar_->CloseButton() &&
-      CloseButtonRect().contains(event->position().toPoint())) {
-    bar_->SetBarVisible(false);
+  const QPoint pos = event->position().toPoint();
+  if (event->button() == Qt::LeftButton && bar_->CloseButton() && CloseButtonRect().contains(pos)) {
+    // The button acts on release over it, like any push button.
+    closePressed_ = true;
+    closeUnderPointer_ = true;
+    update(CloseButtonRect());
     return;
   }
-  if (event->button() == Qt::LeftButton && CaptionRect().contains(event->position().toPoint())) {
+  if (event->button() == Qt::LeftButton && CaptionRect().contains(pos)) {
     dragging_ = true;
-    grab_ = event->position().toPoint();
+    grab_ = pos;
+    dragFrom_ = this->pos();
+    bar_->grabOffset_ = grab_ - BarOffset();
+    escape_ = std::make_unique<EscapeFilter>([this] {
+      move(dragFrom_);
+      EndCaptionDrag();
+    });
     return;
   }
   QWidget::mousePressEvent(event);
 }
 
 void FloatingWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (closePressed_) {
+    const bool over = CloseButtonRect().contains(event->position().toPoint());
+    if (over != closeUnderPointer_) {
+      closeUnderPointer_ = over;
+      update(CloseButtonRect());
+    }
+    return;
+  }
   if (dragging_) {
-    move(event->globalPosition().toPoint() - grab_);
+    // Over a dock the window waits and an outline shows where the bar would dock, as when
+    // a docked bar is dragged; elsewhere the window follows the pointer.
+    const QPoint global = event->globalPosition().toPoint();
+    if (bar_->DockAt(global) == nullptr) move(global - grab_);
+    bar_->ShowDropOutline(global, false);
     return;
   }
   QWidget::mouseMoveEvent(event);
 }
 
+void FloatingWindow::EndCaptionDrag() {
+  dragging_ = false;
+  escape_.reset();
+  bar_->HideDropOutline();
+}
+
 void FloatingWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (dragging_ && event->button() == Qt::LeftButton) {
-    dragging_ = false;
-    // Released over a dock: the bar docks there (this window goes); else it stays here.
-    bar_->grabOffset_ = grab_ - BarOffset();
-    if (bar_->DockAt(event->globalPosition().toPoint()) != nullptr) bar_->DropAt(event->globalPosition().toPoint());
+  if (event->button() != Qt::LeftButton) {
+    QWidget::mouseReleaseEvent(event);
+    return;
+  }
+  if (closePressed_) {
+    const bool close = CloseButtonRect().contains(event->position().toPoint());
+    closePressed_ = false;
+    closeUnderPointer_ = false;
+    update(CloseButtonRect());
+    if (close) bar_->SetBarVisible(false);
+    return;
+  }
+  if (dragging_) {
+    EndCaptionDrag();
+    // Released over a dock: the bar docks there (this window goes) and last floated where
+    // the drag took it from; else it stays here.
+    const QPoint global = event->globalPosition().toPoint();
+    if (bar_->DockAt(global) != nullptr) {
+      move(dragFrom_);
+      bar_->DropAt(global);
+    }
     return;
   }
   QWidget::mouseReleaseEvent(event);

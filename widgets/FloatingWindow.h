@@ -1,15 +1,19 @@
 #pragma once
 // The small tool window a bar floats in when dragged off the docks: a frame and a caption
 // painted by the theme. Dragging the caption moves it; released over a dock, the bar docks
-// there; a double click on the caption puts the bar back where it was docked; the close
-// button closes the bar (the window's bar list opens it again).
+// there (while the pointer is over a dock the window waits and an outline shows where; Esc
+// puts the window back where the drag started); a double click on the caption puts the bar back where it was
+// docked; the close button, pressed and released over it, closes the bar (the window's bar
+// list opens it again).
 #include <QWidget>
+#include <memory>
 
 #include "widgets/ThemeRegistry.h"
 
 namespace tessary::widgets {
 
 class TTBCustomDockableWindow;
+class EscapeFilter;
 
 class FloatingWindow : public QWidget, public ThemeNotifiable {
   Q_OBJECT
@@ -26,8 +30,14 @@ class FloatingWindow : public QWidget, public ThemeNotifiable {
   QRect CaptionRect() const;
   // The close button in the caption (hides the window and its bar when the bar allows).
   QRect CloseButtonRect() const;
+  // The size of the window that floats `bar`: its natural size, frame and caption.
+  static QSize SizeFor(const TTBCustomDockableWindow& bar);
   // Resizes the window around the bar's natural size.
   void AdjustToBar();
+  // Whether the caption is being dragged, and whether the close button shows pressed (held
+  // down with the pointer over it).
+  bool IsDragging() const { return dragging_; }
+  bool CloseButtonDown() const { return closePressed_ && closeUnderPointer_; }
 
   void ThemeChanged(int phase) override;
 
@@ -41,9 +51,17 @@ class FloatingWindow : public QWidget, public ThemeNotifiable {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void EndCaptionDrag();
+  // The room for the bar inside the frame and below the caption.
+  static QSize BarAreaFor(const TTBCustomDockableWindow& bar);
+
   TTBCustomDockableWindow* bar_;
   bool dragging_ = false;
-  QPoint grab_;  // where the caption was taken, in window coordinates
+  QPoint grab_;       // where the caption was taken, in window coordinates
+  QPoint dragFrom_;   // where the window was when the drag started
+  std::unique_ptr<EscapeFilter> escape_;
+  bool closePressed_ = false;       // the close button was pressed and is held
+  bool closeUnderPointer_ = false;  // ...with the pointer over it
 };
 
 }  // namespace tessary::widgets

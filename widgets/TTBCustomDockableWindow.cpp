@@ -9,6 +9,7 @@
 #include "widgets/BarListMenu.h"
 #include "widgets/DockBackground.h"
 #include "widgets/DragOutline.h"
+#include "widgets/EscapeFilter.h"
 #include "widgets/FloatingWindow.h"
 #include "widgets/TTBDock.h"
 
@@ -82,17 +83,26 @@ void TTBCustomDockableWindow::SetShowDragHandle(bool show) {
 }
 
 QMargins TTBCustomDockableWindow::NonClientMargins() const {
-  if (IsFloating()) return {};  // the floating window draws frame and caption
+  // Only a docked bar has a border and a drag handle: the floating window draws frame and
+  // caption.
+  return IsDocked() ? DockedMargins() : QMargins();
+}
+
+QMargins TTBCustomDockableWindow::DockedMargins() const {
   const Theme& theme = CurrentTheme();
-  QMargins margins = theme.BarBorder(ViewKind());
-  if (showDragHandle_) margins.setLeft(margins.left() + theme.DragHandleSize(ViewKind()));
+  const int kind = ViewKind() & ~vkFloating;  // also asked for a floating bar about to dock
+  QMargins margins = theme.BarBorder(kind);
+  if (showDragHandle_) margins.setLeft(margins.left() + theme.DragHandleSize(kind));
   return margins;
 }
 
 QRect TTBCustomDockableWindow::ClientRect() const { return rect().marginsRemoved(NonClientMargins()); }
 
-QSize TTBCustomDockableWindow::BarSizeFor(int maxWidth) const {
-  const QMargins margins = NonClientMargins();
+QSize TTBCustomDockableWindow::BarSizeFor(int maxWidth) const { return SizeWithin(maxWidth, NonClientMargins()); }
+
+QSize TTBCustomDockableWindow::FloatingBarSize() const { return SizeWithin(-1, {}); }
+
+QSize TTBCustomDockableWindow::SizeWithin(int maxWidth, const QMargins& margins) const {
   const int frame = margins.left() + margins.right();
   QSize content = ContentSize(maxWidth < 0 ? -1 : std::max(0, maxWidth - frame));
   if (fixedClientWidth_ > 0) content.setWidth(fixedClientWidth_);
@@ -136,7 +146,7 @@ void TTBCustomDockableWindow::paintEvent(QPaintEvent*) {
   const Theme& theme = CurrentTheme();
   const QRect outer = rect();
   const QRect client = ClientRect();
-  const bool handle = showDragHandle_ && !IsFloating();
+  const bool handle = showDragHandle_ && IsDocked();
   if (BackgroundShows()) {
     // The picture covers the client area and the border inside the outermost frame line,
     // aligned like the dock's own, so it runs on across the bar.
@@ -158,7 +168,7 @@ void TTBCustomDockableWindow::resizeEvent(QResizeEvent* event) {
 }
 
 bool TTBCustomDockableWindow::OnDragHandle(QPoint pos) const {
-  if (!showDragHandle_ || IsFloating()) return false;
+  if (!showDragHandle_ || !IsDocked()) return false;
   const QRect client = ClientRect();
   return rect().contains(pos) && pos.x() < client.left();
 }
@@ -188,14 +198,29 @@ void TTBCustomDockableWindow::mouseReleaseEvent(QMouseEvent* event) {
   QWidget::mouseReleaseEvent(event);
 }
 
+void TTBCustomDockableWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && OnDragHandle(event->position().toPoint())) {
+    FloatAtLastPlace();
+    return;
+  }
+  QWidget::mouseDoubleClickEvent(event);
+}
+
 void TTBCustomDockableWindow::contextMenuEvent(QContextMenuEvent* event) {
   if (QWidget* home = HomeWindow()) BarListMenu::Open(home, event->globalPos(), this);
 }
 
 void TTBCustomDockableWindow::BeginDrag(QPoint grabOffset) {
   dragging_ = true;
+  dragMoved_ = false;
   grabOffset_ = grabOffset;
+  dragStartPos_ = mapToGlobal(grabOffset);
   homeWindow_ = HomeWindow();
+  dragStart_.clear();
+  if (dock_) {
+    for (TTBCustomDockableWindow* bar : dock_->Bars()) dragStart_.push_back({bar, bar->dockRow_, bar->dockX_});
+  }
+  escape_ = std::make_unique<EscapeFilter>([this] { CancelDrag(); });
 }
 
 QWidget* TTBCustomDockableWindow::HomeWindow() const {
@@ -220,14 +245,16 @@ TTBDock* TTBCustomDockableWindow::DockAt(QPoint globalPos) const {
 void TTBCustomDockableWindow::DragTo(QPoint globalPos) {
   placedAt_.reset();
   if (!dragging_ || !dock_) return;
+  if (globalPos != dragStartPos_) dragMoved_ = true;
+  if (!dragMoved_) return;
   // Within its own dock the bar follows the pointer at once: between rows, to a new row,
   // along its row. Leaving the dock is decided when the button is released; until then an
   // outline shows where the bar would go.
   if (DockAt(globalPos) != dock_) {
-    ShowDropOutline(globalPos);
+    ShowDropOutline(globalPos, true);
     return;
   }
-  if (outline_) outline_->hide();
+  HideDropOutline();
   placedAt_ = globalPos;
   const QPoint point = dock_->mapFromGlobal(globalPos);
   const TTBDock::DropTarget target = dock_->DropTargetAt(point);
@@ -237,38 +264,85 @@ void TTBCustomDockableWindow::DragTo(QPoint globalPos) {
   dock_->ArrangeBars();
 }
 
-void TTBCustomDockableWindow::ShowDropOutline(QPoint globalPos) {
-  QRect target;
-  if (DockAt(globalPos) != nullptr) {
-    target = QRect(globalPos - grabOffset_, size());
-  } else if (canFloat_) {
-    const QMargins border = CurrentTheme().FloatingBorder();
-    const QSize bar = BarSizeFor(-1);
-    target = QRect(globalPos - grabOffset_ - FloatingWindow::BarOffset(),
-                   QSize(bar.width() + border.left() + border.right(),
-                         bar.height() + border.top() + border.bottom() + CurrentTheme().FloatingCaptionHeight()));
+QRect TTBCustomDockableWindow::DropOutlineRect(QPoint globalPos, bool floating) const {
+  if (TTBDock* dock = DockAt(globalPos)) {
+    // The bar as it would sit in that dock, kept inside it: a stretching bar spans the
+    // dock, any other is cut to the dock's width and pushed back from its ends. A dock
+    // lower than the bar grows from the window's edge it sits on.
+    const QRect area(dock->mapToGlobal(dock->ClientRect().topLeft()), dock->ClientRect().size());
+    const QSize natural = SizeWithin(-1, DockedMargins());
+    QRect target(globalPos - grabOffset_, QSize(std::min(natural.width(), area.width()), natural.height()));
+    if (Stretch() || FillsRow()) target.setWidth(area.width());
+    target.moveLeft(std::clamp(target.left(), area.left(), area.right() + 1 - target.width()));
+    if (area.height() >= target.height())
+      target.moveTop(std::clamp(target.top(), area.top(), area.bottom() + 1 - target.height()));
+    else if (dock->Position() == DockPosition::dpBottom)
+      target.moveBottom(area.bottom());
+    else
+      target.moveTop(area.top());
+    return target;
   }
-  if (target.isNull()) {
-    if (outline_) outline_->hide();
+  if (!floating || !canFloat_) return {};
+  return QRect(globalPos - grabOffset_ - FloatingWindow::BarOffset(), FloatingWindow::SizeFor(*this));
+}
+
+void TTBCustomDockableWindow::ShowDropOutline(QPoint globalPos, bool floating) {
+  const QRect target = DropOutlineRect(globalPos, floating);
+  if (target.isEmpty()) {
+    HideDropOutline();
     return;
   }
   if (!outline_) outline_ = std::make_unique<DragOutline>();
   outline_->ShowAt(target);
 }
 
+void TTBCustomDockableWindow::HideDropOutline() {
+  if (outline_) outline_->hide();
+}
+
 const QWidget* TTBCustomDockableWindow::DragFeedback() const {
   return outline_ && outline_->isVisible() ? outline_.get() : nullptr;
 }
 
-void TTBCustomDockableWindow::EndDrag(QPoint globalPos) {
-  if (!dragging_) return;
+void TTBCustomDockableWindow::FinishDrag() {
   dragging_ = false;
   outline_.reset();
+  escape_.reset();
+  placedAt_.reset();
+}
+
+void TTBCustomDockableWindow::PutBackDragStart() {
+  if (!dock_) return;
+  for (const StartPlace& place : dragStart_) {
+    if (!place.bar || place.bar->dock_ != dock_) continue;
+    place.bar->dockRow_ = place.row;
+    place.bar->dockX_ = place.x;
+  }
+  dock_->ArrangeBars();
+}
+
+void TTBCustomDockableWindow::CancelDrag() {
+  if (!dragging_) return;
+  FinishDrag();
+  PutBackDragStart();
+  dragStart_.clear();
+}
+
+void TTBCustomDockableWindow::EndDrag(QPoint globalPos) {
+  if (!dragging_) return;
   // Where the bar already followed the pointer within its dock it stays: the dock may have
   // changed height under the pointer, and re-reading the place would move it once more.
   const bool placed = placedAt_ == globalPos;
-  placedAt_.reset();
-  if (placed && dock_) return;
+  const bool moved = dragMoved_ || globalPos != dragStartPos_;
+  FinishDrag();
+  if (!moved || (placed && dock_)) {
+    dragStart_.clear();
+    return;
+  }
+  // A bar that leaves its dock is remembered where it was when the drag started, not at
+  // a place the pointer only passed through.
+  if (dock_ && DockAt(globalPos) != dock_) PutBackDragStart();
+  dragStart_.clear();
   DropAt(globalPos);
 }
 
@@ -303,6 +377,7 @@ void TTBCustomDockableWindow::DockTo(TTBDock* dock, int row, int x) {
   homeWindow_ = dock->window();
   if (floater_ != nullptr) {
     FloatingWindow* floater = floater_;
+    lastFloatPos_ = floater->pos();
     floater_ = nullptr;
     floater->hide();
     floater->deleteLater();
@@ -339,6 +414,11 @@ void TTBCustomDockableWindow::Float(QPoint screenPos) {
   floater_->show();
   LayoutContent();
   emit DockChanged();
+}
+
+void TTBCustomDockableWindow::FloatAtLastPlace() {
+  if (!canFloat_ || !dock_) return;
+  Float(lastFloatPos_.value_or(mapToGlobal(QPoint(0, 0)) - FloatingWindow::BarOffset()));
 }
 
 void TTBCustomDockableWindow::ReDock() {

@@ -15,6 +15,7 @@ namespace tessary::widgets {
 
 class FloatingWindow;
 class DragOutline;
+class EscapeFilter;
 
 class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   Q_OBJECT
@@ -34,6 +35,9 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   void Float(QPoint screenPos);
   // Puts a floating bar back where it was last docked (nothing when never docked).
   void ReDock();
+  // Floats a docked bar where it last floated (where it is, when it never floated): the
+  // double click on its drag handle. Nothing for a bar that cannot float.
+  void FloatAtLastPlace();
 
   // Docked on a dock / floating in its own window (a bar never placed is neither).
   bool IsDocked() const { return dock_ != nullptr; }
@@ -87,6 +91,8 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   virtual QSize ContentSize(int maxClientWidth) const = 0;
   // The outer size for a given outer width limit (<0: natural width).
   QSize BarSizeFor(int maxWidth) const;
+  // The natural size while floating (the floating window draws the frame: no border).
+  QSize FloatingBarSize() const;
 
   // Starts dragging the bar, taken at `grabOffset` (bar coordinates) by the pointer.
   void BeginDrag(QPoint grabOffset);
@@ -94,9 +100,15 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   void DragTo(QPoint globalPos);
   // Ends the drag: docks the bar on the dock under the pointer, or floats it there.
   void EndDrag(QPoint globalPos);
+  // Ends the drag leaving the bar (and the bars it pushed aside) where it started (Esc).
+  void CancelDrag();
   bool IsDragging() const { return dragging_; }
   // The outline shown while a drag would take the bar off its dock (null when none shows).
   const QWidget* DragFeedback() const;
+  // The outline rectangle (screen coordinates) for the bar dropped at `globalPos`: on a
+  // dock, inside that dock; off the docks, the floating window (when the bar can float and
+  // `floating` is asked for); empty when it would go nowhere.
+  QRect DropOutlineRect(QPoint globalPos, bool floating) const;
 
   void ThemeChanged(int phase) override;
 
@@ -120,6 +132,8 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // A double click on the drag handle floats the bar (FloatAtLastPlace).
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   // True when `pos` (bar coordinates) lies on the drag handle.
   bool OnDragHandle(QPoint pos) const;
@@ -128,10 +142,18 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   friend class TTBDock;
   friend class FloatingWindow;
   void Undock();
+  QSize SizeWithin(int maxWidth, const QMargins& margins) const;
+  // Border and drag handle as the bar has them while docked.
+  QMargins DockedMargins() const;
   // Gives the bar (and through its palette its child controls) the theme's colour.
   void ApplyThemeColour();
-  // Shows where the bar would go if released at `globalPos` outside its own dock.
-  void ShowDropOutline(QPoint globalPos);
+  // Shows the outline of DropOutlineRect, or hides it when that is empty.
+  void ShowDropOutline(QPoint globalPos, bool floating);
+  void HideDropOutline();
+  // Puts the bars of the bar's dock back in the rows and places they had when the drag
+  // started (what the live moves within the dock changed).
+  void PutBackDragStart();
+  void FinishDrag();
   // Docks or floats the bar for a drag that ended at `globalPos` (grabOffset_ set).
   void DropAt(QPoint globalPos);
   // The dock of the bar's window under `globalPos` (with a small snap margin), or none.
@@ -154,9 +176,20 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   bool closed_ = false;
   quint64 creationOrder_ = 0;
   bool dragging_ = false;
+  bool dragMoved_ = false;   // the pointer moved since the press that started the drag
   QPoint grabOffset_;
+  QPoint dragStartPos_;      // pointer position of that press
   std::unique_ptr<DragOutline> outline_;
+  std::unique_ptr<EscapeFilter> escape_;
   std::optional<QPoint> placedAt_;  // pointer position of the last live move in the dock
+  // Row and place of every bar of the dock when the drag started.
+  struct StartPlace {
+    QPointer<TTBCustomDockableWindow> bar;
+    int row = 0;
+    int x = 0;
+  };
+  std::vector<StartPlace> dragStart_;
+  std::optional<QPoint> lastFloatPos_;  // where the floating window last was
   QPointer<QWidget> homeWindow_;
   bool aloneInRow_ = false;  // when undocked: ReDock gives it a row of its own again
 };

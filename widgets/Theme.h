@@ -146,6 +146,9 @@ class Theme {
   virtual QRect FloatingCloseButtonRect(const QRect& captionRect) const = 0;
   virtual void PaintFloatingFrame(QPainter& p, const QRect& rect, const QRect& captionRect,
                                   const QString& caption, bool active) const = 0;
+  // The close button of a floating caption (PaintFloatingFrame draws it released); drawn
+  // again `pressed` while the mouse button is held on it.
+  virtual void PaintFloatingCloseButton(QPainter& p, const QRect& rect, bool pressed) const = 0;
   virtual void PaintChevron(QPainter& p, const QRect& rect, const ItemState& state) const = 0;
 
   // Flat menus in effect; system visual styles in use.

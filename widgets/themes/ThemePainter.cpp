@@ -407,11 +407,22 @@ void ThemePainter::PaintFloatingFrame(QPainter& p, const QRect& rect, const QRec
              p.fontMetrics().elidedText(caption, Qt::ElideRight, textRect.width()));
   p.restore();
 
-  if (close.width() > 4 && close.height() > 4) {
-    p.fillRect(close, C(pal.barFace));
-    PaintThickRaised(p, close);
-    DrawGlyphCentred(p, CloseGlyph(), close.adjusted(2, 2, -2, -2), C(pal.glyph));
+  PaintFloatingCloseButton(p, close, false);
+}
+
+void ThemePainter::PaintFloatingCloseButton(QPainter& p, const QRect& rect, bool pressed) const {
+  if (rect.width() <= 4 || rect.height() <= 4) return;
+  const ThemePalette& pal = def_.palette;
+  p.fillRect(rect, C(pal.barFace));
+  if (pressed) {
+    // Pressed in: the edges swap and the cross moves down and right by one pixel.
+    DrawEdge(p, rect, C(pal.darkShadow), C(pal.light));
+    DrawEdge(p, rect.adjusted(1, 1, -1, -1), C(pal.shadow), C(pal.highlight));
+  } else {
+    PaintThickRaised(p, rect);
   }
+  const QRect glyph = rect.adjusted(2, 2, -2, -2).translated(pressed ? QPoint(1, 1) : QPoint());
+  DrawGlyphCentred(p, CloseGlyph(), glyph, C(pal.glyph));
 }
 
 void ThemePainter::PaintChevron(QPainter& p, const QRect& rect, const ItemState& state) const {

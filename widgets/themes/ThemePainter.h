@@ -58,6 +58,7 @@ class ThemePainter : public Theme {
   QRect FloatingCloseButtonRect(const QRect& captionRect) const override;
   void PaintFloatingFrame(QPainter& p, const QRect& rect, const QRect& captionRect,
                           const QString& caption, bool active) const override;
+  void PaintFloatingCloseButton(QPainter& p, const QRect& rect, bool pressed) const override;
   void PaintChevron(QPainter& p, const QRect& rect, const ItemState& state) const override;
 
   bool FlatMenus() const override;
