@@ -13,9 +13,10 @@ namespace tessary::widgets {
 std::vector<TTBCustomDockableWindow*> BarListMenu::ListedBars(const QWidget* window) {
   std::vector<TTBCustomDockableWindow*> bars;
   if (window == nullptr) return bars;
-  // Floating windows are owned by the window, so their bars are found here too.
+  // Floating windows are owned by the window, so their bars are found here too. Bars
+  // placed on a panel are part of it, not bars the user arranges.
   for (TTBCustomDockableWindow* bar : window->findChildren<TTBCustomDockableWindow*>())
-    if (bar->CloseButton() && !bar->Caption().isEmpty()) bars.push_back(bar);
+    if (bar->CloseButton() && !bar->Caption().isEmpty() && !bar->OnPanel()) bars.push_back(bar);
   // A floating bar's window is a later child of the window than the docks: the list keeps
   // the order the bars were made in, wherever they are now.
   std::sort(bars.begin(), bars.end(),

@@ -14,8 +14,8 @@ class TTBCustomDockableWindow;
 
 class BarListMenu {
  public:
-  // The bars of `window` the list offers, docked or floating: captioned bars that have a
-  // close button (the menu bar and fixed tool windows have none).
+  // The bars of `window` the list offers, docked or floating (not those on a panel):
+  // captioned bars that have a close button (the menu bar and fixed tool windows have none).
   static std::vector<TTBCustomDockableWindow*> ListedBars(const QWidget* window);
   // Opens the list at `globalPos` for the bars of `window`; `owner` is the widget clicked.
   // Returns the popup (it deletes itself once closed), or null when no bar is listed.

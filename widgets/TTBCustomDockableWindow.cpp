@@ -82,9 +82,14 @@ void TTBCustomDockableWindow::SetShowDragHandle(bool show) {
   ContentSizeChanged();
 }
 
+QColor TTBCustomDockableWindow::EffectiveColour() const {
+  if (OnPanel() && parentWidget() != nullptr) return parentWidget()->palette().color(parentWidget()->backgroundRole());
+  return CurrentTheme().ViewColour(ViewKind());
+}
+
 QMargins TTBCustomDockableWindow::NonClientMargins() const {
   // Only a docked bar has a border and a drag handle: the floating window draws frame and
-  // caption.
+  // caption, and a bar on a panel is only its content.
   return IsDocked() ? DockedMargins() : QMargins();
 }
 
@@ -109,6 +114,10 @@ QSize TTBCustomDockableWindow::SizeWithin(int maxWidth, const QMargins& margins)
   return content.grownBy(margins);
 }
 
+QSize TTBCustomDockableWindow::sizeHint() const { return BarSizeFor(-1); }
+
+QSize TTBCustomDockableWindow::minimumSizeHint() const { return BarSizeFor(0); }
+
 bool TTBCustomDockableWindow::BackgroundShows() const {
   return dock_ && parentWidget() == dock_ && dock_->UsesBackground() && dock_->BackgroundOnToolbars();
 }
@@ -125,13 +134,20 @@ void TTBCustomDockableWindow::ContentSizeChanged() {
     floater_->AdjustToBar();
   }
   LayoutContent();
+  updateGeometry();  // a bar on a panel: the panel's layout reads the new size hint
   update();
 }
 
 void TTBCustomDockableWindow::ApplyThemeColour() {
   // Child controls (an address box, status panels) take the bar's colour from its palette.
+  // A bar on a panel inherits its parent's palette instead, so it follows the panel's
+  // colour whenever that changes.
+  if (OnPanel()) {
+    setPalette(QPalette());
+    return;
+  }
   QPalette colours = palette();
-  colours.setColor(QPalette::Window, CurrentTheme().ViewColour(ViewKind()));
+  colours.setColor(QPalette::Window, EffectiveColour());
   setPalette(colours);
 }
 
@@ -147,7 +163,9 @@ void TTBCustomDockableWindow::paintEvent(QPaintEvent*) {
   const QRect outer = rect();
   const QRect client = ClientRect();
   const bool handle = showDragHandle_ && IsDocked();
-  if (BackgroundShows()) {
+  if (OnPanel()) {
+    painter.fillRect(outer, EffectiveColour());
+  } else if (BackgroundShows()) {
     // The picture covers the client area and the border inside the outermost frame line,
     // aligned like the dock's own, so it runs on across the bar.
     painter.save();
@@ -392,6 +410,7 @@ void TTBCustomDockableWindow::DockTo(TTBDock* dock, int row, int x) {
   dockRow_ = row;
   dockX_ = x;
   closed_ = false;
+  ApplyThemeColour();
   show();
   dock->ArrangeBars();
   LayoutContent();
@@ -412,6 +431,7 @@ void TTBCustomDockableWindow::Float(QPoint screenPos) {
   floater_ = new FloatingWindow(this, home);
   floater_->move(screenPos);
   floater_->show();
+  ApplyThemeColour();
   LayoutContent();
   emit DockChanged();
 }

@@ -2,7 +2,9 @@
 // The base of every bar (toolbar, menu bar, tool window): it sits in a row of a dock or
 // floats in a small tool window, has a drag handle and a border painted by the current
 // theme, and paints the dock's background over its client area and border while docked on
-// a dock that shows its picture on its bars. Derived bars lay out and paint their content.
+// a dock that shows its picture on its bars. A bar placed straight on another widget (a
+// panel) is neither docked nor floating: it has no border or handle, sizes itself to its
+// content and takes its parent's colour. Derived bars lay out and paint their content.
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -74,6 +76,12 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   // Whether the bar shows a drag handle while docked (default true).
   void SetShowDragHandle(bool show);
   bool ShowDragHandle() const { return showDragHandle_; }
+  // The colour the bar paints with and gives its child controls: its parent's when it is
+  // placed straight on a panel, else the theme's for its view kind (themed bars have no
+  // colour of their own).
+  QColor EffectiveColour() const;
+  // Neither docked nor floating: placed straight on another widget.
+  bool OnPanel() const { return !IsDocked() && !IsFloating(); }
   // Bars are listed (the window's bar list) in the order they were created.
   quint64 CreationOrder() const { return creationOrder_; }
 
@@ -110,6 +118,8 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   // `floating` is asked for); empty when it would go nowhere.
   QRect DropOutlineRect(QPoint globalPos, bool floating) const;
 
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
   void ThemeChanged(int phase) override;
 
  signals:
@@ -145,7 +155,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   QSize SizeWithin(int maxWidth, const QMargins& margins) const;
   // Border and drag handle as the bar has them while docked.
   QMargins DockedMargins() const;
-  // Gives the bar (and through its palette its child controls) the theme's colour.
+  // Gives the bar (and through its palette its child controls) its effective colour.
   void ApplyThemeColour();
   // Shows the outline of DropOutlineRect, or hides it when that is empty.
   void ShowDropOutline(QPoint globalPos, bool floating);

@@ -2,6 +2,9 @@
 // bar, the dock's height from its rows and bound lines, and rows closing up.
 #include "ToolbarFixture.h"
 
+#include <QImage>
+
+#include "widgets/BarListMenu.h"
 #include "widgets/TTBXToolWindow.h"
 
 namespace tessary::widgets::testing {
@@ -174,6 +177,41 @@ TEST_F(DockLayout, ASqueezedRowSharesItsWidthAndEveryCutBarShowsItsChevron) {
       }
     }
   }
+}
+
+// A bar placed straight on a panel is neither docked nor floating: no border or handle, a
+// size hint that fits its items, the panel's colour, and no drag or float.
+TEST_F(DockLayout, ABarOnAPanelSizesToItsItemsAndTakesThePanelsColour) {
+  auto* panel = new QWidget(page);
+  QPalette colours = panel->palette();
+  colours.setColor(QPalette::Window, QColor(0x12, 0x34, 0x56));
+  panel->setPalette(colours);
+  panel->setGeometry(0, 0, 400, 60);
+  panel->show();
+  TTBXToolbar* bar = MakeBar("Samples", 5);
+  bar->setParent(panel);
+  bar->move(10, 5);
+  bar->show();
+  Settle();
+  EXPECT_TRUE(bar->OnPanel());
+  EXPECT_EQ(bar->ClientRect(), bar->rect());
+  const QSize hint = bar->sizeHint();
+  const QRect last = [&] { bar->resize(hint); return bar->ItemRect(bar->Items().back().get()); }();
+  EXPECT_EQ(last.right() + 1, hint.width());  // the items and nothing else
+  EXPECT_EQ(last.height(), hint.height());
+  EXPECT_FALSE(bar->ChevronShown());
+  const QImage shot = bar->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(0, 0), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(bar->EffectiveColour(), QColor(0x12, 0x34, 0x56));
+  colours.setColor(QPalette::Window, QColor(0x65, 0x43, 0x21));  // it follows the panel
+  panel->setPalette(colours);
+  EXPECT_EQ(bar->palette().color(QPalette::Window), QColor(0x65, 0x43, 0x21));
+  // No handle: a press at its left edge and a drag off it move nothing.
+  Drag(bar, QPoint(1, 5), QPoint(1, 200));
+  EXPECT_EQ(bar->parentWidget(), panel);
+  EXPECT_EQ(bar->pos(), QPoint(10, 5));
+  EXPECT_TRUE(bar->OnPanel());
+  EXPECT_TRUE(BarListMenu::ListedBars(window.get()).empty());  // not a bar to close or open
 }
 
 }  // namespace

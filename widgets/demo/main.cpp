@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <array>
 #include <memory>
@@ -252,6 +253,25 @@ int main(int argc, char** argv) {
   white.setColor(QPalette::Window, Qt::white);
   page->setPalette(white);
   auto* bottom = new TTBDock(DockPosition::dpBottom);
+  // A panel with a label and a bar placed straight on it: sized to its items, in the
+  // panel's colour, with no handle.
+  auto* panel = new QWidget(page);
+  panel->setAutoFillBackground(true);
+  QPalette face = panel->palette();
+  face.setColor(QPalette::Window, QColor(0xD8, 0xE9, 0xEC));
+  panel->setPalette(face);
+  auto* panelRow = new QHBoxLayout(panel);
+  panelRow->setContentsMargins(2, 2, 2, 2);
+  panelRow->addWidget(new QLabel(QStringLiteral("Large Buttons:")));
+  auto* samples = new TTBXToolbar;
+  samples->SetImages(&skin.ilLButtons);
+  for (int slot = 0; slot < 6; ++slot) samples->Add(std::make_unique<TTBXItem>()).SetImageIndex(slot);
+  panelRow->addWidget(samples);
+  panelRow->addStretch(1);
+  auto* pageLayout = new QVBoxLayout(page);
+  pageLayout->setContentsMargins(0, 0, 0, 0);
+  pageLayout->addStretch(1);
+  pageLayout->addWidget(panel);
   layout->addWidget(top);
   layout->addWidget(page, 1);
   layout->addWidget(bottom);
