@@ -6,7 +6,10 @@
 #include <QColor>
 #include <QMargins>
 #include <QRect>
+#include <QRegion>
 #include <QString>
+
+#include "skin/Colour.h"
 
 class QPainter;
 class QPixmap;
@@ -63,6 +66,7 @@ struct ItemState {
   bool popupParent = false;  // toolbar-style item with a submenu, drawn pushed
   bool radio = false;        // the check mark is a radio dot (item of a radio group)
   bool mouseOver = false;    // the mouse is over the item (hover looks)
+  Colour fontColour = clNone;  // the item's own font colour (clNone: the theme's)
 
   bool ToolbarStyle() const { return (options & ioToolbarStyle) != 0; }
   bool OnMenuBar() const { return (viewKind & vkMenuBar) == vkMenuBar; }
@@ -124,6 +128,13 @@ class Theme {
   // (the dock background has been painted inside the frame already).
   virtual void PaintBarFrame(QPainter& p, const QRect& outer, const QRect& client, int viewKind,
                              bool dragHandle, bool backgroundShows) const = 0;
+  // The parts of a bar's rectangle outside its shape (rounded bar ends), where the dock
+  // shows; empty for a rectangular bar.
+  virtual QRegion BarCorners(const QRect& outer, int viewKind) const {
+    (void)outer;
+    (void)viewKind;
+    return {};
+  }
   // The background and frame of an item in a state (hover, pushed, checked, ...).
   virtual void PaintItemFrame(QPainter& p, const QRect& rect, const ItemState& state) const = 0;
   // An item's image (already masked, with alpha); the theme draws disabled looks.
@@ -136,8 +147,10 @@ class Theme {
   virtual void PaintSubmenuArrow(QPainter& p, const QRect& rect, const ItemState& state) const = 0;
   // Check mark or radio dot (state.radio) of a checked menu line or item without image.
   virtual void PaintCheckMark(QPainter& p, const QRect& rect, const ItemState& state) const = 0;
-  // A separator: a line across a menu (horizontal) or a gap with a line on a bar.
-  virtual void PaintSeparator(QPainter& p, const QRect& rect, int viewKind, bool horizontal) const = 0;
+  // A separator: a line across a menu (horizontal) or a gap with a line on a bar. In a
+  // popup, `imageColumnWidth` is the width of its image column.
+  virtual void PaintSeparator(QPainter& p, const QRect& rect, int viewKind, bool horizontal,
+                              int imageColumnWidth = 0) const = 0;
   virtual void PaintPopupBackground(QPainter& p, const QRect& rect, int viewKind,
                                     int imageColumnWidth) const = 0;
   virtual void PaintPopupFrame(QPainter& p, const QRect& rect, int viewKind) const = 0;

@@ -5,39 +5,30 @@
 namespace tessary::widgets {
 namespace {
 
+// The classic look: every colour a system colour, raised edges, a dithered checked face.
 constexpr ThemeDefinition kDefault{
     .name = kDefaultThemeName,
     .palette =
         {
             .dock = clBtnFace,
-            .barFace = clBtnFace,
-            .barFaceEnd = clBtnFace,
-            .highlight = clBtnHighlight,
-            .light = cl3DLight,
-            .shadow = clBtnShadow,
-            .darkShadow = cl3DDkShadow,
             .boundLines = clBtnShadow,
+            .barFace = clBtnFace,
             .text = clBtnText,
             .disabledText = clGrayText,
-            .hotFace = clBtnFace,
-            .pushedFace = clBtnFace,
-            .checkedFace = clBtnHighlight,
-            .itemFrame = clBtnShadow,
+            .dither = clBtnHighlight,
+            .glyph = clBtnText,
             .menu = clBtnFace,
-            .menuImageColumn = clBtnFace,
             .menuText = clMenuText,
-            .selection = clHighlight,
+            .selection = {clHighlight},
             .selectionText = clHighlightText,
             .separator = clBtnShadow,
             .separatorLight = clBtnHighlight,
-            .popupFrame = clBtnShadow,
             .caption = clActiveCaption,
             .captionEnd = clGradientActiveCaption,
             .captionText = clCaptionText,
             .inactiveCaption = clInactiveCaption,
             .inactiveCaptionEnd = clGradientInactiveCaption,
             .inactiveCaptionText = clInactiveCaptionText,
-            .glyph = clBtnText,
         },
     .metrics =
         {
@@ -55,13 +46,6 @@ constexpr ThemeDefinition kDefault{
             .floatingCaptionMin = 15,
             .chevron = 13,
         },
-    .itemFrames = ItemFrameStyle::Raised3D,
-    .barFill = BarFillStyle::Plain,
-    .grip = GripStyle::DoubleLine,
-    .popupFrame = PopupFrameStyle::Raised3D,
-    .menuSelection = MenuSelectionStyle::Solid,
-    .raisedBarBorder = true,
-    .captionGradient = true,
     .captionRule = DefaultCaptionRule,
 };
 

@@ -1,45 +1,55 @@
+// The shared painter: metrics, colours, the colour set-up and item captions. Bars, docks
+// and floating frames are painted in ThemePainterBars.cpp, items and popups in
+// ThemePainterItems.cpp.
 #include "widgets/themes/ThemePainter.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QLinearGradient>
 #include <QPainter>
 #include <algorithm>
 
 #include "widgets/ThemeRegistry.h"
 #include "widgets/themes/CaptionText.h"
 #include "widgets/themes/PaintPrimitives.h"
+#include "widgets/themes/ThemeColours.h"
 
 namespace tessary::widgets {
 namespace {
 
-constexpr int kDropDownTriangleWidth = 5;
-constexpr int kSubmenuTriangleHeight = 7;
-constexpr int kGripBarWidth = 3;            // one raised bar of the double-line grip
-constexpr int kCheckedImageRing = 2;        // gap plus edge around a checked menu image
-constexpr int kCaptionTextIndent = 3;
-constexpr int kCloseButtonInset = 2;
-
 bool IsFloating(int viewKind) { return (viewKind & vkFloating) != 0; }
 bool IsPopup(int viewKind) { return (viewKind & vkPopup) == vkPopup; }
-
-// Hovered in a way that shows a hot look (hover kind 1 or 2; 0 is "no highlight").
 bool Hot(const ItemState& state) { return state.hoverKind != hkNone; }
+
+// The first of the colours that is set.
+Colour Or(Colour a, Colour b) { return a != clNone ? a : b; }
 
 }  // namespace
 
 ThemePainter::ThemePainter(const ThemeDefinition& definition, QString name)
-    : def_(definition), name_(std::move(name)) {}
+    : def_(definition), name_(std::move(name)) {
+  ThemePainter::SetupColours();
+}
+
+void ThemePainter::SetupColours() {
+  pal_ = def_.palette;
+  if (def_.setupColours != nullptr) {
+    def_.setupColours(pal_, ColourEnvironment{SkinTextColour(), DisplayBitsPerPixel()});
+  }
+}
 
 QColor ThemePainter::C(Colour colour) const { return ToQColor(colour); }
 
 bool ThemePainter::FlatMenus() const { return FlatMenusInEffect(); }
 bool ThemePainter::VisualStyles() const { return VisualStylesInUse(); }
 
+bool ThemePainter::Pressed(const ItemState& state) {
+  return state.pushed || (state.popupParent && state.splitPart != spSplitCaption);
+}
+
 bool ThemePainter::Sunken(const ItemState& state) const {
-  return state.ToolbarStyle() && state.enabled &&
-         (state.pushed || state.checked || state.popupParent) &&
-         !(state.OnMenuBar() && FlatMenus());
+  const bool shifts = RaisedItems() || def_.pressedShift;
+  return shifts && state.ToolbarStyle() && state.enabled && (Pressed(state) || state.checked) &&
+         !(state.OnMenuBar() && (FlatMenus() || !RaisedItems()));
 }
 
 // ---- metrics ----
@@ -94,22 +104,29 @@ int ThemePainter::ChevronSize() const { return def_.metrics.chevron; }
 // ---- colours ----
 
 QColor ThemePainter::ViewColour(int viewKind) const {
-  return C(IsPopup(viewKind) ? def_.palette.menu : def_.palette.barFace);
+  if (IsPopup(viewKind)) return C(pal_.menu);
+  if (def_.barFill == BarFillStyle::Plain || pal_.barFaceEnd == clNone) return C(pal_.barFace);
+  return C(Mix(pal_.barFace, pal_.barFaceEnd, 50));
 }
 
 Colour ThemePainter::TextColourValue(const ItemState& state) const {
-  const ThemePalette& pal = def_.palette;
-  if (!state.enabled) return pal.disabledText;
-  if (!state.ToolbarStyle()) return Hot(state) ? pal.selectionText : pal.menuText;
-  if (state.OnMenuBar() && FlatMenus() && (Hot(state) || state.pushed)) return pal.selectionText;
-  return pal.text;
+  if (!state.enabled) return pal_.disabledText;
+  if (!state.ToolbarStyle()) return Hot(state) ? pal_.selectionText : pal_.menuText;
+  if (state.OnMenuBar()) {
+    // Classic menu bars turn into a row of menu lines when menus are flat.
+    if (RaisedItems() && FlatMenus() && (Hot(state) || state.pushed)) return pal_.selectionText;
+    const Colour hot = Or(pal_.menuBarHotText, Or(pal_.hotText, pal_.text));
+    if (state.pushed) return Or(pal_.menuBarPushedText, hot);
+    return Hot(state) ? hot : pal_.text;
+  }
+  if (Pressed(state)) return Or(pal_.pushedText, Or(pal_.hotText, pal_.text));
+  if (Hot(state)) return Or(pal_.hotText, pal_.text);
+  return pal_.text;
 }
 
-QColor ThemePainter::ItemTextColour(const ItemState& state) const {
-  return C(TextColourValue(state));
-}
+QColor ThemePainter::ItemTextColour(const ItemState& state) const { return C(TextColourValue(state)); }
 
-QColor ThemePainter::DockColour() const { return C(def_.palette.boundLines); }
+QColor ThemePainter::DockColour() const { return C(pal_.boundLines); }
 
 CaptionDraws ThemePainter::CaptionPasses(const ItemState& state) const {
   CaptionContext context;
@@ -121,148 +138,29 @@ CaptionDraws ThemePainter::CaptionPasses(const ItemState& state) const {
   }
   context.flatMenus = FlatMenus();
   context.visualStyles = VisualStyles();
+  // The item painter sets T, then the item's own font colour replaces it when it has one.
+  context.stateColour = state.fontColour != clNone ? state.fontColour : context.themeText;
+  context.disabledText = pal_.disabledText;
   return def_.captionRule(state, context);
 }
 
 QColor ThemePainter::GlyphColour(const ItemState& state) const {
-  const ThemePalette& pal = def_.palette;
-  if (!state.enabled) return C(pal.disabledText);
-  if (!state.ToolbarStyle()) return C(Hot(state) ? pal.selectionText : pal.menuText);
-  return C(pal.glyph);
+  if (!state.enabled) return C(pal_.disabledText);
+  if (!state.ToolbarStyle()) return C(Hot(state) ? pal_.selectionText : pal_.menuText);
+  // On a bar, arrows take the text colour of a hovered or pressed face.
+  const Colour text = TextColourValue(state);
+  return C(text == pal_.text ? pal_.glyph : text);
 }
 
-// ---- painting ----
-
-void ThemePainter::PaintDock(QPainter& p, const QRect& rect) const {
-  p.fillRect(rect, C(def_.palette.dock));
+QColor ThemePainter::MarkColour(const ItemState& state) const {
+  if (!state.enabled) return C(Or(pal_.markDisabled, pal_.disabledText));
+  // A mark drawn straight on a highlighted line takes its text colour; one in its own box
+  // keeps the box's.
+  if (Hot(state) && pal_.menuCheck.Empty()) return C(pal_.selectionText);
+  return C(Or(pal_.mark, pal_.menuText));
 }
 
-void ThemePainter::PaintBarBackground(QPainter& p, const QRect& rect, int) const {
-  const ThemePalette& pal = def_.palette;
-  if (def_.barFill == BarFillStyle::VerticalGradient) {
-    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    gradient.setColorAt(0, C(pal.barFace));
-    gradient.setColorAt(1, C(pal.barFaceEnd));
-    p.fillRect(rect, gradient);
-  } else {
-    p.fillRect(rect, C(pal.barFace));
-  }
-}
-
-void ThemePainter::PaintGrip(QPainter& p, const QRect& area) const {
-  const ThemePalette& pal = def_.palette;
-  if (area.width() <= 0 || area.height() <= 0) return;
-  if (def_.grip == GripStyle::DoubleLine) {
-    for (int i = 0; i < 2; ++i) {
-      const QRect bar(area.left() + 1 + i * kGripBarWidth, area.top(), kGripBarWidth,
-                      area.height());
-      DrawEdge(p, bar, C(pal.highlight), C(pal.shadow));
-    }
-    return;
-  }
-  // Dots: a column of 2 x 2 raised dots every 4 pixels.
-  const int x = area.left() + (area.width() - 3) / 2;
-  for (int y = area.top() + 1; y + 2 < area.bottom(); y += 4) {
-    p.fillRect(QRect(x + 1, y + 1, 2, 2), C(pal.highlight));
-    p.fillRect(QRect(x, y, 2, 2), C(pal.shadow));
-  }
-}
-
-void ThemePainter::PaintBarFrame(QPainter& p, const QRect& outer, const QRect& client,
-                                 int viewKind, bool dragHandle, bool backgroundShows) const {
-  if (IsFloating(viewKind) || outer.isEmpty()) return;
-  const ThemePalette& pal = def_.palette;
-  if (!backgroundShows) {
-    // The ring between the outer edge and the client area.
-    p.save();
-    p.setClipRegion(QRegion(outer).subtracted(QRegion(client)));
-    PaintBarBackground(p, outer, viewKind);
-    p.restore();
-  }
-  if (def_.raisedBarBorder) DrawEdge(p, outer, C(pal.highlight), C(pal.shadow));
-  else if (!backgroundShows) DrawEdge(p, outer, C(pal.barFace), C(pal.barFace));
-  if (dragHandle && DragHandleSize(viewKind) > 0) {
-    const int left = outer.left() + BarBorder(viewKind).left();
-    const QRect handle(left, client.top(), std::min(DragHandleSize(viewKind), client.left() - left),
-                       client.height());
-    PaintGrip(p, handle);
-  }
-}
-
-void ThemePainter::PaintButtonFrame(QPainter& p, const QRect& r, const ItemState& state) const {
-  const ThemePalette& pal = def_.palette;
-  const bool pressed = state.pushed || state.popupParent;
-  if (state.OnMenuBar() && FlatMenus()) {
-    if (state.enabled && (Hot(state) || pressed)) p.fillRect(r, C(pal.selection));
-    return;
-  }
-  if (!state.enabled && !state.checked) return;
-  const bool hot = Hot(state) && state.enabled;
-  if (def_.itemFrames == ItemFrameStyle::Flat) {
-    if (!(hot || pressed || state.checked)) return;
-    const Colour face = pressed ? pal.pushedFace : state.checked ? pal.checkedFace : pal.hotFace;
-    p.fillRect(r, C(face));
-    DrawEdge(p, r, C(pal.itemFrame), C(pal.itemFrame));
-    return;
-  }
-  if (pressed && state.enabled) {
-    DrawEdge(p, r, C(pal.shadow), C(pal.highlight));
-  } else if (state.checked) {
-    // A latched button shows a dithered face until the mouse is over it.
-    if (!hot && state.enabled) {
-      FillDithered(p, r.adjusted(1, 1, -1, -1), C(pal.checkedFace), C(pal.barFace));
-    }
-    DrawEdge(p, r, C(pal.shadow), C(pal.highlight));
-  } else if (hot) {
-    DrawEdge(p, r, C(pal.highlight), C(pal.shadow));
-  }
-}
-
-void ThemePainter::PaintMenuLine(QPainter& p, const QRect& r, const ItemState& state) const {
-  if (!Hot(state)) return;
-  const ThemePalette& pal = def_.palette;
-  p.fillRect(r, C(pal.selection));
-  if (def_.menuSelection == MenuSelectionStyle::Framed) {
-    DrawEdge(p, r, C(pal.itemFrame), C(pal.itemFrame));
-  }
-}
-
-void ThemePainter::PaintItemFrame(QPainter& p, const QRect& rect, const ItemState& state) const {
-  if (state.ToolbarStyle()) PaintButtonFrame(p, rect, state);
-  else PaintMenuLine(p, rect, state);
-}
-
-void ThemePainter::PaintItemImage(QPainter& p, const QRect& rect, const ItemState& state,
-                                  const QPixmap& image) const {
-  if (image.isNull()) return;
-  const ThemePalette& pal = def_.palette;
-  const QSize size = image.deviceIndependentSize().toSize();
-  QPoint at(rect.left() + (rect.width() - size.width()) / 2,
-            rect.top() + (rect.height() - size.height()) / 2);
-  if (Sunken(state)) at += QPoint(1, 1);
-
-  if (!state.ToolbarStyle() && state.checked) {
-    // A checked menu line shows its image pressed in.
-    const QRect ring = QRect(at, size).adjusted(-kCheckedImageRing, -kCheckedImageRing,
-                                                kCheckedImageRing, kCheckedImageRing);
-    if (state.enabled && !Hot(state)) {
-      FillDithered(p, ring.adjusted(1, 1, -1, -1), C(pal.checkedFace), C(pal.menu));
-    }
-    DrawEdge(p, ring, C(pal.shadow), C(pal.highlight));
-  }
-
-  if (state.enabled) {
-    p.drawPixmap(at, image);
-  } else if (VisualStyles()) {
-    p.save();
-    p.setOpacity(0.4);
-    p.drawPixmap(at, image);
-    p.restore();
-  } else {
-    p.drawPixmap(at + QPoint(1, 1), ImageMask(image, C(pal.highlight)));
-    p.drawPixmap(at, ImageMask(image, C(pal.shadow)));
-  }
-}
+// ---- captions ----
 
 void ThemePainter::PaintItemCaption(QPainter& p, const QRect& rect, const ItemState& state,
                                     const QString& caption, int flags, bool rotated) const {
@@ -290,148 +188,6 @@ void ThemePainter::PaintItemCaption(QPainter& p, const QRect& rect, const ItemSt
     }
   }
   p.restore();
-}
-
-void ThemePainter::PaintDropDownArrow(QPainter& p, const QRect& rect, const ItemState& state) const {
-  QPoint centre = rect.center();
-  if (Sunken(state)) centre += QPoint(1, 1);
-  if (!state.enabled && !VisualStyles() && state.ToolbarStyle()) {
-    DrawDownTriangle(p, centre + QPoint(1, 1), kDropDownTriangleWidth, C(def_.palette.highlight));
-    DrawDownTriangle(p, centre, kDropDownTriangleWidth, C(def_.palette.shadow));
-    return;
-  }
-  DrawDownTriangle(p, centre, kDropDownTriangleWidth, GlyphColour(state));
-}
-
-void ThemePainter::PaintSubmenuArrow(QPainter& p, const QRect& rect, const ItemState& state) const {
-  DrawRightTriangle(p, rect.center(), kSubmenuTriangleHeight, GlyphColour(state));
-}
-
-void ThemePainter::PaintCheckMark(QPainter& p, const QRect& rect, const ItemState& state) const {
-  const Glyph glyph = state.radio ? RadioDotGlyph() : CheckMarkGlyph();
-  const QRect r = Sunken(state) ? rect.translated(1, 1) : rect;
-  if (!state.enabled && !VisualStyles() && !Hot(state)) {
-    DrawGlyphCentred(p, glyph, r.translated(1, 1), C(def_.palette.highlight));
-    DrawGlyphCentred(p, glyph, r, C(def_.palette.shadow));
-    return;
-  }
-  DrawGlyphCentred(p, glyph, r, GlyphColour(state));
-}
-
-void ThemePainter::PaintSeparator(QPainter& p, const QRect& rect, int, bool horizontal) const {
-  const ThemePalette& pal = def_.palette;
-  const bool etched = pal.separatorLight != clNone;
-  const int thickness = etched ? 2 : 1;
-  if (horizontal) {
-    const int y = rect.top() + (rect.height() - thickness) / 2;
-    p.fillRect(QRect(rect.left(), y, rect.width(), 1), C(pal.separator));
-    if (etched) p.fillRect(QRect(rect.left(), y + 1, rect.width(), 1), C(pal.separatorLight));
-  } else {
-    const int x = rect.left() + (rect.width() - thickness) / 2;
-    p.fillRect(QRect(x, rect.top(), 1, rect.height()), C(pal.separator));
-    if (etched) p.fillRect(QRect(x + 1, rect.top(), 1, rect.height()), C(pal.separatorLight));
-  }
-}
-
-void ThemePainter::PaintPopupBackground(QPainter& p, const QRect& rect, int,
-                                        int imageColumnWidth) const {
-  const ThemePalette& pal = def_.palette;
-  p.fillRect(rect, C(pal.menu));
-  if (imageColumnWidth > 0 && pal.menuImageColumn != pal.menu) {
-    p.fillRect(QRect(rect.left(), rect.top(), imageColumnWidth, rect.height()),
-               C(pal.menuImageColumn));
-  }
-}
-
-void ThemePainter::PaintThickRaised(QPainter& p, const QRect& rect) const {
-  const ThemePalette& pal = def_.palette;
-  DrawEdge(p, rect, C(pal.light), C(pal.darkShadow));
-  DrawEdge(p, rect.adjusted(1, 1, -1, -1), C(pal.highlight), C(pal.shadow));
-}
-
-void ThemePainter::PaintPopupFrame(QPainter& p, const QRect& rect, int) const {
-  const ThemePalette& pal = def_.palette;
-  int drawn = 1;
-  if (def_.popupFrame == PopupFrameStyle::Raised3D) {
-    PaintThickRaised(p, rect);
-    drawn = 2;
-  } else {
-    DrawEdge(p, rect, C(pal.popupFrame), C(pal.popupFrame));
-  }
-  // The rest of the border in the menu colour.
-  for (int i = drawn; i < def_.metrics.popupBorder; ++i) {
-    DrawEdge(p, rect.adjusted(i, i, -i, -i), C(pal.menu), C(pal.menu));
-  }
-}
-
-QRect ThemePainter::FloatingCloseButtonRect(const QRect& captionRect) const {
-  const int h = std::max(captionRect.height() - 2 * kCloseButtonInset, 0);
-  const int w = h + 2;
-  return QRect(captionRect.right() - kCloseButtonInset - w + 1,
-               captionRect.top() + kCloseButtonInset, w, h);
-}
-
-void ThemePainter::PaintFloatingFrame(QPainter& p, const QRect& rect, const QRect& captionRect,
-                                      const QString& caption, bool active) const {
-  const ThemePalette& pal = def_.palette;
-  PaintThickRaised(p, rect);
-  for (int i = 2; i < def_.metrics.floatingBorder; ++i) {
-    DrawEdge(p, rect.adjusted(i, i, -i, -i), C(pal.barFace), C(pal.barFace));
-  }
-  if (captionRect.isEmpty()) return;
-
-  // A floating bar belongs to its main window: its caption looks active whenever the
-  // application is, even though the tool window itself rarely holds the focus.
-  active = active || AppActive();
-  const Colour from = active ? pal.caption : pal.inactiveCaption;
-  const Colour to = active ? pal.captionEnd : pal.inactiveCaptionEnd;
-  if (def_.captionGradient) {
-    QLinearGradient gradient(captionRect.topLeft(), captionRect.topRight());
-    gradient.setColorAt(0, C(from));
-    gradient.setColorAt(1, C(to));
-    p.fillRect(captionRect, gradient);
-  } else {
-    p.fillRect(captionRect, C(from));
-  }
-
-  const QRect close = FloatingCloseButtonRect(captionRect);
-  p.save();
-  QFont font = p.font();
-  font.setBold(true);
-  p.setFont(font);
-  p.setPen(C(active ? pal.captionText : pal.inactiveCaptionText));
-  const QRect textRect(captionRect.left() + kCaptionTextIndent, captionRect.top(),
-                       close.left() - captionRect.left() - 2 * kCaptionTextIndent,
-                       captionRect.height());
-  p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-             p.fontMetrics().elidedText(caption, Qt::ElideRight, textRect.width()));
-  p.restore();
-
-  PaintFloatingCloseButton(p, close, false);
-}
-
-void ThemePainter::PaintFloatingCloseButton(QPainter& p, const QRect& rect, bool pressed) const {
-  if (rect.width() <= 4 || rect.height() <= 4) return;
-  const ThemePalette& pal = def_.palette;
-  p.fillRect(rect, C(pal.barFace));
-  if (pressed) {
-    // Pressed in: the edges swap and the cross moves down and right by one pixel.
-    DrawEdge(p, rect, C(pal.darkShadow), C(pal.light));
-    DrawEdge(p, rect.adjusted(1, 1, -1, -1), C(pal.shadow), C(pal.highlight));
-  } else {
-    PaintThickRaised(p, rect);
-  }
-  const QRect glyph = rect.adjusted(2, 2, -2, -2).translated(pressed ? QPoint(1, 1) : QPoint());
-  DrawGlyphCentred(p, CloseGlyph(), glyph, C(pal.glyph));
-}
-
-void ThemePainter::PaintChevron(QPainter& p, const QRect& rect, const ItemState& state) const {
-  ItemState button = state;
-  button.options |= ioToolbarStyle;
-  PaintButtonFrame(p, rect, button);
-  QRect r = rect;
-  if (Sunken(button)) r.translate(1, 1);
-  DrawGlyphCentred(p, ChevronGlyph(), r, GlyphColour(button));
 }
 
 }  // namespace tessary::widgets

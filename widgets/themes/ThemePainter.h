@@ -1,6 +1,8 @@
 #pragma once
 // The one painter every theme shares: it implements the Theme interface from a
-// ThemeDefinition (palette, metrics, style switches, caption rule).
+// ThemeDefinition (palette, metrics, style switches, caption rule). Each instance keeps
+// its own copy of the palette, which the definition's colour set-up derives again from
+// the system colours and the skin text colour whenever they change.
 #include <QString>
 
 #include "widgets/Theme.h"
@@ -13,8 +15,9 @@ class ThemePainter : public Theme {
   // A theme registered under `name`, painted from `definition` (which must outlive it).
   ThemePainter(const ThemeDefinition& definition, QString name);
 
-  // The definition this instance paints from.
+  // The definition this instance paints from, and the instance's colours.
   const ThemeDefinition& Definition() const { return def_; }
+  const ThemePalette& Palette() const { return pal_; }
   // The theme's text colour T for an item state, as a skin colour (system colours kept).
   Colour TextColourValue(const ItemState& state) const;
   // The caption passes for a state with the current S and flags (what PaintItemCaption draws).
@@ -43,6 +46,7 @@ class ThemePainter : public Theme {
   void PaintBarBackground(QPainter& p, const QRect& rect, int viewKind) const override;
   void PaintBarFrame(QPainter& p, const QRect& outer, const QRect& client, int viewKind,
                      bool dragHandle, bool backgroundShows) const override;
+  QRegion BarCorners(const QRect& outer, int viewKind) const override;
   void PaintItemFrame(QPainter& p, const QRect& rect, const ItemState& state) const override;
   void PaintItemImage(QPainter& p, const QRect& rect, const ItemState& state,
                       const QPixmap& image) const override;
@@ -51,7 +55,8 @@ class ThemePainter : public Theme {
   void PaintDropDownArrow(QPainter& p, const QRect& rect, const ItemState& state) const override;
   void PaintSubmenuArrow(QPainter& p, const QRect& rect, const ItemState& state) const override;
   void PaintCheckMark(QPainter& p, const QRect& rect, const ItemState& state) const override;
-  void PaintSeparator(QPainter& p, const QRect& rect, int viewKind, bool horizontal) const override;
+  void PaintSeparator(QPainter& p, const QRect& rect, int viewKind, bool horizontal,
+                      int imageColumnWidth) const override;
   void PaintPopupBackground(QPainter& p, const QRect& rect, int viewKind,
                             int imageColumnWidth) const override;
   void PaintPopupFrame(QPainter& p, const QRect& rect, int viewKind) const override;
@@ -64,19 +69,36 @@ class ThemePainter : public Theme {
   bool FlatMenus() const override;
   bool VisualStyles() const override;
 
+  // Copies the definition's palette and lets the definition derive this instance's colours.
+  void SetupColours() override;
+
  private:
   QColor C(Colour colour) const;
+  bool RaisedItems() const { return def_.itemFrames == ItemFrameStyle::Raised3D; }
   // Whether a bar item in this state is drawn pressed in (and its content shifted).
   bool Sunken(const ItemState& state) const;
-  // Glyph colour for arrows and marks in this state (disabled glyphs are engraved).
+  // Pressed: held down, or the item whose list is open (the caption part of a split item
+  // is not pressed while its arrow's list is open).
+  static bool Pressed(const ItemState& state);
+  // Glyph colour for arrows in this state; colour of check marks and radio dots.
   QColor GlyphColour(const ItemState& state) const;
+  QColor MarkColour(const ItemState& state) const;
+  // The face a bar item or menu-bar item shows in this state (empty: none).
+  const FaceColours& ButtonFace(const ItemState& state) const;
+  void PaintFaceOf(QPainter& p, const QRect& rect, const FaceColours& face, int openSides = 0) const;
+  void PaintRaisedButton(QPainter& p, const QRect& rect, const ItemState& state) const;
   void PaintButtonFrame(QPainter& p, const QRect& rect, const ItemState& state) const;
   void PaintMenuLine(QPainter& p, const QRect& rect, const ItemState& state) const;
+  void PaintDisabledImage(QPainter& p, QPoint at, const QPixmap& image) const;
   void PaintGrip(QPainter& p, const QRect& area) const;
+  void PaintBarEdge(QPainter& p, const QRect& outer) const;
   void PaintThickRaised(QPainter& p, const QRect& rect) const;
+  void PaintCaptionBar(QPainter& p, const QRect& captionRect, const QString& caption, bool active) const;
+  void PaintCloseButton(QPainter& p, const QRect& rect, bool pressed, bool active) const;
 
   const ThemeDefinition& def_;
   QString name_;
+  ThemePalette pal_;
 };
 
 }  // namespace tessary::widgets
