@@ -5,6 +5,7 @@
 
 #include "skin/ImageList.h"
 #include "widgets/ImageListPixmaps.h"
+#include "widgets/ThemeRegistry.h"
 #include "widgets/items/TTBControlItem.h"
 #include "widgets/items/TTBXSeparatorItem.h"
 #include "widgets/items/TTBXSpacerItem.h"
@@ -51,6 +52,8 @@ ItemState ItemPainter::StateOf(const TTBCustomItem& item, const ItemView& view, 
   ItemState state;
   state.viewKind = view.viewKind;
   state.options = (view.viewKind & vkPopup) == vkPopup ? 0 : ioToolbarStyle;
+  if (AppActive()) state.options |= ioAppActive;
+  state.fontColour = item.FontColour();
   state.enabled = item.Enabled();
   state.checked = item.Checked();
   state.radio = item.Radio();
@@ -63,8 +66,10 @@ ItemState ItemPainter::StateOf(const TTBCustomItem& item, const ItemView& view, 
   if (state.options & ioToolbarStyle) {
     state.splitPart = BarSplitPart(item, view);
     const TTBXSubmenuItem* submenu = AsSubmenu(item);
-    state.popupParent = submenu != nullptr && look.arrowPushed && !submenu->Split();
-    if (state.popupParent) state.pushed = true;
+    // The item whose list is open is its popup's parent. A plain drop-down is drawn pushed
+    // as a whole; a split item's arrow part is (PaintBarItem), its caption part is not.
+    state.popupParent = submenu != nullptr && look.arrowPushed;
+    if (state.popupParent && !submenu->Split()) state.pushed = true;
   }
   return state;
 }
@@ -226,7 +231,7 @@ void ItemPainter::PaintMenuLine(QPainter& painter, const TTBCustomItem& item, co
                                 int shortcutColumn) {
   const Theme& theme = CurrentTheme();
   if (item.Kind() == ItemKind::Separator) {
-    theme.PaintSeparator(painter, rect, view.viewKind, true);
+    theme.PaintSeparator(painter, rect, view.viewKind, true, imageColumn);
     return;
   }
   const ItemState state = StateOf(item, view, look);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "skin/Colour.h"
 #include "skin/Signal.h"
 
 namespace tessary {
@@ -73,6 +74,10 @@ class TTBCustomItem {
   ImageList* EffectiveImages(ImageList* viewImages) const { return images_ ? images_ : viewImages; }
   int EffectiveImageIndex() const;
 
+  // The item's own caption colour; clNone (the default) leaves it to the theme.
+  Colour FontColour() const { return fontColour_; }
+  void SetFontColour(Colour colour) { fontColour_ = colour; Changed(); }
+
   DisplayMode Display() const { return display_; }
   void SetDisplay(DisplayMode mode) { display_ = mode; Changed(); }
 
@@ -111,6 +116,7 @@ class TTBCustomItem {
   ImageList* images_ = nullptr;
   int imageIndex_ = -1;
   DisplayMode display_ = DisplayMode::Auto;
+  Colour fontColour_ = clNone;
   std::function<void()> onClick_;
   Signal<> changed_;
 };
