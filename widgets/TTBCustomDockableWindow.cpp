@@ -128,6 +128,7 @@ void TTBCustomDockableWindow::showEvent(QShowEvent* event) {
 }
 
 void TTBCustomDockableWindow::ContentSizeChanged() {
+  if (layoutSuspended_) return;
   if (dock_) {
     dock_->ArrangeBars();
   } else if (floater_ != nullptr) {
@@ -152,7 +153,11 @@ void TTBCustomDockableWindow::ApplyThemeColour() {
 }
 
 void TTBCustomDockableWindow::ThemeChanged(int phase) {
+  // The new theme's metrics are read once it is complete: layout waits from the first
+  // phase of the notice to the last.
+  if (phase == tcBeforeChange) layoutSuspended_ = true;
   if (phase != tcAfterChange) return;
+  layoutSuspended_ = false;
   ApplyThemeColour();
   ContentSizeChanged();
 }
@@ -166,16 +171,21 @@ void TTBCustomDockableWindow::paintEvent(QPaintEvent*) {
   if (OnPanel()) {
     painter.fillRect(outer, EffectiveColour());
   } else if (BackgroundShows()) {
-    // The picture covers the client area and the border inside the outermost frame line,
-    // aligned like the dock's own, so it runs on across the bar.
-    painter.save();
-    painter.setClipRect(outer.adjusted(1, 1, -1, -1));
-    PaintBackground(painter, *dock_->Background(), outer.adjusted(1, 1, -1, -1), BackgroundOrigin(this, dock_));
-    painter.restore();
+    // The picture covers the client area and the border, aligned like the dock's own, so
+    // it runs on across the bar; the theme draws its outer edge and grips on top.
+    PaintBackground(painter, *dock_->Background(), outer, BackgroundOrigin(this, dock_));
     theme.PaintBarFrame(painter, outer, client, ViewKind(), handle, true);
   } else {
-    theme.PaintBarBackground(painter, IsFloating() ? outer : client, ViewKind());
+    theme.PaintBarBackground(painter, outer, ViewKind());
     if (!IsFloating()) theme.PaintBarFrame(painter, outer, client, ViewKind(), handle, false);
+    // A bar with rounded ends shows the dock at its corners.
+    const QRegion corners = dock_ ? theme.BarCorners(outer, ViewKind()) : QRegion();
+    if (!corners.isEmpty()) {
+      painter.save();
+      painter.setClipRegion(corners);
+      dock_->PaintFace(painter, dock_->ClientRect().translated(-pos()), BackgroundOrigin(this, dock_));
+      painter.restore();
+    }
   }
   PaintContent(painter);
 }

@@ -202,6 +202,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   std::optional<QPoint> lastFloatPos_;  // where the floating window last was
   QPointer<QWidget> homeWindow_;
   bool aloneInRow_ = false;  // when undocked: ReDock gives it a row of its own again
+  bool layoutSuspended_ = false;  // between the first and last phase of a theme change
 };
 
 }  // namespace tessary::widgets

@@ -216,20 +216,23 @@ void TTBDock::ThemeChanged(int phase) {
   update();
 }
 
-void TTBDock::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const QRect client = ClientRect();
-  const Theme& theme = CurrentTheme();
+void TTBDock::PaintFace(QPainter& painter, const QRect& client, QPoint backgroundOrigin) const {
   if (UsesBackground()) {
     painter.save();
-    painter.setClipRect(client);
-    PaintBackground(painter, *background_, client, BackgroundOrigin(this, this));
+    painter.setClipRect(client, Qt::IntersectClip);
+    PaintBackground(painter, *background_, client, backgroundOrigin);
     painter.restore();
   } else if (color_ == clNone || color_ == clDefault) {
-    theme.PaintDock(painter, client);
+    CurrentTheme().PaintDock(painter, client);
   } else {
     painter.fillRect(client, QColor::fromRgba(ColourToArgb(color_)));
   }
+}
+
+void TTBDock::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const Theme& theme = CurrentTheme();
+  PaintFace(painter, ClientRect(), BackgroundOrigin(this, this));
   painter.setPen(theme.DockColour());
   const QRect r = rect();
   if (boundLines_ & blTop) painter.drawLine(r.left(), r.top(), r.right(), r.top());

@@ -82,6 +82,11 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   };
   DropTarget DropTargetAt(QPoint dockPoint) const;
 
+  // Paints what the dock shows in its client area (its picture, colour or the theme's dock
+  // face) into `client`, the dock's client rectangle in painter coordinates; the picture's
+  // tiles start at `backgroundOrigin`. Bars with rounded ends show it at their corners.
+  void PaintFace(QPainter& painter, const QRect& client, QPoint backgroundOrigin) const;
+
   // Repaints the dock and its visible docked bars (not the bars' child widgets).
   void InvalidateBackground();
 
