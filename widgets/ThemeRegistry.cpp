@@ -8,6 +8,7 @@
 
 #include "skin/Error.h"
 #include "widgets/accessibility/Accessibility.h"
+#include "widgets/themes/BuiltInThemes.h"
 #include "widgets/themes/DefaultTheme.h"
 
 namespace tessary::widgets {
@@ -152,6 +153,8 @@ void StartThemes() {
   InstallAccessibility();  // before any bar or popup exists, so each gets its interface
   if (!HasThemeName(kDefaultThemeName)) AddThemeClass(kDefaultThemeName, CreateDefaultTheme);
   if (reg.current == nullptr) reg.current = UseTheme(kDefaultThemeName);
+  // The theme modules start after the layer.
+  RegisterBuiltInThemes();
   // Activation and deactivation of the application reach the themed components (menu
   // bars repaint on either). Only real changes count: a program that starts without
   // focus keeps the active look until it is deactivated.

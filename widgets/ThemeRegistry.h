@@ -53,8 +53,8 @@ QString ActiveThemeName();
 // Names in registration order.
 QStringList RegisteredThemeNames();
 
-// Starts the theme layer once: registers "Default" and makes it current (idempotent).
-// Later steps register the other themes here too.
+// Starts the theme layer once: registers "Default" and makes it current, then registers
+// the seven other built-in themes after it (idempotent).
 void StartThemes();
 
 // The process-wide skin text colour S (initially clBtnText). Changing it sends no notice.
