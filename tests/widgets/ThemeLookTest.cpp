@@ -1,0 +1,136 @@
+// The eight themes as painted: the demo's dock looks different under each, captions stay
+// legible on the faces behind them in every state, and rounded bar ends show the dock.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+
+#include "widgets/DockBackground.h"
+#include "widgets/TTBDock.h"
+#include "widgets/TTBXToolbar.h"
+#include "widgets/ThemeRegistry.h"
+#include "widgets/demo/DemoScene.h"
+#include "widgets/themes/PaintPrimitives.h"
+#include "widgets/themes/ThemePainter.h"
+
+namespace tessary::widgets {
+namespace {
+
+const QStringList kThemes{"Default", "OfficeXP", "Tristan2", "MonaiXP", "Office11Adaptive", "Roma", "Nexos4", "Xito"};
+
+void Settle() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+TEST(ThemeLooks, TheDemoDockLooksDifferentUnderEveryTheme) {
+  StartThemes();
+  DemoScene scene;
+  scene.window.show();
+  std::vector<QImage> docks;
+  for (const QString& name : kThemes) {
+    SwitchTheme(name);
+    Settle();
+    docks.push_back(scene.top->grab().toImage());
+  }
+  SwitchTheme("Default");
+  for (std::size_t i = 0; i < docks.size(); ++i) {
+    for (std::size_t j = 0; j < i; ++j) {
+      EXPECT_NE(docks[i], docks[j]) << qPrintable(kThemes[int(i)]) << " looks like " << qPrintable(kThemes[int(j)]);
+    }
+  }
+}
+
+TEST(ThemeLooks, RoundedBarEndsShowTheDockAtTheirCorners) {
+  StartThemes();
+  DemoScene scene;
+  scene.window.show();
+  SwitchTheme("Office11Adaptive");
+  Settle();
+  const QImage dock = scene.top->grab().toImage();
+  QImage face(scene.top->size(), QImage::Format_RGB32);
+  QPainter painter(&face);
+  scene.top->PaintFace(painter, scene.top->ClientRect(), BackgroundOrigin(scene.top, scene.top));
+  painter.end();
+  const QPoint corner = scene.large->geometry().topLeft();
+  const QPoint inside = scene.large->geometry().center();
+  EXPECT_EQ(dock.pixel(corner), face.pixel(corner));
+  EXPECT_NE(dock.pixel(inside), face.pixel(inside));
+  SwitchTheme("Default");
+}
+
+// Contrast of two colours as the web's accessibility guidelines define it (1 to 21).
+double Luminance(QColor c) {
+  const auto channel = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+double Contrast(QColor a, QColor b) {
+  const double x = Luminance(a), y = Luminance(b);
+  return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+struct LegibleCase {
+  const char* what;
+  ItemState state;
+};
+
+std::vector<LegibleCase> EnabledStates() {
+  std::vector<LegibleCase> cases;
+  const auto add = [&](const char* what, int viewKind, int hover, bool pushed, bool checked, int split = spNone) {
+    ItemState s;
+    s.viewKind = viewKind;
+    s.options = (viewKind & vkPopup) == vkPopup ? 0 : ioToolbarStyle;
+    s.hoverKind = hover;
+    s.pushed = pushed;
+    s.checked = checked;
+    s.splitPart = split;
+    s.popupParent = split == spSplitCaption && pushed;
+    if (s.popupParent) s.pushed = false;
+    cases.push_back({what, s});
+  };
+  add("bar button", vkToolbar, hkNone, false, false);
+  add("hovered bar button", vkToolbar, hkHot, false, false);
+  add("pushed bar button", vkToolbar, hkHot, true, false);
+  add("checked bar button", vkToolbar, hkNone, false, true);
+  add("hovered checked bar button", vkToolbar, hkHot, false, true);
+  add("split caption with its list open", vkToolbar, hkHot, true, false, spSplitCaption);
+  add("menu-bar item", vkMenuBar, hkNone, false, false);
+  add("hovered menu-bar item", vkMenuBar, hkHot, false, false);
+  add("open menu-bar item", vkMenuBar, hkHot, true, false);
+  add("menu line", vkPopupMenu, hkNone, false, false);
+  add("hovered menu line", vkPopupMenu, hkHot, false, false);
+  add("hovered checked menu line", vkPopupMenu, hkHot, false, true);
+  return cases;
+}
+
+TEST(ThemeLooks, CaptionsInTheDefaultSkinColourStandOutOfEveryFaceInEveryTheme) {
+  StartThemes();
+  const Colour savedS = SkinTextColour();
+  SetSkinTextColour(clBtnText);
+  for (const QString& name : kThemes) {
+    Theme* theme = UseTheme(name);
+    const auto& painter = dynamic_cast<const ThemePainter&>(*theme);
+    for (const LegibleCase& c : EnabledStates()) {
+      SCOPED_TRACE(qPrintable(name + ": " + c.what));
+      QImage image(60, 24, QImage::Format_RGB32);
+      QPainter p(&image);
+      if (c.state.InPopup()) painter.PaintPopupBackground(p, image.rect(), c.state.viewKind, 0);
+      else painter.PaintBarBackground(p, image.rect(), c.state.viewKind);
+      painter.PaintItemFrame(p, image.rect(), c.state);
+      p.end();
+      const QColor text = ToQColor(painter.CaptionPasses(c.state)[0].colour);
+      double worst = 21;
+      for (int y : {7, 12, 17}) worst = std::min(worst, Contrast(text, QColor(image.pixel(30, y))));
+      EXPECT_GE(worst, 3.0);
+    }
+    UnuseTheme(theme);
+  }
+  SetSkinTextColour(savedS);
+}
+
+}  // namespace
+}  // namespace tessary::widgets
