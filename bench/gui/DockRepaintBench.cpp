@@ -17,6 +17,7 @@
 #include "widgets/PopupWindow.h"  // TTBXToolbar holds a QPointer to it
 #include "widgets/TTBDock.h"
 #include "widgets/TTBXToolbar.h"
+#include "widgets/ThemeRegistry.h"
 #include "widgets/items/TTBXItem.h"
 #include "widgets/items/TTBXSeparatorItem.h"
 
@@ -119,6 +120,26 @@ void BM_DockRepaintTile8x8(benchmark::State& state) { RunRepaint(state, 8, 8, fa
 void BM_DockRepaintTile100x40(benchmark::State& state) { RunRepaint(state, 100, 40, false); }
 void BM_DockRepaintStretch2000x40(benchmark::State& state) { RunRepaint(state, 2000, 40, true); }
 
+// The whole dock in each of the eight themes (argument: registration index), without a
+// picture (the theme paints docks, bars and items) and over a tiled 100 x 40 picture.
+void RunThemed(benchmark::State& state, bool picture) {
+  const QStringList themes = RegisteredThemeNames();
+  const QString name = themes.value(static_cast<int>(state.range(0)));
+  SwitchTheme(name);
+  // The switch lays the rows out in the theme's metrics; the measured dock stays 1920 x 140.
+  Scene().dock->setFixedHeight(kDockHeight);
+  state.SetLabel(name.toStdString());
+  if (picture) {
+    RunRepaint(state, 100, 40, false);
+  } else {
+    BM_DockRepaintNoPicture(state);
+  }
+  SwitchTheme(themes.front());
+}
+
+void BM_DockRepaintThemeNoPicture(benchmark::State& state) { RunThemed(state, false); }
+void BM_DockRepaintThemeTile100x40(benchmark::State& state) { RunThemed(state, true); }
+
 // The background fill alone over the whole dock, without bars: what the picture costs.
 void BM_BackgroundFill(benchmark::State& state) {
   const int w = static_cast<int>(state.range(0));
@@ -141,12 +162,15 @@ BENCHMARK(BM_DockRepaintTile1x1)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_DockRepaintTile8x8)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_DockRepaintTile100x40)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_DockRepaintStretch2000x40)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_DockRepaintThemeNoPicture)->DenseRange(0, 7)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_DockRepaintThemeTile100x40)->DenseRange(0, 7)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  StartThemes();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
