@@ -121,11 +121,10 @@ class Theme {
 
   // ---- painting ----
   virtual void PaintDock(QPainter& p, const QRect& rect) const = 0;
-  // Client-area background of a bar when no dock background shows.
+  // The background of a bar, border included, when no dock background shows.
   virtual void PaintBarBackground(QPainter& p, const QRect& rect, int viewKind) const = 0;
-  // The bar's border and drag handle. `outer` is the whole bar, `client` its client area.
-  // With `backgroundShows` the theme draws only the outermost frame line and the grips
-  // (the dock background has been painted inside the frame already).
+  // The bar's outer edge and drag handle over its painted background (the theme's, or with
+  // `backgroundShows` the dock's picture). `outer` is the whole bar, `client` its client area.
   virtual void PaintBarFrame(QPainter& p, const QRect& outer, const QRect& client, int viewKind,
                              bool dragHandle, bool backgroundShows) const = 0;
   // The parts of a bar's rectangle outside its shape (rounded bar ends), where the dock

@@ -8,7 +8,7 @@ namespace tessary::widgets {
 namespace {
 constexpr Colour kFrame = Rgb(138, 146, 160);
 constexpr Colour kDeepFrame = Rgb(104, 112, 128);
-constexpr FaceColours kSlate{Rgb(112, 124, 144), Rgb(80, 92, 112), Rgb(66, 76, 94)};
+constexpr FaceColours kSlate{Rgb(108, 128, 164), Rgb(70, 90, 128), Rgb(56, 72, 106)};
 }  // namespace
 
 constinit const ThemeDefinition kMonaiXPDefinition{

@@ -1,6 +1,6 @@
-// "Nexos4": light and crisp. Bars, menus and floating bars in the light grey 0xF4F4F4 with
-// thin grey outlines; hovered buttons in a pale blue-grey; the open menu title and the
-// highlighted menu line in dark slate with white text; check marks and radio dots in the
+// "Nexos4": light, crisp and all in greys. Bars and menus in the light grey 0xF4F4F4 with
+// thin outlines; hovered buttons a shade darker and framed; the open menu title and the
+// highlighted menu line in charcoal with white text; check marks and radio dots in the
 // skin text colour, darkened where it would not show on the light menu.
 #include "widgets/themes/BuiltInThemes.h"
 #include "widgets/themes/ThemeColours.h"
@@ -12,9 +12,9 @@ constexpr Colour kLight = 0x00F4F4F4;
 // How far the marks' lightness must stay from the light background's.
 constexpr int kMarkContrast = 180;
 constexpr int kDisabledMarkPercent = 45;
-constexpr Colour kFrame = Rgb(160, 174, 194);
-constexpr Colour kDeepFrame = Rgb(122, 138, 162);
-constexpr Colour kSlate = Rgb(70, 80, 94);
+constexpr Colour kFrame = Rgb(168, 168, 168);
+constexpr Colour kDeepFrame = Rgb(120, 120, 120);
+constexpr Colour kCharcoal = Rgb(52, 52, 56);
 
 void SetupNexos(ThemePalette& p, const ColourEnvironment& environment) {
   const Colour s = environment.skinText == clNone || environment.skinText == clDefault ? clBtnText
@@ -36,27 +36,27 @@ constinit const ThemeDefinition kNexos4Definition{
             .grip = Rgb(168, 168, 168),
             .text = clBtnText,
             .disabledText = Rgb(164, 164, 164),
-            .hot = {Rgb(228, 234, 242), clNone, kFrame},
-            .pushed = {Rgb(204, 214, 228), clNone, kDeepFrame},
-            .checked = {Rgb(234, 238, 244), clNone, kFrame},
-            .checkedHot = {Rgb(214, 222, 234), clNone, kDeepFrame},
+            .hot = {Rgb(230, 230, 230), clNone, kFrame},
+            .pushed = {Rgb(208, 208, 208), clNone, kDeepFrame},
+            .checked = {Rgb(236, 236, 236), clNone, kFrame},
+            .checkedHot = {Rgb(218, 218, 218), clNone, kDeepFrame},
             .glyph = Rgb(64, 64, 64),
-            .menuBarHot = {Rgb(228, 234, 242), clNone, kFrame},
-            .menuBarPushed = {kSlate},
+            .menuBarHot = {Rgb(230, 230, 230), clNone, kFrame},
+            .menuBarPushed = {kCharcoal},
             .menuBarHotText = clBtnText,
             .menuBarPushedText = clWhite,
             .menu = kLight,
             .menuImageColumn = Rgb(234, 234, 234),
             .menuText = clMenuText,
-            .selection = {kSlate},
+            .selection = {kCharcoal},
             .selectionText = clWhite,
             .separator = Rgb(214, 214, 214),
             .separatorLight = clNone,
             .popupFrame = Rgb(132, 132, 132),
-            .floatingFrame = Rgb(50, 58, 70),
-            .caption = kSlate,
+            .floatingFrame = Rgb(30, 30, 32),
+            .caption = kCharcoal,
             .captionText = clWhite,
-            .inactiveCaption = Rgb(150, 156, 166),
+            .inactiveCaption = Rgb(150, 150, 150),
             .inactiveCaptionText = clWhite,
         },
     .metrics =

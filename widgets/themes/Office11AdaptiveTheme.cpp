@@ -70,6 +70,7 @@ constinit const ThemeDefinition kOffice11AdaptiveDefinition{
             .floatingCaptionMin = 17,
             .chevron = 14,
             .barRadius = 4,
+            .barInset = 1,
             .selectionInset = 1,
         },
     .itemFrames = ItemFrameStyle::Faces,

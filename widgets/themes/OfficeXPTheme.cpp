@@ -66,6 +66,8 @@ constinit const ThemeDefinition kOfficeXPDefinition{
             .floatingBorder = 3,
             .floatingCaptionMin = 16,
             .chevron = 13,
+            .barRadius = 2,
+            .barInset = 1,
             .selectionInset = 1,
         },
     .itemFrames = ItemFrameStyle::Faces,

@@ -107,6 +107,7 @@ struct ThemeMetrics {
   int chevron;             // chevron button width
   int itemRadius = 0;      // corner radius of item faces
   int barRadius = 0;       // corner radius of docked bars (rounded bar ends)
+  int barInset = 0;        // width of the ring of dock that shows around a docked bar
   int selectionInset = 0;  // horizontal gap between a menu line and its selection face
 };
 

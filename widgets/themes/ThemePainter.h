@@ -91,7 +91,7 @@ class ThemePainter : public Theme {
   void PaintMenuLine(QPainter& p, const QRect& rect, const ItemState& state) const;
   void PaintDisabledImage(QPainter& p, QPoint at, const QPixmap& image) const;
   void PaintGrip(QPainter& p, const QRect& area) const;
-  void PaintBarEdge(QPainter& p, const QRect& outer) const;
+  void PaintBarEdge(QPainter& p, const QRect& bar) const;
   void PaintThickRaised(QPainter& p, const QRect& rect) const;
   void PaintCaptionBar(QPainter& p, const QRect& captionRect, const QString& caption, bool active) const;
   void PaintCloseButton(QPainter& p, const QRect& rect, bool pressed, bool active) const;

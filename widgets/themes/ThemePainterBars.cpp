@@ -84,7 +84,8 @@ void ThemePainter::PaintGrip(QPainter& p, const QRect& area) const {
   }
 }
 
-void ThemePainter::PaintBarEdge(QPainter& p, const QRect& outer) const {
+void ThemePainter::PaintBarEdge(QPainter& p, const QRect& bar) const {
+  const QRect outer = bar.marginsRemoved(QMargins(1, 1, 1, 1) * def_.metrics.barInset);
   const QColor edge = pal_.barEdge == clNone ? QColor() : C(pal_.barEdge);
   const int radius = def_.metrics.barRadius;
   switch (def_.barEdge) {
@@ -110,7 +111,8 @@ void ThemePainter::PaintBarFrame(QPainter& p, const QRect& outer, const QRect& c
 
 QRegion ThemePainter::BarCorners(const QRect& outer, int viewKind) const {
   if (IsFloating(viewKind) || IsPopup(viewKind)) return {};
-  return CornerRegion(outer, def_.metrics.barRadius, crAll);
+  const QRect shape = outer.marginsRemoved(QMargins(1, 1, 1, 1) * def_.metrics.barInset);
+  return QRegion(outer).subtracted(QRegion(shape)) + CornerRegion(shape, def_.metrics.barRadius, crAll);
 }
 
 void ThemePainter::PaintThickRaised(QPainter& p, const QRect& rect) const {
