@@ -248,7 +248,10 @@ DemoScene::DemoScene(bool background) {
   layout->addWidget(top);
   layout->addWidget(page, 1);
   layout->addWidget(bottom);
-  for (TTBDock* dock : {top, bottom}) dock->SetBoundLines(blTop | blBottom | blLeft | blRight);
+  for (TTBDock* dock : {top, bottom}) {
+    dock->SetBoundLines(blTop | blBottom | blLeft | blRight);
+    dock->SetColor(clNone);  // no colour of its own: the dock shows the theme's dock face
+  }
   top->SetBackground(&skin.bgTop);
   bottom->SetBackground(&skin.bgBottom);
 
