@@ -4,12 +4,11 @@
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QStandardItemModel>
 #include <algorithm>
 
 #include "skin/ImageList.h"
-#include "widgets/controls/ControlStrips.h"
+#include "widgets/controls/DropDownField.h"
 #include "widgets/controls/PaintedControl.h"
 #include "widgets/themes/PaintPrimitives.h"
 
@@ -22,13 +21,11 @@ constexpr int kTextRole = Qt::UserRole;
 constexpr int kImageRole = Qt::UserRole + 1;
 constexpr int kIndentRole = Qt::UserRole + 2;
 
-constexpr int kFrame = 1;
-constexpr int kButtonWidth = 16;
+using dropdown::kButtonWidth;
+using dropdown::kFrame;
 constexpr int kImageLeft = 2;   // the image starts this far right of the entry's left edge
 constexpr int kImageGap = 8;    // the text area starts this far right of the image's left edge
 constexpr int kTextWiden = 2;   // the text area reaches this far left and right of the text
-const QColor kBorder(0x70, 0x7A, 0x86);
-const QColor kBorderAccent(0x3A, 0x79, 0xB8);
 
 QString DisplayText(const ImageComboItem& item) {
   return item.text.trimmed().isEmpty() ? QStringLiteral("Image %1").arg(item.imageIndex) : item.text;
@@ -50,24 +47,11 @@ class EntryDelegate : public QAbstractItemDelegate {
   TJvImageComboBox* combo_;
 };
 
-// The open list drops below the control (above it when the screen has no room), a fixed
-// number of entries high, instead of laying itself over the control as some styles do.
-class DropDownStyle : public QProxyStyle {
- public:
-  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                QStyleHintReturn* returnData) const override {
-    if (hint == SH_ComboBox_Popup) return 0;
-    return QProxyStyle::styleHint(hint, option, widget, returnData);
-  }
-};
-
 }  // namespace
 
 TJvImageComboBox::TJvImageComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
-  auto* style = new DropDownStyle;
-  style->setParent(this);
-  setStyle(style);
+  InstallDropDownStyle(*this);
   setItemDelegate(new EntryDelegate(this));
   setAttribute(Qt::WA_Hover);
   // Count selection changes; a user's choice reports them, a choice in code swallows them.
@@ -162,9 +146,7 @@ int TJvImageComboBox::EntryHeight() const {
   return std::max(text + 2, image);
 }
 
-QRect TJvImageComboBox::FieldRect() const {
-  return rect().adjusted(kFrame, kFrame, -kFrame - kButtonWidth, -kFrame);
-}
+QRect TJvImageComboBox::FieldRect() const { return DropDownFieldRect(*this); }
 
 void TJvImageComboBox::Relayout() {
   setFixedHeight(FieldHeight() + 2 * kFrame);
@@ -212,23 +194,8 @@ void TJvImageComboBox::DrawEntry(QPainter& p, int index, const QRect& rect, bool
 
 void TJvImageComboBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const bool accent = isEnabled() && (hasFocus() || underMouse());
-  p.fillRect(rect(), isEnabled() ? kBorder : ToQColor(clBtnShadow));
-  if (accent) p.fillRect(rect(), kBorderAccent);
-  const QRect field = FieldRect();
-  const bool popupShown = view() != nullptr && view()->isVisible();
-  DrawEntry(p, currentIndex(), field, hasFocus() && !popupShown);
-
-  // The drop-down button: a push-button look on the right, the arrow centred on it.
-  const QRect button(field.right() + 1, kFrame, kButtonWidth, height() - 2 * kFrame);
-  const ButtonLook look = !isEnabled()              ? ButtonLook::Disabled
-                          : popupShown              ? ButtonLook::Pressed
-                          : underMouse()            ? ButtonLook::Hot
-                                                    : ButtonLook::Normal;
-  p.drawPixmap(button.topLeft(), ButtonLookPixmap(look, button.size()));
-  const QPixmap arrow = DropDownArrowPixmap(!isEnabled());
-  p.drawPixmap(button.left() + (button.width() - arrow.width()) / 2, button.top() + (button.height() - arrow.height()) / 2,
-               arrow);
+  PaintDropDownFrame(p, *this);
+  DrawEntry(p, currentIndex(), FieldRect(), hasFocus() && !DropDownOpen(*this));
 }
 
 void TJvImageComboBox::showPopup() {

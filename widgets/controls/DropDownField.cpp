@@ -1,0 +1,60 @@
+#include "widgets/controls/DropDownField.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QPainter>
+#include <QProxyStyle>
+
+#include "widgets/controls/ControlStrips.h"
+#include "widgets/themes/PaintPrimitives.h"
+
+namespace tessary::widgets {
+namespace {
+
+using namespace dropdown;
+
+const QColor kBorder(0x70, 0x7A, 0x86);
+const QColor kBorderAccent(0x3A, 0x79, 0xB8);
+
+// The open list drops below the control (above it when the screen has no room), a fixed
+// number of entries high, instead of laying itself over the control as some styles do.
+class DropDownStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
+
+void InstallDropDownStyle(QComboBox& combo) {
+  auto* style = new DropDownStyle;
+  style->setParent(&combo);
+  combo.setStyle(style);
+}
+
+QRect DropDownFieldRect(const QComboBox& combo) {
+  return combo.rect().adjusted(kFrame, kFrame, -kFrame - kButtonWidth, -kFrame);
+}
+
+bool DropDownOpen(const QComboBox& combo) { return combo.view() != nullptr && combo.view()->isVisible(); }
+
+void PaintDropDownFrame(QPainter& p, const QComboBox& combo) {
+  const bool enabled = combo.isEnabled();
+  const bool accent = enabled && (combo.hasFocus() || combo.underMouse());
+  p.fillRect(combo.rect(), accent ? kBorderAccent : enabled ? kBorder : ToQColor(clBtnShadow));
+  const QRect field = DropDownFieldRect(combo);
+  const QRect button(field.right() + 1, kFrame, kButtonWidth, combo.height() - 2 * kFrame);
+  const ButtonLook look = !enabled                 ? ButtonLook::Disabled
+                          : DropDownOpen(combo)    ? ButtonLook::Pressed
+                          : combo.underMouse()     ? ButtonLook::Hot
+                                                   : ButtonLook::Normal;
+  p.drawPixmap(button.topLeft(), ButtonLookPixmap(look, button.size()));
+  const QPixmap arrow = DropDownArrowPixmap(!enabled);
+  p.drawPixmap(button.left() + (button.width() - arrow.width()) / 2,
+               button.top() + (button.height() - arrow.height()) / 2, arrow);
+}
+
+}  // namespace tessary::widgets
