@@ -1,14 +1,14 @@
 // Tessary: the skin editor.
-#include <QApplication>
 #include <QTimer>
 
-#include "app/EditorWindow.h"
+#include "app/GuardedApplication.h"
+#include "app/Startup.h"
+#include "app/TfrmMain.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Tessary"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Tessary"));
-  tessary::app::EditorWindow window;
+  tessary::app::GuardedApplication application(argc, argv);
+  tessary::app::StartApplication();
+  tessary::app::TfrmMain window;
   window.showMaximized();
 
   // Scripted runs (tests, screenshots) can ask the editor to close itself after a while,

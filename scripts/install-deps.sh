@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libopengl-dev
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation
   xvfb xauth imagemagick
   tango-icon-theme python3 python3-pil
 )

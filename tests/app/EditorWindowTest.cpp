@@ -4,13 +4,13 @@
 #include <QApplication>
 #include <QProcess>
 
-#include "app/EditorWindow.h"
+#include "app/TfrmMain.h"
 
 namespace tessary::app {
 namespace {
 
 TEST(EditorWindow, OpensTitledWithTheStartupSkinAndCloses) {
-  auto* window = new EditorWindow;
+  auto* window = new TfrmMain;
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   QApplication::processEvents();

@@ -1,0 +1,165 @@
+#include "app/ControlPanelContents.h"
+
+#include <QSignalBlocker>
+
+#include "preview/CommandVocabulary.h"
+#include "skin/commands/ControlPanelLists.h"
+#include "widgets/items/TTBXItem.h"
+#include "widgets/items/TTBXSeparatorItem.h"
+
+namespace tessary::app {
+namespace {
+
+using CP = ControlPanel;
+using preview::CommandVocabulary;
+using widgets::CommandList;
+
+// The slots the samples of a row show, left to right: the order of the preview's
+// window-control buttons.
+constexpr int kSampleSlots[kSamplesPerRow] = {8, 7, 6, 5, 4, 10, 3, 9, 2, 1, 0};
+constexpr int kSampleLeft = 57;
+constexpr int kSampleTop = 1;
+constexpr int kSampleSize = 21;
+
+struct SampleRowSpec {
+  SampleRow row;
+  const char* name;  // the row's caption as read aloud
+  ImageList Skin::*list;
+  CommandList& (CommandVocabulary::*commands)() const;
+};
+constexpr SampleRowSpec kSampleRows[] = {
+    {SampleRow::Normal, "Normal", &Skin::ilImages, &CommandVocabulary::alSysBtnsN},
+    {SampleRow::Hot, "Hot", &Skin::ilHot, &CommandVocabulary::alSysBtnsH},
+    {SampleRow::Down, "Down", &Skin::ilDown, &CommandVocabulary::alSysBtnsD},
+    {SampleRow::Disabled, "Disabled", &Skin::ilDisable, &CommandVocabulary::alSysBtnsF},
+};
+
+// The sample toolbars: the slots of the preview's toolbars in their order, separators
+// between the groups.
+constexpr int kSeparator = -1;
+constexpr int kSeparatorWidth = 7;
+constexpr int kToolbarSlots[] = {0, 1, 2, 3, 4, 5, kSeparator, 6, 7, 8, kSeparator, 9, 10, 11, 12, 13, 14, 15,
+                                 16, kSeparator, 17, 20, 18, kSeparator, 19};
+
+struct SampleToolbarSpec {
+  widgets::TTBXToolbar* ControlPanel::*bar;
+  ImageList Skin::*list;
+  CommandList& (CommandVocabulary::*commands)() const;
+};
+constexpr SampleToolbarSpec kSampleToolbars[] = {
+    {&CP::TBXToolbar1, &Skin::ilLButtons, &CommandVocabulary::alcL},
+    {&CP::TBXToolbar2, &Skin::ilSButtons, &CommandVocabulary::actS},
+};
+
+// Entries of cbOther with a text of their own; the others show " ".
+struct NamedEntry {
+  int index;
+  const char* text;
+};
+constexpr NamedEntry kOtherImageNames[] = {{52, "Left Side Band Close Button"}, {53, "Popup Blocker"}};
+constexpr int kPageEntries = 10;
+constexpr int kOtherEntries = 59;
+constexpr int kDroppedWidth = 145;
+
+// The command of `list` that edits `slot`.
+widgets::Command* CommandFor(const CommandList& list, int slot) {
+  for (int i = 0; i < list.Count(); ++i)
+    if (list.At(i).ImageIndex() == slot) return &list.At(i);
+  return nullptr;
+}
+
+void FillSampleRows(ControlPanel& panel, Skin& skin, CommandVocabulary& vocabulary) {
+  for (const SampleRowSpec& spec : kSampleRows) {
+    const CommandList& commands = (vocabulary.*spec.commands)();
+    auto& samples = panel.samples.at(static_cast<std::size_t>(spec.row));
+    for (int i = 0; i < kSamplesPerRow; ++i) {
+      auto* sample = new preview::TGButton(panel.RowPanel(spec.row));
+      widgets::Command* command = CommandFor(commands, kSampleSlots[i]);
+      sample->setObjectName(command->Name());
+      sample->setGeometry(kSampleLeft + i * kSampleSize, kSampleTop, kSampleSize, kSampleSize);
+      sample->SetAllImages(&(skin.*spec.list));  // each row shows its own state's list
+      sample->SetImageIndex(kSampleSlots[i]);
+      sample->SetTransparent(true);
+      sample->SetCommand(command);
+      sample->setFocusPolicy(Qt::TabFocus);
+      sample->setAccessibleName(QStringLiteral("%1: %2").arg(QLatin1String(spec.name), command->Caption()));
+      samples.at(static_cast<std::size_t>(i)) = sample;
+    }
+  }
+  // The example: a system-button image with its fuchsia border showing. An illustration:
+  // it runs no command.
+  panel.GButton45->SetAllImages(&skin.ilDisable);
+  panel.GButton45->SetImageIndex(8);
+  panel.GButton45->SetAutoSize(true);
+}
+
+void FillSampleToolbars(ControlPanel& panel, Skin& skin, CommandVocabulary& vocabulary) {
+  for (const SampleToolbarSpec& spec : kSampleToolbars) {
+    widgets::TTBXToolbar& bar = *(panel.*spec.bar);
+    // Placed straight on its panel: neither docked nor floating, and it cannot be moved.
+    bar.SetShowDragHandle(false);
+    bar.SetCanFloat(false);
+    bar.SetCloseButton(false);
+    bar.SetImages(&(skin.*spec.list));
+    const CommandList& commands = (vocabulary.*spec.commands)();
+    for (int slot : kToolbarSlots) {
+      if (slot == kSeparator) {
+        bar.Add(std::make_unique<widgets::TTBXSeparatorItem>(kSeparatorWidth));
+        continue;
+      }
+      auto& item = bar.Add(std::make_unique<widgets::TTBXItem>());
+      item.SetCommand(CommandFor(commands, slot));
+      item.SetDisplay(widgets::DisplayMode::ImageOnly);
+    }
+  }
+}
+
+void FillImageLists(ControlPanel& panel, const Skin& skin) {
+  std::vector<widgets::ImageComboItem> pages;
+  for (int i = 0; i < kPageEntries; ++i) pages.push_back({QStringLiteral(" "), i, 0});
+  panel.cbPages->SetImageList(&skin.ilPage);
+  panel.cbPages->SetItems(pages);
+  panel.cbPages->SetDropDownCount(kPageEntries);
+
+  std::vector<widgets::ImageComboItem> others;
+  for (int i = 0; i < kOtherEntries; ++i) others.push_back({QStringLiteral(" "), i, 0});
+  for (const NamedEntry& named : kOtherImageNames) others.at(named.index).text = QString::fromLatin1(named.text);
+  panel.cbOther->SetImageList(&skin.ilMain);
+  panel.cbOther->SetItems(others);
+
+  for (widgets::TJvImageComboBox* combo : {panel.cbPages, panel.cbOther}) {
+    combo->SetDroppedWidth(kDroppedWidth);
+    combo->SetItemIndex(0);
+  }
+}
+
+}  // namespace
+
+void FillControlPanel(ControlPanel& panel, Skin& skin, CommandVocabulary& vocabulary,
+                      std::span<const ColorBoxEntry> colours) {
+  FillSampleRows(panel, skin, vocabulary);
+  FillSampleToolbars(panel, skin, vocabulary);
+  FillImageLists(panel, skin);
+  QStringList themes;
+  for (std::string_view name : kThemeListNames) themes << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  panel.ListBox1->SetItems(themes);
+  for (const ColorBoxEntry& entry : colours) panel.ColorBox->AddColour(QString::fromStdString(entry.text), entry.colour);
+}
+
+void ShowControlState(const ControlPanel& panel, const ControlState& state) {
+  (state.topStretch ? panel.rbStretch : panel.rbTopTile)->SetChecked(true);
+  (state.bottomStretch ? panel.rbBottomStretch : panel.rbBottomTile)->SetChecked(true);
+  // Entries past those the list holds are colours a skin file brought: added, never dropped.
+  for (std::size_t i = static_cast<std::size_t>(panel.ColorBox->count()); i < state.colorBoxEntries.size(); ++i) {
+    const ColorBoxEntry& entry = state.colorBoxEntries[i];
+    panel.ColorBox->AddColour(QString::fromStdString(entry.text), entry.colour);
+  }
+  panel.ColorBox->SetItemIndex(state.colorBoxIndex);
+  {
+    const QSignalBlocker quiet(panel.dfsColorButton);
+    panel.dfsColorButton->SetColor(state.buttonColour);
+  }
+  if (state.themeIndex >= 0) panel.ListBox1->SetItemIndex(state.themeIndex);
+}
+
+}  // namespace tessary::app

@@ -1,0 +1,310 @@
+#include "app/ControlPanelLayout.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <type_traits>
+
+#include "widgets/themes/PaintPrimitives.h"
+
+namespace tessary::app {
+namespace {
+
+using widgets::TXP_RadioBox;
+using Bevel = BevelPanel::Bevel;
+using CP = ControlPanel;
+
+// Creates the widget of a ControlPanel member, of the member's class, and points it there.
+using Maker = QWidget* (*)(ControlPanel&, QWidget* parent);
+template <auto Member>
+QWidget* Make(ControlPanel& panel, QWidget* parent) {
+  using Widget = std::remove_pointer_t<std::remove_reference_t<decltype(panel.*Member)>>;
+  auto* widget = new Widget(parent);
+  panel.*Member = widget;
+  return widget;
+}
+// A row's name and maker from one member name.
+#define CONTROL(member) #member, Make<&CP::member>
+
+enum class Look {
+  kPlain,
+  kCaptionPanel,  // no bevel, caption centred
+  kRowPanel,      // raised bevel, caption at the left edge
+  kSwatch,        // a fuchsia swatch, no text
+};
+
+struct ControlRow {
+  const char* name;
+  Maker make;
+  BevelPanel* ControlPanel::*parent;
+  const char* caption;
+  QRect bounds;  // an empty size: the control's own (labels)
+  Look look = Look::kPlain;
+  int group = 0;  // radio boxes: those of one parent and group exclude each other
+  bool checked = false;
+  const char* buddy = nullptr;  // labels: the control they name for screen readers
+};
+
+constexpr ControlRow kControls[] = {
+    // Background controls.
+    {CONTROL(btnTop), &CP::pnlTop, "Change the background of the top panel...", {6, 5, 235, 24}},
+    {CONTROL(rbTopTile), &CP::pnlTop, "Tile", {246, 9, 50, 17}, Look::kPlain, 2, true},
+    {CONTROL(rbStretch), &CP::pnlTop, "Stretch", {286, 9, 65, 17}, Look::kPlain, 2},
+    {CONTROL(btnBottom), &CP::pnlTop, "Change the background of the bottom panel...", {358, 5, 260, 24}},
+    {CONTROL(rbBottomTile), &CP::pnlTop, "Tile", {630, 9, 50, 17}, Look::kPlain, 1, true},
+    {CONTROL(rbBottomStretch), &CP::pnlTop, "Stretch", {670, 9, 65, 17}, Look::kPlain, 1},
+    // The sample toolbars.
+    {CONTROL(Panel4), &CP::pnlBig, "Large Buttons:", {2, 2, 96, 30}, Look::kCaptionPanel},
+    {CONTROL(TBXToolbar1), &CP::pnlBig, "Large Buttons", {98, 2, 679, 30}},
+    {CONTROL(Panel5), &CP::pnlSmall, "Small Buttons:", {2, 2, 96, 22}, Look::kCaptionPanel},
+    {CONTROL(TBXToolbar2), &CP::pnlSmall, "Small Buttons", {98, 2, 511, 22}},
+    // System buttons, the image lists, colours and theme.
+    {CONTROL(Panel6), &CP::pnlSysBtns, "System Buttons:", {2, 3, 96, 23}, Look::kCaptionPanel},
+    {CONTROL(Label1), &CP::pnlSysBtns, "Example:", {102, 8, 0, 0}},
+    {CONTROL(GButton45), &CP::pnlSysBtns, "Example", {151, 6, 21, 21}},
+    {CONTROL(Label7), &CP::pnlSysBtns, "FUCHSIA:", {184, 8, 0, 0}},
+    {CONTROL(Label8), &CP::pnlSysBtns, "Fuchsia", {240, 5, 49, 20}, Look::kSwatch},
+    {CONTROL(pnlNormal), &CP::pnlSysBtns, "  Normal:", {6, 32, 289, 23}, Look::kRowPanel},
+    {CONTROL(Panel2), &CP::pnlSysBtns, "  Hot:", {6, 56, 289, 23}, Look::kRowPanel},
+    {CONTROL(Panel1), &CP::pnlSysBtns, "  Down:", {6, 80, 289, 23}, Look::kRowPanel},
+    {CONTROL(Panel3), &CP::pnlSysBtns, "  Disabled:", {6, 104, 289, 23}, Look::kRowPanel},
+    {CONTROL(Label3), &CP::pnlSysBtns, "Tabs Images:", {8, 141, 0, 0}, Look::kPlain, 0, false, "cbPages"},
+    {CONTROL(cbPages), &CP::pnlSysBtns, nullptr, {77, 136, 44, 24}},
+    {CONTROL(XP_Button1), &CP::pnlSysBtns, "Change...", {128, 135, 73, 24}},
+    {CONTROL(Label4), &CP::pnlSysBtns, "Other Images:", {8, 171, 0, 0}, Look::kPlain, 0, false, "cbOther"},
+    {CONTROL(cbOther), &CP::pnlSysBtns, nullptr, {77, 166, 44, 22}},
+    {CONTROL(XP_Button2), &CP::pnlSysBtns, "Change...", {128, 165, 73, 24}},
+    {CONTROL(Label5), &CP::pnlSysBtns, "Toolbar Font Color:", {8, 203, 0, 0}, Look::kPlain, 0, false, "ColorBox"},
+    {CONTROL(ColorBox), &CP::pnlSysBtns, nullptr, {106, 198, 145, 22}},
+    {CONTROL(Label6), &CP::pnlSysBtns, "Progress Bar Color:", {8, 230, 0, 0}, Look::kPlain, 0, false,
+     "dfsColorButton"},
+    {CONTROL(dfsColorButton), &CP::pnlSysBtns, nullptr, {107, 224, 142, 22}},
+    {CONTROL(Label2), &CP::pnlSysBtns, "Visual Style:", {8, 251, 0, 0}, Look::kPlain, 0, false, "ListBox1"},
+    // Lies beyond the panel's lower edge, and is cut off, while the band is short.
+    {CONTROL(ListBox1), &CP::pnlSysBtns, nullptr, {8, 267, 289, 110}},
+    // File buttons.
+    {CONTROL(XP_Button3), &CP::pnlBottom, "Open...", {8, 9, 65, 24}},
+    {CONTROL(btnOpen), &CP::pnlBottom, "Import Old Skins...", {84, 9, 105, 24}},
+    {CONTROL(btnSave), &CP::pnlBottom, "Save", {200, 9, 73, 24}},
+};
+#undef CONTROL
+
+// The keyboard order, band by band as stored (pnlBTM's controls come with the preview).
+constexpr const char* kKeyboardOrder[] = {
+    "btnTop", "rbTopTile", "rbStretch", "rbBottomStretch", "rbBottomTile", "btnBottom",  // pnlTop
+    "btnSave", "btnOpen", "XP_Button3",                                                  // pnlBottom
+    "pnlNormal", "Panel1", "Panel2", "Panel3",  // pnlSysBtns: the sample rows (Normal, Down, Hot, Disabled),
+    "ListBox1", "cbPages", "XP_Button1", "cbOther", "XP_Button2", "ColorBox", "dfsColorButton",  // ... the rest
+    "TBXToolbar1", "TBXToolbar2", "mmNote",
+};
+
+// Bands with a fixed height.
+struct FixedBand {
+  BevelPanel* ControlPanel::*member;
+  const char* name;
+  int height;
+};
+constexpr FixedBand kUpperBands[] = {{&CP::pnlTop, "pnlTop", 37}, {&CP::pnlBig, "pnlBig", 34}, {&CP::pnlSmall, "pnlSmall", 26}};
+constexpr FixedBand kLowerBands[] = {{&CP::pnlBottom, "pnlBottom", 39}};
+constexpr int kSysBtnsWidth = 302;
+
+const char* const kNoteLines[] = {
+    "Note: ",
+    "",
+    "To change the background of the top and bottom panel, please click ",
+    "[Change the background of the top panel...] and [Change the ",
+    "background of the bottom panel...] buttons.",
+    "",
+    "To change the image of a button, please click the corresponding ",
+    "button on the gray panel.",
+    "",
+    "And each  system button comes with four images: Normal, Hot, Down ",
+    "and Disabled. ",
+    "Normal: the image will be displayed when the button is enabled and ",
+    "mouse is not hovered on. ",
+    "Hot: the image will be displayed when the button is enabled and ",
+    "mouse is hovered on. ",
+    "Down: the image will be displayed when the button is pressed down.",
+    "Disable: the image will be displayed when the button is disabled.",
+    "",
+    "Size:",
+    "Large toolbar button: 24*24",
+    "Small toolbar button: 16*16",
+    "Other Images: 16*16",
+    "Tabs Images: 18*18",
+    "System button: 21*21",
+    "",
+    "For system button, the color of border pixels of the image should be ",
+    "same. All pixels have the same color of border pixels will be ",
+    "transparent. For example, the transparent color of the sample image is ",
+    "FUCHSIA.",
+    "",
+    "For large and small buttons, the transparent color is always ",
+    "FUCHSIA.",
+};
+
+// A band panel: raised inner and lowered outer bevel.
+BevelPanel* MakeBand(const char* name, QWidget* parent) {
+  auto* band = new BevelPanel(parent);
+  band->setObjectName(QString::fromLatin1(name));
+  band->SetBevels(Bevel::Lowered, Bevel::Raised);
+  return band;
+}
+
+void AddFixedBands(std::span<const FixedBand> bands, ControlPanel& panel, QWidget& parent, QVBoxLayout& layout) {
+  for (const FixedBand& row : bands) {
+    BevelPanel* band = MakeBand(row.name, &parent);
+    band->setFixedHeight(row.height);
+    panel.*row.member = band;
+    layout.addWidget(band);
+  }
+}
+
+widgets::TTBDock* MakeDock(const char* name, widgets::DockPosition position, QWidget* parent) {
+  auto* dock = new widgets::TTBDock(position, parent);
+  dock->setObjectName(QString::fromLatin1(name));
+  dock->SetBoundLines(widgets::blTop | widgets::blBottom | widgets::blLeft | widgets::blRight);
+  return dock;
+}
+
+QPlainTextEdit* MakeNote(QWidget* parent) {
+  auto* note = new QPlainTextEdit(parent);
+  note->setObjectName(QStringLiteral("mmNote"));
+  QFont font(QStringLiteral("Verdana"));
+  font.setPixelSize(13);
+  note->setFont(font);
+  note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  note->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  note->setPlainText(NoteLines().join(u'\n'));
+  note->setAccessibleName(QStringLiteral("Note"));
+  return note;
+}
+
+void BuildBands(QWidget& central, ControlPanel& panel) {
+  auto* layout = new QVBoxLayout(&central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  // The upper preview is always the topmost band; it shows once the window is created.
+  panel.tbdTop = MakeDock("tbdTop", widgets::DockPosition::dpTop, &central);
+  panel.tbdTop->hide();
+  layout->addWidget(panel.tbdTop);
+  AddFixedBands(kUpperBands, panel, central, *layout);
+
+  // The middle band: the note fills what pnlSysBtns leaves at the right edge.
+  panel.middle = new QWidget(&central);
+  panel.middle->setObjectName(QStringLiteral("middle"));
+  auto* middle = new QHBoxLayout(panel.middle);
+  middle->setContentsMargins(0, 0, 0, 0);
+  middle->setSpacing(0);
+  panel.mmNote = MakeNote(panel.middle);
+  panel.pnlSysBtns = MakeBand("pnlSysBtns", panel.middle);
+  panel.pnlSysBtns->setFixedWidth(kSysBtnsWidth);
+  panel.pnlSysBtns->setMinimumHeight(0);
+  middle->addWidget(panel.mmNote, 1);
+  middle->addWidget(panel.pnlSysBtns);
+  layout->addWidget(panel.middle, 1);
+
+  AddFixedBands(kLowerBands, panel, central, *layout);
+
+  // The lower preview: a panel without bevel whose only content is the bottom dock.
+  panel.pnlBTM = new BevelPanel(&central);
+  panel.pnlBTM->setObjectName(QStringLiteral("pnlBTM"));
+  auto* lower = new QVBoxLayout(panel.pnlBTM);
+  lower->setContentsMargins(0, 0, 0, 0);
+  panel.tbdBottom = MakeDock("tbdBottom", widgets::DockPosition::dpBottom, panel.pnlBTM);
+  lower->addWidget(panel.tbdBottom);
+  layout->addWidget(panel.pnlBTM);
+}
+
+void ApplyLook(QWidget& widget, const ControlRow& row) {
+  auto* bevelPanel = qobject_cast<BevelPanel*>(&widget);
+  if (bevelPanel == nullptr) return;
+  switch (row.look) {
+    case Look::kCaptionPanel:
+      bevelPanel->SetCaption(QString::fromLatin1(row.caption));
+      break;
+    case Look::kRowPanel:
+      bevelPanel->SetCaption(QString::fromLatin1(row.caption));
+      bevelPanel->SetBevels(Bevel::Raised, Bevel::None);
+      bevelPanel->SetCaptionAlignment(Qt::AlignLeft);
+      break;
+    case Look::kSwatch: {
+      QPalette colours = bevelPanel->palette();
+      colours.setColor(QPalette::Window, widgets::ToQColor(clFuchsia));
+      bevelPanel->setPalette(colours);
+      break;
+    }
+    case Look::kPlain: break;
+  }
+}
+
+// Caption, start state and accessible name of a control, by its class.
+void ApplyRow(QWidget& widget, const ControlRow& row) {
+  const QString caption = row.caption != nullptr ? QString::fromLatin1(row.caption) : QString();
+  if (auto* captioned = qobject_cast<widgets::CaptionedControl*>(&widget)) captioned->SetCaption(caption);
+  if (auto* radio = qobject_cast<TXP_RadioBox*>(&widget)) {
+    radio->SetGroupIndex(row.group);
+    radio->SetColor(clBtnFace);
+    radio->SetChecked(row.checked);
+  }
+  if (auto* label = qobject_cast<QLabel*>(&widget)) {
+    label->setText(caption);
+    label->adjustSize();
+  }
+  if (auto* bar = qobject_cast<widgets::TTBXToolbar*>(&widget)) bar->SetCaption(caption);
+  ApplyLook(widget, row);
+  // Panels and pictures are named by their captions without the colon and spaces.
+  if (qobject_cast<BevelPanel*>(&widget) != nullptr || qobject_cast<preview::TGButton*>(&widget) != nullptr)
+    widget.setAccessibleName(caption.trimmed().remove(u':'));
+}
+
+}  // namespace
+
+BevelPanel* ControlPanel::RowPanel(SampleRow row) const {
+  const std::array<BevelPanel*, kSampleRowCount> rows = {pnlNormal, Panel2, Panel1, Panel3};
+  return rows.at(static_cast<std::size_t>(row));
+}
+
+QStringList NoteLines() {
+  QStringList lines;
+  for (const char* line : kNoteLines) lines << QString::fromLatin1(line);
+  return lines;
+}
+
+void BuildControlPanel(QWidget& central, ControlPanel& panel) {
+  BuildBands(central, panel);
+  for (const ControlRow& row : kControls) {
+    QWidget* widget = row.make(panel, panel.*row.parent);
+    widget->setObjectName(QString::fromLatin1(row.name));
+    widget->move(row.bounds.topLeft());
+    ApplyRow(*widget, row);
+    if (!row.bounds.size().isEmpty()) widget->resize(row.bounds.size());
+  }
+  for (const ControlRow& row : kControls) {
+    if (row.buddy == nullptr) continue;
+    auto* label = central.findChild<QLabel*>(QString::fromLatin1(row.name));
+    label->setBuddy(central.findChild<QWidget*>(QString::fromLatin1(row.buddy)));
+  }
+}
+
+void SetKeyboardOrder(const ControlPanel& panel) {
+  QWidget* window = panel.pnlTop->window();
+  QWidget* previous = nullptr;
+  for (const char* name : kKeyboardOrder) {
+    auto* widget = window->findChild<QWidget*>(QString::fromLatin1(name));
+    if (widget == nullptr) continue;
+    // A row panel stands for its samples, left to right.
+    QList<QWidget*> stops;
+    if (qobject_cast<BevelPanel*>(widget) != nullptr) {
+      for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) stops << child;
+    } else {
+      stops << widget;
+    }
+    for (QWidget* stop : stops) {
+      if (previous != nullptr) QWidget::setTabOrder(previous, stop);
+      previous = stop;
+    }
+  }
+}
+
+}  // namespace tessary::app

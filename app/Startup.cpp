@@ -1,0 +1,63 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPalette>
+
+#include "platform/Dialogs.h"
+#include "widgets/ThemeRegistry.h"
+#include "widgets/themes/PaintPrimitives.h"
+
+namespace tessary::app {
+namespace {
+
+// The window font and the families it falls back to, nearest first: sans faces with the
+// narrow metrics the stored layout's captions were fitted to.
+constexpr const char* kWindowFont = "MS Sans Serif";
+constexpr int kWindowFontPixels = 11;
+constexpr const char* kWindowFontFallbacks[] = {"Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Arimo", "Arial",
+                                                "Helvetica"};
+
+// The palette roles the window's controls draw with, from the fixed system colours.
+struct PaletteRole {
+  QPalette::ColorRole role;
+  Colour colour;
+};
+constexpr PaletteRole kPaletteRoles[] = {
+    {QPalette::Window, clBtnFace},           {QPalette::WindowText, clWindowText},
+    {QPalette::Button, clBtnFace},           {QPalette::ButtonText, clBtnText},
+    {QPalette::Base, clWindow},              {QPalette::Text, clWindowText},
+    {QPalette::Highlight, clHighlight},      {QPalette::HighlightedText, clHighlightText},
+    {QPalette::Light, clBtnHighlight},       {QPalette::Midlight, cl3DLight},
+    {QPalette::Mid, clBtnShadow},            {QPalette::Dark, clBtnShadow},
+    {QPalette::Shadow, cl3DDkShadow},        {QPalette::AlternateBase, clBtnFace},
+};
+
+QPalette SystemPalette() {
+  QPalette palette = QApplication::palette();
+  for (const PaletteRole& entry : kPaletteRoles) {
+    palette.setColor(QPalette::Active, entry.role, widgets::ToQColor(entry.colour));
+    palette.setColor(QPalette::Inactive, entry.role, widgets::ToQColor(entry.colour));
+  }
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, widgets::ToQColor(clGrayText));
+  palette.setColor(QPalette::Disabled, QPalette::Text, widgets::ToQColor(clGrayText));
+  palette.setColor(QPalette::Disabled, QPalette::ButtonText, widgets::ToQColor(clGrayText));
+  return palette;
+}
+
+}  // namespace
+
+void StartApplication() {
+  widgets::StartThemes();
+  QApplication::setApplicationName(QString::fromLatin1(platform::kApplicationTitle));
+  QApplication::setApplicationDisplayName(QString::fromLatin1(platform::kApplicationTitle));
+  QStringList fallbacks;
+  for (const char* family : kWindowFontFallbacks) fallbacks << QString::fromLatin1(family);
+  QFont::insertSubstitutions(QString::fromLatin1(kWindowFont), fallbacks);
+  QFont font(QString::fromLatin1(kWindowFont));
+  font.setPixelSize(kWindowFontPixels);
+  QApplication::setFont(font);
+  QApplication::setPalette(SystemPalette());
+}
+
+}  // namespace tessary::app

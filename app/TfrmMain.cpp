@@ -1,0 +1,70 @@
+#include "app/TfrmMain.h"
+
+#include <QScreen>
+
+#include "app/ControlPanelContents.h"
+#include "app/ControlPanelLayout.h"
+#include "app/ControlPanelWiring.h"
+#include "platform/QtDialogs.h"
+#include "skinfile/StartupSkin.h"
+
+namespace tessary::app {
+namespace {
+
+// The restored bounds: the frame's top-left corner and the client area.
+constexpr QPoint kRestoredPosition{192, 108};
+constexpr QSize kRestoredClientSize{812, 614};
+
+// The stored theme name: no registered theme has it, so setting it changes nothing and
+// the preview starts in "Default".
+constexpr const char* kStoredThemeName = "Nexos";
+
+}  // namespace
+
+TfrmMain::TfrmMain(std::unique_ptr<platform::Dialogs> dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(dialogs ? std::move(dialogs) : std::make_unique<platform::QtDialogs>(this)) {
+  LoadStartupSkin(skin_);
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("Tessary 2.0"));
+  move(kRestoredPosition);
+  resize(kRestoredClientSize);
+  TBXSwitcher_.SetTheme(QString::fromLatin1(kStoredThemeName));
+
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("client"));
+  setCentralWidget(central);
+  BuildControlPanel(*central, panel_);
+  FillControlPanel(panel_, skin_, vocabulary_, editor_.ColorBoxEntries());
+  WireControlPanel(panel_, editor_, *dialogs_, vocabulary_, view_);
+  view_.showControls = [this](const ControlState& state) { ShowControlState(panel_, state); };
+  AttachPreview();
+  SetKeyboardOrder(panel_);
+  dispatcher_ = std::make_unique<preview::ShortcutDispatcher>(vocabulary_, this);
+  FormCreate();
+}
+
+TfrmMain::~TfrmMain() {
+  // The dispatcher and the controls refer to the vocabulary and the skin: they go first.
+  dispatcher_.reset();
+  delete takeCentralWidget();
+}
+
+void TfrmMain::FormCreate() {
+  // The second bar of the top dock (the window-control tool window) goes to the right end
+  // of its row at any screen width; the bar before it takes the rest of the row.
+  widgets::TTBDock& top = *panel_.tbdTop;
+  if (top.Bars().size() >= 2) {
+    widgets::TTBCustomDockableWindow* bar = top.Bars()[1];
+    const QScreen* display = screen();
+    bar->DockTo(&top, bar->DockRow(), display != nullptr ? display->geometry().width() : width());
+    top.ArrangeBars();
+  }
+  top.show();
+  // The gauge shows the skin's progress colour.
+  panel_.dfsColorButton->SetOtherColor(skin_.gaugeColour);
+  // The radio boxes, ColorBox, the colour button and ListBox1 ("MonaiXP", not applied).
+  ShowControlState(panel_, editor_.Controls());
+}
+
+}  // namespace tessary::app

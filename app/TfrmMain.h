@@ -1,0 +1,50 @@
+#pragma once
+// The editor window: owns the skin, the theme switcher, the command vocabulary, the
+// mock-up's docks and the control panel through which the user edits the skin. Everything
+// is created with the window and freed with it.
+#include <QMainWindow>
+#include <memory>
+
+#include "app/ControlPanel.h"
+#include "app/WidgetSkinView.h"
+#include "platform/Dialogs.h"
+#include "preview/CommandVocabulary.h"
+#include "preview/ShortcutDispatcher.h"
+#include "skin/Skin.h"
+#include "skin/commands/SkinEditor.h"
+#include "widgets/TTBXSwitcher.h"
+
+namespace tessary::app {
+
+class TfrmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The window with the platform's dialogs, or with `dialogs` (tests: scripted ones).
+  explicit TfrmMain(std::unique_ptr<platform::Dialogs> dialogs = nullptr, QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  Skin& skin() { return skin_; }
+  SkinEditor& editor() { return editor_; }
+  const ControlPanel& controls() const { return panel_; }
+  preview::CommandVocabulary& vocabulary() { return vocabulary_; }
+  widgets::TTBXSwitcher& switcher() { return TBXSwitcher_; }
+
+ private:
+  // Hands the docks to the browser mock-up and binds what the commands repaint there.
+  void AttachPreview();
+  // Runs once the layout stands: places the window-control bar, shows the top dock, gives
+  // the colour button the gauge's colour as its other colour, makes the panel show the skin.
+  void FormCreate();
+
+  Skin skin_;
+  std::unique_ptr<platform::Dialogs> dialogs_;
+  widgets::TTBXSwitcher TBXSwitcher_;
+  WidgetSkinView view_{TBXSwitcher_};
+  SkinEditor editor_{skin_, *dialogs_, view_};
+  preview::CommandVocabulary vocabulary_{skin_};
+  ControlPanel panel_;
+  std::unique_ptr<preview::ShortcutDispatcher> dispatcher_;
+};
+
+}  // namespace tessary::app
