@@ -4,7 +4,10 @@
 #include <QWindow>
 #include <vector>
 
+#include "widgets/controls/DropDownField.h"
 #include "widgets/controls/PressableAccessible.h"
+#include "widgets/controls/TColorBox.h"
+#include "widgets/controls/TJvImageComboBox.h"
 #include "widgets/controls/TDFSColorButtonPalette.h"
 #include "widgets/controls/TXP_Button.h"
 #include "widgets/controls/TXP_RadioBox.h"
@@ -70,6 +73,31 @@ class ColourButtonAccessible : public PressableAccessible {
 
  private:
   TdfsColorButton* Button() const { return static_cast<TdfsColorButton*>(widget()); }
+};
+
+// The drop-down lists: named by their accessible name or the label before them (Qt's own
+// combo box interface reads its value as name on some platforms), the selected entry's
+// text as value; Press opens the list.
+class DropDownAccessible : public PressableAccessible {
+ public:
+  explicit DropDownAccessible(QComboBox* combo)
+      : PressableAccessible(combo, QAccessible::ComboBox, showMenuAction(), [combo] { combo->showPopup(); }) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return Combo()->currentText();
+    return QAccessibleWidget::text(t);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.hasPopup = true;
+    s.expandable = true;
+    s.expanded = DropDownOpen(*Combo());
+    return s;
+  }
+
+ private:
+  QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
 int CellCount(const TDFSColorButtonPalette& p) {
@@ -195,6 +223,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (auto* radio = qobject_cast<TXP_RadioBox*>(object)) return new CaptionedAccessible(radio, QAccessible::RadioButton);
   if (auto* colour = qobject_cast<TdfsColorButton*>(object)) return new ColourButtonAccessible(colour);
   if (auto* palette = qobject_cast<TDFSColorButtonPalette*>(object)) return new PaletteAccessible(palette);
+  if (auto* combo = qobject_cast<TJvImageComboBox*>(object)) return new DropDownAccessible(combo);
+  if (auto* combo = qobject_cast<TColorBox*>(object)) return new DropDownAccessible(combo);
   return nullptr;
 }
 

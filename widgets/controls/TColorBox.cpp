@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QPainter>
 
+#include "widgets/controls/ControlsAccessible.h"
 #include "widgets/controls/DropDownField.h"
 #include "widgets/controls/PaintedControl.h"
 #include "widgets/themes/PaintPrimitives.h"
@@ -34,6 +35,7 @@ class EntryDelegate : public QAbstractItemDelegate {
 TColorBox::TColorBox(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
   InstallDropDownStyle(*this);
+  InstallControlsAccessibility();
   setItemDelegate(new EntryDelegate(this));
   setAttribute(Qt::WA_Hover);
   // activated() is the user's pick, by mouse in the list or by keys on the closed control.

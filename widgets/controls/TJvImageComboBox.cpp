@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "skin/ImageList.h"
+#include "widgets/controls/ControlsAccessible.h"
 #include "widgets/controls/DropDownField.h"
 #include "widgets/controls/PaintedControl.h"
 #include "widgets/themes/PaintPrimitives.h"
@@ -52,6 +53,7 @@ class EntryDelegate : public QAbstractItemDelegate {
 TJvImageComboBox::TJvImageComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
   InstallDropDownStyle(*this);
+  InstallControlsAccessibility();
   setItemDelegate(new EntryDelegate(this));
   setAttribute(Qt::WA_Hover);
   // Count selection changes; a user's choice reports them, a choice in code swallows them.
