@@ -283,7 +283,9 @@ void BuildControlPanel(QWidget& central, ControlPanel& panel) {
   for (const ControlRow& row : kControls) {
     if (row.buddy == nullptr) continue;
     auto* label = central.findChild<QLabel*>(QString::fromLatin1(row.name));
-    label->setBuddy(central.findChild<QWidget*>(QString::fromLatin1(row.buddy)));
+    QWidget* named = central.findChild<QWidget*>(QString::fromLatin1(row.buddy));
+    label->setBuddy(named);
+    named->setAccessibleName(label->text());
   }
 }
 

@@ -1,0 +1,135 @@
+// The window as it starts: caption, the state FormCreate leaves, what every list holds,
+// the samples' sources, captions inside their controls, the keyboard order, and the program
+// starting and ending cleanly.
+#include <QAccessible>
+#include <QProcess>
+
+#include "WindowFixture.h"
+#include "app/ControlPanelLayout.h"
+#include "widgets/ThemeRegistry.h"
+
+namespace tessary::app::test {
+namespace {
+
+TEST_F(WindowTest, StartsInTheStoredState) {
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tessary 2.0"));
+  EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Tessary"));
+  EXPECT_TRUE(c().tbdTop->isVisible());
+  // The preview is painted in "Default" while the list shows "MonaiXP", not applied.
+  EXPECT_EQ(widgets::ActiveThemeName(), QStringLiteral("Default"));
+  EXPECT_EQ(c().ListBox1->SelectedText(), QStringLiteral("MonaiXP"));
+  EXPECT_EQ(c().ListBox1->count(), 8);
+  EXPECT_TRUE(c().rbTopTile->Checked() && !c().rbStretch->Checked());
+  EXPECT_TRUE(c().rbBottomTile->Checked() && !c().rbBottomStretch->Checked());
+  EXPECT_EQ(c().ColorBox->count(), 50);
+  EXPECT_EQ(c().ColorBox->currentText(), QStringLiteral("clWindowText"));
+  EXPECT_EQ(widgets::SkinTextColour(), clBtnText);  // S is set only by a pick
+  EXPECT_EQ(c().dfsColorButton->Color(), 0x00996633u);
+  EXPECT_EQ(c().dfsColorButton->OtherColor(), 0x00996633u);
+  EXPECT_EQ(c().cbPages->count(), 10);
+  EXPECT_EQ(c().cbPages->DropDownCount(), 10);
+  EXPECT_EQ(c().cbOther->count(), 59);
+  EXPECT_EQ(c().cbOther->Item(52).text, QStringLiteral("Left Side Band Close Button"));
+  EXPECT_EQ(c().cbOther->Item(53).text, QStringLiteral("Popup Blocker"));
+  for (auto* combo : {c().cbPages, c().cbOther}) {
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_EQ(combo->DroppedWidth(), 145);
+  }
+  EXPECT_EQ(c().mmNote->toPlainText().split(u'\n'), NoteLines());
+  EXPECT_EQ(NoteLines().size(), 32);
+  EXPECT_EQ(c().TBXToolbar1->Items().size(), 25u);  // 21 buttons, 4 separators
+  EXPECT_EQ(c().TBXToolbar1->Images(), &skin().ilLButtons);
+  EXPECT_EQ(c().TBXToolbar2->Images(), &skin().ilSButtons);
+  EXPECT_FALSE(c().TBXToolbar1->CanFloat());
+}
+
+// Each row shows its own state's list in every state, slots in the preview's order; the
+// example is opaque, sized to its picture, and shows slot 8 of ilDisable.
+TEST_F(WindowTest, SamplesShowTheirRowsList) {
+  const ImageList* lists[] = {&skin().ilImages, &skin().ilHot, &skin().ilDown, &skin().ilDisable};
+  const int kSlots[] = {8, 7, 6, 5, 4, 10, 3, 9, 2, 1, 0};
+  for (int row = 0; row < kSampleRowCount; ++row) {
+    for (int i = 0; i < kSamplesPerRow; ++i) {
+      const preview::TGButton* sample = c().samples[row][i];
+      EXPECT_EQ(sample->ImageIndex(), kSlots[i]);
+      EXPECT_EQ(sample->Command()->ImageIndex(), kSlots[i]);
+      for (const ImageList* shown : {sample->Images(), sample->HotImages(), sample->DownImages(), sample->DisableImages()})
+        EXPECT_EQ(shown, lists[row]);
+      EXPECT_TRUE(sample->Transparent());
+      EXPECT_EQ(sample->geometry(), QRect(57 + 21 * i, 1, 21, 21));
+    }
+  }
+  EXPECT_EQ(c().GButton45->DisableImages(), &skin().ilDisable);
+  EXPECT_EQ(c().GButton45->ImageIndex(), 8);
+  EXPECT_FALSE(c().GButton45->Transparent());
+  EXPECT_EQ(c().GButton45->size(), QSize(21, 21));
+  EXPECT_EQ(c().GButton45->Command(), nullptr);
+}
+
+// With the window font every caption fits its fixed size, and every label's text ends
+// before the control it names on its line.
+TEST_F(WindowTest, CaptionsFitTheirControls) {
+  for (auto* control : window->findChildren<widgets::CaptionedControl*>()) {
+    const int text = control->fontMetrics().horizontalAdvance(control->PlainCaption());
+    const int room = qobject_cast<widgets::TXP_RadioBox*>(control) != nullptr ? control->width() - 17 : control->width() - 8;
+    EXPECT_LE(text, room) << control->objectName().toStdString();
+  }
+  for (auto* label : window->findChildren<QLabel*>()) {
+    if (label->buddy() == nullptr || label->buddy()->y() > label->y() + label->height()) continue;
+    EXPECT_LT(label->x() + label->fontMetrics().tightBoundingRect(label->text()).right(), label->buddy()->x())
+        << label->objectName().toStdString();
+  }
+}
+
+// Screen readers: samples by row and command, lists and the colour button by their labels
+// and with their values; Press on a sample does what a click does.
+TEST_F(WindowTest, ControlsReachScreenReaders) {
+  const auto name = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); };
+  EXPECT_EQ(name(c().samples[1][3]), QStringLiteral("Hot: actNTV"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(c().samples[1][3])->role(), QAccessible::Button);
+  EXPECT_EQ(name(c().btnTop), QStringLiteral("Change the background of the top panel..."));
+  EXPECT_EQ(name(c().dfsColorButton), QStringLiteral("Progress Bar Color:"));
+  EXPECT_EQ(name(c().ColorBox), QStringLiteral("Toolbar Font Color:"));
+  EXPECT_EQ(name(c().cbPages), QStringLiteral("Tabs Images:"));
+  EXPECT_EQ(name(c().ListBox1), QStringLiteral("Visual Style:"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(c().ColorBox)->text(QAccessible::Value), QStringLiteral("clWindowText"));
+
+  dialogs->CancelFile();
+  QAccessibleInterface* sample = QAccessible::queryAccessibleInterface(c().samples[0][0]);
+  sample->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(dialogs->fileQuestions, std::vector<FileDialogId>{FileDialogId::OpenDialog});
+}
+
+TEST_F(WindowTest, TabWalksTheStoredKeyboardOrder) {
+  QApplication::setActiveWindow(window.get());
+  c().btnTop->setFocus();
+  QStringList walked;
+  for (int i = 0; i < 64 && QApplication::focusWidget() != c().mmNote; ++i) {
+    walked << QApplication::focusWidget()->objectName();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  QStringList expected = {"btnTop", "rbTopTile", "rbStretch", "rbBottomStretch", "rbBottomTile", "btnBottom",
+                          "btnSave", "btnOpen", "XP_Button3"};
+  for (const char* row : {"N", "D", "H", "F"})  // the rows Normal, Down, Hot, Disabled
+    for (const char* button : {"Pre", "Next", "Cascade", "TV", "TH", "Max", "CloseAll", "CloseOthers", "Min", "Restore", "Close"})
+      expected << QStringLiteral("act%1%2").arg(QLatin1String(row), QLatin1String(button));
+  expected << "ListBox1" << "cbPages" << "XP_Button1" << "cbOther" << "XP_Button2" << "ColorBox" << "dfsColorButton";
+  EXPECT_EQ(walked, expected);
+}
+
+// The real program starts headless and ends with status 0 when asked to close.
+TEST(EditorProgram, StartsAndQuitsCleanly) {
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  env.insert(QStringLiteral("TESSARY_QUIT_AFTER_MS"), QStringLiteral("300"));
+  process.setProcessEnvironment(env);
+  process.start(QStringLiteral(TESSARY_EDITOR), {});
+  ASSERT_TRUE(process.waitForStarted(10000));
+  ASSERT_TRUE(process.waitForFinished(30000)) << "the editor did not quit";
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+}
+
+}  // namespace
+}  // namespace tessary::app::test

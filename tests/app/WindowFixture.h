@@ -1,0 +1,76 @@
+#pragma once
+// Drives the real editor window headless: the scripted dialogs answer its questions, and
+// clicks go to its controls as a user's would.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "app/Startup.h"
+#include "app/TfrmMain.h"
+#include "platform/ScriptedDialogs.h"
+#include "skinfile/BmpCodec.h"
+#include "skinfile/SkinFile.h"
+
+namespace tessary::app::test {
+
+using Bytes = std::vector<std::uint8_t>;
+using platform::MessageBoxKind;
+using Box = platform::ScriptedDialogs::Box;
+
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest() {
+    StartApplication();
+    auto scripted = std::make_unique<platform::ScriptedDialogs>();
+    dialogs = scripted.get();
+    window = std::make_unique<TfrmMain>(std::move(scripted));
+    window->show();
+    QApplication::processEvents();
+    folder = std::filesystem::temp_directory_path() /
+             ("tessary-window-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+  }
+  ~WindowTest() override {
+    window.reset();
+    std::filesystem::remove_all(folder);
+  }
+
+  const ControlPanel& c() const { return window->controls(); }
+  Skin& skin() { return window->skin(); }
+
+  std::string WriteFile(const std::string& name, const Bytes& bytes) const {
+    const std::string path = (folder / name).string();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  // A picture of one colour, as a .bmp file.
+  std::string PictureFile(int width, int height, Argb colour = 0xFF00A0FF) const {
+    const std::vector<Argb> pixels(static_cast<std::size_t>(width) * height, colour);
+    return WriteFile(std::to_string(width) + "x" + std::to_string(height) + ".bmp",
+                     WriteBmp(Bitmap::FromArgb(width, height, pixels)));
+  }
+
+  // A left click in the middle of a widget, or at `pos`.
+  static void Click(QWidget* widget, QPoint pos = {}) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, pos.isNull() ? widget->rect().center() : pos);
+    QApplication::processEvents();
+  }
+  // The user picks entry `index` of a drop-down list.
+  template <typename Combo>
+  static void Pick(Combo* combo, int index) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+  }
+
+  platform::ScriptedDialogs* dialogs = nullptr;
+  std::unique_ptr<TfrmMain> window;
+  std::filesystem::path folder;
+};
+
+}  // namespace tessary::app::test
