@@ -104,14 +104,15 @@ void TGButton::paintEvent(QPaintEvent*) {
   // The picture is taken from the chosen list at every paint; without a list it keeps what
   // it last showed.
   if (const ImageList* list = ChosenList()) TakePicture(*list);
-  if (picture_.isNull()) return;
   QPainter p(this);
   if (stretch_) {
     p.drawImage(rect(), picture_);
-    return;
+  } else if (!picture_.isNull()) {
+    const QPoint at = center_ ? QPoint((width() - picture_.width()) / 2, (height() - picture_.height()) / 2) : QPoint();
+    p.drawImage(at, picture_);
   }
-  const QPoint at = center_ ? QPoint((width() - picture_.width()) / 2, (height() - picture_.height()) / 2) : QPoint();
-  p.drawImage(at, picture_);
+  // A button the keyboard can reach shows where the focus is.
+  if (hasFocus()) widgets::DrawFocusRect(p, rect(), palette().color(QPalette::WindowText));
 }
 
 void TGButton::SetHover(bool hover) {
