@@ -1,0 +1,186 @@
+// The editor window: start-up to its first painted frame against a bare QMainWindow in the
+// same run (ratio reported), as whole programs started from nothing and as windows made in a
+// running program; an image replaced through its command until every widget that
+// shows it has repainted, and the process's peak memory once the window stands.
+// Times are wall-clock; the offscreen platform paints into memory as a screen would.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <chrono>
+#include <memory>
+
+#include "app/Startup.h"
+#include "app/TfrmMain.h"
+#include "platform/ScriptedDialogs.h"
+
+namespace {
+
+using namespace tessary;
+using namespace tessary::app;
+
+constexpr QSize kScreen{1920, 1080};
+
+// Counts paint events of one widget and everything in it.
+class PaintProbe : public QObject {
+ public:
+  explicit PaintProbe(QWidget* root) : root_(root) { qApp->installEventFilter(this); }
+  ~PaintProbe() override { qApp->removeEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+        (watched == root_ || root_->isAncestorOf(static_cast<QWidget*>(watched))))
+      ++paints;
+    return false;
+  }
+
+ private:
+  QWidget* root_;
+};
+
+// Shows `window` at the screen's size and runs the event loop until it has painted.
+void ShowToFirstFrame(QWidget& window) {
+  PaintProbe probe(&window);
+  window.setGeometry(QRect(QPoint(0, 0), kScreen));
+  window.showMaximized();
+  while (probe.paints == 0) QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+double SecondsOf(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) * 1e-9; }
+
+void BM_WindowToFirstFrame(benchmark::State& state) {
+  double windowTotal = 0, bareTotal = 0;
+  for (auto _ : state) {
+    QElapsedTimer timer;
+    timer.start();
+    {
+      QMainWindow bare;
+      ShowToFirstFrame(bare);
+      bareTotal += SecondsOf(timer);
+    }
+    timer.restart();
+    {
+      TfrmMain window(std::make_unique<platform::ScriptedDialogs>());
+      ShowToFirstFrame(window);
+      const double seconds = SecondsOf(timer);
+      windowTotal += seconds;
+      state.SetIterationTime(seconds);
+    }
+    QApplication::processEvents();  // deferred deletes
+  }
+  const auto n = static_cast<double>(state.iterations());
+  state.counters["window_ms"] = windowTotal / n * 1e3;
+  state.counters["bare_ms"] = bareTotal / n * 1e3;
+  state.counters["x_bare"] = windowTotal / bareTotal;
+}
+
+// Runs a program that ends at its first painted frame; its wall-clock seconds.
+double RunToFirstFrame(const char* program, const QProcessEnvironment& environment) {
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  QElapsedTimer timer;
+  timer.start();
+  process.start(QString::fromUtf8(program), {});
+  process.waitForFinished(60000);
+  return SecondsOf(timer);
+}
+
+// The programs, started alternately so that both see the same machine.
+void BM_ProgramStartupToFirstFrame(benchmark::State& state) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("TESSARY_QUIT_AT_FIRST_FRAME"), QStringLiteral("1"));
+  double editorTotal = 0, bareTotal = 0;
+  for (auto _ : state) {
+    bareTotal += RunToFirstFrame(TESSARY_BARE_WINDOW, environment);
+    const double seconds = RunToFirstFrame(TESSARY_EDITOR, environment);
+    editorTotal += seconds;
+    state.SetIterationTime(seconds);
+  }
+  const auto n = static_cast<double>(state.iterations());
+  state.counters["editor_ms"] = editorTotal / n * 1e3;
+  state.counters["bare_ms"] = bareTotal / n * 1e3;
+  state.counters["x_bare"] = editorTotal / bareTotal;
+}
+
+// A window standing for the repaint benchmarks.
+TfrmMain& StandingWindow() {
+  static TfrmMain* window = [] {
+    auto* w = new TfrmMain(std::make_unique<platform::ScriptedDialogs>());
+    ShowToFirstFrame(*w);
+    return w;
+  }();
+  return *window;
+}
+
+Bitmap Picture(int size, Argb colour) {
+  return Bitmap::FromArgb(size, size, std::vector<Argb>(static_cast<std::size_t>(size) * size, colour));
+}
+
+// Replaces one slot through its command (two pictures in turn, so each replacement changes
+// something) and runs the event loop until everything asked to repaint has painted.
+void ReplaceAndRepaint(benchmark::State& state, ImageSlotCommand command, int slot, int size) {
+  TfrmMain& window = StandingWindow();
+  const Bitmap pictures[] = {Picture(size, 0xFF2040C0), Picture(size, 0xFFC04020)};
+  int turn = 0;
+  PaintProbe probe(&window);
+  for (auto _ : state) {
+    probe.paints = 0;
+    window.editor().ReplaceImageSlotWith(command, slot, pictures[turn++ % 2]);
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(probe.paints);
+  }
+  state.counters["paints"] = probe.paints;
+}
+
+void BM_ReplaceHotCloseToRepainted(benchmark::State& state) {
+  ReplaceAndRepaint(state, ImageSlotCommand::actHPreExecute, 0, 21);
+}
+void BM_ReplaceLargeBackToRepainted(benchmark::State& state) {
+  ReplaceAndRepaint(state, ImageSlotCommand::actLCBackExecute, 0, 24);
+}
+void BM_ReplaceTabImageToRepainted(benchmark::State& state) {
+  ReplaceAndRepaint(state, ImageSlotCommand::XP_Button1Click, 0, 18);
+}
+
+// Peak resident memory of the process with the window standing (Linux; 0 elsewhere).
+void BM_PeakMemoryAfterStartup(benchmark::State& state) {
+  StandingWindow();
+  double mib = 0;
+  for (auto _ : state) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+      for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) mib = line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+  }
+  state.counters["peak_MiB"] = mib;
+}
+
+// The memory benchmark runs first, so that nothing else has grown the process yet.
+BENCHMARK(BM_PeakMemoryAfterStartup)->Iterations(1);
+BENCHMARK(BM_ProgramStartupToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+BENCHMARK(BM_WindowToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+BENCHMARK(BM_ReplaceHotCloseToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ReplaceLargeBackToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ReplaceTabImageToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The offscreen platform says at every maximised show that it cannot pass size hints on.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtDebugMsg && !message.contains(QLatin1String("propagateSizeHints"))) fprintf(stderr, "%s\n", qPrintable(message));
+  });
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  StartApplication();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
