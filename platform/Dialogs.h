@@ -22,6 +22,10 @@ enum class MessageBoxKind {
   kApplicationError,  // caption "Tessary", error icon: an error escaped a command
 };
 
+// The answer to the question asked before the window closes with unsaved changes.
+enum class SaveChanges { kSave, kDiscard, kCancel };
+inline constexpr const char* kSaveChangesQuestion = "The skin has changed since it was last saved or opened. Save it before closing?";
+
 // The application title, the error handler's caption.
 inline constexpr const char* kApplicationTitle = "Tessary";
 // The caption of a command's own message box.
@@ -36,6 +40,10 @@ class Dialogs : public CommandDialogs {
   // whatever the user did to the custom colours is written back (also when cancelled).
   // The chosen colour (0x00BBGGRR), or nothing when cancelled.
   virtual std::optional<Colour> ChooseColour(Colour initial, CustomColours& custom) = 0;
+
+  // The box titled "Tessary" that asks whether to save the changed skin before the window
+  // closes: Save, Discard or Cancel.
+  virtual SaveChanges AskToSaveChanges() = 0;
 };
 
 }  // namespace tessary::platform

@@ -104,6 +104,17 @@ std::optional<Colour> QtDialogs::ChooseColour(Colour initial, CustomColours& cus
   return FromQColor(dialog->selectedColor());
 }
 
+SaveChanges QtDialogs::AskToSaveChanges() {
+  QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle), QString::fromLatin1(kSaveChangesQuestion),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner_);
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save: return SaveChanges::kSave;
+    case QMessageBox::Discard: return SaveChanges::kDiscard;
+    default: return SaveChanges::kCancel;
+  }
+}
+
 QString QtDialogs::LastFile(FileDialogId dialog) const { return lastFiles_.at(static_cast<std::size_t>(dialog)); }
 
 }  // namespace tessary::platform

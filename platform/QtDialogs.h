@@ -25,6 +25,7 @@ class QtDialogs : public Dialogs {
   void ShowErrorBox(const std::string& text) override;
   void ShowApplicationError(const std::string& text) override;
   std::optional<Colour> ChooseColour(Colour initial, CustomColours& custom) override;
+  SaveChanges AskToSaveChanges() override;
 
   // The file last chosen in the dialog; empty before the first choice.
   QString LastFile(FileDialogId dialog) const;

@@ -36,4 +36,11 @@ std::optional<Colour> ScriptedDialogs::ChooseColour(Colour, CustomColours& custo
   return answer.colour;
 }
 
+SaveChanges ScriptedDialogs::AskToSaveChanges() {
+  if (saveAnswers_.empty()) throw std::logic_error("asked whether to save without a scripted answer");
+  const SaveChanges answer = saveAnswers_.front();
+  saveAnswers_.pop_front();
+  return answer;
+}
+
 }  // namespace tessary::platform

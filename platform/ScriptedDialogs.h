@@ -19,9 +19,11 @@ class ScriptedDialogs : public Dialogs {
   // replaces the custom colours as if the user had edited them.
   void AnswerColour(Colour colour, std::optional<CustomColours> custom = std::nullopt);
   void CancelColour();
+  // The next question whether to save before closing is answered with `answer`.
+  void AnswerSaveChanges(SaveChanges answer) { saveAnswers_.push_back(answer); }
 
   // True when every scripted answer was used.
-  bool AllAnswered() const { return files_.empty() && colours_.empty(); }
+  bool AllAnswered() const { return files_.empty() && colours_.empty() && saveAnswers_.empty(); }
 
   struct Box {
     MessageBoxKind kind;
@@ -36,6 +38,7 @@ class ScriptedDialogs : public Dialogs {
   void ShowErrorBox(const std::string& text) override;
   void ShowApplicationError(const std::string& text) override;
   std::optional<Colour> ChooseColour(Colour initial, CustomColours& custom) override;
+  SaveChanges AskToSaveChanges() override;
 
  private:
   struct ColourAnswer {
@@ -44,6 +47,7 @@ class ScriptedDialogs : public Dialogs {
   };
   std::deque<std::optional<std::string>> files_;
   std::deque<ColourAnswer> colours_;
+  std::deque<SaveChanges> saveAnswers_;
 };
 
 }  // namespace tessary::platform

@@ -167,8 +167,10 @@ void SkinEditor::ApplyTheme(const std::string& name) {
 
 // --- Files ---
 
-void SkinEditor::Save() {
-  if (const auto path = dialogs_.ChooseFile(FileDialogId::SaveDialog)) SaveToFile(*path);
+bool SkinEditor::Save() {
+  const auto path = dialogs_.ChooseFile(FileDialogId::SaveDialog);
+  if (path) SaveToFile(*path);
+  return path.has_value();
 }
 
 void SkinEditor::SaveToFile(const std::string& path) {
@@ -177,8 +179,10 @@ void SkinEditor::SaveToFile(const std::string& path) {
   SaveSkinFile(path, skin_);
 }
 
-void SkinEditor::Open() {
-  if (const auto path = dialogs_.ChooseFile(FileDialogId::SknOpenDialog)) OpenFromFile(*path);
+bool SkinEditor::Open() {
+  const auto path = dialogs_.ChooseFile(FileDialogId::SknOpenDialog);
+  if (path) OpenFromFile(*path);
+  return path.has_value();
 }
 
 void SkinEditor::OpenFromFile(const std::string& path) { OpenFromBytes(ReadWholeFile(path)); }

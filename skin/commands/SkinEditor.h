@@ -93,12 +93,13 @@ class SkinEditor {
   // --- Files ---
 
   // btnSaveClick: writes the skin as the controls show it; an existing file is replaced
-  // only by a complete new one.
-  void Save();
+  // only by a complete new one. True when a file was written (not cancelled).
+  bool Save();
   void SaveToFile(const std::string& path);
   // XP_Button3Click: reads a .skn completely, then takes it over and makes the preview
   // and the controls show it. Any failure leaves the skin and every control as before.
-  void Open();
+  // True when a file was read (not cancelled).
+  bool Open();
   void OpenFromFile(const std::string& path);
   void OpenFromBytes(std::span<const std::uint8_t> bytes);
   // btnOpenClick: the same for an old .crs skin: backgrounds, stretch flags and the six

@@ -147,7 +147,7 @@ TEST_F(CommandTest, FailedOpenOrImportChangesNothing) {
   const ControlState controls = editor.Controls();
   for (const auto& c : cases) {
     dialogs.AnswerFile(c.path);
-    EXPECT_FALSE(Run([&] { c.import ? editor.ImportOldSkins() : editor.Open(); })) << c.path;
+    EXPECT_FALSE(Run([&] { c.import ? editor.ImportOldSkins() : void(editor.Open()); })) << c.path;
     ASSERT_EQ(dialogs.boxes.size(), 1u) << c.path;
     EXPECT_EQ(dialogs.boxes[0].kind, MessageBoxKind::kApplicationError);
     if (!c.box.empty()) {
