@@ -13,19 +13,22 @@ using preview::ImageHandler;
 using widgets::TXP_Button;
 using widgets::TXP_RadioBox;
 
-// The push buttons: each runs one command when clicked.
+// The push buttons: each runs one command when clicked; true when the skin then equals a
+// file (Save or Open went through).
 struct ButtonWire {
   TXP_Button* ControlPanel::*button;
-  void (*run)(SkinEditor& editor, const ControlPanel& panel);
+  bool (*run)(SkinEditor& editor, const ControlPanel& panel);
 };
 constexpr ButtonWire kButtonWires[] = {
-    {&CP::btnTop, [](SkinEditor& e, const CP&) { e.ChangeBackground(Background::bgTop); }},
-    {&CP::btnBottom, [](SkinEditor& e, const CP&) { e.ChangeBackground(Background::bgBottom); }},
-    {&CP::XP_Button1, [](SkinEditor& e, const CP& p) { e.ReplaceImageSlot(XP_Button1Click, p.cbPages->ItemIndex()); }},
-    {&CP::XP_Button2, [](SkinEditor& e, const CP& p) { e.ReplaceImageSlot(XP_Button2Click, p.cbOther->ItemIndex()); }},
-    {&CP::XP_Button3, [](SkinEditor& e, const CP&) { e.Open(); }},
-    {&CP::btnOpen, [](SkinEditor& e, const CP&) { e.ImportOldSkins(); }},
-    {&CP::btnSave, [](SkinEditor& e, const CP&) { e.Save(); }},
+    {&CP::btnTop, [](SkinEditor& e, const CP&) { return e.ChangeBackground(Background::bgTop), false; }},
+    {&CP::btnBottom, [](SkinEditor& e, const CP&) { return e.ChangeBackground(Background::bgBottom), false; }},
+    {&CP::XP_Button1,
+     [](SkinEditor& e, const CP& p) { return e.ReplaceImageSlot(XP_Button1Click, p.cbPages->ItemIndex()), false; }},
+    {&CP::XP_Button2,
+     [](SkinEditor& e, const CP& p) { return e.ReplaceImageSlot(XP_Button2Click, p.cbOther->ItemIndex()), false; }},
+    {&CP::XP_Button3, [](SkinEditor& e, const CP&) { return e.Open(); }},
+    {&CP::btnOpen, [](SkinEditor& e, const CP&) { return e.ImportOldSkins(), false; }},
+    {&CP::btnSave, [](SkinEditor& e, const CP&) { return e.Save(); }},
 };
 
 // The Tile/Stretch groups: a click on either box stretches the background exactly when its
@@ -88,11 +91,13 @@ widgets::ColourDialogHook ColourDialogOf(platform::Dialogs& dialogs) {
 }  // namespace
 
 void WireControlPanel(const ControlPanel& panel, SkinEditor& editor, platform::Dialogs& dialogs,
-                      preview::CommandVocabulary& vocabulary, WidgetSkinView& view) {
+                      preview::CommandVocabulary& vocabulary, WidgetSkinView& view, std::function<void()> saved) {
   QObject* context = panel.pnlTop;  // the connections end with the window
   for (const ButtonWire& wire : kButtonWires) {
     QObject::connect(panel.*wire.button, &TXP_Button::clicked, context,
-                     Guarded(dialogs, [&editor, &panel, run = wire.run] { run(editor, panel); }));
+                     Guarded(dialogs, [&editor, &panel, saved, run = wire.run] {
+                       if (run(editor, panel)) saved();
+                     }));
   }
   for (const StretchWire& wire : kStretchWires) {
     TXP_RadioBox* stretch = panel.*wire.stretch;

@@ -14,8 +14,9 @@ namespace tessary::app {
 
 // Connects the controls and the vocabulary's six slot handlers to the editor's commands,
 // routes the colour button's dialog through `dialogs`, and binds the repaint targets that
-// are controls of the panel (the preview binds its own).
+// are controls of the panel (the preview binds its own). `saved` runs after Save or Open
+// went through: the skin then equals a file.
 void WireControlPanel(const ControlPanel& panel, SkinEditor& editor, platform::Dialogs& dialogs,
-                      preview::CommandVocabulary& vocabulary, WidgetSkinView& view);
+                      preview::CommandVocabulary& vocabulary, WidgetSkinView& view, std::function<void()> saved);
 
 }  // namespace tessary::app

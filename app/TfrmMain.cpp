@@ -1,10 +1,12 @@
 #include "app/TfrmMain.h"
 
+#include <QCloseEvent>
 #include <QScreen>
 
 #include "app/ControlPanelContents.h"
 #include "app/ControlPanelLayout.h"
 #include "app/ControlPanelWiring.h"
+#include "platform/ErrorHandler.h"
 #include "platform/QtDialogs.h"
 #include "skinfile/StartupSkin.h"
 
@@ -36,7 +38,8 @@ TfrmMain::TfrmMain(std::unique_ptr<platform::Dialogs> dialogs, QWidget* parent)
   setCentralWidget(central);
   BuildControlPanel(*central, panel_);
   FillControlPanel(panel_, skin_, vocabulary_, editor_.ColorBoxEntries());
-  WireControlPanel(panel_, editor_, *dialogs_, vocabulary_, view_);
+  WireControlPanel(panel_, editor_, *dialogs_, vocabulary_, view_, [this] { modified_ = false; });
+  changeWatch_ = editor_.OnChanged([this](SkinParts) { modified_ = true; });
   view_.showControls = [this](const ControlState& state) { ShowControlState(panel_, state); };
   AttachPreview();
   SetKeyboardOrder(panel_);
@@ -48,6 +51,27 @@ TfrmMain::~TfrmMain() {
   // The dispatcher and the controls refer to the vocabulary and the skin: they go first.
   dispatcher_.reset();
   delete takeCentralWidget();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  // Unsaved changes are not lost without a question: Save (and close once it went
+  // through), Discard, or Cancel (the window stays).
+  bool close = !modified_;
+  if (!close) {
+    switch (dialogs_->AskToSaveChanges()) {
+      case platform::SaveChanges::kSave:
+        platform::RunCommand(*dialogs_, [this, &close] { close = editor_.Save(); });
+        if (close) modified_ = false;
+        break;
+      case platform::SaveChanges::kDiscard: close = true; break;
+      case platform::SaveChanges::kCancel: break;
+    }
+  }
+  if (close) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void TfrmMain::FormCreate() {

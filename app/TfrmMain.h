@@ -29,6 +29,11 @@ class TfrmMain : public QMainWindow {
   const ControlPanel& controls() const { return panel_; }
   preview::CommandVocabulary& vocabulary() { return vocabulary_; }
   widgets::TTBXSwitcher& switcher() { return TBXSwitcher_; }
+  // The skin changed since it was last saved or opened (the window asks before closing).
+  bool Modified() const { return modified_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // Hands the docks to the browser mock-up and binds what the commands repaint there.
@@ -45,6 +50,8 @@ class TfrmMain : public QMainWindow {
   preview::CommandVocabulary vocabulary_{skin_};
   ControlPanel panel_;
   std::unique_ptr<preview::ShortcutDispatcher> dispatcher_;
+  bool modified_ = false;
+  Connection changeWatch_;
 };
 
 }  // namespace tessary::app

@@ -174,8 +174,6 @@ TEST_F(WindowTest, PickedColoursAndThemeAreAppliedAndSaved) {
   EXPECT_EQ(header.textColorName, "clRed");
   EXPECT_EQ(header.gaugeColorName, "clBlue");
   EXPECT_EQ(header.themeName, "Xito");
-  widgets::SwitchTheme(QStringLiteral("Default"));
-  widgets::SetSkinTextColour(clBtnText);
 }
 
 // What the panel shows, to compare before and after.
@@ -224,8 +222,41 @@ TEST_F(WindowTest, OpenShowsWhatTheFileHoldsAndAFailedOpenChangesNoControl) {
   EXPECT_EQ(header.textColorName, "$00123456");
   EXPECT_EQ(header.themeName, "Roma");
   EXPECT_EQ(header.topStretch, 1);
-  widgets::SwitchTheme(QStringLiteral("Default"));
-  widgets::SetSkinTextColour(clBtnText);
+}
+
+// Closing asks only while the skin differs from what was last saved or opened; Cancel, or
+// a Save that does not go through, keeps the window.
+TEST_F(WindowTest, ClosingAsksOnlyAboutUnsavedChanges) {
+  using platform::SaveChanges;
+  const std::string saved = (folder / "closing.skn").string();
+  const struct {
+    widgets::TXP_RadioBox* change;  // none: nothing changed since the last save
+    std::vector<SaveChanges> answers;
+    std::vector<std::string> files;  // the save dialog's answers ("": cancelled)
+    bool closes;
+  } steps[] = {
+      {nullptr, {}, {}, true},
+      {c().rbStretch, {SaveChanges::kCancel}, {}, false},
+      {nullptr, {SaveChanges::kSave}, {""}, false},
+      {nullptr, {SaveChanges::kSave}, {saved}, true},
+      {nullptr, {}, {}, true},
+      {c().rbTopTile, {SaveChanges::kDiscard}, {}, true},
+  };
+  for (const auto& step : steps) {
+    window->show();
+    if (step.change != nullptr) Click(step.change);
+    for (SaveChanges answer : step.answers) dialogs->AnswerSaveChanges(answer);
+    for (const std::string& file : step.files) file.empty() ? dialogs->CancelFile() : dialogs->AnswerFile(file);
+    EXPECT_EQ(window->close(), step.closes);
+    EXPECT_TRUE(dialogs->AllAnswered());
+  }
+  EXPECT_TRUE(std::filesystem::exists(saved));
+  // A skin just opened equals its file.
+  window->show();
+  Click(c().rbStretch);
+  dialogs->AnswerFile(saved);
+  Click(c().XP_Button3);
+  EXPECT_FALSE(window->Modified());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/ScriptedDialogs.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/SkinFile.h"
+#include "widgets/ThemeRegistry.h"
 
 namespace tessary::app::test {
 
@@ -37,6 +38,9 @@ class WindowTest : public ::testing::Test {
   }
   ~WindowTest() override {
     window.reset();
+    // The theme and S are process-wide: the next window starts as a new program would.
+    widgets::SwitchTheme(QStringLiteral("Default"));
+    widgets::SetSkinTextColour(clBtnText);
     std::filesystem::remove_all(folder);
   }
 
