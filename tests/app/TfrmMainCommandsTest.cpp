@@ -167,10 +167,7 @@ TEST_F(WindowTest, PickedColoursAndThemeAreAppliedAndSaved) {
   Click(c().ListBox1->viewport(), xito.center());
   EXPECT_EQ(widgets::ActiveThemeName(), QStringLiteral("Xito"));
 
-  const std::string saved = (folder / "picked.skn").string();
-  dialogs->AnswerFile(saved);
-  Click(c().btnSave);
-  const SkinHeader header = InspectSkinFile(ReadWholeFile(saved), SkinFileFormat::kSkn).header;
+  const SkinHeader header = SaveWithButton("picked.skn");
   EXPECT_EQ(header.textColorName, "clRed");
   EXPECT_EQ(header.gaugeColorName, "clBlue");
   EXPECT_EQ(header.themeName, "Xito");
@@ -215,10 +212,7 @@ TEST_F(WindowTest, OpenShowsWhatTheFileHoldsAndAFailedOpenChangesNoControl) {
   EXPECT_EQ(widgets::SkinTextColour(), 0x00123456u);
 
   // Saved back unchanged.
-  const std::string saved = (folder / "again.skn").string();
-  dialogs->AnswerFile(saved);
-  Click(c().btnSave);
-  const SkinHeader header = InspectSkinFile(ReadWholeFile(saved), SkinFileFormat::kSkn).header;
+  const SkinHeader header = SaveWithButton("again.skn");
   EXPECT_EQ(header.textColorName, "$00123456");
   EXPECT_EQ(header.themeName, "Roma");
   EXPECT_EQ(header.topStretch, 1);

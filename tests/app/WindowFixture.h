@@ -60,6 +60,14 @@ class WindowTest : public ::testing::Test {
                      WriteBmp(Bitmap::FromArgb(width, height, pixels)));
   }
 
+  // Saves through btnSave into `name` in the test's folder; the header written.
+  SkinHeader SaveWithButton(const char* name) {
+    const std::string path = (folder / name).string();
+    dialogs->AnswerFile(path);
+    Click(c().btnSave);
+    return InspectSkinFile(ReadWholeFile(path), SkinFileFormat::kSkn).header;
+  }
+
   // A left click in the middle of a widget, or at `pos`.
   static void Click(QWidget* widget, QPoint pos = {}) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, pos.isNull() ? widget->rect().center() : pos);

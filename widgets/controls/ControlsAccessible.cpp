@@ -6,8 +6,6 @@
 
 #include "widgets/controls/DropDownField.h"
 #include "widgets/controls/PressableAccessible.h"
-#include "widgets/controls/TColorBox.h"
-#include "widgets/controls/TJvImageComboBox.h"
 #include "widgets/controls/TDFSColorButtonPalette.h"
 #include "widgets/controls/TXP_Button.h"
 #include "widgets/controls/TXP_RadioBox.h"
@@ -223,8 +221,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (auto* radio = qobject_cast<TXP_RadioBox*>(object)) return new CaptionedAccessible(radio, QAccessible::RadioButton);
   if (auto* colour = qobject_cast<TdfsColorButton*>(object)) return new ColourButtonAccessible(colour);
   if (auto* palette = qobject_cast<TDFSColorButtonPalette*>(object)) return new PaletteAccessible(palette);
-  if (auto* combo = qobject_cast<TJvImageComboBox*>(object)) return new DropDownAccessible(combo);
-  if (auto* combo = qobject_cast<TColorBox*>(object)) return new DropDownAccessible(combo);
+  if (auto* list = qobject_cast<DropDownList*>(object)) return new DropDownAccessible(list);
   return nullptr;
 }
 

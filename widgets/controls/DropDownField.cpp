@@ -1,11 +1,12 @@
 #include "widgets/controls/DropDownField.h"
 
+#include <QAbstractItemDelegate>
 #include <QAbstractItemView>
-#include <QComboBox>
 #include <QPainter>
 #include <QProxyStyle>
 
 #include "widgets/controls/ControlStrips.h"
+#include "widgets/controls/ControlsAccessible.h"
 #include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
@@ -27,7 +28,51 @@ class DropDownStyle : public QProxyStyle {
   }
 };
 
+// Entries of the open list are drawn by the control's own drawing rule.
+class EntryDelegate : public QAbstractItemDelegate {
+ public:
+  explicit EntryDelegate(DropDownList* list) : QAbstractItemDelegate(list), list_(list) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    list_->DrawEntry(*painter, index.row(), option.rect, option.state & QStyle::State_Selected);
+  }
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+    return {list_->width(), list_->EntryHeight()};
+  }
+
+ private:
+  DropDownList* list_;
+};
+
 }  // namespace
+
+DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
+  setEditable(false);
+  InstallDropDownStyle(*this);
+  InstallControlsAccessibility();
+  setItemDelegate(new EntryDelegate(this));
+  setAttribute(Qt::WA_Hover);
+}
+
+void DropDownList::showPopup() {
+  QComboBox::showPopup();
+  update();
+}
+
+void DropDownList::hidePopup() {
+  QComboBox::hidePopup();
+  update();
+}
+
+void DropDownList::enterEvent(QEnterEvent* event) {
+  update();
+  QComboBox::enterEvent(event);
+}
+
+void DropDownList::leaveEvent(QEvent* event) {
+  update();
+  QComboBox::leaveEvent(event);
+}
 
 void InstallDropDownStyle(QComboBox& combo) {
   auto* style = new DropDownStyle;

@@ -2,9 +2,9 @@
 // What the control panel's drop-down lists share: the closed field's one-pixel frame (blue
 // while focused or under the mouse) with a push-button-look drop-down button at the right,
 // and an open list that drops below the control instead of laying itself over it.
+#include <QComboBox>
 #include <QRect>
 
-class QComboBox;
 class QPainter;
 
 namespace tessary::widgets {
@@ -26,5 +26,27 @@ void PaintDropDownFrame(QPainter& painter, const QComboBox& combo);
 
 // True while the control's list is open.
 bool DropDownOpen(const QComboBox& combo);
+
+// The base of the control panel's drop-down lists: no typing, entries drawn by the control
+// itself (DrawEntry) in the closed field and the open list, the look above, hover and
+// open/closed repaints, and screen-reader access by label and value.
+class DropDownList : public QComboBox {
+  Q_OBJECT
+
+ public:
+  explicit DropDownList(QWidget* parent = nullptr);
+
+  // Draws entry `index` into `rect` (shared by the closed field and the open list).
+  virtual void DrawEntry(QPainter& painter, int index, const QRect& rect, bool selected) = 0;
+  // Height of one entry of the open list.
+  virtual int EntryHeight() const = 0;
+
+  void showPopup() override;
+  void hidePopup() override;
+
+ protected:
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+};
 
 }  // namespace tessary::widgets

@@ -1,11 +1,7 @@
 #include "widgets/controls/TColorBox.h"
 
-#include <QAbstractItemDelegate>
-#include <QAbstractItemView>
 #include <QPainter>
 
-#include "widgets/controls/ControlsAccessible.h"
-#include "widgets/controls/DropDownField.h"
 #include "widgets/controls/PaintedControl.h"
 #include "widgets/themes/PaintPrimitives.h"
 
@@ -15,29 +11,9 @@ namespace {
 constexpr int kSwatchWidth = 22;  // the swatch, framed, left of the text
 constexpr int kTextGap = 4;
 
-class EntryDelegate : public QAbstractItemDelegate {
- public:
-  explicit EntryDelegate(TColorBox* box) : QAbstractItemDelegate(box), box_(box) {}
-
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    box_->DrawEntry(*painter, index.row(), option.rect, option.state & QStyle::State_Selected);
-  }
-  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-    return {box_->width(), box_->EntryHeight()};
-  }
-
- private:
-  TColorBox* box_;
-};
-
 }  // namespace
 
-TColorBox::TColorBox(QWidget* parent) : QComboBox(parent) {
-  setEditable(false);
-  InstallDropDownStyle(*this);
-  InstallControlsAccessibility();
-  setItemDelegate(new EntryDelegate(this));
-  setAttribute(Qt::WA_Hover);
+TColorBox::TColorBox(QWidget* parent) : DropDownList(parent) {
   // activated() is the user's pick, by mouse in the list or by keys on the closed control.
   connect(this, &QComboBox::activated, this, &TColorBox::Change);
 }
@@ -59,7 +35,7 @@ void TColorBox::SetItemIndex(int index) {
   update();
 }
 
-void TColorBox::DrawEntry(QPainter& p, int index, const QRect& rect, bool selected) const {
+void TColorBox::DrawEntry(QPainter& p, int index, const QRect& rect, bool selected) {
   p.fillRect(rect, selected ? palette().color(QPalette::Highlight) : palette().color(QPalette::Base));
   if (index < 0 || index >= count()) return;
   const QRect swatch(rect.left() + 2, rect.top() + 2, kSwatchWidth, rect.height() - 4);
@@ -83,26 +59,6 @@ void TColorBox::paintEvent(QPaintEvent*) {
   const QRect field = DropDownFieldRect(*this);
   DrawEntry(p, currentIndex(), field, false);
   if (hasFocus() && !DropDownOpen(*this)) DrawFocusRect(p, field, palette().color(QPalette::Text));
-}
-
-void TColorBox::showPopup() {
-  QComboBox::showPopup();
-  update();
-}
-
-void TColorBox::hidePopup() {
-  QComboBox::hidePopup();
-  update();
-}
-
-void TColorBox::enterEvent(QEnterEvent* event) {
-  update();
-  QComboBox::enterEvent(event);
-}
-
-void TColorBox::leaveEvent(QEvent* event) {
-  update();
-  QComboBox::leaveEvent(event);
 }
 
 }  // namespace tessary::widgets

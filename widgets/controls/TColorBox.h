@@ -2,13 +2,12 @@
 // A drop-down list of named colours: each entry a swatch of its colour beside its text,
 // drawn by the control itself, 16 pixels high. Change is raised when the user picks an
 // entry (mouse or keyboard), never when the selection is set in code.
-#include <QComboBox>
-
 #include "skin/Colour.h"
+#include "widgets/controls/DropDownField.h"
 
 namespace tessary::widgets {
 
-class TColorBox : public QComboBox {
+class TColorBox : public DropDownList {
   Q_OBJECT
 
  public:
@@ -25,15 +24,11 @@ class TColorBox : public QComboBox {
   // Selects an entry (-1: none) without raising Change.
   void SetItemIndex(int index);
 
-  // Height of one entry of the open list.
-  int EntryHeight() const { return kEntryHeight; }
-  // Draws entry `index` into `rect` (shared by the closed field and the open list).
-  void DrawEntry(QPainter& painter, int index, const QRect& rect, bool selected) const;
+  int EntryHeight() const override { return kEntryHeight; }
+  void DrawEntry(QPainter& painter, int index, const QRect& rect, bool selected) override;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
-  void showPopup() override;
-  void hidePopup() override;
 
  signals:
   // The user picked an entry.
@@ -41,8 +36,6 @@ class TColorBox : public QComboBox {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
 
  private:
   static constexpr int kEntryHeight = 16;

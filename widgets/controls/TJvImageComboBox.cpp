@@ -1,6 +1,5 @@
 #include "widgets/controls/TJvImageComboBox.h"
 
-#include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QPainter>
@@ -8,7 +7,6 @@
 #include <algorithm>
 
 #include "skin/ImageList.h"
-#include "widgets/controls/ControlsAccessible.h"
 #include "widgets/controls/DropDownField.h"
 #include "widgets/controls/PaintedControl.h"
 #include "widgets/themes/PaintPrimitives.h"
@@ -32,30 +30,9 @@ QString DisplayText(const ImageComboItem& item) {
   return item.text.trimmed().isEmpty() ? QStringLiteral("Image %1").arg(item.imageIndex) : item.text;
 }
 
-// Entries of the open list are drawn by the control's own drawing rule.
-class EntryDelegate : public QAbstractItemDelegate {
- public:
-  explicit EntryDelegate(TJvImageComboBox* combo) : QAbstractItemDelegate(combo), combo_(combo) {}
-
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    combo_->DrawEntry(*painter, index.row(), option.rect, option.state & QStyle::State_Selected);
-  }
-  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-    return {combo_->width(), combo_->EntryHeight()};
-  }
-
- private:
-  TJvImageComboBox* combo_;
-};
-
 }  // namespace
 
-TJvImageComboBox::TJvImageComboBox(QWidget* parent) : QComboBox(parent) {
-  setEditable(false);
-  InstallDropDownStyle(*this);
-  InstallControlsAccessibility();
-  setItemDelegate(new EntryDelegate(this));
-  setAttribute(Qt::WA_Hover);
+TJvImageComboBox::TJvImageComboBox(QWidget* parent) : DropDownList(parent) {
   // Count selection changes; a user's choice reports them, a choice in code swallows them.
   connect(this, &QComboBox::currentIndexChanged, this, [this] { ++changes_; });
   connect(this, &QComboBox::activated, this, [this] {
@@ -203,13 +180,7 @@ void TJvImageComboBox::paintEvent(QPaintEvent*) {
 void TJvImageComboBox::showPopup() {
   const int wanted = droppedWidth_ > 0 ? droppedWidth_ : width();
   if (view() != nullptr) view()->setMinimumWidth(wanted - 2 * kFrame);
-  QComboBox::showPopup();
-  update();
-}
-
-void TJvImageComboBox::hidePopup() {
-  QComboBox::hidePopup();
-  update();
+  DropDownList::showPopup();
 }
 
 void TJvImageComboBox::changeEvent(QEvent* event) {
@@ -220,16 +191,6 @@ void TJvImageComboBox::changeEvent(QEvent* event) {
     Relayout();
   }
   QComboBox::changeEvent(event);
-}
-
-void TJvImageComboBox::enterEvent(QEnterEvent* event) {
-  update();
-  QComboBox::enterEvent(event);
-}
-
-void TJvImageComboBox::leaveEvent(QEvent* event) {
-  update();
-  QComboBox::leaveEvent(event);
 }
 
 }  // namespace tessary::widgets

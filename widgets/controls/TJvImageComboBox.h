@@ -5,13 +5,13 @@
 // both follow font and list changes. A replaced image shows at the control's next repaint:
 // the control does not follow its list's changes. Change is raised only when the user
 // selects another entry, never when the selection is set in code.
-#include <QComboBox>
 #include <memory>
 #include <vector>
 
 #include "skin/Colour.h"
 #include "skin/Signal.h"
 #include "widgets/ImageListPixmaps.h"
+#include "widgets/controls/DropDownField.h"
 
 namespace tessary {
 class ImageList;
@@ -26,7 +26,7 @@ struct ImageComboItem {
   int indent = 0;
 };
 
-class TJvImageComboBox : public QComboBox {
+class TJvImageComboBox : public DropDownList {
   Q_OBJECT
 
  public:
@@ -68,17 +68,16 @@ class TJvImageComboBox : public QComboBox {
 
   // Heights of the closed field and of one entry of the open list.
   int FieldHeight() const;
-  int EntryHeight() const;
+  int EntryHeight() const override;
   // The closed field's rectangle (where the selected entry is drawn).
   QRect FieldRect() const;
 
   // Draws entry `index` into `rect` (shared by the closed field and the open list).
-  void DrawEntry(QPainter& painter, int index, const QRect& rect, bool selected);
+  void DrawEntry(QPainter& painter, int index, const QRect& rect, bool selected) override;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
   void showPopup() override;
-  void hidePopup() override;
 
  signals:
   // The user selected another entry.
@@ -87,8 +86,6 @@ class TJvImageComboBox : public QComboBox {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
 
  private:
   void Relayout();
