@@ -1,5 +1,6 @@
 #include "app/ControlPanelContents.h"
 
+#include <QEvent>
 #include <QSignalBlocker>
 
 #include "preview/CommandVocabulary.h"
@@ -61,6 +62,26 @@ constexpr int kPageEntries = 10;
 constexpr int kOtherEntries = 59;
 constexpr int kDroppedWidth = 145;
 
+// Keeps a bar placed on a panel at the size of its items: the bar asks its parent to lay
+// it out again whenever that size changes (items, images, a theme with other metrics).
+class FitToItems : public QObject {
+ public:
+  explicit FitToItems(widgets::TTBXToolbar& bar) : QObject(&bar), bar_(bar) {
+    bar.parentWidget()->installEventFilter(this);
+    Fit();
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::LayoutRequest) Fit();
+    return false;
+  }
+
+ private:
+  void Fit() { bar_.resize(bar_.sizeHint()); }
+  widgets::TTBXToolbar& bar_;
+};
+
 // The command of `list` that edits `slot`.
 widgets::Command* CommandFor(const CommandList& list, int slot) {
   for (int i = 0; i < list.Count(); ++i)
@@ -95,11 +116,9 @@ void FillSampleRows(ControlPanel& panel, Skin& skin, CommandVocabulary& vocabula
 
 void FillSampleToolbars(ControlPanel& panel, Skin& skin, CommandVocabulary& vocabulary) {
   for (const SampleToolbarSpec& spec : kSampleToolbars) {
+    // Placed straight on its panel: neither docked nor floating, it cannot be moved, takes
+    // the panel's colour and sizes itself to its items.
     widgets::TTBXToolbar& bar = *(panel.*spec.bar);
-    // Placed straight on its panel: neither docked nor floating, and it cannot be moved.
-    bar.SetShowDragHandle(false);
-    bar.SetCanFloat(false);
-    bar.SetCloseButton(false);
     bar.SetImages(&(skin.*spec.list));
     const CommandList& commands = (vocabulary.*spec.commands)();
     for (int slot : kToolbarSlots) {
@@ -111,6 +130,7 @@ void FillSampleToolbars(ControlPanel& panel, Skin& skin, CommandVocabulary& voca
       item.SetCommand(CommandFor(commands, slot));
       item.SetDisplay(widgets::DisplayMode::ImageOnly);
     }
+    new FitToItems(bar);
   }
 }
 

@@ -40,7 +40,15 @@ TEST_F(WindowTest, StartsInTheStoredState) {
   EXPECT_EQ(c().TBXToolbar1->Items().size(), 25u);  // 21 buttons, 4 separators
   EXPECT_EQ(c().TBXToolbar1->Images(), &skin().ilLButtons);
   EXPECT_EQ(c().TBXToolbar2->Images(), &skin().ilSButtons);
-  EXPECT_FALSE(c().TBXToolbar1->CanFloat());
+  for (const char* theme : {"Xito", "Default"}) {  // themes with other item metrics
+    widgets::SwitchTheme(QString::fromLatin1(theme));
+    QApplication::processEvents();
+    for (auto* bar : {c().TBXToolbar1, c().TBXToolbar2}) {
+      EXPECT_TRUE(bar->OnPanel());
+      EXPECT_EQ(bar->size(), bar->sizeHint()) << theme;
+      EXPECT_FALSE(bar->ChevronShown()) << theme;
+    }
+  }
 }
 
 // Each row shows its own state's list in every state, slots in the preview's order; the
