@@ -1,0 +1,95 @@
+#include "preview/BrowserChromeTop.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "preview/ChromeTables.h"
+#include "skin/Skin.h"
+#include "widgets/TTBDock.h"
+#include "widgets/TTBXToolWindow.h"
+#include "widgets/TTBXToolbar.h"
+
+namespace tessary::preview {
+
+using widgets::TTBXToolbar;
+using widgets::TTBXToolWindow;
+
+namespace {
+
+// The window-control tool window: eleven buttons 21 wide side by side, one pixel to spare.
+constexpr QSize kSystemButtonsClient{232, 22};
+// Where the stored layout docks it in row 0, behind the menu bar.
+constexpr int kSystemButtonsStoredX = 608;
+
+TTBXToolbar* MakeBar(const char* name, const QString& caption, ImageList& images) {
+  auto* bar = new TTBXToolbar;
+  bar->setObjectName(QString::fromLatin1(name));
+  bar->SetCaption(caption);
+  bar->SetImages(&images);
+  return bar;
+}
+
+TTBXToolbar* MakeButtonBar(ButtonBar which, const char* name, const QString& caption, ImageList& images,
+                       const CommandVocabulary& vocabulary, BrowserChromeTop& top) {
+  TTBXToolbar* bar = MakeBar(name, caption, images);
+  std::vector<ChromeItem> items;
+  for (const ButtonBarRow& row : ButtonBarRows()) items.push_back(ButtonBarItem(row, which));
+  AddChromeItems(*bar, items, vocabulary, top.menus, top.items);
+  bar->SetStretch(true);
+  return bar;
+}
+
+}  // namespace
+
+BrowserChromeTop BuildBrowserChromeTop(widgets::TTBDock& tbdTop, const CommandVocabulary& vocabulary, Skin& skin) {
+  BrowserChromeTop top;
+  top.tbdTop = &tbdTop;
+  tbdTop.SetBoundLines(widgets::blTop | widgets::blBottom | widgets::blLeft | widgets::blRight);
+  tbdTop.SetBackground(&skin.bgTop);
+
+  top.tbtMainMenu = new TTBXToolbar;
+  top.tbtMainMenu->setObjectName(QStringLiteral("tbtMainMenu"));
+  top.menus = BuildMainMenu(*top.tbtMainMenu, vocabulary, skin);
+  top.tbtMainMenu->DockTo(&tbdTop, 0, 0);
+
+  top.tbtMDIControl = new TTBXToolWindow;
+  top.tbtMDIControl->setObjectName(QStringLiteral("tbtMDIControl"));
+  top.tbtMDIControl->SetCaption(QStringLiteral("System Buttons"));
+  top.tbtMDIControl->SetCloseButton(false);
+  top.tbtMDIControl->SetClientAreaSize(kSystemButtonsClient);
+  top.tbtMDIControl->SetFixedClientWidth(kSystemButtonsClient.width());
+  top.tbtMDIControl->DockTo(&tbdTop, 0, kSystemButtonsStoredX);
+
+  top.TBXToolbar3 = MakeButtonBar(ButtonBar::TBXToolbar3, "TBXToolbar3", QStringLiteral("Large Buttons"),
+                              skin.ilLButtons, vocabulary, top);
+  top.TBXToolbar3->DockTo(&tbdTop, 1);
+  top.tbtButtons = MakeButtonBar(ButtonBar::tbtButtons, "tbtButtons", QStringLiteral("Small Buttons"), skin.ilSButtons,
+                             vocabulary, top);
+  top.tbtButtons->DockTo(&tbdTop, 2);
+
+  top.tbtAddressBar = MakeBar("tbtAddressBar", QStringLiteral("Address Bar"), skin.ilMain);
+  AddChromeItems(*top.tbtAddressBar, AddressBarItems(), vocabulary, top.menus, top.items);
+  top.tbtAddressBar->SetStretch(true);
+  top.tbtAddressBar->DockTo(&tbdTop, 3);
+  top.tbtSearchBar = MakeBar("tbtSearchBar", QStringLiteral("Search Bar"), skin.ilMain);
+  AddChromeItems(*top.tbtSearchBar, SearchBarItems(), vocabulary, top.menus, top.items);
+  top.tbtSearchBar->SetStretch(true);
+  top.tbtSearchBar->DockTo(&tbdTop, 4);
+
+  top.lblAddress = top.tbtAddressBar->findChild<QLabel*>(QStringLiteral("lblAddress"));
+  top.cbAddress = top.tbtAddressBar->findChild<QComboBox*>(QStringLiteral("cbAddress"));
+  top.lblSearchBar = top.tbtSearchBar->findChild<QLabel*>(QStringLiteral("lblSearchBar"));
+  top.cbSearchBar = top.tbtSearchBar->findChild<QComboBox*>(QStringLiteral("cbSearchBar"));
+  return top;
+}
+
+std::vector<std::pair<RepaintTarget, QWidget*>> BrowserChromeTop::RepaintTargets() const {
+  return {
+      {RepaintTarget::tbtMDIControl, tbtMDIControl}, {RepaintTarget::tbtMainMenu, tbtMainMenu},
+      {RepaintTarget::tbtButtons, tbtButtons},       {RepaintTarget::tbtAddressBar, tbtAddressBar},
+      {RepaintTarget::tbtSearchBar, tbtSearchBar},   {RepaintTarget::lblAddress, lblAddress},
+      {RepaintTarget::lblSearchBar, lblSearchBar},
+  };
+}
+
+}  // namespace tessary::preview
