@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "preview/ChromeTables.h"
+#include "preview/TGButton.h"
 #include "skin/Skin.h"
 #include "widgets/TTBDock.h"
 #include "widgets/TTBXToolWindow.h"
@@ -16,8 +17,9 @@ using widgets::TTBXToolWindow;
 
 namespace {
 
-// The window-control tool window: eleven buttons 21 wide side by side, one pixel to spare.
+// The window-control tool window: eleven buttons 21 x 22 side by side, one pixel to spare.
 constexpr QSize kSystemButtonsClient{232, 22};
+constexpr QSize kSystemButtonSize{21, 22};
 // Where the stored layout docks it in row 0, behind the menu bar.
 constexpr int kSystemButtonsStoredX = 608;
 
@@ -39,6 +41,25 @@ TTBXToolbar* MakeButtonBar(ButtonBar which, const char* name, const QString& cap
   return bar;
 }
 
+// A window-control button: its slot of the four state lists, chosen by its state at every
+// paint, drawn transparent and centred; a click runs nothing.
+TGButton* MakeSystemButton(const SystemButton& row, int index, Skin& skin) {
+  auto* button = new TGButton;
+  button->setObjectName(QString::fromLatin1(row.name));
+  button->SetImages(&skin.ilImages);
+  button->SetHotImages(&skin.ilHot);
+  button->SetDownImages(&skin.ilDown);
+  button->SetDisableImages(&skin.ilDisable);
+  button->SetImageIndex(row.slot);
+  button->SetIndex(index);
+  button->SetHint(QString::fromUtf8(row.hint));
+  button->SetTransparent(true);
+  button->SetCenter(true);
+  button->SetClickHandler([] {});
+  button->setFixedSize(kSystemButtonSize);
+  return button;
+}
+
 }  // namespace
 
 BrowserChromeTop BuildBrowserChromeTop(widgets::TTBDock& tbdTop, const CommandVocabulary& vocabulary, Skin& skin) {
@@ -58,6 +79,11 @@ BrowserChromeTop BuildBrowserChromeTop(widgets::TTBDock& tbdTop, const CommandVo
   top.tbtMDIControl->SetCloseButton(false);
   top.tbtMDIControl->SetClientAreaSize(kSystemButtonsClient);
   top.tbtMDIControl->SetFixedClientWidth(kSystemButtonsClient.width());
+  int index = 0;
+  for (const SystemButton& row : SystemButtons()) {
+    top.systemButtons.push_back(MakeSystemButton(row, index++, skin));
+    top.tbtMDIControl->AddChild(top.systemButtons.back());
+  }
   top.tbtMDIControl->DockTo(&tbdTop, 0, kSystemButtonsStoredX);
 
   top.TBXToolbar3 = MakeButtonBar(ButtonBar::TBXToolbar3, "TBXToolbar3", QStringLiteral("Large Buttons"),

@@ -35,6 +35,7 @@ class TTBXToolWindow;
 namespace tessary::preview {
 
 class CommandVocabulary;
+class TGButton;
 
 struct BrowserChromeTop {
   widgets::TTBDock* tbdTop = nullptr;
@@ -49,7 +50,7 @@ struct BrowserChromeTop {
   QComboBox* cbAddress = nullptr;
   QComboBox* cbSearchBar = nullptr;
   // The eleven window-control buttons, left to right (btnPrevious ... btnClose).
-  std::vector<QWidget*> systemButtons;
+  std::vector<TGButton*> systemButtons;
   // The menu bar's submenus and the hidden menu's lists.
   MainMenu menus;
   // The bars' items by component name ("bGo", "bSearchWeb", "bFlash", "TBXItem9", ...).
