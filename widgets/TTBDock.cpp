@@ -56,9 +56,19 @@ void TTBDock::SetBackground(TTBBackground* background) {
     watch->dock = this;
     watch_ = watch;
     background_->AddChangeListener(this, [watch] {
-      if (watch->dock != nullptr) watch->dock->InvalidateBackground();
+      if (watch->dock != nullptr) watch->dock->BackgroundChanged();
     });
-    background_->SetStretchSize(width(), height());
+  }
+  BackgroundChanged();
+}
+
+void TTBDock::BackgroundChanged() {
+  // A picture that is (or was just switched to) stretched takes the dock's client size at
+  // once: waiting for the dock's next resize would show the user no change, or a picture
+  // stretched to a size the dock had long ago. Recording the same size again is no change.
+  if (background_ != nullptr && background_->StretchBitmap()) {
+    const QRect client = ClientRect();
+    background_->SetStretchSize(std::max(0, client.width()), std::max(0, client.height()));
   }
   InvalidateBackground();
 }

@@ -127,6 +127,9 @@ class TTBDock : public QWidget, public ThemeNotifiable {
     ~BackgroundWatch();
   };
   void ForgetBackground();
+  // The background changed what it paints (or was assigned): keeps a stretched picture at
+  // the client size and repaints the dock and its bars.
+  void BackgroundChanged();
 
   DockPosition position_;
   TTBBackground* background_ = nullptr;

@@ -1,6 +1,6 @@
 // How a dock follows its background: one listener per dock, removed when the background is
 // replaced or the dock goes; a change repaints the dock and its docked bars; the stretch
-// size comes from the dock's outer size on assignment and its client size on a resize.
+// size is the dock's client size, from the background's assignment on.
 #include "ToolbarFixture.h"
 
 #include "skin/TTBBackground.h"
@@ -97,7 +97,7 @@ TEST_F(DockBackgroundListener, SystemColourNoticeRepreparesOnlyASystemColouredTr
   EXPECT_EQ(background.Generation(), generation);
 }
 
-TEST_F(DockBackgroundListener, StretchSizeFromTheOuterSizeThenFromTheClientSize) {
+TEST_F(DockBackgroundListener, StretchSizeIsTheClientSizeFromAssignmentOn) {
   background.SetStretchBitmap(true);
   background.SetBitmap(Picture(20, 5));
   top->SetBoundLines(blTop | blBottom | blLeft | blRight);
@@ -106,8 +106,8 @@ TEST_F(DockBackgroundListener, StretchSizeFromTheOuterSizeThenFromTheClientSize)
   bar->DockTo(top, 0);
   Settle();
   top->SetBackground(&background);
-  EXPECT_EQ(background.StretchWidth(), top->width());
-  EXPECT_EQ(background.StretchHeight(), top->height());
+  EXPECT_EQ(background.StretchWidth(), top->ClientRect().width());
+  EXPECT_EQ(background.StretchHeight(), top->ClientRect().height());
   window->resize(500, 400);
   Settle();
   EXPECT_EQ(background.StretchWidth(), top->ClientRect().width());
