@@ -29,6 +29,7 @@ class ChromeTest : public ::testing::Test {
     window = std::make_unique<QWidget>();
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
+    font.setStyleStrategy(QFont::NoAntialias);  // captions in exactly their colours
     window->setFont(font);
     auto* layout = new QVBoxLayout(window.get());
     layout->setContentsMargins(0, 0, 0, 0);
