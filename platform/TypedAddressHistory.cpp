@@ -8,20 +8,26 @@
 
 namespace tessary::platform {
 
-QStringList TypedAddresses() {
+QStringList CollectTypedAddresses(const std::function<QString(int number)>& entry) {
   QStringList addresses;
+  for (int number = 1; number <= kTypedAddressSlots; ++number) {
+    const QString address = entry(number);
+    if (!address.isEmpty()) addresses.append(address);
+  }
+  return addresses;
+}
+
+QStringList TypedAddresses() {
 #ifdef Q_OS_WIN
-  // Values "url1", "url2", ... of the current user's key, most recent first; the first
-  // missing number ends the list.
+  // String values "Url1" ... "Url25" of the current user's key (value names are not case
+  // sensitive); a value that is missing reads as empty.
   QSettings history(QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\TypedURLs"),
                     QSettings::NativeFormat);
-  for (int i = 1;; ++i) {
-    const QVariant value = history.value(QStringLiteral("url%1").arg(i));
-    if (!value.isValid()) break;
-    addresses.append(value.toString());
-  }
+  return CollectTypedAddresses(
+      [&history](int number) { return history.value(QStringLiteral("Url%1").arg(number)).toString(); });
+#else
+  return {};
 #endif
-  return addresses;
 }
 
 }  // namespace tessary::platform
