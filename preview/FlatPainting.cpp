@@ -1,7 +1,6 @@
 #include "preview/FlatPainting.h"
 
 #include <QPainter>
-#include <QWidget>
 
 namespace tessary::preview {
 
@@ -19,10 +18,6 @@ void DrawFlatFrame(QPainter& painter, const QRect& rect, Colour first, Colour se
   painter.drawRect(QRect(rect.left(), rect.bottom(), rect.width(), 1));
   painter.drawRect(QRect(rect.right(), rect.top(), 1, rect.height()));
   painter.restore();
-}
-
-Colour ParentColourOf(const QWidget& widget) {
-  return ArgbToColour(widget.palette().color(QPalette::Window).rgb());
 }
 
 }  // namespace tessary::preview

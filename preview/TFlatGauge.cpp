@@ -1,11 +1,9 @@
 #include "preview/TFlatGauge.h"
 
-#include <QEvent>
 #include <QPainter>
 #include <algorithm>
 
 #include "preview/FlatPainting.h"
-#include "preview/TFlatPanel.h"
 #include "preview/accessibility/PreviewAccessibility.h"
 
 namespace tessary::preview {
@@ -15,13 +13,12 @@ namespace {
 // Gap between the frame and the bar: the frame itself and one pixel of background.
 constexpr int kBarInset = 2;
 constexpr int kTextFlags = Qt::AlignCenter | Qt::TextSingleLine;
+// The bar colour a new gauge has: red 51, green 102, blue 153.
+constexpr Colour kNewBarColour = 0x00996633;
 
 }  // namespace
 
-TFlatGauge::TFlatGauge(QWidget* parent) : QWidget(parent), colorBorder_(kFlatFrameColour) {
-  InstallPreviewAccessibility();
-  resize(145, 25);
-}
+TFlatGauge::TFlatGauge(QWidget* parent) : TFlatControl(QSize(145, 25), kFlatFrameColour, kNewBarColour, parent) {}
 
 TFlatGauge::Look TFlatGauge::LookFor(const QRect& client, std::int32_t minValue, std::int32_t maxValue,
                                      std::int32_t progress) {
@@ -73,56 +70,25 @@ void TFlatGauge::SetShowText(bool show) {
   repaint();
 }
 
-void TFlatGauge::SetTransparent(bool transparent) {
-  transparent_ = transparent;
-  update();
-}
-
-void TFlatGauge::SetColor(Colour colour) {
-  color_ = colour;
-  parentColor_ = false;
-  DeriveBorder();
-  update();
-}
-
-Colour TFlatGauge::Color() const { return parentColor_ ? ParentColourOf(*this) : color_; }
-
-void TFlatGauge::SetParentColor(bool parentColor) {
-  if (parentColor == parentColor_) return;
-  parentColor_ = parentColor;
-  DeriveBorder();
-  update();
-}
-
-void TFlatGauge::SetColors(int index, Colour colour) {
-  if (index == 0) colorBorder_ = colour;
-  else if (index == 1) barColor_ = colour;
-  update();
-}
-
 void TFlatGauge::SetUseAdvColors(bool use) {
   useAdvColors_ = use;
-  DeriveBorder();
+  ColorChanged();
   update();
 }
 
 void TFlatGauge::SetAdvColorBorder(std::uint8_t strength) {
   advColorBorder_ = strength;
-  DeriveBorder();
+  ColorChanged();
   update();
 }
 
-void TFlatGauge::DeriveBorder() {
+void TFlatGauge::ColorChanged() {
   if (!useAdvColors_) return;
   const Colour base = ResolveColour(Color());
   const int keep = 100 - std::min<int>(advColorBorder_, 100);
   Colour border = 0;
   for (int shift : {0, 8, 16}) border |= static_cast<Colour>(((base >> shift) & 0xFFu) * keep / 100) << shift;
-  colorBorder_ = border;
-}
-
-Colour TFlatGauge::FontColour() const {
-  return ArgbToColour(palette().color(QPalette::Active, QPalette::WindowText).rgb());
+  SetColors(0, border);
 }
 
 void TFlatGauge::paintEvent(QPaintEvent*) {
@@ -133,9 +99,9 @@ void TFlatGauge::paintEvent(QPaintEvent*) {
     update();
   }
   QPainter painter(this);
-  if (!transparent_) painter.fillRect(rect(), QtColour(Color()));
-  DrawFlatFrame(painter, rect(), colorBorder_, colorBorder_);
-  if (!look.bar.isEmpty()) painter.fillRect(look.bar, QtColour(barColor_));
+  if (!Transparent()) painter.fillRect(rect(), QtColour(Color()));
+  DrawFlatFrame(painter, rect(), ColorBorder(), ColorBorder());
+  if (!look.bar.isEmpty()) painter.fillRect(look.bar, QtColour(BarColor()));
   if (!look.showText) return;
   painter.setFont(font());
   painter.setPen(QtColour(FontColour()));
@@ -144,17 +110,6 @@ void TFlatGauge::paintEvent(QPaintEvent*) {
   painter.setClipRect(look.bar);
   painter.setPen(QtColour(Color()));
   painter.drawText(look.inner, kTextFlags, look.text);
-}
-
-void TFlatGauge::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::PaletteChange) {
-    // The parent handed on a new colour (a theme switch): derived colours follow it.
-    DeriveBorder();
-    update();
-  } else if (event->type() == QEvent::FontChange) {
-    update();
-  }
-  QWidget::changeEvent(event);
 }
 
 }  // namespace tessary::preview

@@ -5,14 +5,13 @@
 // shows what its parent painted (the bottom dock's picture) between frame and bar.
 #include <QRect>
 #include <QString>
-#include <QWidget>
 #include <cstdint>
 
-#include "skin/Colour.h"
+#include "preview/TFlatControl.h"
 
 namespace tessary::preview {
 
-class TFlatGauge : public QWidget {
+class TFlatGauge : public TFlatControl {
   Q_OBJECT
 
  public:
@@ -42,21 +41,10 @@ class TFlatGauge : public QWidget {
   void SetShowText(bool show);
   bool ShowText() const { return showText_; }
 
-  void SetTransparent(bool transparent);
-  bool Transparent() const { return transparent_; }
-
-  // The background and the colour of the text over the bar. Setting one turns ParentColor
-  // off; with ParentColor on it is the parent's colour (which a themed bar hands on).
-  void SetColor(Colour colour);
-  Colour Color() const;
-  void SetParentColor(bool parentColor);
-  bool ParentColor() const { return parentColor_; }
-
-  // Colours by index: 0 ColorBorder (the frame), 1 BarColor (the filled part); another
-  // index changes nothing. Always repaints.
-  void SetColors(int index, Colour colour);
-  Colour ColorBorder() const { return colorBorder_; }
-  Colour BarColor() const { return barColor_; }
+  // Colour index 0 is ColorBorder (the frame), index 1 BarColor (the filled part); Color
+  // is the background and the colour of the text over the bar.
+  Colour ColorBorder() const { return Colors(0); }
+  Colour BarColor() const { return Colors(1); }
   void SetBarColor(Colour colour) { SetColors(1, colour); }
 
   // With UseAdvColors on, ColorBorder follows Color: each channel darkened by
@@ -66,9 +54,6 @@ class TFlatGauge : public QWidget {
   void SetAdvColorBorder(std::uint8_t strength);
   std::uint8_t AdvColorBorder() const { return advColorBorder_; }
 
-  // The text's colour outside the bar is the gauge's font colour (palette window text).
-  Colour FontColour() const;
-
   // The look for the current size and properties.
   Look CurrentLook() const;
   // The look of a gauge of `client` size with these values; a range of zero width and a
@@ -77,20 +62,13 @@ class TFlatGauge : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void changeEvent(QEvent* event) override;
+  void ColorChanged() override;
 
  private:
-  void DeriveBorder();
-
   std::int32_t progress_ = 25;
   std::int32_t minValue_ = 0;
   std::int32_t maxValue_ = 100;
   bool showText_ = true;
-  bool transparent_ = false;
-  Colour color_ = clBtnFace;
-  bool parentColor_ = true;
-  Colour colorBorder_;
-  Colour barColor_ = 0x00996633;
   bool useAdvColors_ = false;
   std::uint8_t advColorBorder_ = 0;
 };

@@ -1,6 +1,5 @@
 #include "preview/TFlatPanel.h"
 
-#include <QEvent>
 #include <QPainter>
 
 #include "preview/FlatPainting.h"
@@ -22,15 +21,7 @@ int TextFlags(TAlignment alignment) {
 
 }  // namespace
 
-TFlatPanel::TFlatPanel(QWidget* parent) : QWidget(parent) {
-  InstallPreviewAccessibility();
-  resize(185, 41);
-}
-
-void TFlatPanel::SetTransparent(bool transparent) {
-  transparent_ = transparent;
-  update();
-}
+TFlatPanel::TFlatPanel(QWidget* parent) : TFlatControl(QSize(185, 41), kFlatFrameColour, kFlatFrameColour, parent) {}
 
 void TFlatPanel::SetCaption(const QString& caption) {
   if (caption == caption_) return;
@@ -45,36 +36,12 @@ void TFlatPanel::SetAlignment(TAlignment alignment) {
   update();
 }
 
-void TFlatPanel::SetColor(Colour colour) {
-  color_ = colour;
-  parentColor_ = false;
-  update();
-}
-
-Colour TFlatPanel::Color() const { return parentColor_ ? ParentColourOf(*this) : color_; }
-
-void TFlatPanel::SetParentColor(bool parentColor) {
-  if (parentColor == parentColor_) return;
-  parentColor_ = parentColor;
-  update();
-}
-
-void TFlatPanel::SetColors(int index, Colour colour) {
-  if (index == 0) colorHighLight_ = colour;
-  else if (index == 1) colorShadow_ = colour;
-  update();
-}
-
-Colour TFlatPanel::FontColour() const {
-  return ArgbToColour(palette().color(QPalette::Active, QPalette::WindowText).rgb());
-}
-
 void TFlatPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect client = rect();
   // Transparent: nothing is filled; Qt has painted the parent's surface under the panel.
-  if (!transparent_) painter.fillRect(client, QtColour(Color()));
-  DrawFlatFrame(painter, client, colorHighLight_, colorShadow_);
+  if (!Transparent()) painter.fillRect(client, QtColour(Color()));
+  DrawFlatFrame(painter, client, ColorHighLight(), ColorShadow());
   if (caption_.isEmpty()) return;
   painter.setFont(font());
   const int flags = TextFlags(alignment_);
@@ -88,14 +55,6 @@ void TFlatPanel::paintEvent(QPaintEvent*) {
   painter.drawText(client.translated(1, 1), flags, caption_);
   painter.setPen(QtColour(clBtnShadow));
   painter.drawText(client, flags, caption_);
-}
-
-void TFlatPanel::changeEvent(QEvent* event) {
-  // A new parent colour (a theme switch), font colour or font repaints the panel.
-  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange ||
-      event->type() == QEvent::EnabledChange)
-    update();
-  QWidget::changeEvent(event);
 }
 
 }  // namespace tessary::preview

@@ -6,17 +6,13 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QVBoxLayout>
 #include <vector>
 
-#include "preview/BrowserChromeBottom.h"
-#include "preview/BrowserChromeTop.h"
+#include "preview/ChromeWindow.h"
 #include "preview/CommandVocabulary.h"
 #include "skin/Skin.h"
 #include "skinfile/StartupSkin.h"
 #include "widgets/PopupWindow.h"
-#include "widgets/TTBDock.h"
-#include "widgets/TTBXToolbar.h"
 #include "widgets/ThemeRegistry.h"
 
 namespace {
@@ -25,34 +21,21 @@ using namespace tessary;
 using namespace tessary::preview;
 using namespace tessary::widgets;
 
-// The window with the chrome on its two docks and a page between them.
+// The mock-up's window at 1920 x 1080 with the start-up skin.
 struct ChromeScene {
   Skin skin;
   std::unique_ptr<CommandVocabulary> vocabulary;
-  QWidget window;
-  BrowserChromeTop top;
-  BrowserChromeBottom bottom;
+  std::unique_ptr<ChromeWindow> window;
 
   ChromeScene() {
     LoadStartupSkin(skin);
     vocabulary = std::make_unique<CommandVocabulary>(skin);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
-    window.setFont(font);
-    auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    auto* tbdTop = new TTBDock(DockPosition::dpTop);
-    auto* page = new QWidget;
-    page->setAutoFillBackground(true);
-    auto* tbdBottom = new TTBDock(DockPosition::dpBottom);
-    layout->addWidget(tbdTop);
-    layout->addWidget(page, 1);
-    layout->addWidget(tbdBottom);
-    top = BuildBrowserChromeTop(*tbdTop, *vocabulary, skin);
-    bottom = BuildBrowserChromeBottom(*tbdBottom, skin);
-    window.setGeometry(0, 0, 1920, 1080);
-    window.show();
+    window = std::make_unique<ChromeWindow>(skin, *vocabulary, font);
+    window->page->setAutoFillBackground(true);
+    window->setGeometry(0, 0, 1920, 1080);
+    window->show();
     QApplication::processEvents();
   }
 };
@@ -89,13 +72,13 @@ void BM_FullRepaint1920x1080(benchmark::State& state) {
   QApplication::processEvents();
   // Every widget of the window painted into a frame of the window's size: the work of a
   // repaint of the whole window (after Open, or a theme switch).
-  QImage frame(scene.window.size(), QImage::Format_ARGB32_Premultiplied);
+  QImage frame(scene.window->size(), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
-    scene.window.render(&frame);
+    scene.window->render(&frame);
     benchmark::DoNotOptimize(frame.constBits());
   }
-  state.counters["width"] = scene.window.width();
-  state.counters["height"] = scene.window.height();
+  state.counters["width"] = scene.window->width();
+  state.counters["height"] = scene.window->height();
 }
 BENCHMARK(BM_FullRepaint1920x1080)
     ->ArgsProduct({benchmark::CreateDenseRange(0, 7, 1), {0, 1}})

@@ -13,8 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "preview/BrowserChromeBottom.h"
-#include "preview/BrowserChromeTop.h"
+#include "preview/ChromeWindow.h"
 #include "preview/CommandVocabulary.h"
 #include "preview/ShortcutDispatcher.h"
 #include "preview/TFlatPanel.h"
@@ -22,7 +21,6 @@
 #include "skinfile/BmpCodec.h"
 #include "skinfile/StartupSkin.h"
 #include "widgets/PopupWindow.h"
-#include "widgets/TTBDock.h"
 #include "widgets/TTBXToolbar.h"
 #include "widgets/demo/DemoProgram.h"
 
@@ -61,21 +59,17 @@ int main(int argc, char** argv) {
   UsePicture(skin.bgBottom, value("--bottom"), program.Option("--stretch"));
   CommandVocabulary vocabulary(skin);
 
-  QWidget window;
+  ChromeWindow window(skin, vocabulary, QApplication::font());
   window.setWindowTitle(QStringLiteral("Browser chrome"));
-  auto* layout = new QVBoxLayout(&window);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  auto* tbdTop = new TTBDock(DockPosition::dpTop);
-  auto* page = new QPlainTextEdit;
+  // The page takes what a browser shows between its bars (the editor has its control panel
+  // there): here a box to type into.
+  auto* page = new QPlainTextEdit(window.page);
   page->setPlaceholderText(QStringLiteral("Type here: shortcuts run their commands before this box sees them."));
-  auto* tbdBottom = new TTBDock(DockPosition::dpBottom);
-  layout->addWidget(tbdTop);
-  layout->addWidget(page, 1);
-  layout->addWidget(tbdBottom);
-
-  BrowserChromeTop top = BuildBrowserChromeTop(*tbdTop, vocabulary, skin);
-  BrowserChromeBottom bottom = BuildBrowserChromeBottom(*tbdBottom, skin);
+  auto* pageLayout = new QVBoxLayout(window.page);
+  pageLayout->setContentsMargins(0, 0, 0, 0);
+  pageLayout->addWidget(page);
+  BrowserChromeTop& top = window.top;
+  BrowserChromeBottom& bottom = window.bottom;
 
   for (CommandList* list : vocabulary.Lists())
     list->SetHandler([&bottom](Command& c) { bottom.fpStatusText->SetCaption(QStringLiteral(" Ran %1").arg(c.Name())); });

@@ -5,12 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QVBoxLayout>
 #include <QWidget>
 #include <memory>
 
-#include "preview/BrowserChromeBottom.h"
-#include "preview/BrowserChromeTop.h"
+#include "preview/ChromeWindow.h"
 #include "preview/CommandVocabulary.h"
 #include "skin/Skin.h"
 #include "skinfile/StartupSkin.h"
@@ -26,22 +24,15 @@ class ChromeTest : public ::testing::Test {
     widgets::SwitchTheme(QStringLiteral("Default"));
     LoadStartupSkin(skin);
     vocabulary = std::make_unique<CommandVocabulary>(skin);
-    window = std::make_unique<QWidget>();
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     font.setStyleStrategy(QFont::NoAntialias);  // captions in exactly their colours
-    window->setFont(font);
-    auto* layout = new QVBoxLayout(window.get());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    tbdTop = new widgets::TTBDock(widgets::DockPosition::dpTop);
-    page = new QWidget;
-    tbdBottom = new widgets::TTBDock(widgets::DockPosition::dpBottom);
-    layout->addWidget(tbdTop);
-    layout->addWidget(page, 1);
-    layout->addWidget(tbdBottom);
-    top = BuildBrowserChromeTop(*tbdTop, *vocabulary, skin);
-    bottom = BuildBrowserChromeBottom(*tbdBottom, skin);
+    window = std::make_unique<ChromeWindow>(skin, *vocabulary, font);
+    tbdTop = window->tbdTop;
+    page = window->page;
+    tbdBottom = window->tbdBottom;
+    top = window->top;
+    bottom = window->bottom;
     window->setGeometry(0, 0, 1280, 600);
     window->show();
     Settle();
@@ -65,7 +56,7 @@ class ChromeTest : public ::testing::Test {
   // The skin and the vocabulary outlive the window that shows them.
   Skin skin;
   std::unique_ptr<CommandVocabulary> vocabulary;
-  std::unique_ptr<QWidget> window;
+  std::unique_ptr<ChromeWindow> window;
   widgets::TTBDock* tbdTop = nullptr;
   QWidget* page = nullptr;
   widgets::TTBDock* tbdBottom = nullptr;

@@ -138,6 +138,18 @@ TEST(FlatGauge, DrawsFrameBarAndTheTextTwiceAcrossTheBar) {
   }
 }
 
+TEST(FlatGauge, AdvancedColoursDeriveTheBorderFromTheColour) {
+  Backdrop backdrop(Qt::black);  // hands down 0x40, 0x80, 0x20
+  auto* gauge = new TFlatGauge(&backdrop);
+  EXPECT_EQ(gauge->ColorBorder(), kFlatFrameColour);
+  gauge->SetAdvColorBorder(50);
+  EXPECT_EQ(gauge->ColorBorder(), kFlatFrameColour) << "only with UseAdvColors on";
+  gauge->SetUseAdvColors(true);
+  EXPECT_EQ(gauge->ColorBorder(), 0x00104020u) << "the parent's colour, each channel halved";
+  gauge->SetColor(0x00C8C8C8);
+  EXPECT_EQ(gauge->ColorBorder(), 0x00646464u);
+}
+
 TEST(FlatGauge, ReportsProgressToAssistiveTools) {
   TFlatGauge gauge;
   gauge.SetProgress(50);

@@ -1,0 +1,61 @@
+#include "preview/TFlatControl.h"
+
+#include <QEvent>
+
+#include "preview/accessibility/PreviewAccessibility.h"
+
+namespace tessary::preview {
+
+TFlatControl::TFlatControl(QSize size, Colour first, Colour second, QWidget* parent)
+    : QWidget(parent), colors_{first, second} {
+  InstallPreviewAccessibility();
+  resize(size);
+}
+
+void TFlatControl::SetTransparent(bool transparent) {
+  transparent_ = transparent;
+  update();
+}
+
+void TFlatControl::SetColor(Colour colour) {
+  color_ = colour;
+  parentColor_ = false;
+  ColorChanged();
+  update();
+}
+
+Colour TFlatControl::Color() const {
+  return parentColor_ ? ArgbToColour(palette().color(QPalette::Window).rgb()) : color_;
+}
+
+void TFlatControl::SetParentColor(bool parentColor) {
+  if (parentColor == parentColor_) return;
+  parentColor_ = parentColor;
+  ColorChanged();
+  update();
+}
+
+void TFlatControl::SetColors(int index, Colour colour) {
+  if (index == 0 || index == 1) colors_[static_cast<std::size_t>(index)] = colour;
+  update();
+}
+
+Colour TFlatControl::FontColour() const {
+  return ArgbToColour(palette().color(QPalette::Active, QPalette::WindowText).rgb());
+}
+
+void TFlatControl::changeEvent(QEvent* event) {
+  // A new parent colour (a theme switch), font colour, font or enabled state repaints.
+  switch (event->type()) {
+    case QEvent::PaletteChange:
+      ColorChanged();
+      update();
+      break;
+    case QEvent::FontChange:
+    case QEvent::EnabledChange: update(); break;
+    default: break;
+  }
+  QWidget::changeEvent(event);
+}
+
+}  // namespace tessary::preview
