@@ -14,10 +14,14 @@ ChromeWindow::ChromeWindow(Skin& skin, const CommandVocabulary& vocabulary, cons
   layout->setSpacing(0);
   tbdTop = new widgets::TTBDock(widgets::DockPosition::dpTop);
   page = new QWidget;
+  pnlBTM = new QWidget;
   tbdBottom = new widgets::TTBDock(widgets::DockPosition::dpBottom);
+  auto* bottomLayout = new QVBoxLayout(pnlBTM);
+  bottomLayout->setContentsMargins(0, 0, 0, 0);
+  bottomLayout->addWidget(tbdBottom);
   layout->addWidget(tbdTop);
   layout->addWidget(page, 1);
-  layout->addWidget(tbdBottom);
+  layout->addWidget(pnlBTM);
   top = BuildBrowserChromeTop(*tbdTop, vocabulary, skin);
   bottom = BuildBrowserChromeBottom(*tbdBottom, skin);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // A window that shows the browser-chrome mock-up on its own, as the editor window places
-// it: the top dock at the top, a page (where the editor has its control panel), and the
-// bottom dock at the bottom. For looking at the mock-up, for its tests and benchmarks.
+// it: the top dock at the top of the client area, a page (where the editor has its control
+// panel), and the bottom dock as the only content of the bottom panel pnlBTM, so that each
+// dock's picture starts at the dock's own corner. For looking at the mock-up, for its
+// tests and benchmarks.
 #include <QFont>
 #include <QWidget>
 
@@ -24,6 +26,7 @@ class ChromeWindow : public QWidget {
 
   widgets::TTBDock* tbdTop = nullptr;
   QWidget* page = nullptr;
+  QWidget* pnlBTM = nullptr;
   widgets::TTBDock* tbdBottom = nullptr;
   BrowserChromeTop top;
   BrowserChromeBottom bottom;

@@ -4,6 +4,7 @@
 // bar's elements keeping their widths at every window width and in every theme.
 #include "preview/ChromeFixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QStringList>
@@ -236,6 +237,33 @@ TEST_F(ChromeTest, StatusWidgetsAreSetUpAsTheBrowserHasThem) {
   EXPECT_EQ(bottom.WBGauge->BarColor(), skin.gaugeColour);
   EXPECT_EQ(bottom.WBGauge->ColorBorder(), 0x008396A0u);
   EXPECT_EQ(bottom.WBGauge->CurrentLook().text, QStringLiteral("50 %"));
+}
+
+// What an assistive tool finds in a widget: each child's role and name, and its children's
+// in brackets.
+QString AccessibleChildren(QAccessibleInterface* parent) {
+  QStringList children;
+  for (int i = 0; parent != nullptr && i < parent->childCount(); ++i) {
+    QAccessibleInterface* child = parent->child(i);
+    QString text = QStringLiteral("%1:%2").arg(child->role()).arg(child->text(QAccessible::Name));
+    if (child->childCount() > 0) text += QStringLiteral("[%1]").arg(AccessibleChildren(child));
+    children << text;
+  }
+  return children.join(QLatin1Char('|'));
+}
+
+TEST_F(ChromeTest, StatusBarAndWindowControlsReachAssistiveTools) {
+  const auto at = [](QWidget* widget) { return AccessibleChildren(QAccessible::queryAccessibleInterface(widget)); };
+  // Static texts (4) named by caption or hint, spacers as plain panes (10), the gauge (48).
+  EXPECT_EQ(at(bottom.tbtStatus),
+            QStringLiteral("41:|10:|41:[41:Corvane is currently working online.|41:Corvane is currently working offline.]|"
+                           "10:|41:[41:You are browsing an ordinary web site.]|41:0|10:|10:|48:Progress"));
+  QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(bottom.WBGauge);
+  EXPECT_EQ(gauge->text(QAccessible::Value), QStringLiteral("50 %"));
+  const QStringList controls = at(top.tbtMDIControl).split(QLatin1Char('|'));
+  ASSERT_EQ(controls.size(), 11);
+  EXPECT_EQ(controls.front(), QStringLiteral("%1:Previous Window").arg(QAccessible::Button));
+  EXPECT_EQ(controls.back(), QStringLiteral("%1:Close").arg(QAccessible::Button));
 }
 
 }  // namespace

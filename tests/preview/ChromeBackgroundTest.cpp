@@ -1,6 +1,7 @@
 // The docks' pictures on the whole mock-up: tiled or stretched, the picture runs on without
 // a seam from each dock into its bars, their borders, the empty tab row and through the
-// transparent status panels, spacers and gauge, all aligned to the window's client origin.
+// transparent status panels, spacers and gauge, aligned to the client origin of the dock's
+// parent: the window for the top dock, the bottom panel for the bottom dock.
 #include "preview/ChromeFixture.h"
 
 #include <QImage>
@@ -25,20 +26,24 @@ Bitmap CoordinatePicture(int w, int h) {
 
 int Mod(int v, int m) { return ((v % m) + m) % m; }
 
-// The picture's pixel at window point `p`: tiles start at the window's client origin.
+// The picture's pixel at `p` of the dock's parent, whose client origin the tiles start at.
 QRgb Expected(const TTBBackground& background, QPoint p) {
   const Bitmap& prepared = background.Prepared();
   return prepared.PixelAt(Mod(p.x(), prepared.Width()), Mod(p.y(), prepared.Height()));
 }
 
-// Window points inside `area` of `widget` (shrunk by `inset`), every few pixels.
-std::vector<QPoint> Inside(const QWidget* widget, QWidget* window, int inset, QRect area = {}) {
-  std::vector<QPoint> points;
+// A point to look at: a widget and a point in it.
+struct Spot {
+  const QWidget* widget;
+  QPoint at;
+};
+
+// Spots inside `area` of `widget` (shrunk by `inset`), every few pixels.
+void AddInside(std::vector<Spot>& spots, const QWidget* widget, int inset, QRect area = {}) {
   if (area.isNull()) area = widget->rect();
   area.adjust(inset, inset, -inset, -inset);
   for (int y = area.top(); y <= area.bottom(); y += 3)
-    for (int x = area.left(); x <= area.right(); x += 5) points.push_back(widget->mapTo(window, QPoint(x, y)));
-  return points;
+    for (int x = area.left(); x <= area.right(); x += 5) spots.push_back({widget, QPoint(x, y)});
 }
 
 TEST_F(ChromeTest, PicturesRunOnAcrossDocksBarsAndStatusPanels) {
@@ -64,29 +69,32 @@ TEST_F(ChromeTest, PicturesRunOnAcrossDocksBarsAndStatusPanels) {
     }
     const QImage image = window->grab().toImage();
 
-    std::vector<QPoint> points;
+    std::vector<Spot> spots;
     // The bottom dock: the empty tab row, and every transparent status widget inside its
     // frame (the secure panel's picture is empty and shows through too).
-    for (const QPoint& p : Inside(bottom.tbtTabs, window.get(), 0, bottom.tbtTabs->ClientRect())) points.push_back(p);
+    AddInside(spots, bottom.tbtTabs, 0, bottom.tbtTabs->ClientRect());
     for (const QWidget* panel : {static_cast<QWidget*>(bottom.fpStatusText), static_cast<QWidget*>(bottom.fpConnection),
                                  static_cast<QWidget*>(bottom.fpSecure)})
-      for (const QPoint& p : Inside(panel, window.get(), 1)) points.push_back(p);
+      AddInside(spots, panel, 1);
     for (const char* spacer : {"BvStatus", "bcOnline", "bvSecure", "bvStopper"})
-      for (const QPoint& p : Inside(bottom.tbtStatus->findChild<QWidget*>(spacer), window.get(), 0)) points.push_back(p);
+      AddInside(spots, bottom.tbtStatus->findChild<QWidget*>(spacer), 0);
     // The gauge's ring between frame and bar, and its empty part right of the text.
-    const QRect gauge = bottom.WBGauge->geometry();
-    for (int x = 1; x < gauge.width() - 1; x += 4) points.push_back(bottom.WBGauge->mapTo(window.get(), QPoint(x, 1)));
-    points.push_back(bottom.WBGauge->mapTo(window.get(), QPoint(gauge.width() - 4, 9)));
-    // The top dock: its bound line's inner neighbours and the empty ends of stretched bars.
+    const int gaugeWidth = bottom.WBGauge->width();
+    for (int x = 1; x < gaugeWidth - 1; x += 4) spots.push_back({bottom.WBGauge, QPoint(x, 1)});
+    spots.push_back({bottom.WBGauge, QPoint(gaugeWidth - 4, 9)});
+    // The top dock: the empty ends of its stretched bars.
     for (const widgets::TTBXToolbar* bar : {top.TBXToolbar3, top.tbtButtons, top.tbtSearchBar}) {
       const QRect client = bar->ClientRect();
       for (int x = client.right() - 60; x < client.right(); x += 7)
-        for (int y = client.top(); y <= client.bottom(); y += 4) points.push_back(bar->mapTo(window.get(), QPoint(x, y)));
+        for (int y = client.top(); y <= client.bottom(); y += 4) spots.push_back({bar, QPoint(x, y)});
     }
-    for (const QPoint& p : points) {
-      // Both docks lie in the window, whose client origin the tiles start from.
-      const TTBBackground& background = p.y() < tbdBottom->y() ? skin.bgTop : skin.bgBottom;
-      ASSERT_EQ(image.pixel(p), Expected(background, p)) << p.x() << "," << p.y();
+    for (const Spot& spot : spots) {
+      const bool onTop = tbdTop->isAncestorOf(spot.widget);
+      const QWidget* dockParent = (onTop ? tbdTop : tbdBottom)->parentWidget();
+      const QPoint shown = spot.widget->mapTo(window.get(), spot.at);
+      const QRgb expected = Expected(onTop ? skin.bgTop : skin.bgBottom, spot.widget->mapTo(dockParent, spot.at));
+      ASSERT_EQ(image.pixel(shown), expected) << spot.widget->objectName().toStdString() << " " << spot.at.x() << ","
+                                              << spot.at.y();
     }
   }
 }
