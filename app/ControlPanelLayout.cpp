@@ -88,8 +88,10 @@ constexpr ControlRow kControls[] = {
 };
 #undef CONTROL
 
-// The keyboard order, band by band as stored (pnlBTM's controls come with the preview).
+// The keyboard order, band by band as stored, after the preview's one control that takes
+// the keyboard (the search box; the address box is disabled).
 constexpr const char* kKeyboardOrder[] = {
+    "cbSearchBar",                                                                        // tbdTop
     "btnTop", "rbTopTile", "rbStretch", "rbBottomStretch", "rbBottomTile", "btnBottom",  // pnlTop
     "btnSave", "btnOpen", "XP_Button3",                                                  // pnlBottom
     "pnlNormal", "Panel1", "Panel2", "Panel3",  // pnlSysBtns: the sample rows (Normal, Down, Hot, Disabled),

@@ -8,6 +8,7 @@
 #include "app/ControlPanelWiring.h"
 #include "platform/ErrorHandler.h"
 #include "platform/QtDialogs.h"
+#include "preview/TFlatGauge.h"
 #include "skinfile/StartupSkin.h"
 
 namespace tessary::app {
@@ -85,8 +86,8 @@ void TfrmMain::FormCreate() {
     top.ArrangeBars();
   }
   top.show();
-  // The gauge shows the skin's progress colour.
-  panel_.dfsColorButton->SetOtherColor(skin_.gaugeColour);
+  // The colour button's other colour is the gauge's bar colour.
+  panel_.dfsColorButton->SetOtherColor(bottom_.WBGauge->BarColor());
   // The radio boxes, ColorBox, the colour button and ListBox1 ("MonaiXP", not applied).
   ShowControlState(panel_, editor_.Controls());
 }

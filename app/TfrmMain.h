@@ -8,6 +8,8 @@
 #include "app/ControlPanel.h"
 #include "app/WidgetSkinView.h"
 #include "platform/Dialogs.h"
+#include "preview/BrowserChromeBottom.h"
+#include "preview/BrowserChromeTop.h"
 #include "preview/CommandVocabulary.h"
 #include "preview/ShortcutDispatcher.h"
 #include "skin/Skin.h"
@@ -29,6 +31,9 @@ class TfrmMain : public QMainWindow {
   const ControlPanel& controls() const { return panel_; }
   preview::CommandVocabulary& vocabulary() { return vocabulary_; }
   widgets::TTBXSwitcher& switcher() { return TBXSwitcher_; }
+  // The browser mock-up on the two docks.
+  const preview::BrowserChromeTop& chromeTop() const { return top_; }
+  const preview::BrowserChromeBottom& chromeBottom() const { return bottom_; }
   // The skin changed since it was last saved or opened (the window asks before closing).
   bool Modified() const { return modified_; }
 
@@ -49,6 +54,8 @@ class TfrmMain : public QMainWindow {
   SkinEditor editor_{skin_, *dialogs_, view_};
   preview::CommandVocabulary vocabulary_{skin_};
   ControlPanel panel_;
+  preview::BrowserChromeTop top_;
+  preview::BrowserChromeBottom bottom_;
   std::unique_ptr<preview::ShortcutDispatcher> dispatcher_;
   bool modified_ = false;
   Connection changeWatch_;

@@ -1,22 +1,24 @@
 // Where the browser mock-up meets the editor window: the one place that hands the docks to
 // the preview and binds the repaint targets that live in it.
 //
-// The window builds the two docks in their bands (panel_.tbdTop, the topmost band, with
-// bgTop; panel_.tbdBottom, the only content of pnlBTM, with bgBottom) and leaves their rows
-// to the preview. The preview fills them here from the window's skin_, vocabulary_ and
-// switcher, then binds through view_: tbtMDIControl; the status widgets fpStatusText,
-// fpConnection, fpSecure, fpStopper and WBGauge; the caption bars tbtMainMenu, tbtButtons,
-// tbtAddressBar, tbtSearchBar; the labels lblAddress and lblSearchBar; and sets
-// view_.setGaugeColour to WBGauge's bar colour setter. FormCreate then places the second
-// bar of tbdTop at the right end of its row and takes the gauge's colour for the colour
-// button, as it does now with the skin's.
+// The window builds the two docks in their bands (panel_.tbdTop, the topmost band;
+// panel_.tbdBottom, the only content of pnlBTM). The preview gives them their backgrounds
+// and bound lines and fills their rows from the window's skin_ and vocabulary_; the window
+// then binds through view_ what the commands repaint there and the gauge's bar colour.
+// FormCreate places the second bar of tbdTop at the right end of its row and takes the
+// gauge's bar colour for the colour button.
 #include "app/TfrmMain.h"
+
+#include "preview/TFlatGauge.h"
 
 namespace tessary::app {
 
 void TfrmMain::AttachPreview() {
-  panel_.tbdTop->SetBackground(&skin_.bgTop);
-  panel_.tbdBottom->SetBackground(&skin_.bgBottom);
+  top_ = preview::BuildBrowserChromeTop(*panel_.tbdTop, vocabulary_, skin_);
+  bottom_ = preview::BuildBrowserChromeBottom(*panel_.tbdBottom, skin_);
+  for (const auto& [target, widget] : top_.RepaintTargets()) view_.Bind(target, widget);
+  for (const auto& [target, widget] : bottom_.RepaintTargets()) view_.Bind(target, widget);
+  view_.setGaugeColour = [gauge = bottom_.WBGauge](Colour colour) { gauge->SetBarColor(colour); };
 }
 
 }  // namespace tessary::app
