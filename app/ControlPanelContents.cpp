@@ -63,7 +63,8 @@ constexpr int kOtherEntries = 59;
 constexpr int kDroppedWidth = 145;
 
 // Keeps a bar placed on a panel at the size of its items: the bar asks its parent to lay
-// it out again whenever that size changes (items, images, a theme with other metrics).
+// it out again whenever that size changes (items, images, a theme with other metrics). A
+// hidden panel is not asked, so it fits again when it shows (a theme switched meanwhile).
 class FitToItems : public QObject {
  public:
   explicit FitToItems(widgets::TTBXToolbar& bar) : QObject(&bar), bar_(bar) {
@@ -73,7 +74,7 @@ class FitToItems : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::LayoutRequest) Fit();
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) Fit();
     return false;
   }
 
