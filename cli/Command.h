@@ -38,5 +38,6 @@ int RunCheck(const Invocation& invocation);
 int RunConvert(const Invocation& invocation);
 int RunExport(const Invocation& invocation);
 int RunPack(const Invocation& invocation);
+int RunRender(const Invocation& invocation);
 
 }  // namespace tessary::cli

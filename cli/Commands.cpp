@@ -73,7 +73,17 @@ constexpr std::string_view kPackDetails =
     "Anything else in DIR (hidden files aside), and any section or key of skin.ini\n"
     "that pack does not know, is an error, so a misspelt name is never ignored.\n";
 
-constexpr std::array<Command, 6> kCommands{{
+constexpr std::string_view kRenderDetails =
+    "Draws the editor window with FILE opened (or, for a .crs, imported) exactly as the\n"
+    "editor shows it at that size, and saves the picture as OUT.png. No display is needed.\n"
+    "\n"
+    "  --theme NAME   draw in this theme instead of the one FILE names (Default, MonaiXP,\n"
+    "                 Nexos4, Office11Adaptive, OfficeXP, Roma, Tristan2 or Xito)\n"
+    "  --size WxH     the window's size in pixels (default 1280x1024)\n"
+    "\n"
+    "A FILE that does not open gives the editor's message and writes no picture.\n";
+
+constexpr std::array<Command, 7> kCommands{{
     {"new", "Write the start-up skin to a new skin file", "OUT.skn", kNewDetails, RunNew},
     {"info", "Describe a skin file", "FILE [--json]", kInfoDetails, RunInfo},
     {"check", "Check that skin files read as the editor reads them", "FILE...", kCheckDetails, RunCheck},
@@ -81,6 +91,8 @@ constexpr std::array<Command, 6> kCommands{{
     {"export", "Unpack a skin file into a folder of INI, BMP and PNG files", "FILE DIR", kExportDetails,
      RunExport},
     {"pack", "Build a skin file from a folder written by export", "DIR OUT.skn", kPackDetails, RunPack},
+    {"render", "Draw the editor window with a skin as a PNG picture", "FILE OUT.png [--theme NAME] [--size WxH]",
+     kRenderDetails, RunRender},
 }};
 
 }  // namespace

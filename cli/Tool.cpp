@@ -19,7 +19,7 @@ bool IsHelpFlag(std::string_view arg) { return arg == kHelpFlag || arg == kShort
 
 void PrintOverview(std::ostream& out) {
   out << "Usage: " << kProgram << " COMMAND [ARGUMENTS]\n\n"
-      << "Inspects, checks, converts, exports and packs Corvane skins without a window.\n\n"
+      << "Inspects, checks, converts, exports, packs and renders Corvane skins, with no display.\n\n"
       << "Commands:\n";
   std::size_t width = 0;
   for (const Command& command : Commands()) width = std::max(width, command.name.size());

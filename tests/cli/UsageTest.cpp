@@ -14,7 +14,7 @@ TEST(ToolUsage, OverviewListsEveryCommandOnStdout) {
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.out.rfind("Usage: tessary-skin COMMAND [ARGUMENTS]\n", 0), 0u) << result.out;
   for (const char* command :
-       {"\n  new ", "\n  info ", "\n  check ", "\n  convert ", "\n  export ", "\n  pack "}) {
+       {"\n  new ", "\n  info ", "\n  check ", "\n  convert ", "\n  export ", "\n  pack ", "\n  render "}) {
     EXPECT_NE(result.out.find(command), std::string::npos) << command;
   }
   // Scripts rely on the extension rule, so the overview states it.
@@ -25,7 +25,7 @@ TEST(ToolUsage, EveryCommandHasHelpWithItsUsageLine) {
   ToolFolder folder;
   const std::pair<const char*, const char*> commands[] = {
       {"new", "OUT.skn"},     {"info", "FILE [--json]"}, {"check", "FILE..."}, {"convert", "IN.crs OUT.skn"},
-      {"export", "FILE DIR"}, {"pack", "DIR OUT.skn"}};
+      {"export", "FILE DIR"}, {"pack", "DIR OUT.skn"},   {"render", "FILE OUT.png [--theme NAME] [--size WxH]"}};
   for (const auto& [name, usage] : commands) {
     // --help wins over missing or surplus arguments, wherever it stands.
     const ToolResult result = folder.Run({name, "x", "--help", "y", "z"});

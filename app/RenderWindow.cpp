@@ -1,0 +1,27 @@
+#include "app/RenderWindow.h"
+
+#include <QApplication>
+
+#include "app/TfrmMain.h"
+
+namespace tessary::app {
+
+QImage RenderEditorWindow(const RenderRequest& request) {
+  // The window stands first and then opens the file, as the user does it.
+  TfrmMain window;
+  window.resize(request.size);
+  window.show();
+  window.activateWindow();
+  QApplication::processEvents();
+  if (request.format == SkinFileFormat::kCrs) {
+    window.editor().ImportFromFile(request.file);
+  } else {
+    window.editor().OpenFromFile(request.file);
+  }
+  if (!request.theme.isEmpty()) window.switcher().SetTheme(request.theme);
+  // The layout, the docks' rows and every pending paint settle before the picture is taken.
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  return window.grab().toImage();
+}
+
+}  // namespace tessary::app
