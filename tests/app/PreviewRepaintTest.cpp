@@ -8,12 +8,17 @@
 #include <QLabel>
 #include <QScreen>
 
+#include <QTemporaryDir>
+
+#include "app/Startup.h"
+#include "app/TfrmMain.h"
 #include "app/WidgetSkinView.h"
 #include "platform/ScriptedDialogs.h"
 #include "preview/TFlatGauge.h"
 #include "preview/TFlatPanel.h"
 #include "preview/TGButton.h"
 #include "skin/commands/SkinEditor.h"
+#include "skinfile/SkinFile.h"
 #include "widgets/ControlsFixture.h"
 #include "widgets/PopupWindow.h"
 #include "widgets/TTBXSwitcher.h"
@@ -206,6 +211,28 @@ TEST_F(PreviewRepaint, BottomPictureAndStretchReachTheStatusPanelsAndTheGaugeCol
 
   editor.SetProgressColour(0x00FF0000);  // blue, 0x00BBGGRR
   EXPECT_EQ(OnScreen(bottom.WBGauge).pixel(3, 9), 0xFF0000FFu);
+}
+
+// Open reads every list at once: the window controls, which do not follow their lists,
+// show the file's images because Open repaints the whole window.
+TEST(EditorWindowRepaint, OpenShowsTheFilesImagesOnTheWindowControls) {
+  app::StartApplication();
+  QTemporaryDir folder;
+  Skin changed;
+  LoadStartupSkin(changed);
+  changed.ilImages.ReplaceImage(8, Framed(0xFF30A050u), clNone);
+  const std::string file = folder.filePath(QStringLiteral("changed.skn")).toStdString();
+  SaveSkinFile(file, changed);
+
+  app::TfrmMain window(std::make_unique<platform::ScriptedDialogs>());
+  window.resize(1280, 900);
+  window.show();
+  OnScreen(&window);
+  TGButton* previous = window.chromeTop().systemButtons.front();
+  const QPoint centre = previous->geometry().center();
+  EXPECT_NE(OnScreen(window.chromeTop().tbtMDIControl).pixel(centre), 0xFF30A050u);
+  window.editor().OpenFromFile(file);
+  EXPECT_EQ(OnScreen(window.chromeTop().tbtMDIControl).pixel(centre), 0xFF30A050u);
 }
 
 }  // namespace
