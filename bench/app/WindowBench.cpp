@@ -1,7 +1,8 @@
 // The editor window: start-up to its first painted frame against a bare QMainWindow in the
 // same run (ratio reported), as whole programs started from nothing and as windows made in a
-// running program; an image replaced through its command until every widget that
-// shows it has repainted, and the process's peak memory once the window stands.
+// running program; tessary-skin render as a whole process against the editor's start; an
+// image replaced through its command until every widget that shows it has repainted, and
+// the process's peak memory once the window stands.
 // Times are wall-clock; the offscreen platform paints into memory as a screen would.
 #include <benchmark/benchmark.h>
 
@@ -10,12 +11,15 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <chrono>
 #include <memory>
 
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
 #include "platform/ScriptedDialogs.h"
+#include "skinfile/SkinFile.h"
+#include "skinfile/StartupSkin.h"
 
 namespace {
 
@@ -79,13 +83,14 @@ void BM_WindowToFirstFrame(benchmark::State& state) {
   state.counters["x_bare"] = windowTotal / bareTotal;
 }
 
-// Runs a program that ends at its first painted frame; its wall-clock seconds.
-double RunToFirstFrame(const char* program, const QProcessEnvironment& environment) {
+// Runs a program that ends at its first painted frame (or when its work is done); its
+// wall-clock seconds.
+double RunToFirstFrame(const char* program, const QProcessEnvironment& environment, const QStringList& args = {}) {
   QProcess process;
   process.setProcessEnvironment(environment);
   QElapsedTimer timer;
   timer.start();
-  process.start(QString::fromUtf8(program), {});
+  process.start(QString::fromUtf8(program), args);
   process.waitForFinished(60000);
   return SecondsOf(timer);
 }
@@ -105,6 +110,30 @@ void BM_ProgramStartupToFirstFrame(benchmark::State& state) {
   state.counters["editor_ms"] = editorTotal / n * 1e3;
   state.counters["bare_ms"] = bareTotal / n * 1e3;
   state.counters["x_bare"] = editorTotal / bareTotal;
+}
+
+// tessary-skin render of the start-up skin as a whole process (start, open, draw, save the
+// PNG, exit) against the editor's own start to its first frame, started alternately.
+void BM_RenderProcessAgainstEditorStartup(benchmark::State& state) {
+  QTemporaryDir folder;
+  Skin skin;
+  LoadStartupSkin(skin);
+  const QString file = folder.filePath(QStringLiteral("startup.skn"));
+  SaveSkinFile(file.toStdString(), skin);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("TESSARY_QUIT_AT_FIRST_FRAME"), QStringLiteral("1"));
+  const QStringList render{QStringLiteral("render"), file, folder.filePath(QStringLiteral("startup.png"))};
+  double renderTotal = 0, editorTotal = 0;
+  for (auto _ : state) {
+    editorTotal += RunToFirstFrame(TESSARY_EDITOR, environment);
+    const double seconds = RunToFirstFrame(TESSARY_SKIN_TOOL, environment, render);
+    renderTotal += seconds;
+    state.SetIterationTime(seconds);
+  }
+  const auto n = static_cast<double>(state.iterations());
+  state.counters["render_ms"] = renderTotal / n * 1e3;
+  state.counters["editor_ms"] = editorTotal / n * 1e3;
+  state.counters["x_editor"] = renderTotal / editorTotal;
 }
 
 // A window standing for the repaint benchmarks.
@@ -163,6 +192,7 @@ void BM_PeakMemoryAfterStartup(benchmark::State& state) {
 // The memory benchmark runs first, so that nothing else has grown the process yet.
 BENCHMARK(BM_PeakMemoryAfterStartup)->Iterations(1);
 BENCHMARK(BM_ProgramStartupToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+BENCHMARK(BM_RenderProcessAgainstEditorStartup)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 BENCHMARK(BM_WindowToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 BENCHMARK(BM_ReplaceHotCloseToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ReplaceLargeBackToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
