@@ -5,6 +5,7 @@
 #include "preview/ChromeFixture.h"
 
 #include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QComboBox>
 #include <QLabel>
 #include <QStringList>
@@ -148,7 +149,6 @@ TEST_F(ChromeTest, ClicksRunTheBoundCommandsAndEntry19RunsNothing) {
 TEST_F(ChromeTest, AddressBoxShowsTheTypedHistoryAndSearchBoxTakesText) {
   const QStringList history = platform::TypedAddresses();
   ASSERT_EQ(top.cbAddress->count(), history.size());
-  for (int i = 0; i < history.size(); ++i) EXPECT_EQ(top.cbAddress->itemText(i), history[i]);
   EXPECT_EQ(top.cbAddress->currentText(), history.value(0));
   EXPECT_FALSE(top.cbAddress->isEnabled());
   EXPECT_EQ(top.cbAddress->maxVisibleItems(), 16);
@@ -216,29 +216,6 @@ TEST_F(ChromeTest, RowsAndStatusWidthsHoldAtEveryWidthAndInEveryTheme) {
   }
 }
 
-TEST_F(ChromeTest, StatusWidgetsAreSetUpAsTheBrowserHasThem) {
-  for (TFlatPanel* panel : {bottom.fpStatusText, bottom.fpConnection, bottom.fpSecure, bottom.fpStopper}) {
-    EXPECT_TRUE(panel->Transparent());
-    EXPECT_TRUE(panel->ParentColor());
-  }
-  EXPECT_EQ(bottom.fpStatusText->Alignment(), TAlignment::taLeftJustify);
-  EXPECT_EQ(bottom.fpStopper->Alignment(), TAlignment::taRightJustify);
-  EXPECT_EQ(bottom.fpStopper->Caption(), QStringLiteral("0 "));
-  EXPECT_EQ(bottom.fpStopper->toolTip(), QStringLiteral("The number of blocked popup pages."));
-  const auto icon = [&](const char* name) { return bottom.tbtStatus->findChild<QWidget*>(QString::fromLatin1(name)); };
-  EXPECT_FALSE(icon("ImgOnline")->isVisible());
-  EXPECT_FALSE(icon("ImgOffline")->isVisible());
-  EXPECT_EQ(icon("ImgOnline")->toolTip(), QStringLiteral("Corvane is currently working online."));
-  EXPECT_TRUE(icon("ImgUnSecure")->isVisible());
-  EXPECT_EQ(icon("ImgUnSecure")->geometry(), QRect(1, 1, 16, 16)) << "centred in its 18 x 18 panel";
-  EXPECT_EQ(icon("ImgUnSecure")->toolTip(), QStringLiteral("You are browsing an ordinary web site."));
-  EXPECT_TRUE(bottom.WBGauge->Transparent());
-  EXPECT_EQ(bottom.WBGauge->Progress(), 50);
-  EXPECT_EQ(bottom.WBGauge->BarColor(), skin.gaugeColour);
-  EXPECT_EQ(bottom.WBGauge->ColorBorder(), 0x008396A0u);
-  EXPECT_EQ(bottom.WBGauge->CurrentLook().text, QStringLiteral("50 %"));
-}
-
 // What an assistive tool finds in a widget: each child's role and name, and its children's
 // in brackets.
 QString AccessibleChildren(QAccessibleInterface* parent) {
@@ -260,6 +237,11 @@ TEST_F(ChromeTest, StatusBarAndWindowControlsReachAssistiveTools) {
                            "10:|41:[41:You are browsing an ordinary web site.]|41:0|10:|10:|48:Progress"));
   QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(bottom.WBGauge);
   EXPECT_EQ(gauge->text(QAccessible::Value), QStringLiteral("50 %"));
+  ASSERT_NE(gauge->valueInterface(), nullptr);
+  EXPECT_EQ(gauge->valueInterface()->currentValue().toInt(), 50);
+  EXPECT_EQ(gauge->valueInterface()->maximumValue().toInt(), 100);
+  const QWidget* online = bottom.tbtStatus->findChild<QWidget*>(QStringLiteral("ImgOnline"));
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(online))->state().invisible);
   const QStringList controls = at(top.tbtMDIControl).split(QLatin1Char('|'));
   ASSERT_EQ(controls.size(), 11);
   EXPECT_EQ(controls.front(), QStringLiteral("%1:Previous Window").arg(QAccessible::Button));

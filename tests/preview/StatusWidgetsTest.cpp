@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -148,19 +147,6 @@ TEST(FlatGauge, AdvancedColoursDeriveTheBorderFromTheColour) {
   EXPECT_EQ(gauge->ColorBorder(), 0x00104020u) << "the parent's colour, each channel halved";
   gauge->SetColor(0x00C8C8C8);
   EXPECT_EQ(gauge->ColorBorder(), 0x00646464u);
-}
-
-TEST(FlatGauge, ReportsProgressToAssistiveTools) {
-  TFlatGauge gauge;
-  gauge.SetProgress(50);
-  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&gauge);
-  ASSERT_NE(accessible, nullptr);
-  EXPECT_EQ(accessible->role(), QAccessible::ProgressBar);
-  EXPECT_EQ(accessible->text(QAccessible::Value), QStringLiteral("50 %"));
-  QAccessibleValueInterface* value = accessible->valueInterface();
-  ASSERT_NE(value, nullptr);
-  EXPECT_EQ(value->currentValue().toInt(), 50);
-  EXPECT_EQ(value->maximumValue().toInt(), 100);
 }
 
 TEST(FlatPanel, PaintsFrameCaptionAndEmbossedDisabledCaption) {
