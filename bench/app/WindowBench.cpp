@@ -1,8 +1,9 @@
 // The editor window: start-up to its first painted frame against a bare QMainWindow in the
 // same run (ratio reported), as whole programs started from nothing and as windows made in a
-// running program; tessary-skin render as a whole process against the editor's start; an
-// image replaced through its command until every widget that shows it has repainted, and
-// the process's peak memory once the window stands.
+// running program; tessary-skin render as a whole process against the editor's start; a
+// full repaint at 1920 x 1080 in every theme over a tiled and a stretched picture; an image
+// replaced through its command until every widget that shows it has repainted, and the
+// process's peak memory once the window stands.
 // Times are wall-clock; the offscreen platform paints into memory as a screen would.
 #include <benchmark/benchmark.h>
 
@@ -18,6 +19,8 @@
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
 #include "platform/ScriptedDialogs.h"
+#include "widgets/TTBDock.h"
+#include "widgets/ThemeRegistry.h"
 #include "skinfile/SkinFile.h"
 #include "skinfile/StartupSkin.h"
 
@@ -176,6 +179,56 @@ void BM_ReplaceTabImageToRepainted(benchmark::State& state) {
   ReplaceAndRepaint(state, ImageSlotCommand::XP_Button1Click, 0, 18);
 }
 
+// The whole window repainted at 1920 x 1080 (every widget painted into a frame of the
+// window's size, as after Open or a theme switch), and the part the mock-up's docks take. Arguments: the theme's place among the
+// registered themes; 0 for a 1 x 1 picture tiled, 1 for a 2000 x 40 picture stretched, on
+// both docks.
+void BM_FullRepaint1920x1080(benchmark::State& state) {
+  const QStringList themes = widgets::RegisteredThemeNames();
+  if (state.range(0) >= themes.size()) {
+    state.SkipWithError("no theme registered at this place");
+    return;
+  }
+  const QString theme = themes[static_cast<int>(state.range(0))];
+  const bool stretch = state.range(1) == 1;
+  static TfrmMain* standing = [] {
+    auto* w = new TfrmMain(std::make_unique<platform::ScriptedDialogs>());
+    w->setGeometry(QRect(QPoint(0, 0), kScreen));
+    w->show();
+    QApplication::processEvents();
+    return w;
+  }();
+  TfrmMain& window = *standing;
+  window.switcher().SetTheme(theme);
+  const int width = stretch ? 2000 : 1;
+  const int height = stretch ? 40 : 1;
+  std::vector<Argb> pixels(static_cast<std::size_t>(width) * height);
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = 0xFF000000u | static_cast<Argb>(i * 2654435761u >> 8);
+  for (TTBBackground* background : {&window.skin().bgTop, &window.skin().bgBottom}) {
+    background->SetBitmap(Bitmap::FromArgb(width, height, pixels));
+    background->SetStretchBitmap(stretch);
+  }
+  QApplication::processEvents();
+  QImage frame(window.size(), QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    window.render(&frame);
+    benchmark::DoNotOptimize(frame.constBits());
+  }
+  // What of it the browser mock-up's two docks take (the rest is the control panel).
+  QWidget* docks[] = {window.chromeTop().tbdTop, window.chromeBottom().tbdBottom};
+  QElapsedTimer chrome;
+  chrome.start();
+  constexpr int kChromeRounds = 20;
+  for (int i = 0; i < kChromeRounds; ++i)
+    for (QWidget* dock : docks) dock->render(&frame, dock->mapTo(&window, QPoint(0, 0)));
+  state.counters["chrome_us"] = static_cast<double>(chrome.nsecsElapsed()) / kChromeRounds / 1e3;
+  state.SetLabel(QStringLiteral("%1, %2").arg(theme, stretch ? "2000x40 stretched" : "1x1 tiled").toStdString());
+  state.counters["width"] = window.width();
+  state.counters["height"] = window.height();
+  for (TTBBackground* background : {&window.skin().bgTop, &window.skin().bgBottom}) background->SetBitmap(Bitmap());
+  window.switcher().SetTheme(QStringLiteral("Default"));
+}
+
 // Peak resident memory of the process with the window standing (Linux; 0 elsewhere).
 void BM_PeakMemoryAfterStartup(benchmark::State& state) {
   StandingWindow();
@@ -194,6 +247,10 @@ BENCHMARK(BM_PeakMemoryAfterStartup)->Iterations(1);
 BENCHMARK(BM_ProgramStartupToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 BENCHMARK(BM_RenderProcessAgainstEditorStartup)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 BENCHMARK(BM_WindowToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+BENCHMARK(BM_FullRepaint1920x1080)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 7, 1), {0, 1}})
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
 BENCHMARK(BM_ReplaceHotCloseToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ReplaceLargeBackToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ReplaceTabImageToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
