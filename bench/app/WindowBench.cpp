@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <memory>
+#include <string>
 
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
@@ -98,45 +99,44 @@ double RunToFirstFrame(const char* program, const QProcessEnvironment& environme
   return SecondsOf(timer);
 }
 
-// The programs, started alternately so that both see the same machine.
-void BM_ProgramStartupToFirstFrame(benchmark::State& state) {
+// Runs two programs alternately, so that both see the same machine: `measured` times the
+// iterations, `against` is the reference. Reports both means (as NAME_ms) and their ratio.
+struct ProgramRun {
+  const char* name;
+  const char* program;
+  QStringList args;
+};
+void AlternatePrograms(benchmark::State& state, const ProgramRun& measured, const ProgramRun& against,
+                       const char* ratio) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("TESSARY_QUIT_AT_FIRST_FRAME"), QStringLiteral("1"));
-  double editorTotal = 0, bareTotal = 0;
+  double measuredTotal = 0, againstTotal = 0;
   for (auto _ : state) {
-    bareTotal += RunToFirstFrame(TESSARY_BARE_WINDOW, environment);
-    const double seconds = RunToFirstFrame(TESSARY_EDITOR, environment);
-    editorTotal += seconds;
+    againstTotal += RunToFirstFrame(against.program, environment, against.args);
+    const double seconds = RunToFirstFrame(measured.program, environment, measured.args);
+    measuredTotal += seconds;
     state.SetIterationTime(seconds);
   }
   const auto n = static_cast<double>(state.iterations());
-  state.counters["editor_ms"] = editorTotal / n * 1e3;
-  state.counters["bare_ms"] = bareTotal / n * 1e3;
-  state.counters["x_bare"] = editorTotal / bareTotal;
+  state.counters[std::string(measured.name) + "_ms"] = measuredTotal / n * 1e3;
+  state.counters[std::string(against.name) + "_ms"] = againstTotal / n * 1e3;
+  state.counters[ratio] = measuredTotal / againstTotal;
+}
+
+void BM_ProgramStartupToFirstFrame(benchmark::State& state) {
+  AlternatePrograms(state, {"editor", TESSARY_EDITOR, {}}, {"bare", TESSARY_BARE_WINDOW, {}}, "x_bare");
 }
 
 // tessary-skin render of the start-up skin as a whole process (start, open, draw, save the
-// PNG, exit) against the editor's own start to its first frame, started alternately.
+// PNG, exit) against the editor's own start to its first frame.
 void BM_RenderProcessAgainstEditorStartup(benchmark::State& state) {
   QTemporaryDir folder;
   Skin skin;
   LoadStartupSkin(skin);
   const QString file = folder.filePath(QStringLiteral("startup.skn"));
   SaveSkinFile(file.toStdString(), skin);
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("TESSARY_QUIT_AT_FIRST_FRAME"), QStringLiteral("1"));
   const QStringList render{QStringLiteral("render"), file, folder.filePath(QStringLiteral("startup.png"))};
-  double renderTotal = 0, editorTotal = 0;
-  for (auto _ : state) {
-    editorTotal += RunToFirstFrame(TESSARY_EDITOR, environment);
-    const double seconds = RunToFirstFrame(TESSARY_SKIN_TOOL, environment, render);
-    renderTotal += seconds;
-    state.SetIterationTime(seconds);
-  }
-  const auto n = static_cast<double>(state.iterations());
-  state.counters["render_ms"] = renderTotal / n * 1e3;
-  state.counters["editor_ms"] = editorTotal / n * 1e3;
-  state.counters["x_editor"] = renderTotal / editorTotal;
+  AlternatePrograms(state, {"render", TESSARY_SKIN_TOOL, render}, {"editor", TESSARY_EDITOR, {}}, "x_editor");
 }
 
 // A window standing for the repaint benchmarks.
