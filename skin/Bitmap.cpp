@@ -125,8 +125,9 @@ bool BitmapFormatIsValid(const BitmapFormat& format) {
   if (format.width <= 0 || format.height == 0) return false;
   if (format.height == std::numeric_limits<std::int32_t>::min()) return false;
   if (format.width > kMaxBitmapSide || format.Rows() > kMaxBitmapSide) return false;
-  if (static_cast<std::uint64_t>(format.width) * static_cast<std::uint64_t>(format.Rows()) > kMaxBitmapPixels)
-    return false;
+  const std::uint64_t pixels = static_cast<std::uint64_t>(format.width) * static_cast<std::uint64_t>(format.Rows());
+  const bool compressed = format.compression != kBmpRgb && format.compression != kBmpBitFields;
+  if (compressed && pixels > kMaxDecodedPixels) return false;
   if (!IsKnownDepth(format.bitsPerPixel)) return false;
   switch (format.compression) {
     case kBmpRgb:
@@ -156,13 +157,13 @@ Bitmap Bitmap::FromArgb(int width, int height, std::span<const Argb> topDownPixe
   data->width = width;
   data->height = height;
   data->format = std::move(format);
-  data->rows.resize(count * 4);
+  std::vector<std::uint8_t> rows(count * 4);
   data->pixels.resize(count);
   data->decoded = true;
   const std::size_t stride = static_cast<std::size_t>(width) * 4;
   for (int y = 0; y < height; ++y) {
     // Stored bottom-up: the picture's top row is the last stored row.
-    std::uint8_t* row = data->rows.data() + static_cast<std::size_t>(height - 1 - y) * stride;
+    std::uint8_t* row = rows.data() + static_cast<std::size_t>(height - 1 - y) * stride;
     for (int x = 0; x < width; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * width + x;
       const Argb p = topDownPixels[i];
@@ -173,6 +174,7 @@ Bitmap Bitmap::FromArgb(int width, int height, std::span<const Argb> topDownPixe
       row[x * 4 + 3] = 0;
     }
   }
+  data->rows = SharedBytes::FromVector(std::move(rows));
   Bitmap bitmap;
   bitmap.data_ = std::move(data);
   return bitmap;
@@ -180,6 +182,11 @@ Bitmap Bitmap::FromArgb(int width, int height, std::span<const Argb> topDownPixe
 
 Bitmap Bitmap::FromStored(BitmapFormat format, std::vector<std::uint8_t> rows,
                           std::vector<std::uint8_t> rawFile) {
+  return FromStored(std::move(format), SharedBytes::FromVector(std::move(rows)),
+                    rawFile.empty() ? SharedBytes() : SharedBytes::FromVector(std::move(rawFile)));
+}
+
+Bitmap Bitmap::FromStored(BitmapFormat format, SharedBytes rows, SharedBytes rawFile) {
   if (!BitmapFormatIsValid(format)) Fail(msg::kBitmapNotValid);
   const std::size_t stride = format.Stride();
   const std::size_t rowCount = static_cast<std::size_t>(format.Rows());
@@ -196,15 +203,41 @@ Bitmap Bitmap::FromStored(BitmapFormat format, std::vector<std::uint8_t> rows,
   return bitmap;
 }
 
+Bitmap Bitmap::FromEncoded(BitmapFormat format, std::function<std::vector<std::uint8_t>()> decode,
+                           SharedBytes rawFile) {
+  if (!BitmapFormatIsValid(format)) Fail(msg::kBitmapNotValid);
+  auto data = std::make_shared<Data>();
+  data->width = format.width;
+  data->height = format.Rows();
+  data->format = std::move(format);
+  data->decode = std::move(decode);
+  data->rawFile = std::move(rawFile);
+  Bitmap bitmap;
+  bitmap.data_ = std::move(data);
+  return bitmap;
+}
+
 namespace {
 const BitmapFormat kEmptyFormat{};
-const std::vector<std::uint8_t> kNoBytes;
+const SharedBytes kNoBytes;
 const std::vector<Argb> kNoPixels;
 }  // namespace
 
 const BitmapFormat& Bitmap::Format() const { return data_ ? data_->format : kEmptyFormat; }
-const std::vector<std::uint8_t>& Bitmap::Rows() const { return data_ ? data_->rows : kNoBytes; }
-const std::vector<std::uint8_t>& Bitmap::RawFile() const { return data_ ? data_->rawFile : kNoBytes; }
+
+const SharedBytes& Bitmap::SharedRows() const {
+  if (!data_) return kNoBytes;
+  if (data_->decode) {
+    // Decoded once; the stored rows must then have the size the format gives.
+    std::vector<std::uint8_t> rows = data_->decode();
+    if (rows.size() != data_->format.Stride() * static_cast<std::size_t>(data_->height)) Fail(msg::kBitmapNotValid);
+    data_->rows = SharedBytes::FromVector(std::move(rows));
+    data_->decode = nullptr;
+  }
+  return data_->rows;
+}
+
+const SharedBytes& Bitmap::SharedRawFile() const { return data_ ? data_->rawFile : kNoBytes; }
 
 const std::vector<Argb>& Bitmap::Pixels() const {
   if (!data_) return kNoPixels;
@@ -212,11 +245,12 @@ const std::vector<Argb>& Bitmap::Pixels() const {
     const Data& d = *data_;
     const std::size_t stride = d.format.Stride();
     const std::size_t rowCount = static_cast<std::size_t>(d.height);
+    const std::uint8_t* rows = SharedRows().data();
     d.pixels.resize(static_cast<std::size_t>(d.width) * rowCount);
     const RowDecoder decoder(d.format);
     for (std::size_t y = 0; y < rowCount; ++y) {
       const std::size_t stored = d.format.TopDown() ? y : rowCount - 1 - y;
-      decoder.Decode(d.rows.data() + stored * stride, d.pixels.data() + y * d.width);
+      decoder.Decode(rows + stored * stride, d.pixels.data() + y * d.width);
     }
     d.decoded = true;
   }

@@ -4,9 +4,12 @@
 // is written back byte for byte), and that gives 32-bit pixels for drawing.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
+
+#include "skin/SharedBytes.h"
 
 namespace tessary {
 
@@ -21,9 +24,12 @@ inline constexpr std::uint32_t kBmpBitFields = 3;
 
 // Largest width or height (rows) a picture may have.
 inline constexpr std::int32_t kMaxBitmapSide = 32767;
-// Largest number of pixels a picture may have (a compressed file can describe a large
-// picture in a few bytes, so this bounds what a reader allocates).
+// Largest picture the program makes itself from another (a background stretched to its
+// dock). Pictures read from files have no pixel limit: their bytes are all there.
 inline constexpr std::uint64_t kMaxBitmapPixels = std::uint64_t{1} << 25;
+// Largest picture compressed data may unpack to (a few bytes of RLE can describe a huge
+// picture, so this bounds what decoding allocates): 256 megapixels.
+inline constexpr std::uint64_t kMaxDecodedPixels = std::uint64_t{1} << 28;
 
 // The stored format of a picture, as read from its BMP header.
 struct BitmapFormat {
@@ -54,9 +60,10 @@ struct ChannelMasks {
 };
 ChannelMasks PackedMasks(const BitmapFormat& format);
 
-// True when a picture of this format can be made: width > 0, height != 0, both and their
-// product under the limits above, a known depth, and a compression that fits the depth
-// (RLE8 with 8 bits, RLE4 with 4 bits, both bottom-up; bit fields with 16 or 32 bits).
+// True when a picture of this format can be made: width > 0, height != 0, both sides
+// under kMaxBitmapSide, compressed pictures under kMaxDecodedPixels, a known depth, and a
+// compression that fits the depth (RLE8 with 8 bits, RLE4 with 4 bits, both bottom-up;
+// bit fields with 16 or 32 bits).
 bool BitmapFormatIsValid(const BitmapFormat& format);
 
 class Bitmap {
@@ -71,17 +78,27 @@ class Bitmap {
   // A picture in a stored format: `rows` are the pixel rows exactly as a BMP holds them
   // (format.Stride() bytes each, in stored order), already decoded from RLE when the
   // format is compressed. `rawFile` are the bytes to write back verbatim (RLE pictures),
-  // empty otherwise. Checks that `rows` has Stride() * Rows() bytes.
+  // empty otherwise. Checks that `rows` has Stride() * Rows() bytes. The shared form keeps
+  // slices of a file read into memory, without copying them.
+  static Bitmap FromStored(BitmapFormat format, SharedBytes rows, SharedBytes rawFile = {});
   static Bitmap FromStored(BitmapFormat format, std::vector<std::uint8_t> rows,
                            std::vector<std::uint8_t> rawFile = {});
+
+  // A compressed picture whose rows `decode` makes on first use (Stride() * Rows() bytes),
+  // written back as `rawFile`. Opening or converting a skin never pays for decoding it.
+  static Bitmap FromEncoded(BitmapFormat format, std::function<std::vector<std::uint8_t>()> decode,
+                            SharedBytes rawFile);
 
   bool IsEmpty() const { return data_ == nullptr; }
   int Width() const { return data_ ? data_->width : 0; }
   int Height() const { return data_ ? data_->height : 0; }  // number of rows, never negative
 
   const BitmapFormat& Format() const;
-  const std::vector<std::uint8_t>& Rows() const;
-  const std::vector<std::uint8_t>& RawFile() const;
+  // The stored rows (decoded from RLE on first use) and the bytes written back verbatim.
+  std::span<const std::uint8_t> Rows() const { return SharedRows().Span(); }
+  std::span<const std::uint8_t> RawFile() const { return SharedRawFile().Span(); }
+  const SharedBytes& SharedRows() const;
+  const SharedBytes& SharedRawFile() const;
 
   // Pixels for drawing, top-down, Width() * Height() entries of 0xFFRRGGBB. Decoded from
   // the stored rows on first use (opening a skin does not pay for pictures nobody paints).
@@ -98,8 +115,9 @@ class Bitmap {
     int width = 0;
     int height = 0;
     BitmapFormat format;
-    std::vector<std::uint8_t> rows;
-    std::vector<std::uint8_t> rawFile;
+    mutable SharedBytes rows;  // made by `decode` on first use when empty
+    mutable std::function<std::vector<std::uint8_t>()> decode;  // cleared once used
+    SharedBytes rawFile;
     mutable std::vector<Argb> pixels;  // filled by the first Pixels() call
     mutable bool decoded = false;
   };

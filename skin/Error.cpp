@@ -1,5 +1,7 @@
 #include "skin/Error.h"
 
+#include <system_error>
+
 namespace tessary {
 
 std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args) {
@@ -29,5 +31,11 @@ std::string FormatMessage(std::string_view pattern, std::initializer_list<std::s
 void Fail(std::string_view pattern, std::initializer_list<std::string_view> args) {
   throw SkinError(FormatMessage(pattern, args));
 }
+
+void FailBecause(std::string reason, std::string_view pattern, std::initializer_list<std::string_view> args) {
+  throw SkinError(FormatMessage(pattern, args), std::move(reason));
+}
+
+std::string SystemReason(int errorNumber) { return std::generic_category().message(errorNumber); }
 
 }  // namespace tessary

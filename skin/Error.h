@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tessary {
 
@@ -32,13 +33,27 @@ inline constexpr const char* kErrorReading = "Error reading %s%s%s: %s";
 // "%%" is a literal percent sign. Missing arguments leave the placeholder empty.
 std::string FormatMessage(std::string_view pattern, std::initializer_list<std::string_view> args);
 
-// The one exception type of the core: what() is the exact message the user sees.
+// The one exception type of the core: what() is the exact message the user sees. A file
+// operation that the system refused also carries the system's reason ("Permission
+// denied"): the editor shows the message alone, tessary-skin adds the reason after it.
 class SkinError : public std::runtime_error {
  public:
-  explicit SkinError(const std::string& message) : std::runtime_error(message) {}
+  explicit SkinError(const std::string& message, std::string reason = {})
+      : std::runtime_error(message), reason_(std::move(reason)) {}
+  const std::string& Reason() const { return reason_; }
+
+ private:
+  std::string reason_;
 };
 
 // Throws SkinError(FormatMessage(pattern, args)).
 [[noreturn]] void Fail(std::string_view pattern, std::initializer_list<std::string_view> args = {});
+
+// The same with the system's reason, e.g. the text of an errno value (see SystemReason).
+[[noreturn]] void FailBecause(std::string reason, std::string_view pattern,
+                              std::initializer_list<std::string_view> args = {});
+
+// The system's text for an errno value ("No such file or directory").
+std::string SystemReason(int errorNumber);
 
 }  // namespace tessary

@@ -12,19 +12,22 @@
 #include <vector>
 
 #include "skin/Bitmap.h"
+#include "skinfile/Splices.h"
 
 namespace tessary {
 
 // Decodes a whole BMP file. Zero bytes give an empty picture. Errors: "Bitmap image is not
 // valid" (not "BM", planes != 1, a depth or compression it cannot show, sizes past the
 // picture limits, RLE data that would write outside the picture), "Stream read error" (ends
-// inside a header, the colour table or the pixel data, or RLE data without its end mark).
-Bitmap ReadBmp(std::span<const std::uint8_t> bytes);
+// inside a header, the colour table or the pixel data). The picture keeps a slice of the
+// shared bytes rather than a copy; RLE data is checked now and decoded on first use.
+Bitmap ReadBmp(const SharedBytes& bytes);
+Bitmap ReadBmp(std::span<const std::uint8_t> bytes);  // copies the bytes first
 
 // Reads a BMP that begins at the start of `bytes` and may be followed by other data (the
 // two bitmaps of an image-list payload); `length` receives the bytes the BMP occupies, as
 // its headers give them. RLE data must then state its size. Errors as ReadBmp.
-Bitmap ReadEmbeddedBmp(std::span<const std::uint8_t> bytes, std::size_t& length);
+Bitmap ReadEmbeddedBmp(const SharedBytes& bytes, std::size_t& length);
 
 // The BMP file bytes of a picture (an empty picture gives no bytes).
 std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap);
@@ -33,9 +36,13 @@ std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap);
 Bitmap LoadBmpFile(const std::string& path);
 
 // Bitmap payload: N (32-bit), then N bytes of BMP. N = 0 (or no bytes at all) is the empty
-// picture; N beyond the bytes present is "Stream read error". The span holds exactly the
-// payload's bytes.
-Bitmap ReadBitmapPayload(std::span<const std::uint8_t> payload);
-void WriteBitmapPayload(std::vector<std::uint8_t>& out, const Bitmap& bitmap);
+// picture; N beyond the bytes present is "Stream read error". The bytes are exactly the
+// payload's.
+Bitmap ReadBitmapPayload(const SharedBytes& payload);
+Bitmap ReadBitmapPayload(std::span<const std::uint8_t> payload);  // copies the bytes first
+
+// Appends the payload to `out`. With `splices`, the picture's stored rows or kept file
+// bytes are not copied: they are recorded as a splice at their place in the output.
+void WriteBitmapPayload(std::vector<std::uint8_t>& out, const Bitmap& bitmap, Splices* splices = nullptr);
 
 }  // namespace tessary

@@ -9,7 +9,9 @@
 //     u8[2] "BM"
 //     u32   total size of the file        (not used)
 //     u16   reserved, u16 reserved        (not used)
-//     u32   offset of the pixel data      (not used: pixels follow the colour table)
+//     u32   offset of the pixel data      used when it lies past the colour table and the
+//                                         pixel data fits from there (a gap is allowed);
+//                                         otherwise the pixels follow the colour table
 //   core header (size 12)
 //     u32 size = 12, u16 width, u16 height (rows always bottom-up), u16 planes = 1,
 //     u16 bits per pixel
@@ -26,16 +28,18 @@
 //     blue, green, red, reserved; core header: 2^bits entries (up to 8 bits) of blue,
 //     green, red
 //   pixel data
-//     uncompressed: rows of stride = ((width x bits + 31) / 32) x 4 bytes, the smaller of
-//     the image size and the bytes left; RLE: the image size (0 = all bytes left)
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
+//     uncompressed: rows of stride = ((width x bits + 31) / 32) x 4 bytes; the image size
+//     field is not needed (some writers put width x 3 x height in it, short of the padding)
+//     RLE: the image size (0 = all bytes left), decoded on first use; data that ends
+//     without the end-of-bitmap mark leaves the rest of the picture 0
+//
+// Pictures keep slices of the bytes they were read from (no copies); a file read from disk
+// is read once into memory that is not cleared first.
 #include "skin/Error.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/BmpLayout.h"
 #include "skinfile/ByteReader.h"
+#include "skinfile/FileIo.h"
 #include "skinfile/Rle.h"
 
 namespace tessary {
@@ -112,14 +116,23 @@ void ReadColourTable(ByteReader& in, BitmapFormat& f) {
 
 namespace {
 
+// Where the pixel data starts: at the offset the file header gives when that lies past the
+// colour table and `needed` bytes fit from there, else right after the table (the rule
+// every file this program writes follows).
+std::size_t PixelStart(std::uint32_t offset, std::size_t tableEnd, std::size_t size, std::size_t needed) {
+  if (offset > tableEnd && offset <= size && size - offset >= needed) return offset;
+  return tableEnd;
+}
+
 // Reads one BMP from the start of `bytes`. A standalone file may end early in its RLE data
 // (what is there is decoded); an embedded one must hold the size its header states, since
 // whatever follows it is not part of it. `length` gets the bytes the BMP took.
-Bitmap ReadBmpAt(std::span<const std::uint8_t> bytes, bool embedded, std::size_t& length) {
-  ByteReader in(bytes);
+Bitmap ReadBmpAt(const SharedBytes& bytes, bool embedded, std::size_t& length) {
+  ByteReader in(bytes.Span());
   auto magic = in.Take(2);
   if (magic[0] != kBmpMagic[0] || magic[1] != kBmpMagic[1]) Fail(msg::kBitmapNotValid);
-  in.Skip(kBmpFileHeaderSize - sizeof kBmpMagic);  // total size, reserved words, offset: not used
+  in.Skip(kBmpFileHeaderSize - sizeof kBmpMagic - sizeof(std::uint32_t));  // total size, reserved words
+  const std::uint32_t offset = in.U32();
 
   const std::uint32_t headerSize = in.U32();
   HeaderInfo info = headerSize == kBmpCoreHeaderSize ? ReadCoreHeader(in) : ReadInfoHeader(in, headerSize);
@@ -132,55 +145,59 @@ Bitmap ReadBmpAt(std::span<const std::uint8_t> bytes, bool embedded, std::size_t
     f.blueMask = in.U32();
   }
   ReadColourTable(in, f);
+  const std::size_t tableEnd = in.Position();
 
-  const std::uint64_t rowBytes = static_cast<std::uint64_t>(f.Stride()) * static_cast<std::uint64_t>(f.Rows());
   if (IsRle(f.compression)) {
     if (embedded && info.imageSize == 0) Fail(msg::kBitmapNotValid);  // where it ends is unknown
+    in.Seek(PixelStart(offset, tableEnd, bytes.size(), embedded ? info.imageSize : 1));
     if (embedded && info.imageSize > in.Remaining()) Fail(msg::kStreamReadError);
     const std::size_t size = info.imageSize == 0 ? in.Remaining() : std::min<std::size_t>(info.imageSize, in.Remaining());
-    const auto data = in.Take(size);
+    const SharedBytes data = bytes.Slice(in.Position(), size);
+    in.Skip(size);
     length = in.Position();
-    std::vector<std::uint8_t> rows = DecodeRle(data, f);
+    // Checked now, decoded only when something draws or converts the picture.
+    CheckRle(data.Span(), f);
+    const BitmapFormat format = f;
     // The whole file (an embedded one up to its end) is kept and written back as it was.
-    const auto kept = embedded ? bytes.first(length) : bytes;
-    return Bitmap::FromStored(std::move(f), std::move(rows), std::vector<std::uint8_t>(kept.begin(), kept.end()));
+    return Bitmap::FromEncoded(
+        std::move(f), [data, format] { return DecodeRle(data.Span(), format); },
+        embedded ? bytes.Slice(0, length) : bytes);
   }
-  const std::uint64_t declared = info.imageSize == 0 ? rowBytes : info.imageSize;
-  if (std::min<std::uint64_t>(declared, in.Remaining()) < rowBytes) Fail(msg::kStreamReadError);
-  auto data = in.Take(static_cast<std::size_t>(rowBytes));
+  const std::uint64_t rowBytes = static_cast<std::uint64_t>(f.Stride()) * static_cast<std::uint64_t>(f.Rows());
+  if (rowBytes > bytes.size()) Fail(msg::kStreamReadError);
+  in.Seek(PixelStart(offset, tableEnd, bytes.size(), static_cast<std::size_t>(rowBytes)));
+  if (in.Remaining() < rowBytes) Fail(msg::kStreamReadError);
+  const SharedBytes rows = bytes.Slice(in.Position(), static_cast<std::size_t>(rowBytes));
+  in.Skip(rows.size());
   length = in.Position();
-  return Bitmap::FromStored(std::move(f), std::vector<std::uint8_t>(data.begin(), data.end()));
+  return Bitmap::FromStored(std::move(f), rows);
 }
 
 }  // namespace
 
-Bitmap ReadBmp(std::span<const std::uint8_t> bytes) {
+Bitmap ReadBmp(const SharedBytes& bytes) {
   if (bytes.empty()) return Bitmap();
   std::size_t length = 0;
   return ReadBmpAt(bytes, false, length);
 }
 
-Bitmap ReadEmbeddedBmp(std::span<const std::uint8_t> bytes, std::size_t& length) {
-  return ReadBmpAt(bytes, true, length);
+Bitmap ReadBmp(std::span<const std::uint8_t> bytes) { return ReadBmp(SharedBytes::Copy(bytes)); }
+
+Bitmap ReadEmbeddedBmp(const SharedBytes& bytes, std::size_t& length) { return ReadBmpAt(bytes, true, length); }
+
+Bitmap ReadBitmapPayload(const SharedBytes& payload) {
+  if (payload.empty()) return Bitmap();
+  ByteReader in(payload.Span());
+  const std::uint32_t size = in.U32();
+  if (size == 0) return Bitmap();
+  in.Skip(size);
+  return ReadBmp(payload.Slice(sizeof size, size));
 }
 
 Bitmap ReadBitmapPayload(std::span<const std::uint8_t> payload) {
-  if (payload.empty()) return Bitmap();
-  ByteReader in(payload);
-  const std::uint32_t size = in.U32();
-  if (size == 0) return Bitmap();
-  return ReadBmp(in.Take(size));
+  return ReadBitmapPayload(SharedBytes::Copy(payload));
 }
 
-Bitmap LoadBmpFile(const std::string& path) {
-  std::error_code error;
-  // A folder opens as a stream on some systems but holds no picture.
-  if (std::filesystem::is_directory(path, error)) Fail(msg::kCannotOpenFile, {path});
-  std::ifstream file(path, std::ios::binary);
-  if (!file) Fail(msg::kCannotOpenFile, {path});
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) Fail(msg::kStreamReadError);
-  return ReadBmp(bytes);
-}
+Bitmap LoadBmpFile(const std::string& path) { return ReadBmp(ReadFileBytes(path)); }
 
 }  // namespace tessary

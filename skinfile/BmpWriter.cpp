@@ -4,6 +4,8 @@
 // from the bytes they were read from; pictures read with a core header get a core header
 // again; everything else gets a 40-byte info header, the masks for 16/32-bit bit fields, the
 // colour table and the stored rows.
+#include <limits>
+
 #include "skin/Error.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/BmpLayout.h"
@@ -62,7 +64,6 @@ void WriteCore(ByteWriter& out, const Bitmap& bitmap) {
   out.U16(kBmpPlanes);
   out.U16(f.bitsPerPixel);
   WriteTable(out, f, entries, false);
-  out.Bytes(rows);
 }
 
 void WriteInfo(ByteWriter& out, const Bitmap& bitmap) {
@@ -93,28 +94,41 @@ void WriteInfo(ByteWriter& out, const Bitmap& bitmap) {
     out.U32(written.blue);
   }
   WriteTable(out, f, entries, true);
-  out.Bytes(rows);
 }
 
-}  // namespace
-
-std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap) {
-  if (bitmap.IsEmpty()) return {};
-  if (!bitmap.RawFile().empty()) return bitmap.RawFile();
-  std::vector<std::uint8_t> bytes;
+// Appends the BMP file of a non-empty picture: its kept file bytes, or headers and rows.
+void AppendBmp(std::vector<std::uint8_t>& bytes, const Bitmap& bitmap, Splices* splices) {
+  if (!bitmap.RawFile().empty()) {
+    Splices::Append(bytes, bitmap.SharedRawFile(), splices);
+    return;
+  }
   ByteWriter out(bytes);
   if (FitsCoreHeader(bitmap.Format()))
     WriteCore(out, bitmap);
   else
     WriteInfo(out, bitmap);
+  Splices::Append(bytes, bitmap.SharedRows(), splices);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap) {
+  std::vector<std::uint8_t> bytes;
+  if (bitmap.IsEmpty()) return bytes;
+  bytes.reserve(bitmap.RawFile().size() + bitmap.Rows().size() + kBmpFileHeaderSize + kBmpInfoHeaderSize +
+                kBmpMasksSize + kBmpInfoEntrySize * bitmap.Format().colourTable.size());
+  AppendBmp(bytes, bitmap, nullptr);
   return bytes;
 }
 
-void WriteBitmapPayload(std::vector<std::uint8_t>& out, const Bitmap& bitmap) {
-  const std::vector<std::uint8_t> bmp = WriteBmp(bitmap);
+void WriteBitmapPayload(std::vector<std::uint8_t>& out, const Bitmap& bitmap, Splices* splices) {
   ByteWriter writer(out);
-  writer.U32(static_cast<std::uint32_t>(bmp.size()));
-  writer.Bytes(bmp);
+  const std::size_t sizeAt = writer.Size();
+  writer.U32(0);
+  if (!bitmap.IsEmpty()) AppendBmp(out, bitmap, splices);
+  const std::size_t size = out.size() - sizeAt - sizeof(std::uint32_t) + (splices ? splices->SizeFrom(sizeAt) : 0);
+  if (size > std::numeric_limits<std::uint32_t>::max()) Fail(msg::kStreamWriteError);
+  writer.PatchU32(sizeAt, static_cast<std::uint32_t>(size));
 }
 
 }  // namespace tessary

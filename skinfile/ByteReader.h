@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "skin/Error.h"
+#include "skin/SharedBytes.h"
 
 namespace tessary {
 
@@ -16,6 +17,9 @@ class ByteReader {
  public:
   explicit ByteReader(std::span<const std::uint8_t> bytes, const char* shortReadMessage = msg::kStreamReadError)
       : bytes_(bytes), shortRead_(shortReadMessage) {}
+  // Over shared bytes, TakeShared hands out slices of them instead of copies.
+  explicit ByteReader(const SharedBytes& bytes, const char* shortReadMessage = msg::kStreamReadError)
+      : bytes_(bytes.Span()), shared_(bytes), shortRead_(shortReadMessage) {}
 
   std::size_t Position() const { return pos_; }
   std::size_t Size() const { return bytes_.size(); }
@@ -35,6 +39,13 @@ class ByteReader {
     auto out = bytes_.subspan(pos_, count);
     pos_ += count;
     return out;
+  }
+  // The next `count` bytes as shared bytes: a slice when the reader is over shared bytes,
+  // else a copy.
+  SharedBytes TakeShared(std::size_t count) {
+    const std::size_t at = pos_;
+    const auto bytes = Take(count);
+    return shared_.empty() ? SharedBytes::Copy(bytes) : shared_.Slice(at, count);
   }
   std::uint8_t PeekU8() const {
     if (AtEnd()) Fail(shortRead_);
@@ -70,6 +81,7 @@ class ByteReader {
 
  private:
   std::span<const std::uint8_t> bytes_;
+  SharedBytes shared_;
   std::size_t pos_ = 0;
   const char* shortRead_;
 };

@@ -280,7 +280,9 @@ void ComponentReader::ReadDefined(const PropertyInfo& property, void* object) {
     return;
   }
   if (tag != ValueTag::kBinary) Fail(msg::kInvalidPropertyValue);
-  property.readData(object, ReadBlock(1));
+  const std::size_t count = in_.U32();
+  if (count > in_.Remaining()) Fail(msg::kStreamReadError);
+  property.readData(object, in_.TakeShared(count));
 }
 
 Value ComponentReader::ReadValue() {
@@ -329,7 +331,7 @@ Value ComponentReader::ReadValue() {
     }
     case ValueTag::kBinary: {
       auto bytes = ReadBlock(1);
-      value.bytes.assign(bytes.begin(), bytes.end());
+      if (keepBlocks_) value.bytes.assign(bytes.begin(), bytes.end());
       break;
     }
     case ValueTag::kWString: {

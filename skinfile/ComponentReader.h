@@ -39,7 +39,9 @@ struct ReadContext {
 
 class ComponentReader {
  public:
-  explicit ComponentReader(ByteReader& in) : in_(in) {}
+  // Without `keepBlocks`, ReadRecord steps over the bytes of byte blocks instead of
+  // copying them (for a look at a record's layout).
+  explicit ComponentReader(ByteReader& in, bool keepBlocks = true) : in_(in), keepBlocks_(keepBlocks) {}
 
   // Reads one record and applies it to `object`, described by `info`, whose component
   // name is `currentName`. A property the record lacks keeps its value. The target is
@@ -71,6 +73,7 @@ class ComponentReader {
   ValueTag ReadTag();
 
   ByteReader& in_;
+  bool keepBlocks_;
   int depth_ = 0;
 };
 

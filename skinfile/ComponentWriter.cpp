@@ -126,7 +126,8 @@ std::size_t ComponentWriter::BeginBinary() {
 }
 
 void ComponentWriter::EndBinary(std::size_t lengthPosition) {
-  const std::size_t length = bytes_.Size() - lengthPosition - sizeof(std::uint32_t);
+  const std::size_t length = bytes_.Size() - lengthPosition - sizeof(std::uint32_t) +
+                             (splices_ != nullptr ? splices_->SizeFrom(lengthPosition) : 0);
   if (length > std::numeric_limits<std::uint32_t>::max()) Fail(msg::kStreamWriteError);
   bytes_.PatchU32(lengthPosition, static_cast<std::uint32_t>(length));
 }
@@ -204,7 +205,7 @@ void ComponentWriter::WriteDefined(const PropertyInfo& property, const void* obj
     if (!property.hasData(object)) return;
     ShortString(prefix + std::string(property.name));
     const std::size_t at = BeginBinary();
-    property.writeData(object, out_);
+    property.writeData(object, out_, splices_);
     EndBinary(at);
   }
 }

@@ -20,7 +20,10 @@ namespace tessary {
 
 class ComponentWriter {
  public:
-  explicit ComponentWriter(std::vector<std::uint8_t>& out) : out_(out), bytes_(out) {}
+  // With `splices`, large shared bytes of defined data properties are spliced in rather
+  // than copied into `out` (Splices.h).
+  explicit ComponentWriter(std::vector<std::uint8_t>& out, Splices* splices = nullptr)
+      : out_(out), bytes_(out), splices_(splices) {}
 
   // Appends one complete record for `object`: signature, class name, `name`, the stored
   // properties the table selects, and the two end markers.
@@ -56,6 +59,7 @@ class ComponentWriter {
 
   std::vector<std::uint8_t>& out_;
   ByteWriter bytes_;
+  Splices* splices_;
 };
 
 }  // namespace tessary

@@ -122,13 +122,16 @@ DecodedList DecodeCurrent(std::span<const std::uint8_t> payload, std::uint16_t f
       Fail(msg::kImageListRead);
     }
   };
+  // Borrowed, not copied: the two bitmaps are cut into cells here and not kept.
+  const SharedBytes bytes(nullptr, payload);
   std::size_t colourLength = 0;
-  const Bitmap colour = ReadEmbeddedBmp(payload.subspan(kColourBmpOffset), colourLength);
+  const Bitmap colour = ReadEmbeddedBmp(bytes.Slice(kColourBmpOffset, bytes.size() - kColourBmpOffset), colourLength);
   check(colour);
   Bitmap mask;
   if ((flags & kFlagMasked) != 0) {
     std::size_t maskLength = 0;
-    mask = ReadEmbeddedBmp(payload.subspan(kColourBmpOffset + colourLength), maskLength);
+    const std::size_t maskAt = kColourBmpOffset + colourLength;
+    mask = ReadEmbeddedBmp(bytes.Slice(maskAt, bytes.size() - maskAt), maskLength);
     check(mask);
   }
 

@@ -13,6 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/SharedBytes.h"
+#include "skinfile/Splices.h"
+
 namespace tessary {
 
 enum class PropertyKind : std::uint8_t {
@@ -50,11 +53,12 @@ struct PropertyInfo {
   const void* (*viewObject)(const void* object) = nullptr;
   void* (*editObject)(void* object) = nullptr;
   void (*clearObject)(void* object) = nullptr;
-  // kData: whether there is anything to store, the bytes to store (appended to `out`),
-  // and taking over exactly the bytes of a stored block.
+  // kData: whether there is anything to store, the bytes to store (appended to `out`, large
+  // shared parts as splices when `splices` is given), and taking over exactly the bytes of
+  // a stored block (a slice of what is read, which the object may keep).
   bool (*hasData)(const void* object) = nullptr;
-  void (*writeData)(const void* object, std::vector<std::uint8_t>& out) = nullptr;
-  void (*readData)(void* object, std::span<const std::uint8_t> bytes) = nullptr;
+  void (*writeData)(const void* object, std::vector<std::uint8_t>& out, Splices* splices) = nullptr;
+  void (*readData)(void* object, const SharedBytes& bytes) = nullptr;
 };
 
 struct ClassInfo {

@@ -25,34 +25,30 @@ constexpr std::uint8_t kEscape = 0;
 constexpr std::uint8_t kEndOfLine = 0;
 constexpr std::uint8_t kEndOfBitmap = 1;
 constexpr std::uint8_t kDelta = 2;
+constexpr std::size_t kDeltaBytes = 2;
 
+// Where the stream writes, checked on every operation; with `write` off it only follows
+// the position, which is how a stream is checked before its picture is allocated.
 class RleCanvas {
  public:
-  explicit RleCanvas(const BitmapFormat& format)
+  RleCanvas(const BitmapFormat& format, bool write)
       : width_(format.width),
         rows_(format.Rows()),
         bits_(format.bitsPerPixel),
         stride_(format.Stride()),
-        data_(stride_ * static_cast<std::size_t>(rows_), 0) {}
+        data_(write ? stride_ * static_cast<std::size_t>(rows_) : 0, 0),
+        write_(write) {}
 
   // Checks that `count` pixels starting at the current position stay on the current row.
   void Reserve(int count) const {
     if (y_ >= rows_ || x_ + static_cast<std::int64_t>(count) > width_) Fail(msg::kBitmapNotValid);
   }
-  void Put(unsigned index) {
-    std::uint8_t* row = data_.data() + static_cast<std::size_t>(y_) * stride_;
-    if (bits_ == 8) {
-      row[x_] = static_cast<std::uint8_t>(index);
-    } else {
-      std::uint8_t& byte = row[x_ / 2];
-      byte = (x_ % 2 == 0) ? static_cast<std::uint8_t>((byte & 0x0F) | (index << 4))
-                           : static_cast<std::uint8_t>((byte & 0xF0) | (index & 0x0F));
-    }
-    ++x_;
-  }
   // `count` pixels of one index (RLE8 fills bytes directly; RLE4 goes nibble by nibble).
   void Fill(unsigned index, int count) {
-    if (bits_ == 8) {
+    Reserve(count);
+    if (!write_) {
+      x_ += count;
+    } else if (bits_ == 8) {
       // Eight bytes at a time: runs are short, and a plain fill of a short run compiles to a
       // string instruction that costs more than the run itself.
       std::uint8_t* at = data_.data() + static_cast<std::size_t>(y_) * stride_ + x_;
@@ -61,9 +57,19 @@ class RleCanvas {
       for (; left >= 8; left -= 8, at += 8) std::memcpy(at, &eight, 8);
       for (; left > 0; --left) *at++ = static_cast<std::uint8_t>(index);
       x_ += count;
-      return;
+    } else {
+      for (int i = 0; i < count; ++i) Put(index);
     }
-    for (int i = 0; i < count; ++i) Put(index);
+  }
+  // An RLE4 run of two alternating indices, high nibble first.
+  void Alternate(unsigned first, unsigned second, int count) {
+    Reserve(count);
+    for (int i = 0; i < count; ++i) Step(i % 2 == 0 ? first : second);
+  }
+  // An absolute run: one index per byte (RLE8) or nibble (RLE4).
+  void Copy(std::span<const std::uint8_t> run, int pixels) {
+    Reserve(pixels);
+    for (int i = 0; i < pixels; ++i) Step(bits_ == 8 ? run[i] : (i % 2 == 0 ? run[i / 2] >> 4 : run[i / 2] & 0x0F));
   }
   void NextLine() {
     x_ = 0;
@@ -79,6 +85,22 @@ class RleCanvas {
   std::vector<std::uint8_t> Take() { return std::move(data_); }
 
  private:
+  void Step(unsigned index) {
+    if (write_) Put(index);
+    else ++x_;
+  }
+  void Put(unsigned index) {
+    std::uint8_t* row = data_.data() + static_cast<std::size_t>(y_) * stride_;
+    if (bits_ == 8) {
+      row[x_] = static_cast<std::uint8_t>(index);
+    } else {
+      std::uint8_t& byte = row[x_ / 2];
+      byte = (x_ % 2 == 0) ? static_cast<std::uint8_t>((byte & 0x0F) | (index << 4))
+                           : static_cast<std::uint8_t>((byte & 0xF0) | (index & 0x0F));
+    }
+    ++x_;
+  }
+
   int width_;
   int rows_;
   int bits_;
@@ -86,48 +108,52 @@ class RleCanvas {
   int x_ = 0;
   int y_ = 0;
   std::vector<std::uint8_t> data_;
+  bool write_;
 };
 
-}  // namespace
-
-std::vector<std::uint8_t> DecodeRle(std::span<const std::uint8_t> data, const BitmapFormat& format) {
+// Runs the stream over the canvas up to its end-of-bitmap mark or the end of the data.
+void Walk(std::span<const std::uint8_t> data, const BitmapFormat& format, RleCanvas& canvas) {
   const bool four = format.bitsPerPixel == 4;
-  RleCanvas canvas(format);
   ByteReader in(data);
-  for (;;) {
+  while (in.Remaining() >= 2) {
     const std::uint8_t count = in.U8();
     const std::uint8_t value = in.U8();
     if (count != kEscape) {
-      canvas.Reserve(count);
-      if (four && (value >> 4) != (value & 0x0F)) {
-        for (int i = 0; i < count; ++i) canvas.Put(i % 2 == 0 ? value >> 4 : value & 0x0F);
-      } else {
+      if (four && (value >> 4) != (value & 0x0F))
+        canvas.Alternate(value >> 4, value & 0x0F, count);
+      else
         canvas.Fill(four ? value & 0x0F : value, count);
-      }
-      continue;
-    }
-    if (value == kEndOfLine) {
+    } else if (value == kEndOfLine) {
       canvas.NextLine();
     } else if (value == kEndOfBitmap) {
-      return canvas.Take();
+      return;
     } else if (value == kDelta) {
+      if (in.Remaining() < kDeltaBytes) return;
       const std::uint8_t dx = in.U8();
       const std::uint8_t dy = in.U8();
       canvas.Move(dx, dy);
     } else {
       const int pixels = value;
       const std::size_t bytes = four ? (static_cast<std::size_t>(pixels) + 1) / 2 : pixels;
-      auto run = in.Take(bytes);
-      canvas.Reserve(pixels);
-      for (int i = 0; i < pixels; ++i) {
-        if (four)
-          canvas.Put(i % 2 == 0 ? run[i / 2] >> 4 : run[i / 2] & 0x0F);
-        else
-          canvas.Put(run[i]);
-      }
-      if (bytes % 2 != 0) in.Skip(1);  // absolute runs end on a 16-bit boundary
+      if (in.Remaining() < bytes) return;
+      canvas.Copy(in.Take(bytes), pixels);
+      // Absolute runs end on a 16-bit boundary; data may end before the pad byte.
+      if (bytes % 2 != 0 && !in.AtEnd()) in.Skip(1);
     }
   }
+}
+
+}  // namespace
+
+void CheckRle(std::span<const std::uint8_t> data, const BitmapFormat& format) {
+  RleCanvas canvas(format, false);
+  Walk(data, format, canvas);
+}
+
+std::vector<std::uint8_t> DecodeRle(std::span<const std::uint8_t> data, const BitmapFormat& format) {
+  RleCanvas canvas(format, true);
+  Walk(data, format, canvas);
+  return canvas.Take();
 }
 
 }  // namespace tessary

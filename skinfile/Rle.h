@@ -8,10 +8,15 @@
 
 namespace tessary {
 
-// Decodes RLE8 (8-bit format) or RLE4 (4-bit format) data into format.Stride() x Rows()
-// bytes of rows in stored (bottom-up) order; pixels the stream skips stay index 0.
-// Errors: "Bitmap image is not valid" when a run, an absolute run or a delta would reach
-// outside the picture; "Stream read error" when the data ends before the end-of-bitmap mark.
+// Walks RLE8 (8-bit format) or RLE4 (4-bit format) data without decoding it, so a picture
+// can be refused before anything is allocated for it: "Bitmap image is not valid" when a
+// run, an absolute run or a delta would reach outside the picture.
+void CheckRle(std::span<const std::uint8_t> data, const BitmapFormat& format);
+
+// Decodes the data into format.Stride() x Rows() bytes of rows in stored (bottom-up)
+// order; pixels the stream skips stay index 0. Data that ends without the end-of-bitmap
+// mark, or inside an operation, gives what it holds and leaves the rest 0, as common
+// readers do. Fails as CheckRle.
 std::vector<std::uint8_t> DecodeRle(std::span<const std::uint8_t> data, const BitmapFormat& format);
 
 }  // namespace tessary

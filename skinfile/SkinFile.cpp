@@ -16,16 +16,13 @@
 // bgTop, bgBottom, ilLButtons, ilSButtons, ilImages, ilHot, ilDisable, ilDown.
 #include "skinfile/SkinFile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <system_error>
 #include <tuple>
 #include <utility>
 
 #include "skin/Error.h"
 #include "skinfile/ByteReader.h"
 #include "skinfile/ComponentReader.h"
+#include "skinfile/FileIo.h"
 #include "skinfile/SkinProperties.h"
 
 namespace tessary {
@@ -55,6 +52,7 @@ constexpr std::size_t kOldFileListCount = 6;
 // a file does not reallocate for every record.
 constexpr std::size_t kBaseReserve = 512 * 1024;
 constexpr std::size_t kBmpOverhead = 2048;
+
 
 void PutTextField(std::vector<std::uint8_t>& out, std::size_t offset, std::string_view text) {
   if (text.size() > kMaxTextLength) text = text.substr(0, kMaxTextLength);
@@ -113,64 +111,42 @@ ReadContext ContextFor(const Skin& skin, const std::string& own) {
   return context;
 }
 
-std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target) {
-  std::random_device random;
-  const auto tag = std::to_string(random()) + std::to_string(random());
-  std::filesystem::path temporary = target;
-  temporary += ".~" + tag + ".tmp";
-  return temporary;
-}
-
-}  // namespace
-
-std::vector<std::uint8_t> BuildSkinFile(const Skin& skin) {
+// The file's content: built bytes, and with `splices` the large shared parts (pictures as
+// read) left out of them and spliced in where they belong.
+std::vector<std::uint8_t> Build(const Skin& skin, Splices* splices) {
   std::vector<std::uint8_t> out;
   std::size_t reserve = kBaseReserve;
-  for (const TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {
-    reserve += background->GetBitmap().Rows().size() + background->GetBitmap().RawFile().size() + kBmpOverhead;
+  if (splices == nullptr) {
+    for (const TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {
+      reserve += background->GetBitmap().Rows().size() + background->GetBitmap().RawFile().size() + kBmpOverhead;
+    }
   }
   out.reserve(reserve);
   out.assign(kHeaderSize, 0);
   FillHeader(out, 0, skin);
-  WriteComponent(out, skin.bgTop);
-  WriteComponent(out, skin.bgBottom);
-  for (const ImageList* list : skin.ImageLists()) WriteComponent(out, *list);
+  WriteComponent(out, skin.bgTop, splices);
+  WriteComponent(out, skin.bgBottom, splices);
+  for (const ImageList* list : skin.ImageLists()) WriteComponent(out, *list, splices);
   return out;
 }
 
-void SaveSkinFile(const std::string& path, const Skin& skin) {
-  // Built completely before anything touches the disk: a failure here leaves every file alone.
-  const std::vector<std::uint8_t> content = BuildSkinFile(skin);
+}  // namespace
 
-  const std::filesystem::path target(path);
-  const std::filesystem::path temporary = TemporaryPathBeside(target);
-  std::error_code ignored;
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file.is_open()) Fail(msg::kCannotCreateFile, {path});
-    file.write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
-    file.flush();
-    file.close();
-    if (file.fail()) {
-      std::filesystem::remove(temporary, ignored);
-      Fail(msg::kStreamWriteError);
-    }
-  }
-  // A replaced file keeps its permissions.
-  const auto existing = std::filesystem::status(target, ignored);
-  if (std::filesystem::is_regular_file(existing)) {
-    std::filesystem::permissions(temporary, existing.permissions(), ignored);
-  }
-  // The old file is replaced only by a complete new one.
-  std::error_code error;
-  std::filesystem::rename(temporary, target, error);
-  if (error) {
-    std::filesystem::remove(temporary, ignored);
-    Fail(msg::kCannotCreateFile, {path});
-  }
+std::vector<std::uint8_t> BuildSkinFile(const Skin& skin) { return Build(skin, nullptr); }
+
+void SaveSkinFile(const std::string& path, const Skin& skin) {
+  // Built completely before anything touches the disk: a failure here leaves every file
+  // alone. The pictures are not copied into it but written from where they are.
+  Splices splices;
+  const std::vector<std::uint8_t> built = Build(skin, &splices);
+  WriteFileSafely(path, splices.Pieces(built));
 }
 
 void ReadSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format, Skin& skin) {
+  ReadSkinFile(SharedBytes::Copy(bytes), format, skin);
+}
+
+void ReadSkinFile(const SharedBytes& bytes, SkinFileFormat format, Skin& skin) {
   // Everything is read into a copy and taken over only when the whole file was read, so a
   // failure leaves the skin as it was.
   Skin copy(skin);
@@ -193,11 +169,11 @@ void ReadSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format, Sk
 }
 
 void OpenSkinFile(const std::string& path, Skin& skin) {
-  ReadSkinFile(ReadWholeFile(path), SkinFileFormat::kSkn, skin);
+  ReadSkinFile(ReadFileBytes(path), SkinFileFormat::kSkn, skin);
 }
 
 void ImportOldSkinFile(const std::string& path, Skin& skin) {
-  ReadSkinFile(ReadWholeFile(path), SkinFileFormat::kCrs, skin);
+  ReadSkinFile(ReadFileBytes(path), SkinFileFormat::kCrs, skin);
 }
 
 SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format) {
@@ -209,7 +185,8 @@ SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat
   for (std::size_t i = 0; i < recordCount; ++i) {
     RecordInfo record;
     record.offset = in.Position();
-    const Record parsed = ComponentReader(in).ReadRecord();
+    // Only the layout is wanted: byte blocks are stepped over, not copied.
+    const Record parsed = ComponentReader(in, false).ReadRecord();
     record.length = in.Position() - record.offset;
     record.className = parsed.className;
     record.name = parsed.name;
@@ -220,17 +197,8 @@ SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat
 }
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-  std::error_code error;
-  // A folder opens as a stream on some systems; it is no file to read.
-  if (!std::filesystem::is_regular_file(path, error)) Fail(msg::kCannotOpenFile, {path});
-  std::ifstream file(path, std::ios::binary);
-  if (!file.is_open()) Fail(msg::kCannotOpenFile, {path});
-  const auto size = std::filesystem::file_size(path, error);
-  if (error) Fail(msg::kCannotOpenFile, {path});
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (static_cast<std::uintmax_t>(file.gcount()) != size) Fail(msg::kStreamReadError);
-  return bytes;
+  const SharedBytes bytes = ReadFileBytes(path);
+  return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
 }  // namespace tessary

@@ -5,13 +5,15 @@
 //
 // Departures that keep users' data safe: Open and Import read into a copy of the skin
 // and take it over only when every record and header text was read (a failure leaves the
-// skin exactly as it was); Save writes a temporary file beside the target and renames it
-// over the target only when everything was written.
+// skin exactly as it was); Save writes safely (FileIo.h): through links, never over a file
+// the user may not write, straight into devices and pipes, and a regular file only by
+// renaming a complete temporary file over it.
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "skin/SharedBytes.h"
 #include "skin/Skin.h"
 
 namespace tessary {
@@ -46,12 +48,15 @@ struct SkinFileInfo {
 // The whole .skn content of a skin, built in memory (header + ten records).
 std::vector<std::uint8_t> BuildSkinFile(const Skin& skin);
 
-// Saves `skin` to `path` safely ("Cannot create file %s", "Stream write error").
+// Saves `skin` to `path` safely ("Cannot create file %s", "Stream write error"); the
+// pictures are written from where they are held, not copied into the content first.
 void SaveSkinFile(const std::string& path, const Skin& skin);
 
 // Reads a .skn or .crs from bytes into a copy of `skin` and, when everything was read,
 // takes it over (colours and theme name too for .skn). Throws on any error with the skin
-// unchanged.
+// unchanged. From shared bytes the pictures keep slices of them; from a span the bytes
+// are copied first.
+void ReadSkinFile(const SharedBytes& bytes, SkinFileFormat format, Skin& skin);
 void ReadSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format, Skin& skin);
 
 // Open (.skn) and Import Old Skins (.crs) from disk ("Cannot open file %s" and the above).
@@ -61,7 +66,8 @@ void ImportOldSkinFile(const std::string& path, Skin& skin);
 // Parses a file without applying it: header and record layout. Throws like ReadSkinFile.
 SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format);
 
-// Reads a whole file into memory ("Cannot open file %s").
+// Reads a whole file into memory ("Cannot open file %s"); ReadFileBytes (FileIo.h) reads
+// it without the copy.
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 
 }  // namespace tessary

@@ -37,8 +37,9 @@ constexpr PropertyInfo kPictureDefined[] = {
     {.name = "Data",
      .kind = PropertyKind::kData,
      .hasData = [](const void* o) { return !Background(o).GetBitmap().IsEmpty(); },
-     .writeData = [](const void* o, std::vector<std::uint8_t>& out) { WriteBitmapPayload(out, Background(o).GetBitmap()); },
-     .readData = [](void* o, std::span<const std::uint8_t> bytes) { Background(o).SetBitmap(ReadBitmapPayload(bytes)); }},
+     .writeData = [](const void* o, std::vector<std::uint8_t>& out,
+                     Splices* splices) { WriteBitmapPayload(out, Background(o).GetBitmap(), splices); },
+     .readData = [](void* o, const SharedBytes& bytes) { Background(o).SetBitmap(ReadBitmapPayload(bytes)); }},
 };
 
 constexpr PropertyInfo kBackgroundPublished[] = {
@@ -148,8 +149,8 @@ constexpr PropertyInfo kImageListDefined[] = {
     {.name = "Bitmap",
      .kind = PropertyKind::kData,
      .hasData = [](const void* o) { return List(o).ImageCount() > 0; },
-     .writeData = [](const void* o, std::vector<std::uint8_t>& out) { WriteImageListPayload(out, List(o)); },
-     .readData = [](void* o, std::span<const std::uint8_t> bytes) { ReadImageListPayload(bytes, List(o)); }},
+     .writeData = [](const void* o, std::vector<std::uint8_t>& out, Splices*) { WriteImageListPayload(out, List(o)); },
+     .readData = [](void* o, const SharedBytes& bytes) { ReadImageListPayload(bytes.Span(), List(o)); }},
 };
 
 }  // namespace
@@ -158,12 +159,12 @@ const ClassInfo kPictureClass{"TPicture", {}, kPictureDefined};
 const ClassInfo kBackgroundClass{"TTBBackground", kBackgroundPublished, kBackgroundDefined};
 const ClassInfo kImageListClass{"TImageList", kImageListPublished, kImageListDefined};
 
-void WriteComponent(std::vector<std::uint8_t>& out, const TTBBackground& background) {
-  ComponentWriter(out).WriteComponent(kBackgroundClass, &background, background.name);
+void WriteComponent(std::vector<std::uint8_t>& out, const TTBBackground& background, Splices* splices) {
+  ComponentWriter(out, splices).WriteComponent(kBackgroundClass, &background, background.name);
 }
 
-void WriteComponent(std::vector<std::uint8_t>& out, const ImageList& list) {
-  ComponentWriter(out).WriteComponent(kImageListClass, &list, list.name);
+void WriteComponent(std::vector<std::uint8_t>& out, const ImageList& list, Splices* splices) {
+  ComponentWriter(out, splices).WriteComponent(kImageListClass, &list, list.name);
 }
 
 void ReadComponent(ByteReader& in, TTBBackground& background, const ReadContext& context) {

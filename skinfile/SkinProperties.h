@@ -21,9 +21,9 @@ extern const ClassInfo kBackgroundClass;  // "TTBBackground"
 extern const ClassInfo kPictureClass;     // the picture inside a background ("Bitmap.")
 extern const ClassInfo kImageListClass;   // "TImageList"
 
-// Append one complete record of the component.
-void WriteComponent(std::vector<std::uint8_t>& out, const TTBBackground& background);
-void WriteComponent(std::vector<std::uint8_t>& out, const ImageList& list);
+// Append one complete record of the component (large shared parts as splices when given).
+void WriteComponent(std::vector<std::uint8_t>& out, const TTBBackground& background, Splices* splices = nullptr);
+void WriteComponent(std::vector<std::uint8_t>& out, const ImageList& list, Splices* splices = nullptr);
 
 // Read one record into the component; the source then stands right after the record.
 void ReadComponent(ByteReader& in, TTBBackground& background, const ReadContext& context = {});

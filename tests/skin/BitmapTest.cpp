@@ -14,7 +14,7 @@ TEST(Bitmap, FromArgbStoresBottomUpBgraRowsWithOpaquePixels) {
   const Bitmap b = Bitmap::FromArgb(2, 2, pixels);
   EXPECT_EQ(b.Format().bitsPerPixel, 32);
   EXPECT_EQ(b.Format().height, 2);  // positive: bottom-up
-  EXPECT_EQ(b.Rows(), (std::vector<std::uint8_t>{0x99, 0x88, 0x77, 0, 0xCC, 0xBB, 0xAA, 0,  // bottom row first
+  EXPECT_EQ(std::vector<std::uint8_t>(b.Rows().begin(), b.Rows().end()), (std::vector<std::uint8_t>{0x99, 0x88, 0x77, 0, 0xCC, 0xBB, 0xAA, 0,  // bottom row first
                                                  0x33, 0x22, 0x11, 0, 0x66, 0x55, 0x44, 0}));
   EXPECT_EQ(b.Pixels(), (std::vector<Argb>{0xFF112233, 0xFF445566, 0xFF778899, 0xFFAABBCC}));
   EXPECT_EQ(b.PixelAt(1, 0), 0xFF445566u);
@@ -54,7 +54,9 @@ TEST(Bitmap, FormatValidityCoversSizesDepthsAndCompressions) {
   f.width = kMaxBitmapSide + 1;
   EXPECT_FALSE(BitmapFormatIsValid(f));
   f.width = kMaxBitmapSide;
-  f.height = kMaxBitmapSide;  // each side fine, the product is not
+  f.height = kMaxBitmapSide;  // uncompressed, every byte must be present: no pixel limit
+  EXPECT_TRUE(BitmapFormatIsValid(f));
+  f.compression = kBmpRle8;  // compressed: bounded by what decoding may allocate
   EXPECT_FALSE(BitmapFormatIsValid(f));
 }
 

@@ -56,8 +56,8 @@ std::vector<Broken> BrokenFiles() {
        msg::kBitmapNotValid},
       {"65535 x 65535 core header", SmallWith([](BmpSpec& s) { s.headerSize = 12, s.width = 65535, s.height = 65535; }),
        msg::kBitmapNotValid},
-      {"30000 x 30000 over the pixel limit", SmallWith([](BmpSpec& s) { s.width = 30000, s.height = 30000; }),
-       msg::kBitmapNotValid},
+      {"30000 x 30000 without its bytes", SmallWith([](BmpSpec& s) { s.width = 30000, s.height = 30000; }),
+       msg::kStreamReadError},
       {"5000 x 5000 with 16 bytes of pixels", SmallWith([](BmpSpec& s) { s.width = 5000, s.height = 5000; }),
        msg::kStreamReadError},
       {"header size 20", SmallWith([](BmpSpec& s) { s.headerSize = 20; }), msg::kBitmapNotValid},
@@ -117,7 +117,10 @@ TEST(BmpBroken, EveryTruncationFails) {
   for (const auto& file : ValidFiles()) {
     ASSERT_EQ(ErrorOf([&] { ReadBmp(file); }), "no error") << ::testing::PrintToString(file);
     const auto payload = test::Payload(file);
-    for (std::size_t length = 1; length < file.size(); ++length) {
+    // RLE data cut short gives what it holds; anything else cut short is an error.
+    const bool rle = test::U32At(file, 30) == kBmpRle8 || test::U32At(file, 30) == kBmpRle4;
+    const std::size_t tolerantFrom = rle ? test::U32At(file, 10) : file.size();
+    for (std::size_t length = 1; length < tolerantFrom; ++length) {
       const std::span<const std::uint8_t> prefix(file.data(), length);
       EXPECT_NE(ErrorOf([&] { ReadBmp(prefix); }), "no error") << "file cut to " << length;
     }

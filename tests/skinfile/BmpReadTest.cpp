@@ -153,12 +153,60 @@ TEST(BmpRead, PixelDataFollowsTheColourTableWhateverTheOffsetSays) {
   EXPECT_EQ(PixelsOf(ReadBmp(BuildBmp(s))), (std::vector<Argb>{kRed}));
 }
 
-TEST(BmpRead, ImageSizeLargerThanTheRowsIsFineSmallerIsShort) {
+TEST(BmpRead, ImageSizeFieldDoesNotLimitRowsThatArePresent) {
   BmpSpec s;
-  s.pixels = {0, 0, 0xFF, 0};
-  s.imageSize = 400;  // larger than the 4 bytes present: the bytes left are read
-  EXPECT_EQ(PixelsOf(ReadBmp(BuildBmp(s))), (std::vector<Argb>{kRed}));
-  s.imageSize = 2;
+  s.width = 3;
+  s.height = 2;
+  s.pixels = {0, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0, 0,   // bottom row: red, green, blue
+              0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0};  // top row: red
+  const std::vector<Argb> pixels{kRed, kRed, kRed, kRed, kGreen, kBlue};
+  for (std::uint32_t imageSize : {0u, 400u, 18u /* width x 3 x height, without the padding */, 2u}) {
+    s.imageSize = imageSize;
+    EXPECT_EQ(PixelsOf(ReadBmp(BuildBmp(s))), pixels) << imageSize;
+  }
+  s.pixels.resize(23);
+  EXPECT_EQ(test::ErrorOf([&] { ReadBmp(BuildBmp(s)); }), msg::kStreamReadError);
+}
+
+// The pixel offset is used when it leaves a gap after the colour table and the rows fit
+// from there; an offset that points anywhere else is ignored, as before.
+TEST(BmpRead, PixelOffsetPastTheTableIsUsedWhenTheRowsFit) {
+  BmpSpec s;
+  s.bits = 8;
+  s.coloursUsed = 3;
+  s.table = {kRed, kGreen, kBlue};
+  s.pixels = {2, 2, 2, 2, 1, 0, 0, 0};  // a gap of four bytes of index 2, then the row
+  const std::uint32_t tableEnd = 14 + 40 + 12;
+  const std::pair<std::uint32_t, std::vector<Argb>> cases[] = {
+      {tableEnd + 4, {kGreen}},  // the gap is skipped
+      {tableEnd, {kBlue}},       // no gap
+      {tableEnd - 8, {kBlue}},   // inside the table: ignored
+      {tableEnd + 6, {kBlue}},   // the row would not fit: ignored
+      {0xFFFFFFFF, {kBlue}},
+  };
+  for (const auto& [offset, pixels] : cases) {
+    s.offset = offset;
+    EXPECT_EQ(PixelsOf(ReadBmp(BuildBmp(s))), pixels) << offset;
+  }
+  // Written back without the gap, so it reads the same wherever it goes.
+  s.offset = tableEnd + 4;
+  const Bitmap gap = ReadBmp(BuildBmp(s));
+  EXPECT_EQ(PixelsOf(ReadBmp(WriteBmp(gap))), (std::vector<Argb>{kGreen}));
+  EXPECT_EQ(test::U32At(WriteBmp(gap), 10), tableEnd);
+}
+
+// Pictures read from files have no pixel limit when their bytes are all there.
+TEST(BmpRead, LargePicturesWhoseBytesArePresentAreRead) {
+  BmpSpec s;
+  s.bits = 1;
+  s.width = 8192;
+  s.height = 4097;  // past 2^25 pixels, the limit of pictures the program makes itself
+  s.table = {kRed, kGreen};
+  s.pixels = std::vector<std::uint8_t>(std::size_t{1024} * 4097, 0xFF);
+  const Bitmap large = ReadBmp(BuildBmp(s));
+  EXPECT_EQ(large.Height(), 4097);
+  EXPECT_EQ(large.Rows().size(), s.pixels.size());
+  s.pixels.resize(s.pixels.size() - 1);
   EXPECT_EQ(test::ErrorOf([&] { ReadBmp(BuildBmp(s)); }), msg::kStreamReadError);
 }
 
@@ -173,10 +221,10 @@ TEST(BmpRead, DeepPicturesKeepACarriedColourTable) {
 }
 
 TEST(BmpRead, PayloadsOfZeroBytesOrZeroCountAreEmpty) {
-  EXPECT_TRUE(ReadBitmapPayload({}).IsEmpty());
+  EXPECT_TRUE(ReadBitmapPayload(SharedBytes()).IsEmpty());
   const std::vector<std::uint8_t> zero{0, 0, 0, 0};
   EXPECT_TRUE(ReadBitmapPayload(zero).IsEmpty());
-  EXPECT_TRUE(ReadBmp({}).IsEmpty());
+  EXPECT_TRUE(ReadBmp(SharedBytes()).IsEmpty());
 }
 
 TEST(BmpRead, PayloadReadsExactlyItsCount) {

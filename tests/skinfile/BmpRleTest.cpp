@@ -121,15 +121,22 @@ TEST(BmpRle, WritesOutsideThePictureAreRefused) {
   EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(Rle4(3, 1, {4, 0x11, 0, 1}))); }), msg::kBitmapNotValid);
 }
 
-TEST(BmpRle, StreamsThatEndEarlyAreShort) {
-  for (const auto& data : std::vector<std::vector<std::uint8_t>>{
-           {2, 1},              // no end-of-bitmap mark
-           {0, 3, 1, 2, 3},     // absolute run without its pad byte
-           {0, 2, 1},           // delta cut short
-           {2},                 // half a pair
-       })
-    EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(Rle8(4, 3, data))); }), msg::kStreamReadError)
-        << ::testing::PrintToString(data);
+TEST(BmpRle, StreamsThatEndEarlyKeepWhatTheyHold) {
+  // 4 x 3, rows listed from the top: the stream starts on the bottom row.
+  const std::vector<unsigned> none(12, 0);
+  const std::pair<std::vector<std::uint8_t>, std::vector<unsigned>> cases[] = {
+      {{2, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0}},           // no end-of-bitmap mark
+      {{0, 3, 1, 2, 3}, {0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 0}},  // absolute run without its pad byte
+      {{4, 5, 0, 0, 0, 4, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 5, 5}},  // absolute run cut inside
+      {{4, 5, 0, 2, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 5, 5}},  // delta cut short
+      {{2}, none},                                               // half a pair
+      {{}, none},
+  };
+  for (const auto& [data, indices] : cases) {
+    EXPECT_EQ(Indices(ReadBmp(BuildBmp(Rle8(4, 3, data)))), indices) << ::testing::PrintToString(data);
+  }
+  // A run that would write outside the picture is refused, however the stream ends.
+  EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(Rle8(4, 3, {5, 1}))); }), msg::kBitmapNotValid);
 }
 
 TEST(BmpRle, CompressionMustFitDepthAndRowOrder) {
@@ -141,9 +148,13 @@ TEST(BmpRle, CompressionMustFitDepthAndRowOrder) {
   EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(wrongDepth)); }), msg::kBitmapNotValid);
 }
 
-TEST(BmpRle, HugePictureFromFewBytesIsRefusedBeforeAllocating) {
+TEST(BmpRle, DecodedSizeIsBoundedAt256Megapixels) {
   // 32767 x 32767 would be a gigabyte of pixels from an end-of-bitmap mark.
   EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(Rle8(32767, 32767, {0, 1}))); }), msg::kBitmapNotValid);
+  // 16384 x 16384 is exactly the limit: read (and not decoded, since nothing draws it).
+  const Bitmap large = ReadBmp(BuildBmp(Rle8(16384, 16384, {0, 1})));
+  EXPECT_EQ(large.Width(), 16384);
+  EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(Rle8(16384, 16385, {0, 1}))); }), msg::kBitmapNotValid);
 }
 
 }  // namespace

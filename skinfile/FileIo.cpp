@@ -1,0 +1,171 @@
+#include "skinfile/FileIo.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <system_error>
+#include <vector>
+
+#include "skin/Error.h"
+#include "skinfile/TemporaryFiles.h"
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#endif
+
+namespace tessary {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Symbolic links followed before giving up (the system's own limit is about as many).
+constexpr int kMaxLinks = 40;
+// Reading a pipe or device, whose size is not known beforehand.
+constexpr std::size_t kStreamChunk = 64 * 1024;
+
+struct CloseFile {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, CloseFile>;
+
+// Opens without a stdio buffer: large reads and writes go straight to the system.
+File Open(const fs::path& path, const char* mode) {
+  File file(std::fopen(path.string().c_str(), mode));
+  if (file) std::setvbuf(file.get(), nullptr, _IONBF, 0);
+  return file;
+}
+
+// Writes every piece and closes the file; the errno value of the first failure, or 0.
+int WriteAndClose(File file, std::span<const std::span<const std::uint8_t>> pieces) {
+  int error = 0;
+  for (std::span<const std::uint8_t> piece : pieces) {
+    errno = 0;
+    if (std::fwrite(piece.data(), 1, piece.size(), file.get()) != piece.size()) {
+      error = errno != 0 ? errno : EIO;
+      break;
+    }
+  }
+  errno = 0;
+  if (std::fclose(file.release()) != 0 && error == 0) error = errno != 0 ? errno : EIO;
+  return error;
+}
+
+// Whether the user may replace an existing file: the system says so, and the file is not
+// marked read-only for everybody (which the system ignores for root).
+int WriteRefusal(const fs::path& path, fs::file_status status) {
+  constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if ((status.permissions() & kAnyWrite) == fs::perms::none) return EACCES;
+#if __has_include(<unistd.h>)
+  if (::access(path.string().c_str(), W_OK) != 0) return errno;
+#endif
+  return 0;
+}
+
+}  // namespace
+
+fs::path ResolveLinks(const fs::path& path) {
+  fs::path resolved = path;
+  for (int i = 0; i < kMaxLinks; ++i) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(resolved, error))) return resolved;
+    const fs::path target = fs::read_symlink(resolved, error);
+    if (error) return resolved;
+    resolved = target.is_absolute() ? target : resolved.parent_path() / target;
+  }
+  return resolved;
+}
+
+fs::path TemporaryPathBeside(const fs::path& target) {
+  std::random_device random;
+  fs::path temporary = target;
+  temporary += ".~" + std::to_string(random()) + std::to_string(random()) + ".tmp";
+  return temporary;
+}
+
+SharedBytes ReadFileBytes(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  // A folder opens as a stream on some systems; it is no file to read.
+  if (fs::is_directory(status)) FailBecause(SystemReason(EISDIR), msg::kCannotOpenFile, {path});
+  errno = 0;
+  File file = Open(path, "rb");
+  if (!file) FailBecause(SystemReason(errno != 0 ? errno : ENOENT), msg::kCannotOpenFile, {path});
+
+  if (fs::is_regular_file(status)) {
+    const auto size = static_cast<std::size_t>(fs::file_size(path, error));
+    if (error) FailBecause(error.message(), msg::kCannotOpenFile, {path});
+    // Not value-initialised: the bytes are read over at once, so clearing them first would
+    // only cost time.
+    std::shared_ptr<std::uint8_t[]> block(new std::uint8_t[size == 0 ? 1 : size]);
+    const std::size_t read = std::fread(block.get(), 1, size, file.get());
+    if (std::ferror(file.get())) FailBecause(SystemReason(errno), msg::kStreamReadError);
+    // A file that shrank since its size was taken is read as it is now.
+    const std::span<const std::uint8_t> bytes(block.get(), read);
+    return SharedBytes(std::move(block), bytes);
+  }
+  std::vector<std::uint8_t> bytes;
+  for (;;) {
+    const std::size_t at = bytes.size();
+    bytes.resize(at + kStreamChunk);
+    const std::size_t read = std::fread(bytes.data() + at, 1, kStreamChunk, file.get());
+    bytes.resize(at + read);
+    if (read < kStreamChunk) break;
+  }
+  if (std::ferror(file.get())) FailBecause(SystemReason(errno), msg::kStreamReadError);
+  return SharedBytes::FromVector(std::move(bytes));
+}
+
+void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  errno = 0;
+  File file = Open(path, "wb");
+  if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {path});
+  const std::span<const std::uint8_t> pieces[] = {bytes};
+  if (const int error = WriteAndClose(std::move(file), pieces)) FailBecause(SystemReason(error), msg::kStreamWriteError);
+}
+
+void WriteFileSafely(const std::string& path, std::span<const std::span<const std::uint8_t>> pieces) {
+  const fs::path target = ResolveLinks(path);
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  const bool exists = fs::exists(status);
+  if (fs::is_directory(status)) FailBecause(SystemReason(EISDIR), msg::kCannotCreateFile, {path});
+  if (exists) {
+    if (const int refusal = WriteRefusal(target, status)) {
+      FailBecause(SystemReason(refusal), msg::kCannotCreateFile, {path});
+    }
+  }
+
+  // A device or a pipe is written straight: renaming over it would replace it.
+  if (exists && !fs::is_regular_file(status)) {
+    errno = 0;
+    File file = Open(target, "wb");
+    if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {path});
+    if (const int failure = WriteAndClose(std::move(file), pieces)) {
+      FailBecause(SystemReason(failure), msg::kStreamWriteError);
+    }
+    return;
+  }
+
+  // Beside the link's target, so that the rename stays on one file system.
+  const fs::path temporary = TemporaryPathBeside(target);
+  const PendingTemporary pending(temporary.string(), PendingTemporary::Kind::kFile);
+  errno = 0;
+  File file = Open(temporary, "wbx");
+  if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {path});
+  std::error_code ignored;
+  if (const int failure = WriteAndClose(std::move(file), pieces)) {
+    fs::remove(temporary, ignored);
+    FailBecause(SystemReason(failure), msg::kStreamWriteError);
+  }
+  // A replaced file keeps its permissions.
+  if (exists) fs::permissions(temporary, status.permissions(), ignored);
+  // The old file is replaced only by a complete new one.
+  fs::rename(temporary, target, error);
+  if (error) {
+    fs::remove(temporary, ignored);
+    FailBecause(error.message(), msg::kCannotCreateFile, {path});
+  }
+}
+
+}  // namespace tessary

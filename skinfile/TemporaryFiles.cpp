@@ -1,0 +1,90 @@
+#include "skinfile/TemporaryFiles.h"
+
+#include <array>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#endif
+
+namespace tessary {
+namespace {
+
+// A few at once is all a command needs (one temporary file, or one folder).
+constexpr int kSlots = 8;
+
+struct Slot {
+  std::atomic<const char*> path{nullptr};
+  std::atomic<bool> folder{false};
+};
+
+std::array<Slot, kSlots> pending;
+volatile std::sig_atomic_t heldSignal = 0;
+
+constexpr int kInterruptSignals[] = {
+    SIGINT, SIGTERM,
+#ifdef SIGHUP
+    SIGHUP,
+#endif
+};
+
+// Only async-signal-safe calls: unlink, signal, raise.
+extern "C" void OnInterrupt(int signal) {
+  bool folderPending = false;
+  for (Slot& slot : pending) {
+    const char* path = slot.path.load();
+    if (path == nullptr) continue;
+    if (slot.folder.load()) {
+      folderPending = true;
+      continue;
+    }
+#if __has_include(<unistd.h>)
+    ::unlink(path);
+#else
+    std::remove(path);
+#endif
+  }
+  if (folderPending && heldSignal == 0) {
+    heldSignal = signal;
+    return;
+  }
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
+}  // namespace
+
+PendingTemporary::PendingTemporary(std::string path, Kind kind) : path_(std::move(path)) {
+  // Registration happens on the one thread that writes; the handler only reads, and sees a
+  // slot's kind before its path.
+  for (int i = 0; i < kSlots; ++i) {
+    if (pending[i].path.load() != nullptr) continue;
+    pending[i].folder.store(kind == Kind::kFolder);
+    pending[i].path.store(path_.c_str());
+    slot_ = i;
+    return;
+  }
+}
+
+PendingTemporary::~PendingTemporary() {
+  if (slot_ >= 0) pending[slot_].path.store(nullptr);
+}
+
+void InstallInterruptCleanup() {
+  for (int signal : kInterruptSignals) std::signal(signal, OnInterrupt);
+}
+
+void ThrowIfInterrupted() {
+  if (heldSignal != 0) throw Interrupted{heldSignal};
+}
+
+void RaiseInterrupt(int signal) {
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+  std::_Exit(128 + signal);  // only if the signal did not end the process
+}
+
+}  // namespace tessary
