@@ -1,7 +1,9 @@
 #pragma once
 // The two ways a subcommand fails. A usage error (wrong arguments) ends the tool with exit
 // code 2 and the command's usage text; a file error ends it with exit code 1 and the line
-// "tessary-skin: FILE: MESSAGE", where MESSAGE is the editor's own text for the problem.
+// "tessary-skin: FILE: MESSAGE", where MESSAGE is the editor's own text for the problem,
+// followed by the system's reason where there is one ("Cannot open file x.skn: Permission
+// denied").
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -30,13 +32,18 @@ class FileError : public std::runtime_error {
   std::string path_;
 };
 
+// The editor's message with the reason after it.
+inline std::string WithReason(const SkinError& error) {
+  return error.Reason().empty() ? std::string(error.what()) : std::string(error.what()) + ": " + error.Reason();
+}
+
 // Runs `action`, turning a SkinError it throws into a FileError about `path`.
 template <typename Action>
 decltype(auto) ForFile(const std::string& path, Action&& action) {
   try {
     return action();
   } catch (const SkinError& error) {
-    throw FileError(path, error.what());
+    throw FileError(path, WithReason(error));
   }
 }
 

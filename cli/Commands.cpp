@@ -9,7 +9,8 @@ namespace {
 constexpr std::string_view kNewDetails =
     "Writes the skin the editor starts with (default images, no background pictures,\n"
     "text colour clWindowText, progress-bar colour $00996633, theme MonaiXP) exactly as\n"
-    "the editor's Save writes it before any change. An existing OUT is replaced.\n";
+    "the editor's Save writes it before any change. An existing OUT is replaced; a\n"
+    "link is written through, a device or pipe written straight.\n";
 
 constexpr std::string_view kInfoDetails =
     "Prints the header, the image lists and pictures the file holds, and the layout of\n"
@@ -32,10 +33,13 @@ constexpr std::string_view kCheckDetails =
 constexpr std::string_view kConvertDetails =
     "Imports IN over the start-up skin, as the editor's Import Old Skins does (so the\n"
     "other images, the colours and the theme are the start-up ones), and saves OUT as a\n"
-    "skin file. An IN not ending in .crs is opened as a skin file instead.\n";
+    "skin file. An IN not ending in .crs is opened as a skin file instead. OUT must\n"
+    "not be an old skin file (.crs).\n";
 
 constexpr std::string_view kExportDetails =
-    "Unpacks what FILE holds into DIR, which must be empty or not exist yet:\n"
+    "Unpacks what FILE holds into DIR, which must be empty or not exist yet. The files\n"
+    "are written into a temporary folder beside DIR that takes its place only when\n"
+    "complete, so a failed or interrupted export leaves no half-written DIR:\n"
     "\n"
     "  skin.ini        [Skin] TopStretch, BottomStretch (0 tiled, 1 stretched),\n"
     "                  TextColor, GaugeColor, Theme; [bgTop] and [bgBottom] BkColor,\n"
@@ -68,10 +72,16 @@ constexpr std::string_view kPackDetails =
     "\n"
     "Count cuts the list to that many images (every slot file must lie below it) or\n"
     "requires the added slots up to it. Capacity sets the room the list saves with;\n"
-    "without it the start-up room is kept and grows in steps of 4.\n"
+    "without it the start-up room is kept. Either grows in steps of 4 when the list\n"
+    "holds more images.\n"
     "\n"
-    "Anything else in DIR (hidden files aside), and any section or key of skin.ini\n"
-    "that pack does not know, is an error, so a misspelt name is never ignored.\n";
+    "Theme, TextColor and GaugeColor are UTF-8 in skin.ini and Latin-1 in the skin\n"
+    "file: a text with other characters, or longer than 64, is refused. Flags are 0 or 1.\n"
+    "\n"
+    "Leftovers are passed over: hidden files, names ending in ~, Thumbs.db,\n"
+    "desktop.ini and skin files (.skn, .crs). Anything else in DIR, and any section or\n"
+    "key of skin.ini that pack does not know, is an error, so a misspelt name is never\n"
+    "ignored. OUT must not be an old skin file (.crs).\n";
 
 constexpr std::string_view kRenderDetails =
     "Draws the editor window with FILE opened (or, for a .crs, imported) exactly as the\n"

@@ -11,8 +11,6 @@ namespace {
 
 constexpr std::string_view kTrueText = "1";
 constexpr std::string_view kFalseText = "0";
-constexpr std::string_view kTrueWord = "true";
-constexpr std::string_view kFalseWord = "false";
 constexpr std::int64_t kDesignWordMask = 0xFFFF;
 
 // The kinds skin.ini carries: plain values. Pictures and images travel as files; handler
@@ -103,8 +101,8 @@ std::vector<std::pair<std::string, std::string>> ChangedSettings(const ClassInfo
 bool IsSettingKey(const ClassInfo& info, std::string_view key) { return FindSetting(info, key) != nullptr; }
 
 bool ParseFlag(std::string_view text) {
-  if (text == kTrueText || EqualsIgnoringCase(text, kTrueWord)) return true;
-  if (text == kFalseText || EqualsIgnoringCase(text, kFalseWord)) return false;
+  if (text == kTrueText) return true;
+  if (text == kFalseText) return false;
   Fail(kNotValidBoolean, {text});
 }
 

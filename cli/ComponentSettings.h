@@ -30,7 +30,7 @@ std::vector<std::pair<std::string, std::string>> ChangedSettings(const ClassInfo
 // Whether skin.ini may set this key (any letter case) on a component of the class.
 bool IsSettingKey(const ClassInfo& info, std::string_view key);
 
-// Reads a 0/1 flag ("true" and "false" in any letter case too); throws kNotValidBoolean.
+// Reads a 0/1 flag, exactly as kNotValidBoolean says; throws it for anything else.
 bool ParseFlag(std::string_view text);
 
 // Sets the property named `key` from its text. Throws SkinError for a text the property

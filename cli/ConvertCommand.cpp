@@ -10,6 +10,7 @@ namespace tessary::cli {
 
 int RunConvert(const Invocation& invocation) {
   const Arguments arguments = ParseArguments(invocation.args, {}, 2, 2);
+  CheckOutputName(arguments.positional[1]);
   Skin skin;
   LoadStartupSkin(skin);
   ReadSkinOver(arguments.positional[0], skin);

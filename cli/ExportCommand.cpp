@@ -6,6 +6,7 @@
 // the file stores without images exports as Count=0, a ShareImages the record leaves out
 // is off, and everything packs back to the same bytes.
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "cli/Arguments.h"
@@ -17,8 +18,11 @@
 #include "cli/SkinFiles.h"
 #include "cli/SlotImage.h"
 #include "skinfile/BmpCodec.h"
+#include "skinfile/FileIo.h"
 #include "skinfile/SkinProperties.h"
 #include "skinfile/StartupSkin.h"
+#include "skinfile/TemporaryFiles.h"
+#include "skinfile/TextEncoding.h"
 
 namespace tessary::cli {
 namespace {
@@ -29,25 +33,73 @@ std::string Flag(bool on) { return std::string(on ? skindir::kTrue : skindir::kF
 
 std::string PathText(const fs::path& path) { return path.string(); }
 
-// An existing non-empty folder is refused: files left there by an earlier export (say a
-// slot beyond the new count) would be taken by pack as part of this skin.
-void PrepareDirectory(const std::string& dir) {
-  std::error_code error;
-  if (fs::exists(dir, error)) {
-    if (!fs::is_directory(dir, error)) throw FileError(dir, "not a directory");
-    if (!fs::is_empty(dir, error)) throw FileError(dir, "the directory is not empty");
+// The folder being written: a temporary folder beside the target, renamed into place only
+// when every file is in it, so a failed or interrupted export leaves no half-written skin
+// directory that pack would take for a whole one. Messages name the files as the user will
+// find them.
+class ExportFolder {
+ public:
+  explicit ExportFolder(const std::string& dir) : shown_(dir), target_(ResolveLinks(dir)) {
+    std::error_code error;
+    // An existing non-empty folder is refused: files left there by an earlier export (say a
+    // slot beyond the new count) would be taken by pack as part of this skin.
+    if (fs::exists(target_, error)) {
+      if (!fs::is_directory(target_, error)) throw FileError(dir, "not a directory");
+      if (!fs::is_empty(target_, error)) throw FileError(dir, "the directory is not empty");
+    }
+    if (target_.has_parent_path()) fs::create_directories(target_.parent_path(), error);
+    temporary_ = TemporaryPathBeside(target_);
+    pending_.emplace(PathText(temporary_), PendingTemporary::Kind::kFolder);
+    if (!fs::create_directory(temporary_, error)) {
+      done_ = true;  // nothing to remove
+      CannotCreate(dir, error);
+    }
   }
-  fs::create_directories(dir, error);
-  if (error || !fs::is_directory(dir, error)) {
-    throw FileError(dir, FormatMessage(msg::kCannotCreateFile, {dir}));
-  }
-}
 
-void CreateFolder(const fs::path& folder) {
-  std::error_code error;
-  fs::create_directory(folder, error);
-  if (error) throw FileError(PathText(folder), FormatMessage(msg::kCannotCreateFile, {PathText(folder)}));
-}
+  ~ExportFolder() {
+    if (!done_) {
+      std::error_code ignored;
+      fs::remove_all(temporary_, ignored);
+    }
+  }
+
+  void CreateFolder(const std::string& relative) {
+    std::error_code error;
+    fs::create_directory(temporary_ / relative, error);
+    if (error) CannotCreate(Shown(relative), error);
+  }
+
+  void Write(const std::string& relative, std::span<const std::uint8_t> bytes) {
+    const std::string shown = Shown(relative);
+    ForFile(shown, [&] { WriteNewFile(PathText(temporary_ / relative), bytes, shown); });
+    ThrowIfInterrupted();
+  }
+
+  // Puts the complete folder in place of the (missing or empty) target.
+  void Finish() {
+    std::error_code error;
+    fs::rename(temporary_, target_, error);
+    if (error && fs::is_directory(target_) && fs::is_empty(target_)) {
+      fs::remove(target_, error);
+      fs::rename(temporary_, target_, error);
+    }
+    if (error) CannotCreate(shown_, error);
+    done_ = true;
+  }
+
+ private:
+  [[noreturn]] static void CannotCreate(const std::string& shown, const std::error_code& error) {
+    throw FileError(shown, WithReason(SkinError(FormatMessage(msg::kCannotCreateFile, {shown}), error.message())));
+  }
+
+  std::string Shown(const std::string& relative) const { return PathText(fs::path(shown_) / relative); }
+
+  std::string shown_;
+  fs::path target_;
+  fs::path temporary_;
+  std::optional<PendingTemporary> pending_;
+  bool done_ = false;
+};
 
 // `startup` is the skin pack starts from: a component's stored properties that differ
 // from it are written too, so that pack can give them back.
@@ -60,7 +112,8 @@ IniFile DescribeSkin(const Skin& skin, const Skin& startup, SkinFileFormat forma
   if (format == SkinFileFormat::kSkn) {
     main.Add(std::string(skindir::kTextColor), ColourToText(skin.textColour));
     main.Add(std::string(skindir::kGaugeColor), ColourToText(skin.gaugeColour));
-    main.Add(std::string(skindir::kTheme), skin.themeName);
+    // skin.ini is UTF-8; the skin file's texts are Latin-1.
+    main.Add(std::string(skindir::kTheme), Latin1ToUtf8(skin.themeName));
   }
   const std::pair<const TTBBackground*, const TTBBackground*> backgrounds[] = {{&skin.bgTop, &startup.bgTop},
                                                                                  {&skin.bgBottom, &startup.bgBottom}};
@@ -81,10 +134,6 @@ IniFile DescribeSkin(const Skin& skin, const Skin& startup, SkinFileFormat forma
   return ini;
 }
 
-void WriteText(const fs::path& path, const std::string& text) {
-  WriteFileBytes(PathText(path), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-}
-
 }  // namespace
 
 int RunExport(const Invocation& invocation) {
@@ -94,34 +143,31 @@ int RunExport(const Invocation& invocation) {
 
   const SkinFileFormat format = FormatForPath(file);
   Skin skin = ClassDefaultSkin();
-  ForFile(file, [&] { ReadSkinFile(ReadWholeFile(file), format, skin); });
+  ReadSkinOver(file, skin);
   const std::size_t listCount = StoredImageListCount(format);
-
-  PrepareDirectory(dir);
-  const fs::path root(dir);
-  const fs::path iniPath = root / skindir::kIniFile;
   Skin startup;
   LoadStartupSkin(startup);
-  const std::string iniText =
-      ForFile(PathText(iniPath), [&] { return DescribeSkin(skin, startup, format, listCount).ToText(); });
-  WriteText(iniPath, iniText);
+  const std::string iniName(skindir::kIniFile);
+  const std::string iniText = ForFile(PathText(fs::path(dir) / iniName),
+                                      [&] { return DescribeSkin(skin, startup, format, listCount).ToText(); });
 
+  ExportFolder folder(dir);
+  folder.Write(iniName, std::span(reinterpret_cast<const std::uint8_t*>(iniText.data()), iniText.size()));
   for (const TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {
     if (background->GetBitmap().IsEmpty()) continue;
-    const fs::path picture = root / (background->name + std::string(skindir::kBmpExtension));
-    WriteFileBytes(PathText(picture), WriteBmp(background->GetBitmap()));
+    folder.Write(background->name + std::string(skindir::kBmpExtension), WriteBmp(background->GetBitmap()));
   }
 
   const auto lists = skin.ImageLists();
   for (std::size_t i = 0; i < listCount; ++i) {
     const ImageList& list = *lists[i];
-    const fs::path folder = root / list.name;
-    CreateFolder(folder);
+    folder.CreateFolder(list.name);
     for (int slot = 0; slot < list.ImageCount(); ++slot) {
-      const fs::path png = folder / skindir::SlotFileName(slot, skindir::kPngExtension);
-      WriteFileBytes(PathText(png), ForFile(PathText(png), [&] { return EncodeSlotPng(list, slot); }));
+      const std::string png = list.name + "/" + skindir::SlotFileName(slot, skindir::kPngExtension);
+      folder.Write(png, ForFile(PathText(fs::path(dir) / png), [&] { return EncodeSlotPng(list, slot); }));
     }
   }
+  folder.Finish();
   return kExitOk;
 }
 

@@ -8,6 +8,7 @@
 #include "cli/CliError.h"
 #include "cli/Command.h"
 #include "cli/SkinFiles.h"
+#include "skinfile/TextEncoding.h"
 
 // Qt last: its "slots" keyword macro would otherwise rewrite the core's Signal.h.
 #include <QJsonArray>
@@ -27,10 +28,8 @@ struct LoadedSkin {
   std::size_t listCount = 0;
 };
 
-// Header texts are one byte per character.
-QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+// Header texts and record names are one byte per character.
+QString Latin1(const std::string& text) { return QString::fromStdString(Latin1ToUtf8(text)); }
 
 QJsonObject ToJson(const std::string& path, const LoadedSkin& loaded) {
   const SkinHeader& header = loaded.info.header;
@@ -89,10 +88,11 @@ void PrintText(const std::string& path, const LoadedSkin& loaded, std::ostream& 
       << "Format:        " << (skn ? "skin file (.skn)" : "old skin file (.crs)") << ", " << loaded.fileSize
       << " bytes\n";
   if (skn) {
+    // The header's texts are Latin-1; the terminal gets UTF-8.
     out << "Marker:        " << header.marker << "\n"
-        << "Text colour:   " << header.textColorName << "\n"
-        << "Gauge colour:  " << header.gaugeColorName << "\n"
-        << "Theme:         " << header.themeName << "\n";
+        << "Text colour:   " << Latin1ToUtf8(header.textColorName) << "\n"
+        << "Gauge colour:  " << Latin1ToUtf8(header.gaugeColorName) << "\n"
+        << "Theme:         " << Latin1ToUtf8(header.themeName) << "\n";
   }
 
   out << "Backgrounds:\n";
@@ -112,7 +112,8 @@ void PrintText(const std::string& path, const LoadedSkin& loaded, std::ostream& 
   const auto all = loaded.skin.ImageLists();
   for (std::size_t i = 0; i < loaded.listCount; ++i) {
     const ImageList& list = *all[i];
-    out << "  " << std::left << std::setw(12) << list.name << list.ImageCount() << " images of "
+    out << "  " << std::left << std::setw(12) << list.name << list.ImageCount()
+        << (list.ImageCount() == 1 ? " image of " : " images of ")
         << list.Width() << " x " << list.Height() << ", capacity " << list.Capacity() << "\n";
   }
 
@@ -140,13 +141,10 @@ int RunInfo(const Invocation& invocation) {
   LoadedSkin loaded;
   loaded.format = FormatForPath(path);
   loaded.listCount = StoredImageListCount(loaded.format);
-  ForFile(path, [&] {
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
-    loaded.fileSize = bytes.size();
-    // Reading first gives a damaged file the message the editor's Open shows.
-    ReadSkinFile(bytes, loaded.format, loaded.skin);
-    loaded.info = InspectSkinFile(bytes, loaded.format);
-  });
+  // Reading first gives a damaged file the message the editor's Open shows.
+  const SharedBytes bytes = ReadSkinOver(path, loaded.skin);
+  loaded.fileSize = bytes.size();
+  loaded.info = ForFile(path, [&] { return InspectSkinFile(bytes.Span(), loaded.format); });
 
   if (arguments.Has(kJsonFlag)) {
     invocation.out << QJsonDocument(ToJson(path, loaded)).toJson(QJsonDocument::Indented).toStdString();

@@ -10,6 +10,7 @@ namespace tessary::cli {
 
 int RunNew(const Invocation& invocation) {
   const Arguments arguments = ParseArguments(invocation.args, {}, 1, 1);
+  CheckOutputName(arguments.positional[0]);
   Skin skin;
   LoadStartupSkin(skin);
   SaveSkin(arguments.positional[0], skin);

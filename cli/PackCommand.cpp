@@ -6,7 +6,9 @@
 // Count in skin.ini is the number of images the list ends with: a smaller number than the
 // start-up list's cuts the list to that many, and every slot file must lie below it.
 // Capacity restores the list's room exactly (a saved list's payload follows it); without
-// it the list keeps its start-up room, grown in the list's steps when images are added.
+// it the list keeps its start-up room. Either grows in the list's steps of 4 when there
+// are more images than room.
+#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -24,17 +26,35 @@
 #include "skinfile/BmpCodec.h"
 #include "skinfile/SkinProperties.h"
 #include "skinfile/StartupSkin.h"
+#include "skinfile/TextEncoding.h"
 
 namespace tessary::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
+// The header's text fields hold at most this many characters.
+constexpr std::size_t kMaxHeaderText = 64;
+
 std::string PathText(const fs::path& path) { return path.string(); }
 
-bool IsHidden(const fs::path& path) {
+// What editors, desktops and earlier runs leave in a folder, which pack passes over: hidden
+// files (".DS_Store"), backups ("skin.ini~"), Windows' "Thumbs.db" and "desktop.ini", skin
+// files (one packed into the folder itself), and temporary files of an interrupted save.
+bool IsLeftover(const fs::path& path) {
+  static constexpr std::string_view kDesktopFiles[] = {"Thumbs.db", "desktop.ini"};
+  static constexpr std::string_view kSkinExtensions[] = {".skn", ".crs"};
+  static constexpr std::string_view kTemporaryMark = ".~";
+  static constexpr std::string_view kTemporaryExtension = ".tmp";
   const std::string name = path.filename().string();
-  return !name.empty() && name.front() == '.';
+  if (name.empty() || name.front() == '.' || name.back() == '~') return true;
+  for (std::string_view desktop : kDesktopFiles) {
+    if (EqualsIgnoringCase(name, desktop)) return true;
+  }
+  for (std::string_view extension : kSkinExtensions) {
+    if (EndsWithIgnoringCase(name, extension)) return true;
+  }
+  return name.find(kTemporaryMark) != std::string::npos && name.ends_with(kTemporaryExtension);
 }
 
 // skin.ini, read and with every section and key checked against what pack knows, so that
@@ -76,15 +96,25 @@ class SkinIni {
   }
 
   std::optional<Colour> ColourValue(std::string_view section, std::string_view key) const {
-    const IniFile::Entry* entry = Find(section, key);
-    if (entry == nullptr) return std::nullopt;
-    return ForFile(Where(*entry), [&] { return TextToColour(entry->value); });
+    const std::optional<std::string> text = HeaderText(section, key);
+    if (!text) return std::nullopt;
+    return ForFile(Where(*Find(section, key)), [&] { return TextToColour(*text); });
   }
 
-  std::optional<std::string> Text(std::string_view section, std::string_view key) const {
+  // A text of the skin file's header: skin.ini holds UTF-8, the header Latin-1 of at most
+  // 64 characters. A text that does not fit is refused rather than changed.
+  std::optional<std::string> HeaderText(std::string_view section, std::string_view key) const {
     const IniFile::Entry* entry = Find(section, key);
     if (entry == nullptr) return std::nullopt;
-    return entry->value;
+    const std::optional<std::string> latin1 = Utf8ToLatin1(entry->value);
+    if (!latin1) {
+      throw FileError(Where(*entry), "'" + entry->value + "' has characters a skin file cannot hold (only Latin-1)");
+    }
+    if (latin1->size() > kMaxHeaderText) {
+      throw FileError(Where(*entry), "'" + entry->value + "' is longer than the " + std::to_string(kMaxHeaderText) +
+                                         " characters a skin file holds");
+    }
+    return latin1;
   }
 
   // A number of images: 0 to the 16-bit limit of the image-list header.
@@ -137,11 +167,11 @@ class SkinIni {
   IniFile ini_;
 };
 
-// Every entry of DIR must be something pack reads; hidden files (".DS_Store") are left alone.
+// Every entry of DIR must be something pack reads; leftovers are passed over.
 void CheckDirectoryEntries(const fs::path& root, const Skin& skin) {
   std::error_code error;
   for (const fs::directory_entry& entry : fs::directory_iterator(root, error)) {
-    if (IsHidden(entry.path())) continue;
+    if (IsLeftover(entry.path())) continue;
     const std::string name = entry.path().filename().string();
     bool known = name == skindir::kIniFile || name == skin.bgTop.name + std::string(skindir::kBmpExtension) ||
                  name == skin.bgBottom.name + std::string(skindir::kBmpExtension);
@@ -179,7 +209,7 @@ std::map<int, fs::path> ScanSlots(const fs::path& folder) {
   std::map<int, fs::path> slots;
   std::error_code error;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-    if (IsHidden(entry.path())) continue;
+    if (IsLeftover(entry.path())) continue;
     const std::optional<int> slot = entry.is_directory() ? std::nullopt : SlotOfFile(entry.path());
     if (!slot) {
       throw FileError(PathText(entry.path()), "not an image slot file (a slot number below " +
@@ -236,17 +266,9 @@ void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
                     std::string(skindir::kCount) + "=" + std::to_string(*count) + " but " + list.name +
                         " has no image for slot " + std::to_string(size));
   }
-  int room = list.Capacity();
-  if (capacity) {
-    if (*capacity < size) {
-      throw FileError(ini.Where(*ini.Find(list.name, skindir::kCapacity)),
-                      std::string(skindir::kCapacity) + "=" + std::to_string(*capacity) + " is below the " +
-                          std::to_string(size) + " images of " + list.name);
-    }
-    room = *capacity;
-  } else {
-    while (room < size) room += ImageList::kGrowBy;
-  }
+  // Room for more images than the capacity given grows in the list's own steps.
+  int room = capacity.value_or(list.Capacity());
+  while (room < size) room += ImageList::kGrowBy;
   list.SetContent(list.Width(), list.Height(), room, std::move(images));
 }
 
@@ -263,10 +285,14 @@ void PackBackground(const fs::path& root, const SkinIni& ini, TTBBackground& bac
 
 int RunPack(const Invocation& invocation) {
   const Arguments arguments = ParseArguments(invocation.args, {}, 2, 2);
+  CheckOutputName(arguments.positional[1]);
   const std::string& dir = arguments.positional[0];
   const fs::path root(dir);
   std::error_code error;
-  if (!fs::is_directory(root, error)) throw FileError(dir, FormatMessage(msg::kCannotOpenFile, {dir}));
+  if (!fs::is_directory(fs::status(root, error))) {
+    const std::string reason = error ? error.message() : SystemReason(ENOTDIR);
+    throw FileError(dir, WithReason(SkinError(FormatMessage(msg::kCannotOpenFile, {dir}), reason)));
+  }
 
   Skin skin;
   LoadStartupSkin(skin);
@@ -278,7 +304,7 @@ int RunPack(const Invocation& invocation) {
     skin.bgBottom.SetStretchBitmap(*bottom);
   if (auto text = ini.ColourValue(skindir::kSkinSection, skindir::kTextColor)) skin.textColour = *text;
   if (auto gauge = ini.ColourValue(skindir::kSkinSection, skindir::kGaugeColor)) skin.gaugeColour = *gauge;
-  if (auto theme = ini.Text(skindir::kSkinSection, skindir::kTheme)) skin.themeName = *theme;
+  if (auto theme = ini.HeaderText(skindir::kSkinSection, skindir::kTheme)) skin.themeName = *theme;
 
   PackBackground(root, ini, skin.bgTop);
   PackBackground(root, ini, skin.bgBottom);

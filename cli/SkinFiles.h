@@ -18,6 +18,10 @@ inline constexpr std::size_t kSknImageListCount = 8;
 // ".crs" in any letter case is an old skin file; every other name a skin file.
 SkinFileFormat FormatForPath(const std::string& path);
 
+// Refuses (UsageError) an output name that picks the old layout: old skin files are read,
+// never written.
+void CheckOutputName(const std::string& path);
+
 // How many of Skin::ImageLists() (from the first) a file of this format holds.
 std::size_t StoredImageListCount(SkinFileFormat format);
 
@@ -27,13 +31,11 @@ std::size_t StoredImageListCount(SkinFileFormat format);
 Skin ClassDefaultSkin();
 
 // Reads the file over `skin` as Open (.skn) or Import Old Skins (.crs) would: all or
-// nothing, the skin unchanged on error.
-void ReadSkinOver(const std::string& path, Skin& skin);
+// nothing, the skin unchanged on error. Returns the file's bytes. A file refused as
+// "Invalid stream format" that holds the other layout says that its name picked the layout.
+SharedBytes ReadSkinOver(const std::string& path, Skin& skin);
 
 // Save, as the editor's Save button does it.
 void SaveSkin(const std::string& path, const Skin& skin);
-
-// Writes `bytes` as the whole file ("Cannot create file %s", "Stream write error").
-void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace tessary::cli

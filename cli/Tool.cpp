@@ -14,6 +14,7 @@ namespace {
 constexpr std::string_view kProgram = "tessary-skin";
 constexpr std::string_view kHelpFlag = "--help";
 constexpr std::string_view kShortHelpFlag = "-h";
+constexpr std::string_view kVersionFlag = "--version";
 
 bool IsHelpFlag(std::string_view arg) { return arg == kHelpFlag || arg == kShortHelpFlag; }
 
@@ -28,8 +29,9 @@ void PrintOverview(std::ostream& out) {
         << "\n";
   }
   out << "\nA FILE whose name ends in .crs (in any letter case) is read as an old skin file,\n"
-      << "any other name as a skin file (.skn).\n"
-      << "Run '" << kProgram << " COMMAND --help' for the details of one command.\n";
+      << "any other name as a skin file (.skn). Old skin files are never written.\n"
+      << "Run '" << kProgram << " COMMAND --help' for the details of one command,\n"
+      << "'" << kProgram << " " << kVersionFlag << "' for the version.\n";
 }
 
 void PrintCommandHelp(const Command& command, std::ostream& out) {
@@ -68,6 +70,10 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   const std::string& name = args.front();
   if (IsHelpFlag(name)) {
     PrintOverview(out);
+    return kExitOk;
+  }
+  if (name == kVersionFlag) {
+    out << kProgram << " " << TESSARY_VERSION << "\n";
     return kExitOk;
   }
   const Command* command = FindCommand(name);

@@ -6,11 +6,19 @@
 #include <vector>
 
 #include "cli/Tool.h"
+#include "skinfile/TemporaryFiles.h"
 
 int main(int argc, char** argv) {
+  // Ctrl-C, SIGTERM or a closed terminal while a file is written removes the temporary
+  // file or folder, then ends the tool as the signal would have.
+  tessary::InstallInterruptCleanup();
   // Scripts read stderr: the tool's own "tessary-skin: FILE: MESSAGE" line is all they get,
   // not the image decoder's chatter (such as "libpng error: Read Error") before it.
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   std::vector<std::string> args(argv + 1, argv + argc);
-  return tessary::cli::RunTool(args, std::cout, std::cerr);
+  try {
+    return tessary::cli::RunTool(args, std::cout, std::cerr);
+  } catch (const tessary::Interrupted& interrupted) {
+    tessary::RaiseInterrupt(interrupted.signal);
+  }
 }

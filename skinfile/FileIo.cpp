@@ -116,10 +116,10 @@ SharedBytes ReadFileBytes(const std::string& path) {
   return SharedBytes::FromVector(std::move(bytes));
 }
 
-void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes, const std::string& shown) {
   errno = 0;
   File file = Open(path, "wb");
-  if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {path});
+  if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {shown});
   const std::span<const std::uint8_t> pieces[] = {bytes};
   if (const int error = WriteAndClose(std::move(file), pieces)) FailBecause(SystemReason(error), msg::kStreamWriteError);
 }

@@ -33,8 +33,9 @@ SharedBytes ReadFileBytes(const std::string& path);
 void WriteFileSafely(const std::string& path, std::span<const std::span<const std::uint8_t>> pieces);
 
 // Creates or truncates `path` and writes `bytes`, with no temporary file: for files inside
-// a folder that is itself still temporary ("Cannot create file %s", "Stream write error").
-void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes);
+// a folder that is itself still temporary ("Cannot create file %s" with `shown`, the name
+// the user knows the file by, "Stream write error").
+void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes, const std::string& shown);
 
 // The final target of a chain of symbolic links (the path itself when it is no link).
 std::filesystem::path ResolveLinks(const std::filesystem::path& path);

@@ -109,6 +109,26 @@ std::string Utf8ToCp1252(std::string_view text) {
   return out;
 }
 
+std::string Latin1ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) AppendUtf8(out, static_cast<unsigned char>(c));
+  return out;
+}
+
+std::optional<std::string> Utf8ToLatin1(std::string_view text) {
+  constexpr char32_t kLatin1Last = 0xFF;
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    // Malformed input decodes as U+FFFD, which does not fit either.
+    const char32_t cp = NextCodePoint(text, pos);
+    if (cp > kLatin1Last) return std::nullopt;
+    out += static_cast<char>(cp);
+  }
+  return out;
+}
+
 std::u16string Utf8ToUtf16(std::string_view text) {
   std::u16string out;
   out.reserve(text.size());

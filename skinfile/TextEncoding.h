@@ -3,6 +3,7 @@
 // hold 8-bit text (taken as Windows-1252, the code page of the systems the files come
 // from), UTF-16 and UTF-8. Names in records are compared without regard to ASCII case.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,11 @@ std::string Cp1252ToUtf8(std::string_view text);
 
 // UTF-8 to Windows-1252; a character the code page lacks becomes '?'.
 std::string Utf8ToCp1252(std::string_view text);
+
+// The header texts of a skin file are Latin-1, one byte per character: to UTF-8, and from
+// UTF-8 when every character fits (nothing for one that does not, or malformed UTF-8).
+std::string Latin1ToUtf8(std::string_view text);
+std::optional<std::string> Utf8ToLatin1(std::string_view text);
 
 // UTF-8 to UTF-16 code units and back. Malformed UTF-8 and unpaired surrogates become
 // U+FFFD, so that no input can make a conversion fail.

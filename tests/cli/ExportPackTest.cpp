@@ -349,7 +349,6 @@ TEST(ToolPack, BadSettingsAndStrayFilesNameTheirPlace) {
   folder.WriteText("key/skin.ini", "[Skin]\nTheme=Roma\n\n[ilHot]\nCount=11\nSize=21\n");
   folder.WriteText("section/skin.ini", "[ilHots]\nCount=11\n");
   folder.WriteText("count/skin.ini", "[ilPage]\nCount=12\n");
-  folder.WriteText("room/skin.ini", "[ilPage]\nCapacity=9\n");
   folder.WriteText("flag/skin.ini", "[Skin]\nTopStretch=yes\n");
   folder.WriteText("stray/notes.txt", "mine\n");
   folder.WriteText("slotname/ilMain/first.png", "");
@@ -361,7 +360,6 @@ TEST(ToolPack, BadSettingsAndStrayFilesNameTheirPlace) {
       {"key", "tessary-skin: key/skin.ini:6: unknown key 'Size' in [ilHot]\n"},
       {"section", "tessary-skin: section/skin.ini:1: unknown section [ilHots]\n"},
       {"count", "tessary-skin: count/skin.ini:2: Count=12 but ilPage has no image for slot 10\n"},
-      {"room", "tessary-skin: room/skin.ini:2: Capacity=9 is below the 10 images of ilPage\n"},
       {"flag", "tessary-skin: flag/skin.ini:2: 'yes' is not a valid boolean value (0 or 1)\n"},
       {"beyond", "tessary-skin: beyond/ilMain/03.bmp: slot 3 is not below Count=3 of skin.ini\n"},
   };
@@ -377,7 +375,7 @@ TEST(ToolPack, BadSettingsAndStrayFilesNameTheirPlace) {
   }
   EXPECT_FALSE(folder.Exists("out.skn"));
   const ToolResult missing = folder.Run({"pack", "nowhere", "out.skn"});
-  EXPECT_EQ(missing.err, "tessary-skin: nowhere: Cannot open file nowhere\n");
+  EXPECT_EQ(missing.err, "tessary-skin: nowhere: Cannot open file nowhere: No such file or directory\n");
 }
 
 }  // namespace

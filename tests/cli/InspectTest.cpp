@@ -41,7 +41,7 @@ TEST(ToolNew, WritesTheStartupSkinAsSaveDoesAndChecksOk) {
 
   const ToolResult nowhere = folder.Run({"new", "no/such/start.skn"});
   EXPECT_EQ(nowhere.exitCode, 1);
-  EXPECT_EQ(nowhere.err, "tessary-skin: no/such/start.skn: Cannot create file no/such/start.skn\n");
+  EXPECT_EQ(nowhere.err, "tessary-skin: no/such/start.skn: Cannot create file no/such/start.skn: No such file or directory\n");
 }
 
 TEST(ToolInfo, JsonOfTheStartupSkin) {
@@ -154,9 +154,11 @@ TEST(ToolCheck, ReportsEveryFileWithTheEditorsMessage) {
             "good.skn: ok\n"
             "cut.skn: Error reading ilHot.Bitmap: Stream read error\n"
             "short.skn: Stream read error\n"
-            "skin-as-old.crs: Invalid stream format\n"
-            "old-as-skin.skn: Invalid stream format\n"
-            "missing.skn: Cannot open file missing.skn\n"
+            "skin-as-old.crs: Invalid stream format: the name ends in .crs, so it was read as an old skin "
+            "file, but it holds a skin file (.skn)\n"
+            "old-as-skin.skn: Invalid stream format: the name does not end in .crs, so it was read as a "
+            "skin file, but it holds an old skin file (.crs)\n"
+            "missing.skn: Cannot open file missing.skn: No such file or directory\n"
             "old.crs: ok\n");
   EXPECT_EQ(result.err, "");
 
@@ -212,7 +214,7 @@ TEST(ToolConvert, ImportsOverTheStartupSkinAndSaves) {
 
   const ToolResult bad = folder.Run({"convert", "missing.crs", "never.skn"});
   EXPECT_EQ(bad.exitCode, 1);
-  EXPECT_EQ(bad.err, "tessary-skin: missing.crs: Cannot open file missing.crs\n");
+  EXPECT_EQ(bad.err, "tessary-skin: missing.crs: Cannot open file missing.crs: No such file or directory\n");
   EXPECT_FALSE(folder.Exists("never.skn"));
 }
 

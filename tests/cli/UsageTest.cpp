@@ -84,10 +84,10 @@ TEST(ToolUsage, DoubleDashMakesTheRestFileNames) {
   ToolFolder folder;
   const ToolResult result = folder.Run({"info", "--", "--json"});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, "tessary-skin: --json: Cannot open file --json\n");
+  EXPECT_EQ(result.err, "tessary-skin: --json: Cannot open file --json: No such file or directory\n");
   const ToolResult help = folder.Run({"check", "--", "--help"});
   EXPECT_EQ(help.exitCode, 1);
-  EXPECT_EQ(help.out, "--help: Cannot open file --help\n");
+  EXPECT_EQ(help.out, "--help: Cannot open file --help: No such file or directory\n");
 }
 
 }  // namespace
