@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick time
   tango-icon-theme python3 python3-pil
 )
 

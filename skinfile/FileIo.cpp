@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <random>
 #include <system_error>
@@ -12,6 +13,9 @@
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
+#endif
+#if __has_include(<sys/mman.h>)
+#include <sys/mman.h>
 #endif
 
 namespace tessary {
@@ -49,6 +53,23 @@ int WriteAndClose(File file, std::span<const std::span<const std::uint8_t>> piec
   errno = 0;
   if (std::fclose(file.release()) != 0 && error == 0) error = errno != 0 ? errno : EIO;
   return error;
+}
+
+// Memory for `size` bytes that are about to be read over, so not cleared first. A large
+// block asks for huge pages where the system offers them: a 24 MB file then costs a dozen
+// page faults instead of six thousand.
+std::shared_ptr<std::uint8_t[]> UnclearedBlock(std::size_t size) {
+#ifdef MADV_HUGEPAGE
+  constexpr std::size_t kHugePage = 2 * 1024 * 1024;
+  if (size >= 2 * kHugePage) {
+    const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+    if (void* memory = std::aligned_alloc(kHugePage, rounded)) {
+      ::madvise(memory, rounded, MADV_HUGEPAGE);
+      return std::shared_ptr<std::uint8_t[]>(static_cast<std::uint8_t*>(memory), [](std::uint8_t* p) { std::free(p); });
+    }
+  }
+#endif
+  return std::shared_ptr<std::uint8_t[]>(new std::uint8_t[size == 0 ? 1 : size]);
 }
 
 // Whether the user may replace an existing file: the system says so, and the file is not
@@ -95,9 +116,7 @@ SharedBytes ReadFileBytes(const std::string& path) {
   if (fs::is_regular_file(status)) {
     const auto size = static_cast<std::size_t>(fs::file_size(path, error));
     if (error) FailBecause(error.message(), msg::kCannotOpenFile, {path});
-    // Not value-initialised: the bytes are read over at once, so clearing them first would
-    // only cost time.
-    std::shared_ptr<std::uint8_t[]> block(new std::uint8_t[size == 0 ? 1 : size]);
+    std::shared_ptr<std::uint8_t[]> block = UnclearedBlock(size);
     const std::size_t read = std::fread(block.get(), 1, size, file.get());
     if (std::ferror(file.get())) FailBecause(SystemReason(errno), msg::kStreamReadError);
     // A file that shrank since its size was taken is read as it is now.

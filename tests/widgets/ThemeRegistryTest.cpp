@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,14 @@ class ProbeTheme : public ThemePainter {
  private:
   Probe& probe_;
 };
+
+// The registry keeps every theme class, and so its factory, for the life of the process,
+// and frees a theme only when another becomes current, which may be in a later test's
+// TearDown: a probe must live as long as the registry, not as long as the test that made it.
+Probe& NewProbe() {
+  static auto* probes = new std::deque<Probe>;  // never freed, and never moves an element
+  return probes->emplace_back();
+}
 
 ThemeFactory ProbeFactory(Probe& probe) {
   return [&probe](const QString& name) { return std::make_unique<ProbeTheme>(name, probe); };
@@ -74,7 +83,7 @@ TEST_F(ThemeRegistryTest, StartsWithDefaultFirstAndCurrent) {
 }
 
 TEST_F(ThemeRegistryTest, RegistrationErrorsCarryTheExactMessages) {
-  Probe probe;
+  Probe& probe = NewProbe();
   EXPECT_EQ(ErrorOf([&] { AddThemeClass("", ProbeFactory(probe)); }), "Cannot register theme");
   EXPECT_EQ(ErrorOf([&] { AddThemeClass("NoFactory", nullptr); }), "Cannot register theme");
   EXPECT_FALSE(HasThemeName("NoFactory"));
@@ -86,7 +95,7 @@ TEST_F(ThemeRegistryTest, RegistrationErrorsCarryTheExactMessages) {
 }
 
 TEST_F(ThemeRegistryTest, NamesMatchInAnyCaseAndKeepTheRegisteredSpelling) {
-  Probe probe;
+  Probe& probe = NewProbe();
   AddThemeClass("Quartz7", ProbeFactory(probe));
   EXPECT_TRUE(HasThemeName("quartz7"));
   EXPECT_TRUE(HasThemeName("QUARTZ7"));
@@ -105,7 +114,7 @@ TEST_F(ThemeRegistryTest, NamesMatchInAnyCaseAndKeepTheRegisteredSpelling) {
 }
 
 TEST_F(ThemeRegistryTest, SwitchSendsThreePhasesToEveryComponentInRegistrationOrder) {
-  Probe probe;
+  Probe& probe = NewProbe();
   AddThemeClass("Phases", ProbeFactory(probe));
   std::vector<std::pair<int, int>> log;
   Recorder first(1, log);
@@ -116,7 +125,7 @@ TEST_F(ThemeRegistryTest, SwitchSendsThreePhasesToEveryComponentInRegistrationOr
 }
 
 TEST_F(ThemeRegistryTest, SwitchingAwayFreesAndSwitchingToTheCurrentThemeReacquiresIt) {
-  Probe probe;
+  Probe& probe = NewProbe();
   AddThemeClass("Cycle", ProbeFactory(probe));
   SwitchTheme("Cycle");
   EXPECT_EQ(probe.created, 1);
@@ -134,7 +143,7 @@ TEST_F(ThemeRegistryTest, SwitchingAwayFreesAndSwitchingToTheCurrentThemeReacqui
 }
 
 TEST_F(ThemeRegistryTest, UseCountsKeepTheInstanceUntilTheLastRelease) {
-  Probe probe;
+  Probe& probe = NewProbe();
   AddThemeClass("Counted", ProbeFactory(probe));
   Theme* a = UseTheme("counted");
   Theme* b = UseTheme("Counted");
@@ -168,7 +177,7 @@ TEST_F(ThemeRegistryTest, ReleasingWhatTheRegistryDoesNotHoldFails) {
 }
 
 TEST_F(ThemeRegistryTest, SystemNoticeSetsUpColoursBeforeComponentsHearPhaseTwo) {
-  Probe probe;
+  Probe& probe = NewProbe();
   AddThemeClass("Colours", ProbeFactory(probe));
   SwitchTheme("Colours");
   const int before = probe.setups;
@@ -194,7 +203,7 @@ TEST_F(ThemeRegistryTest, ActivationSendsItsOwnCodesAndIsToldToNewInstances) {
   const std::vector<std::pair<int, int>> expected{{1, tcAppDeactivated}, {1, tcAppActivated}};
   EXPECT_EQ(log, expected);
 
-  Probe probe;
+  Probe& probe = NewProbe();
   AddThemeClass("Inactive", ProbeFactory(probe));
   NotifyAppActive(false);
   SwitchTheme("Inactive");
@@ -216,7 +225,7 @@ TEST_F(ThemeRegistryTest, ComponentsLeaveTheListWhenDestroyed) {
 }
 
 TEST_F(ThemeRegistryTest, SwitcherSwitchesByNameAndReportsEveryPhase) {
-  Probe probe;
+  Probe& probe = NewProbe();
   AddThemeClass("Switched", ProbeFactory(probe));
   TTBXSwitcher switcher;
   std::vector<TTBXSwitcher*> senders;
