@@ -1,0 +1,176 @@
+// What the tool does to the user's files and folders beyond the happy path: old skin files
+// are never written, an interrupted export leaves no half-written skin directory, messages
+// give the system's reason, header texts keep every character on their way through
+// skin.ini, and pack passes over what editors and desktops leave in a folder.
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include "skinfile/TextEncoding.h"
+#include "tests/cli/SkinSamples.h"
+#include "tests/cli/ToolProcess.h"
+
+namespace tessary::cli::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::uint8_t> StartupSkinBytes() {
+  Skin skin;
+  LoadStartupSkin(skin);
+  return BuildSkinFile(skin);
+}
+
+TEST(ToolFiles, OldSkinFilesAreReadNeverWritten) {
+  ToolFolder folder;
+  const std::vector<std::uint8_t> old = OldSkinFileFrom(StartupSkinBytes());
+  folder.Write("old.crs", old);
+  std::filesystem::create_directories(folder.Path("dir"));
+  const std::pair<QStringList, std::string> cases[] = {
+      {{"new", "made.crs"}, "'made.crs'"},
+      {{"convert", "old.crs", "old.crs"}, "'old.crs'"},
+      {{"pack", "dir", "Packed.CRS"}, "'Packed.CRS'"},
+  };
+  for (const auto& [args, name] : cases) {
+    const ToolResult result = folder.Run(args);
+    EXPECT_EQ(result.exitCode, 2) << result.err;
+    EXPECT_EQ(result.err.rfind("tessary-skin: " + args[0].toStdString() + ": " + name +
+                                   " names an old skin file (.crs): those are read, never written",
+                               0),
+              0u)
+        << result.err;
+  }
+  EXPECT_EQ(folder.Read("old.crs"), old);
+  EXPECT_FALSE(folder.Exists("made.crs") || folder.Exists("Packed.CRS"));
+}
+
+TEST(ToolFiles, MessagesGiveTheSystemsReasonAndTheVersionIsShown) {
+  ToolFolder folder;
+  folder.Write("in.skn", StartupSkinBytes());
+  std::filesystem::create_directories(folder.Path("folder.skn"));
+  const std::pair<QStringList, std::string> cases[] = {
+      {{"export", "in.skn", "in.skn/exp"}, "tessary-skin: in.skn/exp: Cannot create file in.skn/exp: Not a directory\n"},
+      {{"info", "folder.skn"}, "tessary-skin: folder.skn: Cannot open file folder.skn: Is a directory\n"},
+      {{"new", "folder.skn"}, "tessary-skin: folder.skn: Cannot create file folder.skn: Is a directory\n"},
+      {{"new", "/dev/full"}, "tessary-skin: /dev/full: Stream write error: No space left on device\n"},
+  };
+  for (const auto& [args, message] : cases) {
+    const ToolResult result = folder.Run(args);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, message);
+  }
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  const ToolResult version = folder.Run({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, "tessary-skin 2.0\n");
+}
+
+// A skin export takes long enough to be caught half-way: thousands of images.
+std::vector<std::uint8_t> SkinWithManyImages() {
+  Skin skin;
+  LoadStartupSkin(skin);
+  for (ImageList* list : {&skin.ilSButtons, &skin.ilMain}) {
+    std::vector<ImageList::Image> images(8000, list->ImageAt(0));
+    list->SetContent(16, 16, 8000, std::move(images));
+  }
+  return BuildSkinFile(skin);
+}
+
+// The temporary folder of a running export, once it holds some of the images.
+bool ExportIsHalfWay(const ToolFolder& folder) {
+  for (const auto& entry : fs::directory_iterator(folder.Path("."))) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with("out.~") && fs::exists(entry.path() / "ilSButtons" / "100.png")) return true;
+  }
+  return false;
+}
+
+TEST(ToolFiles, AnInterruptedExportLeavesNoSkinDirectory) {
+  ToolFolder folder;
+  folder.Write("big.skn", SkinWithManyImages());
+  for (const bool terminate : {true, false}) {
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(folder.Path(".")));
+    process.start(TESSARY_SKIN_TOOL, {"export", "big.skn", "out"});
+    ASSERT_TRUE(process.waitForStarted());
+    bool finished = false;
+    while (!ExportIsHalfWay(folder) && !finished) finished = process.waitForFinished(1);
+    ASSERT_FALSE(finished) << "the export ended before it could be interrupted";
+    terminate ? process.terminate() : process.kill();  // SIGTERM, or SIGKILL which nothing can catch
+    process.waitForFinished();
+    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+    EXPECT_FALSE(folder.Exists("out"));
+    // pack finds no skin directory rather than half of one.
+    EXPECT_EQ(folder.Run({"pack", "out", "packed.skn"}).exitCode, 1);
+    bool leftover = false;
+    for (const auto& entry : fs::directory_iterator(folder.Path("."))) {
+      leftover = leftover || entry.path().filename().string().starts_with("out.~");
+    }
+    EXPECT_EQ(leftover, !terminate) << "SIGTERM removes the temporary folder; after SIGKILL it stays";
+  }
+}
+
+TEST(ToolFiles, HeaderTextsTravelAsUtf8AndComeBackAsLatin1) {
+  ToolFolder folder;
+  Skin skin;
+  LoadStartupSkin(skin);
+  skin.themeName = "Caf\xE9 No\xEBl \xB1";  // Latin-1, as the header stores it
+  const std::vector<std::uint8_t> skn = BuildSkinFile(skin);
+  folder.Write("in.skn", skn);
+  ASSERT_EQ(folder.Run({"export", "in.skn", "dir"}).exitCode, 0);
+  const std::vector<std::uint8_t> ini = folder.Read("dir/skin.ini");
+  EXPECT_NE(std::string(ini.begin(), ini.end()).find("Theme=Café Noël ±\n"), std::string::npos);
+  ASSERT_EQ(folder.Run({"pack", "dir", "out.skn"}).exitCode, 0);
+  EXPECT_TRUE(folder.Read("out.skn") == skn);
+  const ToolResult info = folder.Run({"info", "in.skn", "--json"});
+  EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(info.out)).object()["theme"].toString(),
+            QString::fromUtf8("Café Noël ±"));
+  EXPECT_NE(folder.Run({"info", "in.skn"}).out.find("Theme:         Café Noël ±\n"), std::string::npos);
+
+  const std::string sixtyFour(64, 'x');
+  const std::pair<std::string, std::string> cases[] = {
+      {"Theme=" + sixtyFour, ""},
+      {"Theme=" + sixtyFour + "y",
+       "tessary-skin: t/skin.ini:2: '" + sixtyFour + "y' is longer than the 64 characters a skin file holds\n"},
+      {"Theme=Ωmega", "tessary-skin: t/skin.ini:2: 'Ωmega' has characters a skin file cannot hold (only Latin-1)\n"},
+      {"TextColor=\xC3", "tessary-skin: t/skin.ini:2: '\xC3' has characters a skin file cannot hold (only Latin-1)\n"},
+      {"GaugeColor=$" + std::string(70, '0'),
+       "tessary-skin: t/skin.ini:2: '$" + std::string(70, '0') + "' is longer than the 64 characters a skin file holds\n"},
+  };
+  for (const auto& [line, message] : cases) {
+    folder.WriteText("t/skin.ini", "[Skin]\n" + line + "\n");
+    const ToolResult result = folder.Run({"pack", "t", "t.skn"});
+    EXPECT_EQ(result.err, message) << line;
+    EXPECT_EQ(result.exitCode, message.empty() ? 0 : 1) << line;
+  }
+}
+
+TEST(ToolFiles, PackPassesOverLeftoversAndGrowsTooSmallCapacities) {
+  ToolFolder folder;
+  for (const char* leftover : {".DS_Store", "skin.ini~", "Thumbs.db", "DESKTOP.INI", "old.skn", "older.CRS",
+                               "out.skn.~123.tmp", "ilMain/.hidden", "ilMain/05.png~", "ilMain/thumbs.db"}) {
+    folder.WriteText(std::string("dir/") + leftover, "not part of the skin");
+  }
+  ASSERT_EQ(folder.Run({"pack", "dir", "dir/out.skn"}).exitCode, 0);
+  EXPECT_TRUE(folder.Read("dir/out.skn") == StartupSkinBytes());
+  // Packing again into the same folder passes over the skin file it wrote.
+  EXPECT_EQ(folder.Run({"pack", "dir", "dir/out.skn"}).exitCode, 0);
+
+  folder.WriteText("room/skin.ini", "[ilPage]\nCapacity=5\n[ilMain]\nCount=1\nCapacity=1\n");
+  ASSERT_EQ(folder.Run({"pack", "room", "room.skn"}).exitCode, 0);
+  Skin packed;
+  OpenSkinFile(folder.Path("room.skn"), packed);
+  EXPECT_EQ(packed.ilPage.Capacity(), 13);  // 5, grown by two steps for the 10 images
+  EXPECT_EQ(packed.ilMain.Capacity(), 1);
+  EXPECT_NE(folder.Run({"info", "room.skn"}).out.find("  ilMain      1 image of 16 x 16, capacity 1\n"),
+            std::string::npos);
+
+  folder.WriteText("flag/skin.ini", "[Skin]\nTopStretch=true\n");
+  EXPECT_EQ(folder.Run({"pack", "flag", "flag.skn"}).err,
+            "tessary-skin: flag/skin.ini:2: 'true' is not a valid boolean value (0 or 1)\n");
+}
+
+}  // namespace
+}  // namespace tessary::cli::test
