@@ -187,29 +187,23 @@ Bitmap Bitmap::FromStored(BitmapFormat format, std::vector<std::uint8_t> rows,
 }
 
 Bitmap Bitmap::FromStored(BitmapFormat format, SharedBytes rows, SharedBytes rawFile) {
-  if (!BitmapFormatIsValid(format)) Fail(msg::kBitmapNotValid);
-  const std::size_t stride = format.Stride();
-  const std::size_t rowCount = static_cast<std::size_t>(format.Rows());
-  if (rows.size() != stride * rowCount) Fail(msg::kBitmapNotValid);
+  if (rows.size() != format.Stride() * static_cast<std::size_t>(format.Rows())) Fail(msg::kBitmapNotValid);
+  return Make(std::move(format), std::move(rows), nullptr, std::move(rawFile));
+}
 
+Bitmap Bitmap::FromEncoded(BitmapFormat format, std::function<std::vector<std::uint8_t>()> decode,
+                           SharedBytes rawFile) {
+  return Make(std::move(format), SharedBytes(), std::move(decode), std::move(rawFile));
+}
+
+Bitmap Bitmap::Make(BitmapFormat format, SharedBytes rows, std::function<std::vector<std::uint8_t>()> decode,
+                    SharedBytes rawFile) {
+  if (!BitmapFormatIsValid(format)) Fail(msg::kBitmapNotValid);
   auto data = std::make_shared<Data>();
   data->width = format.width;
   data->height = format.Rows();
   data->format = std::move(format);
   data->rows = std::move(rows);
-  data->rawFile = std::move(rawFile);
-  Bitmap bitmap;
-  bitmap.data_ = std::move(data);
-  return bitmap;
-}
-
-Bitmap Bitmap::FromEncoded(BitmapFormat format, std::function<std::vector<std::uint8_t>()> decode,
-                           SharedBytes rawFile) {
-  if (!BitmapFormatIsValid(format)) Fail(msg::kBitmapNotValid);
-  auto data = std::make_shared<Data>();
-  data->width = format.width;
-  data->height = format.Rows();
-  data->format = std::move(format);
   data->decode = std::move(decode);
   data->rawFile = std::move(rawFile);
   Bitmap bitmap;

@@ -109,6 +109,10 @@ class Bitmap {
   bool SamePixels(const Bitmap& other) const;
 
  private:
+  // Checks the format and makes the store; `rows` empty when `decode` makes them.
+  static Bitmap Make(BitmapFormat format, SharedBytes rows, std::function<std::vector<std::uint8_t>()> decode,
+                     SharedBytes rawFile);
+
   // A picture never changes once made, so copies share one immutable store: copying a
   // large background (into the prepared picture, into a skin copy) costs nothing.
   struct Data {
