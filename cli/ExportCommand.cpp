@@ -79,9 +79,11 @@ class ExportFolder {
   void Finish() {
     std::error_code error;
     fs::rename(temporary_, target_, error);
-    if (error && fs::is_directory(target_) && fs::is_empty(target_)) {
+    std::error_code ignored;
+    if (error && fs::is_directory(target_, ignored) && fs::is_empty(target_, ignored)) {
+      // Systems that rename over no folder, not even an empty one.
       fs::remove(target_, error);
-      fs::rename(temporary_, target_, error);
+      if (!error) fs::rename(temporary_, target_, error);
     }
     if (error) CannotCreate(shown_, error);
     done_ = true;

@@ -17,7 +17,9 @@ int main(int argc, char** argv) {
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   std::vector<std::string> args(argv + 1, argv + argc);
   try {
-    return tessary::cli::RunTool(args, std::cout, std::cerr);
+    const int exitCode = tessary::cli::RunTool(args, std::cout, std::cerr);
+    tessary::ThrowIfInterrupted();  // a signal held while a failed command cleaned up
+    return exitCode;
   } catch (const tessary::Interrupted& interrupted) {
     tessary::RaiseInterrupt(interrupted.signal);
   }
