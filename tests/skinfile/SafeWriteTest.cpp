@@ -192,7 +192,7 @@ TEST_F(SafeWriteTest, AnInterruptRemovesWhatIsStillTemporary) {
   }
 }
 
-TEST_F(SafeWriteTest, ReadErrorsGiveTheEditorsMessageAndTheSystemsReason) {
+TEST_F(SafeWriteTest, ReadErrorsGiveTheSystemsReasonAndPicturesSliceWhatWasRead) {
   Skin skin;
   const std::string missing = Path("missing.skn");
   try {
@@ -207,6 +207,10 @@ TEST_F(SafeWriteTest, ReadErrorsGiveTheEditorsMessageAndTheSystemsReason) {
   OpenSkinFile(Path("a.skn"), skin);
   SaveSkinFile(Path("b.skn"), skin);
   EXPECT_EQ(ReadBytes(Path("b.skn")), expected_);
+  const SharedBytes file = ReadFileBytes(Path("b.skn"));
+  Skin sliced;
+  ReadSkinFile(file, SkinFileFormat::kSkn, sliced);
+  EXPECT_TRUE(sliced.bgTop.GetBitmap().SharedRows().SharesOwnerWith(file));
 }
 
 }  // namespace
