@@ -101,7 +101,7 @@ TEST(Render, RefusesWhatItCannotDrawWithoutWritingAPicture) {
     int exitCode;
     std::string err;  // the start of what stderr says
   } cases[] = {
-      {{"render", "missing.skn", "out.png"}, 1, "tessary-skin: missing.skn: Cannot open file missing.skn\n"},
+      {{"render", "missing.skn", "out.png"}, 1, "tessary-skin: missing.skn: Cannot open file missing.skn: No such file or directory\n"},
       {{"render", "broken.skn", "out.png"}, 1, "tessary-skin: broken.skn: "},
       {{"render", "ok.skn", "out.png", "--theme", "Nexos"}, 2, "tessary-skin: render: unknown theme 'Nexos'"},
       {{"render", "ok.skn", "out.png", "--size", "0x100"}, 2, "tessary-skin: render: bad size '0x100'"},
