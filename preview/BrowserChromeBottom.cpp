@@ -94,6 +94,8 @@ BrowserChromeBottom BuildBrowserChromeBottom(widgets::TTBDock& tbdBottom, Skin& 
   bottom.tbdBottom = &tbdBottom;
   tbdBottom.SetBoundLines(widgets::blTop | widgets::blBottom | widgets::blLeft | widgets::blRight);
   tbdBottom.SetBackground(&skin.bgBottom);
+  // Without a picture the dock shows the theme's own dock face, as the browser's docks do.
+  tbdBottom.SetColor(clNone);
 
   bottom.tbtTabs = MakeToolWindow("tbtTabs", QStringLiteral("Tabs"), kTabRowHeight);
   bottom.tbtTabs->DockTo(&tbdBottom, 1);

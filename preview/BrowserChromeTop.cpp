@@ -67,6 +67,8 @@ BrowserChromeTop BuildBrowserChromeTop(widgets::TTBDock& tbdTop, const CommandVo
   top.tbdTop = &tbdTop;
   tbdTop.SetBoundLines(widgets::blTop | widgets::blBottom | widgets::blLeft | widgets::blRight);
   tbdTop.SetBackground(&skin.bgTop);
+  // Without a picture the dock shows the theme's own dock face, as the browser's docks do.
+  tbdTop.SetColor(clNone);
 
   top.tbtMainMenu = new TTBXToolbar;
   top.tbtMainMenu->setObjectName(QStringLiteral("tbtMainMenu"));
