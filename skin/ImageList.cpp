@@ -65,7 +65,7 @@ void ImageList::SetSize(int width, int height) {
 
 int ImageList::AppendImage(const Bitmap& bitmap, Colour maskColour) {
   CheckImageSize(bitmap, width_, height_);
-  Image image = MakeMaskedImage(bitmap, maskColour);
+  auto image = std::make_shared<const Image>(MakeMaskedImage(bitmap, maskColour));
   const int index = ImageCount();
   images_.push_back(std::move(image));
   // Full lists grow by kGrowBy cells; a list read with spare room keeps it.
@@ -79,7 +79,7 @@ void ImageList::ReplaceImage(int index, const Bitmap& bitmap, Colour maskColour)
   // (and with it the saved payload) stays what it was.
   if (index < 0 || index >= ImageCount()) Fail(msg::kUnableToReplaceImage);
   CheckImageSize(bitmap, width_, height_);
-  images_[static_cast<std::size_t>(index)] = MakeMaskedImage(bitmap, maskColour);
+  images_[static_cast<std::size_t>(index)] = std::make_shared<const Image>(MakeMaskedImage(bitmap, maskColour));
   Changed();
 }
 
@@ -92,7 +92,9 @@ void ImageList::SetContent(int width, int height, int capacity, std::vector<Imag
   }
   width_ = width;
   height_ = height;
-  images_ = std::move(images);
+  images_.clear();
+  images_.reserve(images.size());
+  for (Image& image : images) images_.push_back(std::make_shared<const Image>(std::move(image)));
   capacity_ = std::max(capacity, ImageCount());
   Changed();
 }

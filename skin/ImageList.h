@@ -2,8 +2,11 @@
 // An ordered list of images of one fixed width and height, each with a one-bit
 // transparency mask. Transparent pixels are stored black. Observers are told once per
 // change; copying a list copies its content and properties but never its observers.
+// An image never changes once stored: copies of a list (a skin read into a copy, the
+// steps of the edit history) share the images they have in common.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -62,7 +65,9 @@ class ImageList {
   int ImageCount() const { return static_cast<int>(images_.size()); }
   // Number of cells the list has room for: never below the count; grows by kGrowBy.
   int Capacity() const { return capacity_; }
-  const Image& ImageAt(int index) const { return images_.at(static_cast<std::size_t>(index)); }
+  const Image& ImageAt(int index) const { return *images_.at(static_cast<std::size_t>(index)); }
+  // The stored image itself: lists that hold the same image give the same pointer.
+  const std::shared_ptr<const Image>& SharedImage(int index) const { return images_.at(static_cast<std::size_t>(index)); }
 
   // Appends the bitmap (which must have the list's size) with a mask made from maskColour:
   // clNone = all opaque; otherwise every pixel equal to the resolved colour is transparent.
@@ -101,7 +106,7 @@ class ImageList {
   int width_;
   int height_;
   int capacity_ = kGrowBy;
-  std::vector<Image> images_;
+  std::vector<std::shared_ptr<const Image>> images_;
   std::uint64_t generation_ = 0;
   Signal<> changed_;
 };

@@ -36,6 +36,21 @@ TTBBackground& TTBBackground::operator=(const TTBBackground& other) {
   return *this;
 }
 
+TTBBackground::Content TTBBackground::GetContent() const {
+  return {bitmap_, bkColor_, transparent_, stretchBitmap_, tag, left, top};
+}
+
+void TTBBackground::SetContent(const Content& content) {
+  bitmap_ = content.bitmap;
+  bkColor_ = content.bkColor;
+  transparent_ = content.transparent;
+  stretchBitmap_ = content.stretchBitmap;
+  tag = content.tag;
+  left = content.left;
+  top = content.top;
+  Rebuild();
+}
+
 void TTBBackground::SetBitmap(const Bitmap& bitmap) {
   bitmap_ = bitmap;
   Rebuild();

@@ -31,6 +31,22 @@ class TTBBackground {
   bool StretchBitmap() const { return stretchBitmap_; }
   void SetStretchBitmap(bool stretch);
 
+  // Everything a skin file stores of a background, to keep and put back whole (the edit
+  // history): the picture (shared, not copied), the published values, the stretch flag and
+  // the record's tag and design position. The dock's size stays the live one's.
+  struct Content {
+    Bitmap bitmap;
+    Colour bkColor = clBtnFace;
+    bool transparent = false;
+    bool stretchBitmap = false;
+    std::int32_t tag = 0;
+    std::uint16_t left = 0;
+    std::uint16_t top = 0;
+  };
+  Content GetContent() const;
+  // Takes a content over with one rebuild (one notice to the listeners).
+  void SetContent(const Content& content);
+
   // The dock's size: recorded (and a rebuild made) only while StretchBitmap is on and
   // the pair differs from the recorded one.
   void SetStretchSize(int width, int height);
