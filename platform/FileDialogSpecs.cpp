@@ -7,9 +7,11 @@ namespace {
 
 using enum FileDialogId;
 
-// Every open dialog needs an existing file; none has an initial folder or file name.
+// Every open dialog needs an existing file; none has an initial folder or file name. The
+// picture dialog offers PNG beside BMP first, and every other format the commands read
+// under all files.
 constexpr std::array<FileDialogSpec, 4> kSpecs = {{
-    {OpenDialog, "OpenDialog", "BITMAP (*.bmp)|*.bmp", false, ""},
+    {OpenDialog, "OpenDialog", "Images (*.bmp *.png)|*.bmp;*.png|BITMAP (*.bmp)|*.bmp|All files (*)|*", false, ""},
     {SaveDialog, "SaveDialog", "Corvane Skin (*.skn)|*.skn", true, "*.skn"},
     {CRSOpenDialog, "CRSOpenDialog", "Corvane Skin (*.crs)|*.crs", false, ""},
     {SknOpenDialog, "SknOpenDialog", "Corvane Skin (*.skn)|*.skn", false, ""},
@@ -29,16 +31,29 @@ std::span<const FileDialogSpec> FileDialogSpecs() { return kSpecs; }
 
 const FileDialogSpec& SpecOf(FileDialogId id) { return kSpecs.at(static_cast<std::size_t>(id)); }
 
-std::string QtNameFilter(std::string_view filter) {
-  const std::size_t bar = filter.find('|');
-  if (bar == std::string_view::npos) return std::string(filter);
-  const std::string_view description = filter.substr(0, bar);
-  const std::string_view pattern = filter.substr(bar + 1);
-  std::string inParentheses;
-  inParentheses.append(1, '(').append(pattern).append(1, ')');
-  std::string name(description);
-  if (description.find(inParentheses) == std::string_view::npos) name.append(1, ' ').append(inParentheses);
-  return name;
+std::vector<std::string> QtNameFilters(std::string_view filter) {
+  std::vector<std::string> names;
+  while (!filter.empty()) {
+    const std::size_t bar = filter.find('|');
+    const std::string_view description = filter.substr(0, bar);
+    std::string_view patterns;
+    if (bar != std::string_view::npos) {
+      const std::size_t end = filter.find('|', bar + 1);
+      patterns = filter.substr(bar + 1, end == std::string_view::npos ? std::string_view::npos : end - bar - 1);
+      filter = end == std::string_view::npos ? std::string_view() : filter.substr(end + 1);
+    } else {
+      filter = {};
+    }
+    // Qt separates the patterns in parentheses by blanks.
+    std::string inParentheses = "(";
+    for (char c : patterns) inParentheses += c == ';' ? ' ' : c;
+    inParentheses += ')';
+    std::string name(description);
+    if (!patterns.empty() && description.find(inParentheses) == std::string_view::npos)
+      name.append(1, ' ').append(inParentheses);
+    names.push_back(std::move(name));
+  }
+  return names;
 }
 
 std::string DefaultSuffix(std::string_view defaultExtension) {

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "skin/commands/CommandDialogs.h"
 
@@ -12,7 +13,7 @@ namespace tessary::platform {
 struct FileDialogSpec {
   FileDialogId id;
   std::string_view name;    // the component name
-  std::string_view filter;  // description and pattern separated by "|"
+  std::string_view filter;  // pairs of description and patterns ("*.bmp;*.png"), all separated by "|"
   bool save;                // a save dialog (asks before overwriting) rather than an open one
   std::string_view defaultExtension;  // as stored ("*.skn"); empty for none
 };
@@ -21,9 +22,10 @@ struct FileDialogSpec {
 std::span<const FileDialogSpec> FileDialogSpecs();
 const FileDialogSpec& SpecOf(FileDialogId id);
 
-// A stored filter "BITMAP (*.bmp)|*.bmp" as a Qt name filter "BITMAP (*.bmp)": the
-// description, with the pattern added in parentheses when the description lacks it.
-std::string QtNameFilter(std::string_view filter);
+// A stored filter as Qt name filters, one per pair: "BITMAP (*.bmp)|*.bmp" gives
+// "BITMAP (*.bmp)", the description with its patterns added in parentheses when the
+// description lacks them.
+std::vector<std::string> QtNameFilters(std::string_view filter);
 
 // The suffix a file name typed without one gets: "*.skn" gives "skn".
 std::string DefaultSuffix(std::string_view defaultExtension);

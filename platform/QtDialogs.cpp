@@ -42,7 +42,9 @@ std::unique_ptr<QFileDialog> MakeFileDialog(FileDialogId dialog, const QString& 
   const FileDialogSpec& spec = SpecOf(dialog);
   auto fileDialog = std::make_unique<QFileDialog>(owner);
   fileDialog->setObjectName(FromUtf8(spec.name));
-  fileDialog->setNameFilter(FromUtf8(QtNameFilter(spec.filter)));
+  QStringList nameFilters;
+  for (const std::string& name : QtNameFilters(spec.filter)) nameFilters << FromUtf8(name);
+  fileDialog->setNameFilters(nameFilters);
   fileDialog->setFilter(fileDialog->filter() | QDir::Hidden);
   fileDialog->setSizeGripEnabled(true);
   if (spec.save) {

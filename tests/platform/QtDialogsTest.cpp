@@ -30,18 +30,18 @@ TEST(QtDialogs, FileDialogsAreBuiltFromTheirRows) {
   using enum FileDialogId;
   const struct {
     FileDialogId id;
-    QString filter;
+    QStringList filters;
     bool save;
     QString suffix;
   } cases[] = {
-      {OpenDialog, "BITMAP (*.bmp)", false, ""},
-      {SaveDialog, "Corvane Skin (*.skn)", true, "skn"},
-      {CRSOpenDialog, "Corvane Skin (*.crs)", false, ""},
-      {SknOpenDialog, "Corvane Skin (*.skn)", false, ""},
+      {OpenDialog, {"Images (*.bmp *.png)", "BITMAP (*.bmp)", "All files (*)"}, false, ""},
+      {SaveDialog, {"Corvane Skin (*.skn)"}, true, "skn"},
+      {CRSOpenDialog, {"Corvane Skin (*.crs)"}, false, ""},
+      {SknOpenDialog, {"Corvane Skin (*.skn)"}, false, ""},
   };
   for (const auto& c : cases) {
     const auto dialog = MakeFileDialog(c.id, {}, nullptr);
-    EXPECT_EQ(dialog->nameFilters(), QStringList{c.filter});
+    EXPECT_EQ(dialog->nameFilters(), c.filters);
     EXPECT_EQ(dialog->acceptMode(), c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     EXPECT_EQ(dialog->fileMode(), c.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     EXPECT_EQ(dialog->defaultSuffix(), c.suffix);

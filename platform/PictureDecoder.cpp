@@ -1,0 +1,43 @@
+#include "platform/PictureDecoder.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+
+namespace tessary::platform {
+
+std::optional<AlphaPicture> DecodePicture(std::span<const std::uint8_t> bytes) {
+  const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                  static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer;
+  buffer.setData(data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  reader.setAutoTransform(true);  // a photo shows upright, as other programs show it
+  const QSize size = reader.size();
+  if (!size.isValid() || size.isEmpty() || size.width() > kMaxBitmapSide || size.height() > kMaxBitmapSide ||
+      static_cast<std::uint64_t>(size.width()) * static_cast<std::uint64_t>(size.height()) > kMaxBitmapPixels) {
+    return std::nullopt;
+  }
+  const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+  if (image.isNull()) return std::nullopt;
+
+  AlphaPicture picture;
+  picture.width = image.width();
+  picture.height = image.height();
+  picture.pixels.reserve(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    picture.pixels.insert(picture.pixels.end(), row, row + image.width());
+  }
+  return picture;
+}
+
+bool IsPictureFileName(const QString& name) {
+  const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1();
+  return !suffix.isEmpty() && (suffix == "bmp" || QImageReader::supportedImageFormats().contains(suffix));
+}
+
+}  // namespace tessary::platform

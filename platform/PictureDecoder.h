@@ -1,0 +1,22 @@
+#pragma once
+// Pictures in every format Qt reads (PNG, JPEG, GIF, ...), for the picture commands, which
+// read BMP files themselves: SkinEditor::SetPictureDecoder(DecodePicture).
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "skin/AlphaPicture.h"
+
+namespace tessary::platform {
+
+// The picture's pixels with straight alpha; nothing when Qt reads no picture from the
+// bytes or the picture is larger than a picture may be (its size is checked before its
+// pixels are decoded). An animation gives its first frame.
+std::optional<AlphaPicture> DecodePicture(std::span<const std::uint8_t> bytes);
+
+// Whether a file name has the suffix of a picture the commands take (".bmp", ".png" and
+// every other format Qt reads), in any letter case.
+bool IsPictureFileName(const QString& name);
+
+}  // namespace tessary::platform
