@@ -23,15 +23,27 @@ constexpr RepaintTarget kCaptionFonts[] = {lblAddress, lblSearchBar, fpStopper};
 // An old skin file holds the image lists up to ilDown: the first six of the skin's lists.
 constexpr std::size_t kOldSkinListCount = 6;
 
-}  // namespace
-
-SkinParts PartOfList(const Skin& skin, const ImageList& list) {
-  const auto lists = skin.ImageLists();
-  for (std::size_t i = 0; i < lists.size(); ++i) {
-    if (lists[i] == &list) return kPartFirstImageList << i;
-  }
-  return 0;
+SkinParts PartOf(Background which) {
+  return which == Background::bgTop ? kPartTopBackground : kPartBottomBackground;
 }
+
+// More than one list changes when a whole file was read (or such a read is undone).
+bool ChangesAWholeSkin(SkinParts parts) {
+  const SkinParts lists = parts & kPartImageLists;
+  return (lists & (lists - 1)) != 0;
+}
+
+// A BMP file begins with "BM"; zero bytes are the empty picture the BMP reader gives.
+bool IsBmpOrEmpty(std::span<const std::uint8_t> bytes) {
+  return bytes.empty() || (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M');
+}
+
+// A system-button list stores its images opaque; the others leave out their mask colour.
+AlphaRule AlphaRuleOf(const ImageSlotRule& rule) {
+  return rule.maskColour == clNone ? AlphaRule::kOverFuchsia : AlphaRule::kKeyColour;
+}
+
+}  // namespace
 
 SkinEditor::SkinEditor(Skin& skin, CommandDialogs& dialogs, SkinView& view)
     : skin_(skin), dialogs_(dialogs), view_(view), colorBoxEntries_(ColorBoxStandardEntries()) {
@@ -53,7 +65,8 @@ void SkinEditor::ReplaceImageSlot(ImageSlotCommand command, int slot) {
 }
 
 void SkinEditor::ReplaceImageSlotFromFile(ImageSlotCommand command, int slot, const std::string& path) {
-  ReplaceImageSlotWith(command, slot, LoadBmpFile(path));
+  const ImageSlotRule& rule = RuleOf(command);
+  ReplaceImageSlotWith(command, slot, LoadPicture(path, AlphaRuleOf(rule), rule.maskColour));
 }
 
 void SkinEditor::ReplaceImageSlotWith(ImageSlotCommand command, int slot, const Bitmap& picture) {
@@ -73,7 +86,7 @@ void SkinEditor::ReplaceImageSlotWith(ImageSlotCommand command, int slot, const 
   } else {
     list.ReplaceImage(slot, picture, rule.maskColour);
   }
-  for (RepaintTarget target : rule.repaint) view_.Repaint(target);
+  Show(parts);
   changed_.Emit(parts);
 }
 
@@ -83,40 +96,44 @@ TTBBackground& SkinEditor::BackgroundOf(Background which) {
   return which == Background::bgTop ? skin_.bgTop : skin_.bgBottom;
 }
 
-void SkinEditor::RepaintAfterBackground(Background which) {
-  if (which != Background::bgBottom) return;  // the top dock's bars have no such widgets
-  for (RepaintTarget target : kStatusBarWidgets) view_.Repaint(target);
-}
-
 void SkinEditor::ChangeBackground(Background which) {
   const auto path = dialogs_.ChooseFile(FileDialogId::OpenDialog);
   if (!path) {
-    RepaintAfterBackground(which);
+    Show(PartOf(which));  // the status-bar widgets repaint also when nothing was chosen
     return;
   }
   ChangeBackgroundFromFile(which, *path);
 }
 
 void SkinEditor::ChangeBackgroundFromFile(Background which, const std::string& path) {
-  SetBackgroundPicture(which, LoadBmpFile(path));
+  SetBackgroundPicture(which, LoadPicture(path, AlphaRule::kKeepRgb, clNone));
 }
 
 void SkinEditor::SetBackgroundPicture(Background which, const Bitmap& picture) {
-  const SkinParts parts = which == Background::bgTop ? kPartTopBackground : kPartBottomBackground;
+  const SkinParts parts = PartOf(which);
   beforeChange_.Emit(parts);
   BackgroundOf(which).SetBitmap(picture);  // tells the docks
-  RepaintAfterBackground(which);
+  Show(parts);
   changed_.Emit(parts);
 }
 
 void SkinEditor::SetBackgroundStretch(Background which, bool stretched) {
   TTBBackground& background = BackgroundOf(which);
-  const SkinParts parts = which == Background::bgTop ? kPartTopBackground : kPartBottomBackground;
+  const SkinParts parts = PartOf(which);
   const bool changes = background.StretchBitmap() != stretched;
   if (changes) beforeChange_.Emit(parts);
   background.SetStretchBitmap(stretched);
-  RepaintAfterBackground(which);
+  Show(parts);
   if (changes) changed_.Emit(parts);
+}
+
+Bitmap SkinEditor::LoadPicture(const std::string& path, AlphaRule rule, Colour key) {
+  const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+  if (decoder_ && !IsBmpOrEmpty(bytes)) {
+    if (const std::optional<AlphaPicture> decoded = decoder_(bytes)) return FlattenAlpha(*decoded, rule, key);
+  }
+  // A BMP, or a file no decoder reads: the BMP reader's message says why it is refused.
+  return ReadBmp(bytes);
 }
 
 // --- Colours and theme ---
@@ -137,13 +154,12 @@ void SkinEditor::ShowCaptionColour() {
 }
 
 void SkinEditor::SetCaptionColour(Colour colour) {
-  EnsureColorBoxEntry(colour);
   const bool changes = skin_.textColour != colour;
   if (changes) beforeChange_.Emit(kPartTextColour);
   skin_.textColour = colour;
   // S is set even when the selection did not change the stored colour: at start-up S is
   // clBtnText while ColorBox shows clWindowText.
-  ShowCaptionColour();
+  Show(kPartTextColour);
   if (changes) changed_.Emit(kPartTextColour);
 }
 
@@ -151,7 +167,7 @@ void SkinEditor::SetProgressColour(Colour colour) {
   const bool changes = skin_.gaugeColour != colour;
   if (changes) beforeChange_.Emit(kPartGaugeColour);
   skin_.gaugeColour = colour;
-  view_.SetGaugeColour(colour);
+  Show(kPartGaugeColour);
   if (changes) changed_.Emit(kPartGaugeColour);
 }
 
@@ -161,7 +177,7 @@ void SkinEditor::ApplyTheme(const std::string& name) {
   skin_.themeName = name;
   // Applied even when the name is the stored one: at start-up the list selects "MonaiXP"
   // while the preview still shows "Default".
-  view_.SwitchTheme(name);
+  Show(kPartThemeName);
   if (changes) changed_.Emit(kPartThemeName);
 }
 
@@ -177,6 +193,7 @@ void SkinEditor::SaveToFile(const std::string& path) {
   // The skin's text colour, gauge colour and theme name are what ColorBox, dfsColorButton
   // and ListBox1 show: every change of those controls runs a command that keeps them so.
   SaveSkinFile(path, skin_);
+  savedOrOpened_.Emit(path);
 }
 
 bool SkinEditor::Open() {
@@ -185,7 +202,10 @@ bool SkinEditor::Open() {
   return path.has_value();
 }
 
-void SkinEditor::OpenFromFile(const std::string& path) { OpenFromBytes(ReadWholeFile(path)); }
+void SkinEditor::OpenFromFile(const std::string& path) {
+  OpenFromBytes(ReadWholeFile(path));
+  savedOrOpened_.Emit(path);
+}
 
 void SkinEditor::OpenFromBytes(std::span<const std::uint8_t> bytes) { ReadInto(bytes, FileKind::kSkin); }
 
@@ -206,29 +226,63 @@ void SkinEditor::ReadInto(std::span<const std::uint8_t> bytes, FileKind kind) {
   SkinParts parts = kPartTopBackground | kPartBottomBackground;
   const std::size_t listCount = skinFile ? read.ImageLists().size() : kOldSkinListCount;
   for (std::size_t i = 0; i < listCount; ++i) parts |= kPartFirstImageList << i;
-  std::optional<std::string_view> theme;
   if (skinFile) {
-    parts |= kPartTextColour | kPartGaugeColour | kPartThemeName;
+    parts |= kPartTextColour | kPartGaugeColour;
     // A name that differs from a list entry only in letter case is that entry (the theme
     // switch finds it so too); a name the list does not hold leaves the theme and the
     // list as they were, so a later save keeps the list's name.
-    theme = ThemeListEntryFor(read.themeName);
-    read.themeName = theme ? std::string(*theme) : skin_.themeName;
+    if (const std::optional<std::string_view> theme = ThemeListEntryFor(read.themeName)) {
+      read.themeName = std::string(*theme);
+      parts |= kPartThemeName;
+    } else {
+      read.themeName = skin_.themeName;
+    }
   }
 
   beforeChange_.Emit(parts);
   skin_.Assign(read);
-  if (skinFile) {
-    if (theme) view_.SwitchTheme(skin_.themeName);
+  Show(parts);
+  changed_.Emit(parts);
+}
+
+// --- Undo and redo ---
+
+void SkinEditor::Restore(const SkinSnapshot& snapshot) {
+  const SkinParts parts = snapshot.Parts();
+  beforeChange_.Emit(parts);
+  snapshot.ApplyTo(skin_);
+  Show(parts);
+  // The command that made the change found its control already showing it; going back,
+  // the radio boxes, ColorBox, the colour button and ListBox1 must follow.
+  if (!ChangesAWholeSkin(parts)) view_.ShowControls(Controls());
+  changed_.Emit(parts);
+}
+
+// --- Showing a change ---
+
+void SkinEditor::Show(SkinParts parts) {
+  if (parts & kPartThemeName) view_.SwitchTheme(skin_.themeName);
+  if (parts & kPartGaugeColour) view_.SetGaugeColour(skin_.gaugeColour);
+  if (parts & kPartTextColour) {
     EnsureColorBoxEntry(skin_.textColour);
-    view_.SetGaugeColour(skin_.gaugeColour);
     ShowCaptionColour();
   }
-  view_.ShowControls(Controls());
-  // The window-control buttons, the samples and the image combo boxes do not follow their
-  // lists: everything shows the new skin.
-  view_.Repaint(frmMain);
-  changed_.Emit(parts);
+  if (ChangesAWholeSkin(parts)) {
+    // A whole skin: the controls show what was read, and every control of the preview and
+    // the panel repaints with the new images (the window-control buttons, the samples and
+    // the image combo boxes do not follow their lists).
+    view_.ShowControls(Controls());
+    view_.Repaint(frmMain);
+    return;
+  }
+  for (const ImageSlotRule& rule : ImageSlotRules()) {
+    if (parts & PartOfList(skin_, skin_.*rule.list))
+      for (RepaintTarget target : rule.repaint) view_.Repaint(target);
+  }
+  // The status-bar widgets are transparent over the bottom dock, which does not repaint its
+  // bars' child widgets when its background changes (the top dock's bars have none).
+  if (parts & kPartBottomBackground)
+    for (RepaintTarget target : kStatusBarWidgets) view_.Repaint(target);
 }
 
 // --- What the control panel shows ---

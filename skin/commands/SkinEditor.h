@@ -12,38 +12,37 @@
 // Every command that takes a file has three levels, so that other callers can skip the
 // dialog (a dropped file) or the file (a picture decoded elsewhere): X() asks with the
 // dialog, XFromFile(path) reads the file, and the last level takes the data.
+//
+// Picture files are BMP files, read as they are stored; with a PictureDecoder every other
+// format it reads is taken too, its alpha made into the target's transparency
+// (AlphaPicture.h): the list's transparent colour for a masked list, fuchsia for a
+// system-button list, nothing for a background.
+//
+// Every change tells OnBeforeChange and OnChanged which parts it touches, and shows them
+// through one path (Show) that Restore, the edit history's undo and redo, runs too.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "skin/AlphaPicture.h"
 #include "skin/Bitmap.h"
 #include "skin/Signal.h"
 #include "skin/Skin.h"
 #include "skin/commands/CommandDialogs.h"
 #include "skin/commands/ImageSlotCommands.h"
+#include "skin/commands/SkinSnapshot.h"
 #include "skin/commands/SkinView.h"
 
 namespace tessary {
 
 enum class Background { bgTop, bgBottom };
 
-// The parts of the skin a change touches, as a bit set: told before and after every
-// change, so that a caller can capture exactly those parts (for undo, for a modified mark).
-enum SkinPart : std::uint32_t {
-  kPartTopBackground = 1u << 0,
-  kPartBottomBackground = 1u << 1,
-  kPartFirstImageList = 1u << 2,  // list i of Skin::ImageLists() is kPartFirstImageList << i
-  kPartTextColour = 1u << 10,
-  kPartGaugeColour = 1u << 11,
-  kPartThemeName = 1u << 12,
-  kPartsAll = (1u << 13) - 1,
-};
-using SkinParts = std::uint32_t;
-
-// The part bit of one of the skin's image lists.
-SkinParts PartOfList(const Skin& skin, const ImageList& list);
+// Decodes a picture file of a format other than BMP (PNG, JPEG, ...) into pixels with
+// alpha; nothing when it cannot. The platform layer provides one (through Qt).
+using PictureDecoder = std::function<std::optional<AlphaPicture>(std::span<const std::uint8_t> bytes)>;
 
 class SkinEditor {
  public:
@@ -52,6 +51,9 @@ class SkinEditor {
 
   Skin& skin() { return skin_; }
   const Skin& skin() const { return skin_; }
+
+  // Lets the picture commands read the formats `decoder` reads besides BMP.
+  void SetPictureDecoder(PictureDecoder decoder) { decoder_ = std::move(decoder); }
 
   // --- Image slots (the sample buttons and toolbar items, the two "Change..." buttons) ---
 
@@ -108,6 +110,13 @@ class SkinEditor {
   void ImportFromFile(const std::string& path);
   void ImportFromBytes(std::span<const std::uint8_t> bytes);
 
+  // --- Undo and redo ---
+
+  // Puts back the parts a snapshot holds and shows them through the same path as the
+  // commands that changed them, then makes the control panel show the skin. Tells
+  // OnBeforeChange and OnChanged like any change.
+  void Restore(const SkinSnapshot& snapshot);
+
   // --- What the control panel shows ---
 
   // The radio boxes, ColorBox, dfsColorButton and ListBox1 for the current skin. The
@@ -128,14 +137,22 @@ class SkinEditor {
   [[nodiscard]] Connection OnChanged(std::function<void(SkinParts)> observer) {
     return changed_.Connect(std::move(observer));
   }
+  // Called with the file's path once Save wrote the skin or Open read it (after OnChanged):
+  // the skin then equals that file.
+  [[nodiscard]] Connection OnSavedOrOpened(std::function<void(const std::string&)> observer) {
+    return savedOrOpened_.Connect(std::move(observer));
+  }
 
  private:
   enum class FileKind { kSkin, kOldSkin };
 
   TTBBackground& BackgroundOf(Background which);
-  void RepaintAfterBackground(Background which);
   void CheckSlot(const ImageSlotRule& rule, int slot) const;
+  // A picture file for a place whose transparency follows `rule` (and `key`).
+  Bitmap LoadPicture(const std::string& path, AlphaRule rule, Colour key);
   void ReadInto(std::span<const std::uint8_t> bytes, FileKind kind);
+  // Makes the view show `parts` of the skin: what does not follow the skin by itself.
+  void Show(SkinParts parts);
   void ShowCaptionColour();
   int EnsureColorBoxEntry(Colour colour);
 
@@ -143,8 +160,10 @@ class SkinEditor {
   CommandDialogs& dialogs_;
   SkinView& view_;
   std::vector<ColorBoxEntry> colorBoxEntries_;
+  PictureDecoder decoder_;
   Signal<SkinParts> beforeChange_;
   Signal<SkinParts> changed_;
+  Signal<const std::string&> savedOrOpened_;
 };
 
 }  // namespace tessary
