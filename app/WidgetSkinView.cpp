@@ -43,6 +43,8 @@ void WidgetSkinView::SetGaugeColour(Colour colour) {
 
 void WidgetSkinView::SwitchTheme(const std::string& name) { switcher_.SetTheme(QString::fromStdString(name)); }
 
+std::string WidgetSkinView::ShownTheme() const { return switcher_.Theme().toStdString(); }
+
 void WidgetSkinView::ShowControls(const ControlState& state) {
   if (showControls) showControls(state);
 }

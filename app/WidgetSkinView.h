@@ -34,6 +34,7 @@ class WidgetSkinView : public SkinView {
   void SetSkinTextColour(Colour colour) override;
   void SetGaugeColour(Colour colour) override;
   void SwitchTheme(const std::string& name) override;
+  std::string ShownTheme() const override;
   void ShowControls(const ControlState& state) override;
 
  private:

@@ -14,7 +14,7 @@ EditHistory::EditHistory(SkinEditor& editor, std::size_t limit) : editor_(editor
 void EditHistory::BeforeChange(SkinParts parts) {
   // A command tells only once it has everything it needs; one that fails after this
   // leaves a copy that the next change replaces.
-  if (!restoring_) pending_.emplace(editor_.skin(), parts);
+  if (!restoring_) pending_ = editor_.Snapshot(parts);
 }
 
 void EditHistory::Changed() {
@@ -22,7 +22,7 @@ void EditHistory::Changed() {
   SkinSnapshot before = std::move(*pending_);
   pending_.reset();
   const SkinParts parts = before.Parts();
-  undo_.push_back({std::move(before), SkinSnapshot(editor_.skin(), parts), state_, nextState_++});
+  undo_.push_back({std::move(before), editor_.Snapshot(parts), state_, nextState_++});
   state_ = undo_.back().stateAfter;
   if (undo_.size() > limit_) undo_.pop_front();
   redo_.clear();

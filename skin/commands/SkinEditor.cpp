@@ -247,11 +247,13 @@ void SkinEditor::ReadInto(std::span<const std::uint8_t> bytes, FileKind kind) {
 
 // --- Undo and redo ---
 
+SkinSnapshot SkinEditor::Snapshot(SkinParts parts) const { return SkinSnapshot(skin_, parts, view_.ShownTheme()); }
+
 void SkinEditor::Restore(const SkinSnapshot& snapshot) {
   const SkinParts parts = snapshot.Parts();
   beforeChange_.Emit(parts);
   snapshot.ApplyTo(skin_);
-  Show(parts);
+  Show(parts, snapshot.ShownTheme());
   // The command that made the change found its control already showing it; going back,
   // the radio boxes, ColorBox, the colour button and ListBox1 must follow.
   if (!ChangesAWholeSkin(parts)) view_.ShowControls(Controls());
@@ -260,8 +262,8 @@ void SkinEditor::Restore(const SkinSnapshot& snapshot) {
 
 // --- Showing a change ---
 
-void SkinEditor::Show(SkinParts parts) {
-  if (parts & kPartThemeName) view_.SwitchTheme(skin_.themeName);
+void SkinEditor::Show(SkinParts parts, const std::string& theme) {
+  if (parts & kPartThemeName) view_.SwitchTheme(theme);
   if (parts & kPartGaugeColour) view_.SetGaugeColour(skin_.gaugeColour);
   if (parts & kPartTextColour) {
     EnsureColorBoxEntry(skin_.textColour);

@@ -112,6 +112,8 @@ class SkinEditor {
 
   // --- Undo and redo ---
 
+  // A copy of `parts` of the skin as the window shows it (the theme as the preview shows it).
+  SkinSnapshot Snapshot(SkinParts parts) const;
   // Puts back the parts a snapshot holds and shows them through the same path as the
   // commands that changed them, then makes the control panel show the skin. Tells
   // OnBeforeChange and OnChanged like any change.
@@ -151,8 +153,11 @@ class SkinEditor {
   // A picture file for a place whose transparency follows `rule` (and `key`).
   Bitmap LoadPicture(const std::string& path, AlphaRule rule, Colour key);
   void ReadInto(std::span<const std::uint8_t> bytes, FileKind kind);
-  // Makes the view show `parts` of the skin: what does not follow the skin by itself.
-  void Show(SkinParts parts);
+  // Makes the view show `parts` of the skin: what does not follow the skin by itself. The
+  // preview is switched to `theme` (the skin's theme name, or the one shown when a
+  // snapshot was taken).
+  void Show(SkinParts parts, const std::string& theme);
+  void Show(SkinParts parts) { Show(parts, skin_.themeName); }
   void ShowCaptionColour();
   int EnsureColorBoxEntry(Colour colour);
 

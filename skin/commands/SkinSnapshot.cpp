@@ -10,7 +10,8 @@ SkinParts PartOfList(const Skin& skin, const ImageList& list) {
   return 0;
 }
 
-SkinSnapshot::SkinSnapshot(const Skin& skin, SkinParts parts) : parts_(parts) {
+SkinSnapshot::SkinSnapshot(const Skin& skin, SkinParts parts, std::string shownTheme)
+    : parts_(parts), shownTheme_(parts & kPartThemeName ? std::move(shownTheme) : std::string()) {
   if (parts & kPartTopBackground) top_ = skin.bgTop.GetContent();
   if (parts & kPartBottomBackground) bottom_ = skin.bgBottom.GetContent();
   const auto lists = skin.ImageLists();

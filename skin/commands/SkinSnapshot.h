@@ -34,10 +34,12 @@ SkinParts PartOfList(const Skin& skin, const ImageList& list);
 class SkinSnapshot {
  public:
   SkinSnapshot() = default;
-  // Copies `parts` of `skin`.
-  SkinSnapshot(const Skin& skin, SkinParts parts);
+  // Copies `parts` of `skin`; with the theme name, the theme the preview shows, which
+  // differs from the skin's at start-up.
+  SkinSnapshot(const Skin& skin, SkinParts parts, std::string shownTheme = {});
 
   SkinParts Parts() const { return parts_; }
+  const std::string& ShownTheme() const { return shownTheme_; }
 
   // Puts the copied parts back into `skin`, each through its own setter, so that the
   // lists and backgrounds tell their observers as an edit does. Other parts stay.
@@ -50,6 +52,7 @@ class SkinSnapshot {
   Colour textColour_ = 0;
   Colour gaugeColour_ = 0;
   std::string themeName_;
+  std::string shownTheme_;
 };
 
 }  // namespace tessary

@@ -77,6 +77,8 @@ class SkinView {
   // Switches the preview's theme through TBXSwitcher; a name that is not registered
   // changes nothing.
   virtual void SwitchTheme(const std::string& name) = 0;
+  // The theme the preview shows (at start-up not the one ListBox1 selects).
+  virtual std::string ShownTheme() const = 0;
 
   // Makes the radio boxes, ColorBox, dfsColorButton and ListBox1 show `state`.
   virtual void ShowControls(const ControlState& state) = 0;

@@ -45,7 +45,12 @@ struct RecordingView : SkinView {
   }
   void SetSkinTextColour(Colour colour) override { log.push_back("S " + ColourToText(colour)); }
   void SetGaugeColour(Colour colour) override { log.push_back("gauge " + ColourToText(colour)); }
-  void SwitchTheme(const std::string& name) override { log.push_back("theme " + name); }
+  void SwitchTheme(const std::string& name) override {
+    log.push_back("theme " + name);
+    shownTheme = name;
+  }
+  std::string ShownTheme() const override { return shownTheme; }
+  std::string shownTheme = "Default";
   void ShowControls(const ControlState& state) override {
     log.push_back("controls");
     shown.push_back({state, {state.colorBoxEntries.begin(), state.colorBoxEntries.end()}});
