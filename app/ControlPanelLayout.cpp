@@ -85,6 +85,9 @@ constexpr ControlRow kControls[] = {
     {CONTROL(XP_Button3), &CP::pnlBottom, "Open...", {8, 9, 65, 24}},
     {CONTROL(btnOpen), &CP::pnlBottom, "Import Old Skins...", {84, 9, 105, 24}},
     {CONTROL(btnSave), &CP::pnlBottom, "Save", {200, 9, 73, 24}},
+    // The edit history, spaced as the file buttons are.
+    {CONTROL(btnUndo), &CP::pnlBottom, "Undo", {284, 9, 73, 24}},
+    {CONTROL(btnRedo), &CP::pnlBottom, "Redo", {368, 9, 73, 24}},
 };
 #undef CONTROL
 
@@ -93,7 +96,7 @@ constexpr ControlRow kControls[] = {
 constexpr const char* kKeyboardOrder[] = {
     "cbSearchBar",                                                                        // tbdTop
     "btnTop", "rbTopTile", "rbStretch", "rbBottomStretch", "rbBottomTile", "btnBottom",  // pnlTop
-    "btnSave", "btnOpen", "XP_Button3",                                                  // pnlBottom
+    "btnRedo", "btnUndo", "btnSave", "btnOpen", "XP_Button3",  // pnlBottom, right to left as stored
     "pnlNormal", "Panel1", "Panel2", "Panel3",  // pnlSysBtns: the sample rows (Normal, Down, Hot, Disabled),
     "ListBox1", "cbPages", "XP_Button1", "cbOther", "XP_Button2", "ColorBox", "dfsColorButton",  // ... the rest
     "TBXToolbar1", "TBXToolbar2", "mmNote",

@@ -13,22 +13,34 @@ using preview::ImageHandler;
 using widgets::TXP_Button;
 using widgets::TXP_RadioBox;
 
-// The push buttons: each runs one command when clicked; true when the skin then equals a
-// file (Save or Open went through).
+// The push buttons: each runs one command when clicked. Those that take a picture run the
+// same command with a given file (a dropped one) instead of the dialog.
 struct ButtonWire {
   TXP_Button* ControlPanel::*button;
-  bool (*run)(SkinEditor& editor, const ControlPanel& panel);
+  void (*run)(SkinEditor& editor, const ControlPanel& panel);
+  void (*runWithFile)(SkinEditor& editor, const ControlPanel& panel, const std::string& path) = nullptr;
+  const char* dropAction = nullptr;  // what a picture dropped on the button does
 };
 constexpr ButtonWire kButtonWires[] = {
-    {&CP::btnTop, [](SkinEditor& e, const CP&) { return e.ChangeBackground(Background::bgTop), false; }},
-    {&CP::btnBottom, [](SkinEditor& e, const CP&) { return e.ChangeBackground(Background::bgBottom), false; }},
-    {&CP::XP_Button1,
-     [](SkinEditor& e, const CP& p) { return e.ReplaceImageSlot(XP_Button1Click, p.cbPages->ItemIndex()), false; }},
-    {&CP::XP_Button2,
-     [](SkinEditor& e, const CP& p) { return e.ReplaceImageSlot(XP_Button2Click, p.cbOther->ItemIndex()), false; }},
-    {&CP::XP_Button3, [](SkinEditor& e, const CP&) { return e.Open(); }},
-    {&CP::btnOpen, [](SkinEditor& e, const CP&) { return e.ImportOldSkins(), false; }},
-    {&CP::btnSave, [](SkinEditor& e, const CP&) { return e.Save(); }},
+    {&CP::btnTop, [](SkinEditor& e, const CP&) { e.ChangeBackground(Background::bgTop); },
+     [](SkinEditor& e, const CP&, const std::string& path) { e.ChangeBackgroundFromFile(Background::bgTop, path); },
+     "Change the background of the top panel"},
+    {&CP::btnBottom, [](SkinEditor& e, const CP&) { e.ChangeBackground(Background::bgBottom); },
+     [](SkinEditor& e, const CP&, const std::string& path) { e.ChangeBackgroundFromFile(Background::bgBottom, path); },
+     "Change the background of the bottom panel"},
+    {&CP::XP_Button1, [](SkinEditor& e, const CP& p) { e.ReplaceImageSlot(XP_Button1Click, p.cbPages->ItemIndex()); },
+     [](SkinEditor& e, const CP& p, const std::string& path) {
+       e.ReplaceImageSlotFromFile(XP_Button1Click, p.cbPages->ItemIndex(), path);
+     },
+     "Replace the tab image selected in the list"},
+    {&CP::XP_Button2, [](SkinEditor& e, const CP& p) { e.ReplaceImageSlot(XP_Button2Click, p.cbOther->ItemIndex()); },
+     [](SkinEditor& e, const CP& p, const std::string& path) {
+       e.ReplaceImageSlotFromFile(XP_Button2Click, p.cbOther->ItemIndex(), path);
+     },
+     "Replace the other image selected in the list"},
+    {&CP::XP_Button3, [](SkinEditor& e, const CP&) { e.Open(); }},
+    {&CP::btnOpen, [](SkinEditor& e, const CP&) { e.ImportOldSkins(); }},
+    {&CP::btnSave, [](SkinEditor& e, const CP&) { e.Save(); }},
 };
 
 // The Tile/Stretch groups: a click on either box stretches the background exactly when its
@@ -43,16 +55,39 @@ constexpr StretchWire kStretchWires[] = {
     {&CP::rbBottomTile, &CP::rbBottomStretch, Background::bgBottom},
 };
 
-// The slot commands behind the sample toolbars and the sample rows.
+// The slot commands behind the sample toolbars and the sample rows, by the command list
+// that runs them.
+using preview::CommandVocabulary;
 struct SlotWire {
   ImageHandler handler;
+  widgets::CommandList& (CommandVocabulary::*list)() const;
   ImageSlotCommand command;
+  const char* samples;  // the samples' row or toolbar, as the panel names it
 };
 constexpr SlotWire kSlotWires[] = {
-    {ImageHandler::actLCBackExecute, actLCBackExecute}, {ImageHandler::actSCBackExecute, actSCBackExecute},
-    {ImageHandler::actNPreExecute, actNPreExecute},     {ImageHandler::actHPreExecute, actHPreExecute},
-    {ImageHandler::actDPreExecute, actDPreExecute},     {ImageHandler::actFPreExecute, actFPreExecute},
+    {ImageHandler::actLCBackExecute, &CommandVocabulary::alcL, actLCBackExecute, "Large Buttons"},
+    {ImageHandler::actSCBackExecute, &CommandVocabulary::actS, actSCBackExecute, "Small Buttons"},
+    {ImageHandler::actNPreExecute, &CommandVocabulary::alSysBtnsN, actNPreExecute, "Normal"},
+    {ImageHandler::actHPreExecute, &CommandVocabulary::alSysBtnsH, actHPreExecute, "Hot"},
+    {ImageHandler::actDPreExecute, &CommandVocabulary::alSysBtnsD, actDPreExecute, "Down"},
+    {ImageHandler::actFPreExecute, &CommandVocabulary::alSysBtnsF, actFPreExecute, "Disabled"},
 };
+
+// A picture dropped on the sample or sample toolbar item of `command` runs the slot command
+// that its list runs, with the file; none when its command edits no slot.
+std::optional<PictureTarget> SlotTarget(SkinEditor& editor, const CommandVocabulary& vocabulary,
+                                        const widgets::Command* command, QRect area) {
+  if (command == nullptr) return std::nullopt;
+  for (const SlotWire& wire : kSlotWires) {
+    if (command->List() != &(vocabulary.*wire.list)()) continue;
+    const int slot = command->ImageIndex();
+    return PictureTarget{QStringLiteral("Replace %1: %2").arg(QLatin1String(wire.samples), command->Caption()), area,
+                         [&editor, slotCommand = wire.command, slot](const std::string& path) {
+                           editor.ReplaceImageSlotFromFile(slotCommand, slot, path);
+                         }};
+  }
+  return std::nullopt;
+}
 
 // Repaint targets that are controls of the panel.
 struct TargetWire {
@@ -91,13 +126,11 @@ widgets::ColourDialogHook ColourDialogOf(platform::Dialogs& dialogs) {
 }  // namespace
 
 void WireControlPanel(const ControlPanel& panel, SkinEditor& editor, platform::Dialogs& dialogs,
-                      preview::CommandVocabulary& vocabulary, WidgetSkinView& view, std::function<void()> saved) {
+                      preview::CommandVocabulary& vocabulary, WidgetSkinView& view) {
   QObject* context = panel.pnlTop;  // the connections end with the window
   for (const ButtonWire& wire : kButtonWires) {
     QObject::connect(panel.*wire.button, &TXP_Button::clicked, context,
-                     Guarded(dialogs, [&editor, &panel, saved, run = wire.run] {
-                       if (run(editor, panel)) saved();
-                     }));
+                     Guarded(dialogs, [&editor, &panel, run = wire.run] { run(editor, panel); }));
   }
   for (const StretchWire& wire : kStretchWires) {
     TXP_RadioBox* stretch = panel.*wire.stretch;
@@ -119,6 +152,23 @@ void WireControlPanel(const ControlPanel& panel, SkinEditor& editor, platform::D
                    Guarded(dialogs, [&editor, &panel] { editor.ApplyTheme(panel.ListBox1->SelectedText().toStdString()); }));
   panel.dfsColorButton->SetColourDialog(ColourDialogOf(dialogs));
   for (const TargetWire& wire : kTargetWires) view.Bind(wire.target, wire.widget(panel));
+}
+
+std::optional<PictureTarget> PictureTargetAt(const ControlPanel& panel, SkinEditor& editor,
+                                             const CommandVocabulary& vocabulary, QWidget* widget, QPoint pos) {
+  for (const ButtonWire& wire : kButtonWires) {
+    if (widget != panel.*wire.button || wire.runWithFile == nullptr) continue;
+    return PictureTarget{QString::fromLatin1(wire.dropAction), widget->rect(),
+                         [&editor, &panel, run = wire.runWithFile](const std::string& path) { run(editor, panel, path); }};
+  }
+  if (auto* sample = qobject_cast<preview::TGButton*>(widget))
+    return SlotTarget(editor, vocabulary, sample->Command(), sample->rect());
+  if (widget == panel.TBXToolbar1 || widget == panel.TBXToolbar2) {
+    const widgets::TTBCustomItem* item = static_cast<widgets::TTBXToolbar*>(widget)->ItemAt(pos);
+    if (item != nullptr)
+      return SlotTarget(editor, vocabulary, item->GetCommand(), static_cast<widgets::TTBXToolbar*>(widget)->ItemRect(item));
+  }
+  return std::nullopt;
 }
 
 }  // namespace tessary::app

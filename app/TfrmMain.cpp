@@ -1,12 +1,17 @@
 #include "app/TfrmMain.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QScreen>
 
 #include "app/ControlPanelContents.h"
 #include "app/ControlPanelLayout.h"
 #include "app/ControlPanelWiring.h"
+#include "app/FileDrop.h"
+#include "app/FileKinds.h"
+#include "app/UndoRedo.h"
 #include "platform/ErrorHandler.h"
+#include "platform/PictureDecoder.h"
 #include "platform/QtDialogs.h"
 #include "preview/TFlatGauge.h"
 #include "skinfile/StartupSkin.h"
@@ -22,6 +27,8 @@ constexpr QSize kRestoredClientSize{812, 614};
 // the preview starts in "Default".
 constexpr const char* kStoredThemeName = "Nexos";
 
+constexpr const char* kCaption = "Tessary 2.0";
+
 }  // namespace
 
 TfrmMain::TfrmMain(std::unique_ptr<platform::Dialogs> dialogs, QWidget* parent)
@@ -29,7 +36,7 @@ TfrmMain::TfrmMain(std::unique_ptr<platform::Dialogs> dialogs, QWidget* parent)
       dialogs_(dialogs ? std::move(dialogs) : std::make_unique<platform::QtDialogs>(this)) {
   LoadStartupSkin(skin_);
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QStringLiteral("Tessary 2.0"));
+  setWindowTitle(QString::fromLatin1(kCaption));
   move(kRestoredPosition);
   resize(kRestoredClientSize);
   TBXSwitcher_.SetTheme(QString::fromLatin1(kStoredThemeName));
@@ -39,30 +46,38 @@ TfrmMain::TfrmMain(std::unique_ptr<platform::Dialogs> dialogs, QWidget* parent)
   setCentralWidget(central);
   BuildControlPanel(*central, panel_);
   FillControlPanel(panel_, skin_, vocabulary_, editor_.ColorBoxEntries());
-  WireControlPanel(panel_, editor_, *dialogs_, vocabulary_, view_, [this] { modified_ = false; });
-  changeWatch_ = editor_.OnChanged([this](SkinParts) { modified_ = true; });
+  editor_.SetPictureDecoder(platform::DecodePicture);
+  WireControlPanel(panel_, editor_, *dialogs_, vocabulary_, view_);
+  undoRedoWatch_ = WireUndoRedo(panel_, history_, *dialogs_, *this);
+  historyWatch_ = history_.OnStateChanged([this] { ShowCaption(); });
+  fileWatch_ = editor_.OnSavedOrOpened([this](const std::string& path) {
+    fileName_ = QFileInfo(QString::fromStdString(path)).fileName();
+    ShowCaption();
+  });
   view_.showControls = [this](const ControlState& state) { ShowControlState(panel_, state); };
   AttachPreview();
   SetKeyboardOrder(panel_);
   dispatcher_ = std::make_unique<preview::ShortcutDispatcher>(vocabulary_, this);
+  drop_ = new FileDrop(*this, panel_, editor_, *dialogs_, vocabulary_);
   FormCreate();
 }
 
 TfrmMain::~TfrmMain() {
-  // The dispatcher and the controls refer to the vocabulary and the skin: they go first.
+  // The dispatcher, the drop handler and the controls refer to the vocabulary and the
+  // skin: they go first.
   dispatcher_.reset();
+  delete drop_;
   delete takeCentralWidget();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   // Unsaved changes are not lost without a question: Save (and close once it went
   // through), Discard, or Cancel (the window stays).
-  bool close = !modified_;
+  bool close = !Modified();
   if (!close) {
     switch (dialogs_->AskToSaveChanges()) {
       case platform::SaveChanges::kSave:
         platform::RunCommand(*dialogs_, [this, &close] { close = editor_.Save(); });
-        if (close) modified_ = false;
         break;
       case platform::SaveChanges::kDiscard: close = true; break;
       case platform::SaveChanges::kCancel: break;
@@ -73,6 +88,20 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   } else {
     event->ignore();
   }
+}
+
+bool TfrmMain::OpenAtStartup(const QString& path) {
+  const bool opened = platform::RunCommand(*dialogs_, [&] { OpenSkinFile(editor_, path); });
+  // Undo goes back no further than the file the program was started with.
+  if (opened) history_.Clear();
+  return opened;
+}
+
+void TfrmMain::ShowCaption() {
+  QString caption = QString::fromLatin1(kCaption);
+  if (!fileName_.isEmpty()) caption += QStringLiteral(" - ") + fileName_;
+  if (Modified()) caption += QStringLiteral(" *");
+  setWindowTitle(caption);
 }
 
 void TfrmMain::FormCreate() {

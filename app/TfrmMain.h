@@ -13,10 +13,13 @@
 #include "preview/CommandVocabulary.h"
 #include "preview/ShortcutDispatcher.h"
 #include "skin/Skin.h"
+#include "skin/commands/EditHistory.h"
 #include "skin/commands/SkinEditor.h"
 #include "widgets/TTBXSwitcher.h"
 
 namespace tessary::app {
+
+class FileDrop;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -28,14 +31,22 @@ class TfrmMain : public QMainWindow {
 
   Skin& skin() { return skin_; }
   SkinEditor& editor() { return editor_; }
+  EditHistory& history() { return history_; }
   const ControlPanel& controls() const { return panel_; }
   preview::CommandVocabulary& vocabulary() { return vocabulary_; }
   widgets::TTBXSwitcher& switcher() { return TBXSwitcher_; }
   // The browser mock-up on the two docks.
   const preview::BrowserChromeTop& chromeTop() const { return top_; }
   const preview::BrowserChromeBottom& chromeBottom() const { return bottom_; }
-  // The skin changed since it was last saved or opened (the window asks before closing).
-  bool Modified() const { return modified_; }
+  const FileDrop& fileDrop() const { return *drop_; }
+  // The skin changed since it was last saved or opened (the window asks before closing,
+  // and its caption carries a mark).
+  bool Modified() const { return history_.Modified(); }
+
+  // Opens the file named on the command line: a .skn as Open does, a .crs as Import Old
+  // Skins does; any other file, or one that does not open, shows why in the error box.
+  // What was opened starts the edit history. True when it opened.
+  bool OpenAtStartup(const QString& path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -46,19 +57,24 @@ class TfrmMain : public QMainWindow {
   // Runs once the layout stands: places the window-control bar, shows the top dock, gives
   // the colour button the gauge's colour as its other colour, makes the panel show the skin.
   void FormCreate();
+  // "Tessary 2.0", then " - " and the name of the file last saved or opened, then " *"
+  // while the skin differs from it.
+  void ShowCaption();
 
   Skin skin_;
   std::unique_ptr<platform::Dialogs> dialogs_;
   widgets::TTBXSwitcher TBXSwitcher_;
   WidgetSkinView view_{TBXSwitcher_};
   SkinEditor editor_{skin_, *dialogs_, view_};
+  EditHistory history_{editor_};
   preview::CommandVocabulary vocabulary_{skin_};
   ControlPanel panel_;
   preview::BrowserChromeTop top_;
   preview::BrowserChromeBottom bottom_;
   std::unique_ptr<preview::ShortcutDispatcher> dispatcher_;
-  bool modified_ = false;
-  Connection changeWatch_;
+  FileDrop* drop_ = nullptr;  // a child of the window
+  QString fileName_;          // the file last saved or opened, without its folder
+  Connection historyWatch_, fileWatch_, undoRedoWatch_;
 };
 
 }  // namespace tessary::app

@@ -24,7 +24,7 @@ enum class MessageBoxKind {
 
 // The answer to the question asked before the window closes with unsaved changes.
 enum class SaveChanges { kSave, kDiscard, kCancel };
-inline constexpr const char* kSaveChangesQuestion = "The skin has changed since it was last saved or opened. Save it before closing?";
+inline constexpr const char* kSaveChangesQuestion = "Save changes to the skin?";
 
 // The application title, the error handler's caption.
 inline constexpr const char* kApplicationTitle = "Tessary";

@@ -1,0 +1,119 @@
+#include "app/FileDrop.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "app/ControlPanelWiring.h"
+#include "app/FileKinds.h"
+#include "platform/ErrorHandler.h"
+
+namespace tessary::app {
+namespace {
+
+// Why a drop is refused.
+constexpr const char* kOneFileOnly = "Drop one file at a time";
+constexpr const char* kLocalFilesOnly = "Only files on this computer can be dropped";
+constexpr const char* kNotASkinOrPicture = "\"%1\" is neither a picture nor a skin file (.skn, .crs)";
+constexpr const char* kNoPicturePlace =
+    "A picture goes on a sample, a sample toolbar button, a \"Change...\" button or a background button";
+
+bool IsFileDrag(const QEvent* event) {
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: return static_cast<const QDropEvent*>(event)->mimeData()->hasUrls();
+    case QEvent::DragLeave: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+FileDrop::FileDrop(QWidget& window, const ControlPanel& panel, SkinEditor& editor, platform::Dialogs& dialogs,
+                   const preview::CommandVocabulary& vocabulary)
+    : QObject(&window),
+      window_(window),
+      panel_(panel),
+      editor_(editor),
+      dialogs_(dialogs),
+      vocabulary_(vocabulary),
+      indicator_(new DropIndicator(window)) {
+  // Some widget must take drops for the platform to deliver them; the window does, and
+  // the filter sees them first wherever they land.
+  window.setAcceptDrops(true);
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+FileDrop::~FileDrop() {
+  if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+}
+
+FileDrop::Verdict FileDrop::VerdictAt(const QMimeData& data, QPoint pos) const {
+  const auto refuse = [this](const QString& why) {
+    return Verdict{false, why, {}, [this, why] { dialogs_.ShowErrorBox(why.toStdString()); }};
+  };
+  const QList<QUrl> urls = data.urls();
+  if (urls.size() != 1) return refuse(QString::fromLatin1(kOneFileOnly));
+  if (!urls.first().isLocalFile()) return refuse(QString::fromLatin1(kLocalFilesOnly));
+  const QString path = urls.first().toLocalFile();
+  const QString name = QFileInfo(path).fileName();
+  switch (KindOfFile(path)) {
+    case FileKind::kSkin:
+    case FileKind::kOldSkin: {
+      const bool open = KindOfFile(path) == FileKind::kSkin;
+      return {true, QStringLiteral("%1 %2").arg(open ? QStringLiteral("Open") : QStringLiteral("Import"), name),
+              window_.rect(), [this, path] { platform::RunCommand(dialogs_, [&] { OpenSkinFile(editor_, path); }); }};
+    }
+    case FileKind::kPicture: {
+      Verdict verdict = PictureVerdictAt(path, pos);
+      return verdict.takes ? verdict : refuse(QString::fromLatin1(kNoPicturePlace));
+    }
+    case FileKind::kOther: break;
+  }
+  return refuse(QString::fromLatin1(kNotASkinOrPicture).arg(name));
+}
+
+FileDrop::Verdict FileDrop::PictureVerdictAt(const QString& path, QPoint pos) const {
+  // The deepest widget under the pointer, then the ones it lies on.
+  for (QWidget* widget = window_.childAt(pos); widget != nullptr && widget != &window_; widget = widget->parentWidget()) {
+    const QPoint local = widget->mapFrom(&window_, pos);
+    std::optional<PictureTarget> target = PictureTargetAt(panel_, editor_, vocabulary_, widget, local);
+    if (!target) continue;
+    const QRect area(widget->mapTo(&window_, target->area.topLeft()), target->area.size());
+    return {true, target->action, area, [this, run = std::move(target->run), file = path.toStdString()] {
+              platform::RunCommand(dialogs_, [&] { run(file); });
+            }};
+  }
+  return {};
+}
+
+bool FileDrop::eventFilter(QObject* watched, QEvent* event) {
+  if (!IsFileDrag(event) || !watched->isWidgetType()) return false;
+  auto* widget = static_cast<QWidget*>(watched);
+  if (widget->window() != &window_) return false;
+  if (event->type() == QEvent::DragLeave) {
+    indicator_->Clear();
+    return false;
+  }
+  auto* drop = static_cast<QDropEvent*>(event);
+  // Never a move: a file manager would delete a file it believes moved.
+  if (!drop->possibleActions().testFlag(Qt::CopyAction)) return false;
+  const QPoint pos = widget->mapTo(&window_, drop->position().toPoint());
+  Verdict verdict = VerdictAt(*drop->mimeData(), pos);
+  // Every file is taken by the window, so that a refused one can say why when dropped.
+  drop->setDropAction(Qt::CopyAction);
+  drop->accept();
+  if (event->type() != QEvent::Drop) {
+    indicator_->ShowVerdict(verdict.takes, verdict.text, verdict.area, pos);
+    return true;
+  }
+  indicator_->Clear();
+  // Run once the drop is over: a command may show a modal box, which must not hold up the
+  // file manager waiting for the drop to end.
+  QTimer::singleShot(0, &window_, std::move(verdict.run));
+  return true;
+}
+
+}  // namespace tessary::app

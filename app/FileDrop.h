@@ -1,0 +1,62 @@
+#pragma once
+// Files dropped on the editor window from a file manager. A skin file (.skn) dropped
+// anywhere on the window is opened, an old skin file (.crs) imported; a picture dropped on
+// a place that takes one (a sample, an item of a sample toolbar, a "Change..." button, a
+// background button) runs that place's command with the file instead of the dialog, with
+// the same checks and messages. While a file is dragged, the DropIndicator shows whether
+// the place under the pointer takes it; a file dropped where it is not taken is refused
+// with the reason in the "Error" box.
+//
+// The drag is watched for the whole window at once (an application event filter), so
+// that neither the note nor a box of the preview takes a dropped skin as text.
+#include <QMimeData>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+#include "app/ControlPanel.h"
+#include "app/DropIndicator.h"
+#include "platform/Dialogs.h"
+#include "skin/commands/SkinEditor.h"
+
+namespace tessary::preview {
+class CommandVocabulary;
+}
+
+namespace tessary::app {
+
+class FileDrop : public QObject {
+  Q_OBJECT
+
+ public:
+  // Watches drags over `window` (which takes drops from now on).
+  FileDrop(QWidget& window, const ControlPanel& panel, SkinEditor& editor, platform::Dialogs& dialogs,
+           const preview::CommandVocabulary& vocabulary);
+  ~FileDrop() override;
+
+  // What dropping `data` at `pos` (window coordinates) does.
+  struct Verdict {
+    bool takes = false;
+    QString text;  // what the drop does, or why the place does not take it
+    QRect area;    // the place that takes it, in window coordinates
+    std::function<void()> run;  // the command (taking) or the refusal's box
+  };
+  Verdict VerdictAt(const QMimeData& data, QPoint pos) const;
+
+  const DropIndicator& Indicator() const { return *indicator_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  Verdict PictureVerdictAt(const QString& path, QPoint pos) const;
+
+  QWidget& window_;
+  const ControlPanel& panel_;
+  SkinEditor& editor_;
+  platform::Dialogs& dialogs_;
+  const preview::CommandVocabulary& vocabulary_;
+  QPointer<DropIndicator> indicator_;
+};
+
+}  // namespace tessary::app
