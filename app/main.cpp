@@ -1,4 +1,5 @@
-// Tessary: the skin editor.
+// Tessary: the skin editor. `tessary FILE` opens a skin file (.skn) or imports an old one
+// (.crs) once the window shows.
 #include <QTimer>
 
 #include "app/FirstFrame.h"
@@ -12,6 +13,11 @@ int main(int argc, char** argv) {
   tessary::app::TfrmMain window;
   if (qEnvironmentVariableIsSet("TESSARY_QUIT_AT_FIRST_FRAME")) tessary::app::QuitAtFirstFrame(window);
   window.showMaximized();
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) {
+    // Once the window stands, so that an error box has it to sit on.
+    QTimer::singleShot(0, &window, [&window, file = arguments.at(1)] { window.OpenAtStartup(file); });
+  }
 
   // Scripted runs (tests, screenshots) can ask the editor to close itself after a while,
   // exactly as a user closing the window would.
