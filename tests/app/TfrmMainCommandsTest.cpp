@@ -22,13 +22,6 @@ Bitmap FramedPicture(int width, int height) {
 
 QRgb PixelOf(QWidget* widget, QPoint at) { return widget->grab().toImage().pixel(at); }
 
-// The item of a sample toolbar that edits `slot`.
-const widgets::TTBCustomItem* ItemFor(const widgets::TTBXToolbar& bar, int slot) {
-  for (const auto& item : bar.Items())
-    if (item->GetCommand() != nullptr && item->GetCommand()->ImageIndex() == slot) return item.get();
-  return nullptr;
-}
-
 // One kind of slot: the control a user clicks, the list and slot it changes, and where the
 // window then shows the new image.
 struct SlotKind {

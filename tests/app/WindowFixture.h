@@ -68,6 +68,13 @@ class WindowTest : public ::testing::Test {
     return InspectSkinFile(ReadWholeFile(path), SkinFileFormat::kSkn).header;
   }
 
+  // The item of a sample toolbar that edits `slot`.
+  static const widgets::TTBCustomItem* ItemFor(const widgets::TTBXToolbar& bar, int slot) {
+    for (const auto& item : bar.Items())
+      if (item->GetCommand() != nullptr && item->GetCommand()->ImageIndex() == slot) return item.get();
+    return nullptr;
+  }
+
   // A left click in the middle of a widget, or at `pos`.
   static void Click(QWidget* widget, QPoint pos = {}) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, pos.isNull() ? widget->rect().center() : pos);
