@@ -3,14 +3,25 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontInfo>
+#include <QIcon>
 #include <QPalette>
+#include <QPixmap>
 
 #include "platform/Dialogs.h"
 #include "widgets/ThemeRegistry.h"
 #include "widgets/themes/PaintPrimitives.h"
 
+namespace tessary {
+// The application icon, resources/icons/tessary-256.png, compiled in.
+extern const unsigned char kAppIconPng[];
+extern const std::size_t kAppIconPng_size;
+}  // namespace tessary
+
 namespace tessary::app {
 namespace {
+
+// The installed menu entry and icon (resources/desktop, cmake/Install.cmake).
+constexpr const char* kDesktopEntry = "tessary";
 
 // The window font and the families it falls back to, nearest first: sans faces with the
 // narrow metrics the stored layout's captions were fitted to.
@@ -55,6 +66,11 @@ void StartApplication() {
   widgets::StartThemes();
   QApplication::setApplicationName(QString::fromLatin1(platform::kApplicationTitle));
   QApplication::setApplicationDisplayName(QString::fromLatin1(platform::kApplicationTitle));
+  // The desktop finds the menu entry (and with it the icon) by this name.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
+  QPixmap icon;
+  icon.loadFromData(kAppIconPng, static_cast<uint>(kAppIconPng_size), "PNG");
+  QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kDesktopEntry), QIcon(icon)));
   QStringList fallbacks;
   for (const char* family : kWindowFontFallbacks) fallbacks << QString::fromLatin1(family);
   QFont::insertSubstitutions(QString::fromLatin1(kWindowFont), fallbacks);

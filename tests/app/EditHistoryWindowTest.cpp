@@ -112,6 +112,7 @@ TEST_F(HistoryWindowTest, CaptionAndClosingFollowTheFileAndItsChanges) {
       {"open", [&] { dialogs->AnswerFile(other); Click(c().XP_Button3); }, "Tessary 2.0 - second.skn", {}, true},
       {"undo the open", [this] { Click(c().btnUndo); }, "Tessary 2.0 - second.skn *", {SaveChanges::kCancel}, false},
   };
+  EXPECT_FALSE(window->windowIcon().isNull());  // the compiled-in icon
   for (const auto& step : steps) {
     SCOPED_TRACE(step.step);
     window->show();

@@ -1,0 +1,38 @@
+# `cmake --install`: the two programs, and on freedesktop systems (Linux, the BSDs) a menu
+# entry, the icon in the hicolor icon theme and the MIME types of .skn and .crs, so that a
+# file manager opens skins in Tessary. The icon comes from scripts/make-icon.py.
+include(GNUInstallDirs)
+
+install(TARGETS tessary tessary-skin
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+  BUNDLE DESTINATION .)
+
+if(UNIX AND NOT APPLE)
+  set(desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
+  set(icons ${PROJECT_SOURCE_DIR}/resources/icons)
+  install(FILES ${desktop}/tessary.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${desktop}/tessary-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME tessary.xml)
+  install(FILES ${icons}/tessary.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES ${icons}/tessary-${size}.png
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME tessary.png)
+  endforeach()
+  # Straight into a live system (no DESTDIR, as packaging uses), the desktop's caches learn
+  # of the new files at once; a packaging tool runs these itself.
+  install(CODE "
+    if(\"\$ENV{DESTDIR}\" STREQUAL \"\")
+      set(share \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}\")
+      find_program(update_mime update-mime-database)
+      find_program(update_desktop update-desktop-database)
+      find_program(update_icons gtk-update-icon-cache)
+      if(update_mime)
+        execute_process(COMMAND \${update_mime} \"\${share}/mime\" OUTPUT_QUIET ERROR_QUIET)
+      endif()
+      if(update_desktop)
+        execute_process(COMMAND \${update_desktop} \"\${share}/applications\" OUTPUT_QUIET ERROR_QUIET)
+      endif()
+      if(update_icons)
+        execute_process(COMMAND \${update_icons} -q -t \"\${share}/icons/hicolor\" OUTPUT_QUIET ERROR_QUIET)
+      endif()
+    endif()")
+endif()

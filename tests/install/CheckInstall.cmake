@@ -1,0 +1,68 @@
+# Installs the build into a scratch folder (as a package build does, through DESTDIR) and
+# checks what a desktop needs: both programs, the menu entry that opens skins in Tessary,
+# the icon at every size of the icon theme, and MIME types a file manager knows .skn and
+# .crs files by.
+# Usage: cmake -DBUILD=<build dir> -DSCRATCH=<folder> -P CheckInstall.cmake
+file(REMOVE_RECURSE "${SCRATCH}")
+set(ENV{DESTDIR} "${SCRATCH}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix /usr
+  RESULT_VARIABLE failed OUTPUT_QUIET)
+if(failed)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+set(share "${SCRATCH}/usr/share")
+
+# expect(<message> <condition...>): fails with the message unless the condition holds.
+function(expect message)
+  if(NOT (${ARGN}))
+    message(FATAL_ERROR "${message}")
+  endif()
+endfunction()
+
+foreach(program tessary tessary-skin)
+  expect("no program ${program}" EXISTS "${SCRATCH}/usr/bin/${program}")
+endforeach()
+
+# The menu entry runs the editor with the file and names both skin types.
+file(STRINGS "${share}/applications/tessary.desktop" entry)
+foreach(line "Exec=tessary %f" "Icon=tessary" "Type=Application"
+             "MimeType=application/x-corvane-skin;application/x-corvane-old-skin;")
+  list(FIND entry "${line}" found)
+  expect("the menu entry lacks \"${line}\"" found GREATER -1)
+endforeach()
+
+# Each PNG has the size of the folder it is in (its IHDR width and height).
+foreach(size 16 22 24 32 48 64 128 256)
+  set(icon "${share}/icons/hicolor/${size}x${size}/apps/tessary.png")
+  expect("no ${size}x${size} icon" EXISTS "${icon}")
+  file(READ "${icon}" header OFFSET 16 LIMIT 8 HEX)
+  math(EXPR hex "${size}" OUTPUT_FORMAT HEXADECIMAL)
+  string(SUBSTRING "${hex}" 2 -1 hex)
+  string(LENGTH "${hex}" digits)
+  while(digits LESS 8)
+    string(PREPEND hex "0")
+    math(EXPR digits "${digits} + 1")
+  endwhile()
+  expect("the ${size}x${size} icon is ${header}" header STREQUAL "${hex}${hex}")
+endforeach()
+expect("no scalable icon" EXISTS "${share}/icons/hicolor/scalable/apps/tessary.svg")
+
+# The MIME types: well-formed, and the globs the database makes of them.
+set(mime "${share}/mime/packages/tessary.xml")
+expect("no MIME types" EXISTS "${mime}")
+find_program(xmllint xmllint)
+if(xmllint)
+  execute_process(COMMAND "${xmllint}" --noout "${mime}" RESULT_VARIABLE failed)
+  expect("the MIME types are not well-formed XML" NOT failed)
+endif()
+find_program(update_mime update-mime-database)
+if(update_mime)
+  execute_process(COMMAND "${update_mime}" "${share}/mime" RESULT_VARIABLE failed OUTPUT_QUIET ERROR_QUIET)
+  expect("update-mime-database refused the MIME types" NOT failed)
+  file(STRINGS "${share}/mime/globs2" globs)
+  foreach(glob "application/x-corvane-skin:*.skn" "application/x-corvane-old-skin:*.crs")
+    string(FIND "${globs}" "${glob}" at)
+    expect("no glob ${glob}" at GREATER -1)
+  endforeach()
+endif()
+file(REMOVE_RECURSE "${SCRATCH}")
