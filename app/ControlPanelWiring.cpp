@@ -1,6 +1,7 @@
 #include "app/ControlPanelWiring.h"
 
 #include "platform/ErrorHandler.h"
+#include "preview/ChromeTables.h"
 #include "preview/CommandVocabulary.h"
 
 namespace tessary::app {
@@ -63,15 +64,26 @@ struct SlotWire {
   widgets::CommandList& (CommandVocabulary::*list)() const;
   ImageSlotCommand command;
   const char* samples;  // the samples' row or toolbar, as the panel names it
+  bool systemButtons;   // the slots are the window-control buttons'
 };
 constexpr SlotWire kSlotWires[] = {
-    {ImageHandler::actLCBackExecute, &CommandVocabulary::alcL, actLCBackExecute, "Large Buttons"},
-    {ImageHandler::actSCBackExecute, &CommandVocabulary::actS, actSCBackExecute, "Small Buttons"},
-    {ImageHandler::actNPreExecute, &CommandVocabulary::alSysBtnsN, actNPreExecute, "Normal"},
-    {ImageHandler::actHPreExecute, &CommandVocabulary::alSysBtnsH, actHPreExecute, "Hot"},
-    {ImageHandler::actDPreExecute, &CommandVocabulary::alSysBtnsD, actDPreExecute, "Down"},
-    {ImageHandler::actFPreExecute, &CommandVocabulary::alSysBtnsF, actFPreExecute, "Disabled"},
+    {ImageHandler::actLCBackExecute, &CommandVocabulary::alcL, actLCBackExecute, "Large Buttons", false},
+    {ImageHandler::actSCBackExecute, &CommandVocabulary::actS, actSCBackExecute, "Small Buttons", false},
+    {ImageHandler::actNPreExecute, &CommandVocabulary::alSysBtnsN, actNPreExecute, "Normal", true},
+    {ImageHandler::actHPreExecute, &CommandVocabulary::alSysBtnsH, actHPreExecute, "Hot", true},
+    {ImageHandler::actDPreExecute, &CommandVocabulary::alSysBtnsD, actDPreExecute, "Down", true},
+    {ImageHandler::actFPreExecute, &CommandVocabulary::alSysBtnsF, actFPreExecute, "Disabled", true},
 };
+
+// What a slot shows: a window-control button by its hint ("Close"), a toolbar button by
+// its command's caption ("Back").
+QString SlotName(const SlotWire& wire, const widgets::Command& command) {
+  if (wire.systemButtons) {
+    for (const preview::SystemButton& button : preview::SystemButtons())
+      if (button.slot == command.ImageIndex()) return QString::fromLatin1(button.hint);
+  }
+  return command.Caption();
+}
 
 // A picture dropped on the sample or sample toolbar item of `command` runs the slot command
 // that its list runs, with the file; none when its command edits no slot.
@@ -81,7 +93,7 @@ std::optional<PictureTarget> SlotTarget(SkinEditor& editor, const CommandVocabul
   for (const SlotWire& wire : kSlotWires) {
     if (command->List() != &(vocabulary.*wire.list)()) continue;
     const int slot = command->ImageIndex();
-    return PictureTarget{QStringLiteral("Replace %1: %2").arg(QLatin1String(wire.samples), command->Caption()), area,
+    return PictureTarget{QStringLiteral("Replace %1: %2").arg(QLatin1String(wire.samples), SlotName(wire, *command)), area,
                          [&editor, slotCommand = wire.command, slot](const std::string& path) {
                            editor.ReplaceImageSlotFromFile(slotCommand, slot, path);
                          }};

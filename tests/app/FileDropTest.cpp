@@ -2,8 +2,10 @@
 // on each place that takes one runs that place's command with the same checks; a skin file
 // anywhere opens, an old one imports; while dragging, the indicator tells whether the place
 // takes the file; a refused drop says why and changes nothing.
+#include <QComboBox>
 #include <QDropEvent>
 #include <QImage>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
 
@@ -84,7 +86,7 @@ TEST_F(DropTest, EachPlaceTakesWhatItsCommandTakesAndRefusesTheRestWithAReason) 
     std::function<void()> then = [] {};
   } cases[] = {
       {"Hot sample", c().samples[1][10], centre(c().samples[1][10]), {QString::fromStdString(PictureFile(21, 21))}, true,
-       "Replace Hot: actNClose", list(&Skin::ilHot), {}},
+       "Replace Hot: Close", list(&Skin::ilHot), {}},
       {"large toolbar", c().TBXToolbar1, item(c().TBXToolbar1, 20), {QString::fromStdString(PngFile(folder, 24, 24))},
        true, "Replace Large Buttons: Flash", list(&Skin::ilLButtons), {},
        [this] { EXPECT_EQ(skin().ilLButtons.ImageBitmap(20).PixelAt(9, 9), 0xFF0050E0u); }},  // the PNG's colour
@@ -101,17 +103,23 @@ TEST_F(DropTest, EachPlaceTakesWhatItsCommandTakesAndRefusesTheRestWithAReason) 
        "Change the background of the bottom panel", kPartBottomBackground, {}},
       // The command's own checks and messages.
       {"wrong size", c().samples[3][0], centre(c().samples[3][0]), {QString::fromStdString(PictureFile(22, 21))}, true,
-       "Replace Disabled: actNormalPre", 0, {{MessageBoxKind::kError, "The size of the image should be 21*21!"}}},
+       "Replace Disabled: Previous Window", 0, {{MessageBoxKind::kError, "The size of the image should be 21*21!"}}},
       // Skins anywhere, over any control.
       {"skin on the note", c().mmNote->viewport(), {30, 30}, {QString::fromStdString(skn)}, true, "Open other.skn",
        kPartsAll, {}},
       {"old skin on a sample", c().samples[0][0], {2, 2}, {QString::fromStdString(oldSkin)}, true, "Import old.crs",
        oldSkinParts, {}},
+      {"skin on the preview's search box", window->chromeTop().cbSearchBar->lineEdit(), {3, 3},
+       {QString::fromStdString(skn)}, true, "Open other.skn", kPartsAll, {},
+       [this] { EXPECT_TRUE(window->chromeTop().cbSearchBar->currentText().isEmpty()); }},  // not taken as text
       {"broken skin", c().ColorBox, {3, 3}, {QString::fromStdString(broken)}, true, "Open broken.skn", 0,
        {{MessageBoxKind::kApplicationError, "Stream read error."}}},
       // Refused, each saying why.
       {"picture on the note", c().mmNote->viewport(), {30, 30}, {QString::fromStdString(PictureFile(21, 21))}, false,
        QString::fromStdString(noPlace), 0, {{MessageBoxKind::kError, noPlace}}},
+      {"picture on the preview's Close button", window->chromeTop().systemButtons.back(), {5, 5},
+       {QString::fromStdString(PictureFile(21, 21))}, false, QString::fromStdString(noPlace), 0,
+       {{MessageBoxKind::kError, noPlace}}},
       {"picture on the example", c().GButton45, {5, 5}, {QString::fromStdString(PictureFile(21, 21))}, false,
        QString::fromStdString(noPlace), 0, {{MessageBoxKind::kError, noPlace}}},
       {"text on a sample", c().samples[1][10], {5, 5}, {QString::fromStdString(notes)}, false,
