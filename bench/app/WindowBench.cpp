@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QMainWindow>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "WindowBench.h"
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
 #include "platform/ScriptedDialogs.h"
@@ -25,39 +25,10 @@
 #include "skinfile/SkinFile.h"
 #include "skinfile/StartupSkin.h"
 
+namespace tessary::bench {
 namespace {
 
-using namespace tessary;
 using namespace tessary::app;
-
-constexpr QSize kScreen{1920, 1080};
-
-// Counts paint events of one widget and everything in it.
-class PaintProbe : public QObject {
- public:
-  explicit PaintProbe(QWidget* root) : root_(root) { qApp->installEventFilter(this); }
-  ~PaintProbe() override { qApp->removeEventFilter(this); }
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && watched->isWidgetType() &&
-        (watched == root_ || root_->isAncestorOf(static_cast<QWidget*>(watched))))
-      ++paints;
-    return false;
-  }
-
- private:
-  QWidget* root_;
-};
-
-// Shows `window` at the screen's size and runs the event loop until it has painted.
-void ShowToFirstFrame(QWidget& window) {
-  PaintProbe probe(&window);
-  window.setGeometry(QRect(QPoint(0, 0), kScreen));
-  window.showMaximized();
-  while (probe.paints == 0) QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
 
 double SecondsOf(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) * 1e-9; }
 
@@ -137,20 +108,6 @@ void BM_RenderProcessAgainstEditorStartup(benchmark::State& state) {
   SaveSkinFile(file.toStdString(), skin);
   const QStringList render{QStringLiteral("render"), file, folder.filePath(QStringLiteral("startup.png"))};
   AlternatePrograms(state, {"render", TESSARY_SKIN_TOOL, render}, {"editor", TESSARY_EDITOR, {}}, "x_editor");
-}
-
-// A window standing for the repaint benchmarks.
-TfrmMain& StandingWindow() {
-  static TfrmMain* window = [] {
-    auto* w = new TfrmMain(std::make_unique<platform::ScriptedDialogs>());
-    ShowToFirstFrame(*w);
-    return w;
-  }();
-  return *window;
-}
-
-Bitmap Picture(int size, Argb colour) {
-  return Bitmap::FromArgb(size, size, std::vector<Argb>(static_cast<std::size_t>(size) * size, colour));
 }
 
 // Replaces one slot through its command (two pictures in turn, so each replacement changes
@@ -233,17 +190,13 @@ void BM_FullRepaint1920x1080(benchmark::State& state) {
 void BM_PeakMemoryAfterStartup(benchmark::State& state) {
   StandingWindow();
   double mib = 0;
-  for (auto _ : state) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly))
-      for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) mib = line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-  }
+  for (auto _ : state) mib = MemoryMiB("VmHWM:");
   state.counters["peak_MiB"] = mib;
 }
 
-// The memory benchmark runs first, so that nothing else has grown the process yet.
+// The memory benchmarks run first, so that nothing else has grown the process yet.
 BENCHMARK(BM_PeakMemoryAfterStartup)->Iterations(1);
+BENCHMARK(BM_HundredImageStepsMemory)->Iterations(1);
 BENCHMARK(BM_ProgramStartupToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 BENCHMARK(BM_RenderProcessAgainstEditorStartup)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 BENCHMARK(BM_WindowToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
@@ -254,8 +207,10 @@ BENCHMARK(BM_FullRepaint1920x1080)
 BENCHMARK(BM_ReplaceHotCloseToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ReplaceLargeBackToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ReplaceTabImageToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_UndoRedoImageChangeToRepainted)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
+}  // namespace tessary::bench
 
 int main(int argc, char** argv) {
   // The offscreen platform says at every maximised show that it cannot pass size hints on.
@@ -264,7 +219,7 @@ int main(int argc, char** argv) {
   });
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  StartApplication();
+  tessary::app::StartApplication();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
