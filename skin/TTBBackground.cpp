@@ -23,16 +23,9 @@ TTBBackground::TTBBackground(const TTBBackground& other)
 TTBBackground& TTBBackground::operator=(const TTBBackground& other) {
   if (this == &other) return *this;
   name = other.name;
-  tag = other.tag;
-  left = other.left;
-  top = other.top;
-  bitmap_ = other.bitmap_;
-  bkColor_ = other.bkColor_;
-  transparent_ = other.transparent_;
-  stretchBitmap_ = other.stretchBitmap_;
   stretchWidth_ = other.stretchWidth_;
   stretchHeight_ = other.stretchHeight_;
-  Rebuild();
+  SetContent(other.GetContent());
   return *this;
 }
 
