@@ -6,6 +6,7 @@
 #include "skin/Error.h"
 #include "skin/commands/ControlPanelLists.h"
 #include "skinfile/BmpCodec.h"
+#include "skinfile/FileIo.h"
 #include "skinfile/SkinFile.h"
 
 namespace tessary {
@@ -128,9 +129,9 @@ void SkinEditor::SetBackgroundStretch(Background which, bool stretched) {
 }
 
 Bitmap SkinEditor::LoadPicture(const std::string& path, AlphaRule rule, Colour key) {
-  const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
-  if (decoder_ && !IsBmpOrEmpty(bytes)) {
-    if (const std::optional<AlphaPicture> decoded = decoder_(bytes)) return FlattenAlpha(*decoded, rule, key);
+  const SharedBytes bytes = ReadFileBytes(path);
+  if (decoder_ && !IsBmpOrEmpty(bytes.Span())) {
+    if (const std::optional<AlphaPicture> decoded = decoder_(bytes.Span())) return FlattenAlpha(*decoded, rule, key);
   }
   // A BMP, or a file no decoder reads: the BMP reader's message says why it is refused.
   return ReadBmp(bytes);
