@@ -59,13 +59,12 @@ FileDrop::Verdict FileDrop::VerdictAt(const QMimeData& data, QPoint pos) const {
   if (!urls.first().isLocalFile()) return refuse(QString::fromLatin1(kLocalFilesOnly));
   const QString path = urls.first().toLocalFile();
   const QString name = QFileInfo(path).fileName();
-  switch (KindOfFile(path)) {
+  const FileKind kind = KindOfFile(path);
+  switch (kind) {
     case FileKind::kSkin:
-    case FileKind::kOldSkin: {
-      const bool open = KindOfFile(path) == FileKind::kSkin;
-      return {true, QStringLiteral("%1 %2").arg(open ? QStringLiteral("Open") : QStringLiteral("Import"), name),
+    case FileKind::kOldSkin:
+      return {true, QStringLiteral("%1 %2").arg(kind == FileKind::kSkin ? QStringLiteral("Open") : QStringLiteral("Import"), name),
               window_.rect(), [this, path] { platform::RunCommand(dialogs_, [&] { OpenSkinFile(editor_, path); }); }};
-    }
     case FileKind::kPicture: {
       Verdict verdict = PictureVerdictAt(path, pos);
       return verdict.takes ? verdict : refuse(QString::fromLatin1(kNoPicturePlace));
