@@ -93,7 +93,8 @@ std::optional<PictureTarget> SlotTarget(SkinEditor& editor, const CommandVocabul
   for (const SlotWire& wire : kSlotWires) {
     if (command->List() != &(vocabulary.*wire.list)()) continue;
     const int slot = command->ImageIndex();
-    return PictureTarget{QStringLiteral("Replace %1: %2").arg(QLatin1String(wire.samples), SlotName(wire, *command)), area,
+    const QString action = QStringLiteral("Replace %1: %2").arg(QLatin1String(wire.samples), SlotName(wire, *command));
+    return PictureTarget{action, area,
                          [&editor, slotCommand = wire.command, slot](const std::string& path) {
                            editor.ReplaceImageSlotFromFile(slotCommand, slot, path);
                          }};
@@ -170,15 +171,17 @@ std::optional<PictureTarget> PictureTargetAt(const ControlPanel& panel, SkinEdit
                                              const CommandVocabulary& vocabulary, QWidget* widget, QPoint pos) {
   for (const ButtonWire& wire : kButtonWires) {
     if (widget != panel.*wire.button || wire.runWithFile == nullptr) continue;
-    return PictureTarget{QString::fromLatin1(wire.dropAction), widget->rect(),
-                         [&editor, &panel, run = wire.runWithFile](const std::string& path) { run(editor, panel, path); }};
+    const auto run = [&editor, &panel, withFile = wire.runWithFile](const std::string& path) {
+      withFile(editor, panel, path);
+    };
+    return PictureTarget{QString::fromLatin1(wire.dropAction), widget->rect(), run};
   }
   if (auto* sample = qobject_cast<preview::TGButton*>(widget))
     return SlotTarget(editor, vocabulary, sample->Command(), sample->rect());
   if (widget == panel.TBXToolbar1 || widget == panel.TBXToolbar2) {
-    const widgets::TTBCustomItem* item = static_cast<widgets::TTBXToolbar*>(widget)->ItemAt(pos);
-    if (item != nullptr)
-      return SlotTarget(editor, vocabulary, item->GetCommand(), static_cast<widgets::TTBXToolbar*>(widget)->ItemRect(item));
+    const auto* bar = static_cast<widgets::TTBXToolbar*>(widget);
+    if (const widgets::TTBCustomItem* item = bar->ItemAt(pos))
+      return SlotTarget(editor, vocabulary, item->GetCommand(), bar->ItemRect(item));
   }
   return std::nullopt;
 }

@@ -63,7 +63,8 @@ FileDrop::Verdict FileDrop::VerdictAt(const QMimeData& data, QPoint pos) const {
   switch (kind) {
     case FileKind::kSkin:
     case FileKind::kOldSkin:
-      return {true, QStringLiteral("%1 %2").arg(kind == FileKind::kSkin ? QStringLiteral("Open") : QStringLiteral("Import"), name),
+      return {true,
+              QStringLiteral("%1 %2").arg(kind == FileKind::kSkin ? QStringLiteral("Open") : QStringLiteral("Import"), name),
               window_.rect(), [this, path] { platform::RunCommand(dialogs_, [&] { OpenSkinFile(editor_, path); }); }};
     case FileKind::kPicture: {
       Verdict verdict = PictureVerdictAt(path, pos);
@@ -76,7 +77,8 @@ FileDrop::Verdict FileDrop::VerdictAt(const QMimeData& data, QPoint pos) const {
 
 FileDrop::Verdict FileDrop::PictureVerdictAt(const QString& path, QPoint pos) const {
   // The deepest widget under the pointer, then the ones it lies on.
-  for (QWidget* widget = window_.childAt(pos); widget != nullptr && widget != &window_; widget = widget->parentWidget()) {
+  for (QWidget* widget = window_.childAt(pos); widget != nullptr && widget != &window_;
+       widget = widget->parentWidget()) {
     const QPoint local = widget->mapFrom(&window_, pos);
     std::optional<PictureTarget> target = PictureTargetAt(panel_, editor_, vocabulary_, widget, local);
     if (!target) continue;

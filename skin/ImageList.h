@@ -67,7 +67,9 @@ class ImageList {
   int Capacity() const { return capacity_; }
   const Image& ImageAt(int index) const { return *images_.at(static_cast<std::size_t>(index)); }
   // The stored image itself: lists that hold the same image give the same pointer.
-  const std::shared_ptr<const Image>& SharedImage(int index) const { return images_.at(static_cast<std::size_t>(index)); }
+  const std::shared_ptr<const Image>& SharedImage(int index) const {
+    return images_.at(static_cast<std::size_t>(index));
+  }
 
   // Appends the bitmap (which must have the list's size) with a mask made from maskColour:
   // clNone = all opaque; otherwise every pixel equal to the resolved colour is transparent.

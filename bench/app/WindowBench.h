@@ -63,8 +63,11 @@ inline Bitmap Picture(int size, Argb colour) {
 inline double MemoryMiB(const char* field) {
   QFile status(QStringLiteral("/proc/self/status"));
   if (!status.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& line : status.readAll().split('\n'))
-    if (line.startsWith(field)) return line.mid(static_cast<qsizetype>(qstrlen(field))).trimmed().split(' ').first().toDouble() / 1024.0;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (!line.startsWith(field)) continue;
+    const QByteArray kib = line.mid(static_cast<qsizetype>(qstrlen(field))).trimmed().split(' ').first();
+    return kib.toDouble() / 1024.0;
+  }
   return 0;
 }
 
