@@ -5,6 +5,17 @@
 #include "widgets/ThemeRegistry.h"
 
 namespace tessary::app {
+namespace {
+
+// Whether the toolkit counts `widget` as opaque, which keeps it out of its parent's repaint.
+bool PaintsItsWholeArea(const QWidget& widget) {
+  if (widget.testAttribute(Qt::WA_OpaquePaintEvent) || widget.testAttribute(Qt::WA_PaintOnScreen)) return true;
+  if (!widget.autoFillBackground()) return false;
+  const QBrush& fill = widget.palette().brush(widget.backgroundRole());
+  return fill.style() == Qt::SolidPattern && fill.isOpaque();
+}
+
+}  // namespace
 
 WidgetSkinView::WidgetSkinView(widgets::TTBXSwitcher& switcher) : switcher_(switcher) {}
 
@@ -19,9 +30,14 @@ QWidget* WidgetSkinView::WidgetOf(RepaintTarget target) const {
 void WidgetSkinView::Repaint(RepaintTarget target) {
   QWidget* widget = WidgetOf(target);
   if (widget == nullptr) return;
-  // For frmMain this repaints every widget of the window too: children are painted again
-  // with the region of their parent that is painted again.
+  // A parent's repaint paints its children with it, except those that paint their whole
+  // area themselves (a panel, a bar, a sample row): the toolkit leaves them and what lies in
+  // them out, so they are asked on their own. Updating frmMain alone left the samples and
+  // the image combo boxes showing the old images; asking every child would paint most of
+  // them twice.
   widget->update();
+  for (QWidget* child : widget->findChildren<QWidget*>())
+    if (PaintsItsWholeArea(*child)) child->update();
 }
 
 void WidgetSkinView::SetFontColour(RepaintTarget target, Colour colour) {

@@ -213,14 +213,19 @@ TEST_F(PreviewRepaint, BottomPictureAndStretchReachTheStatusPanelsAndTheGaugeCol
   EXPECT_EQ(OnScreen(bottom.WBGauge).pixel(3, 9), 0xFF0000FFu);
 }
 
-// Open reads every list at once: the window controls, which do not follow their lists,
-// show the file's images because Open repaints the whole window.
-TEST(EditorWindowRepaint, OpenShowsTheFilesImagesOnTheWindowControls) {
+// Open reads every list at once: the places that do not follow their lists (the window
+// controls, the sample rows inside their opaque panels, the example and the image combo
+// boxes) show the file's images because Open repaints the whole window, children and all.
+TEST(EditorWindowRepaint, OpenShowsTheFilesImagesWhereNothingFollowsTheLists) {
   app::StartApplication();
   QTemporaryDir folder;
   Skin changed;
   LoadStartupSkin(changed);
-  changed.ilImages.ReplaceImage(8, Framed(0xFF30A050u), clNone);
+  const Argb normal = 0xFF30A050u, disabled = 0xFF5030A0u, tab = 0xFFA05030u, other = 0xFF3050A0u;
+  changed.ilImages.ReplaceImage(8, Framed(normal), clNone);
+  changed.ilDisable.ReplaceImage(8, Framed(disabled), clNone);
+  changed.ilPage.ReplaceImage(0, Solid(18, tab), clNone);
+  changed.ilMain.ReplaceImage(0, Solid(16, other), clNone);
   const std::string file = folder.filePath(QStringLiteral("changed.skn")).toStdString();
   SaveSkinFile(file, changed);
 
@@ -228,11 +233,25 @@ TEST(EditorWindowRepaint, OpenShowsTheFilesImagesOnTheWindowControls) {
   window.resize(1280, 900);
   window.show();
   OnScreen(&window);
-  TGButton* previous = window.chromeTop().systemButtons.front();
-  const QPoint centre = previous->geometry().center();
-  EXPECT_NE(OnScreen(window.chromeTop().tbtMDIControl).pixel(centre), 0xFF30A050u);
+  const app::ControlPanel& panel = window.controls();
+  const struct {
+    const char* place;
+    QWidget* widget;
+    Argb colour;
+  } kPlaces[] = {
+      {"btnPrevious", window.chromeTop().systemButtons.front(), normal},
+      {"the Normal row's first sample", panel.samples.front().front(), normal},
+      {"the Disabled row's first sample", panel.samples.back().front(), disabled},
+      {"GButton45", panel.GButton45, disabled},
+      {"cbPages", panel.cbPages, tab},
+      {"cbOther", panel.cbOther, other},
+  };
+  const auto shown = [](QWidget* widget, Argb colour) {
+    return Count(OnScreen(widget), widget->rect(), colour);
+  };
+  for (const auto& place : kPlaces) EXPECT_EQ(shown(place.widget, place.colour), 0) << place.place;
   window.editor().OpenFromFile(file);
-  EXPECT_EQ(OnScreen(window.chromeTop().tbtMDIControl).pixel(centre), 0xFF30A050u);
+  for (const auto& place : kPlaces) EXPECT_GE(shown(place.widget, place.colour), 12 * 12) << place.place;
 }
 
 }  // namespace

@@ -25,6 +25,14 @@ TEST(WidgetSkinView, CarriesOutWhatTheCommandsAsk) {
   auto* gauge = new PaintCounter(&window);
   auto* inner = new PaintCounter(gauge);
   auto* label = new QLabel(QStringLiteral("Address"), &window);
+  label->setGeometry(0, 40, 100, 20);
+  // A panel that fills its own background, as the sample rows do, with a sample in it.
+  auto* panel = new QWidget(&window);
+  panel->setAutoFillBackground(true);
+  panel->setGeometry(0, 80, 100, 30);
+  auto* sample = new PaintCounter(panel);
+  sample->setGeometry(5, 5, 21, 21);
+  window.resize(120, 120);
   window.show();
   QApplication::processEvents();
   view.Bind(RepaintTarget::WBGauge, gauge);
@@ -36,11 +44,12 @@ TEST(WidgetSkinView, CarriesOutWhatTheCommandsAsk) {
   view.Repaint(RepaintTarget::WBGauge);
   QApplication::processEvents();
   EXPECT_EQ(gauge->paints, 1);
-  gauge->paints = inner->paints = 0;
-  view.Repaint(RepaintTarget::frmMain);  // the window and everything in it
+  gauge->paints = inner->paints = sample->paints = 0;
+  view.Repaint(RepaintTarget::frmMain);  // the window and everything in it, each once
   QApplication::processEvents();
   EXPECT_EQ(gauge->paints, 1);
   EXPECT_EQ(inner->paints, 1);
+  EXPECT_EQ(sample->paints, 1) << "inside a panel that paints its whole area";
 
   view.SetFontColour(RepaintTarget::lblAddress, clRed);
   EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::red));
