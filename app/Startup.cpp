@@ -64,8 +64,9 @@ QPalette SystemPalette() {
 
 void StartApplication() {
   widgets::StartThemes();
+  // The name only: a display name set as well is appended by the platform to every window
+  // title ("Tessary 2.0 — Tessary", "Error — Tessary").
   QApplication::setApplicationName(QString::fromLatin1(platform::kApplicationTitle));
-  QApplication::setApplicationDisplayName(QString::fromLatin1(platform::kApplicationTitle));
   // The desktop finds the menu entry (and with it the icon) by this name.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
   QPixmap icon;

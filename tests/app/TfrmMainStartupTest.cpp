@@ -14,6 +14,12 @@ namespace {
 TEST_F(WindowTest, StartsInTheStoredState) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Tessary 2.0"));
   EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Tessary"));
+  // The platform appends a display name set of its own to every window title that does not
+  // end with it; the caption and the "Error" box's title must reach the desktop unchanged,
+  // so the display name only follows the application's name.
+  QApplication::setApplicationName(QStringLiteral("probe"));
+  EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("probe"));
+  QApplication::setApplicationName(QStringLiteral("Tessary"));
   EXPECT_TRUE(c().tbdTop->isVisible());
   // The preview is painted in "Default" while the list shows "MonaiXP", not applied.
   EXPECT_EQ(widgets::ActiveThemeName(), QStringLiteral("Default"));
