@@ -18,6 +18,8 @@ QImage RenderEditorWindow(const RenderRequest& request) {
   } else {
     window.editor().OpenFromFile(request.file);
   }
+  // As the program started with the file shows it: nothing to undo yet.
+  window.history().Clear();
   if (!request.theme.isEmpty()) window.switcher().SetTheme(request.theme);
   // The layout, the docks' rows and every pending paint settle before the picture is taken.
   for (int i = 0; i < 3; ++i) QApplication::processEvents();

@@ -20,8 +20,9 @@
 namespace tessary::cli::test {
 namespace {
 
-// The window as the editor shows it after opening (or importing) `path`.
-QImage WindowShowing(const std::string& path, bool import, const QString& theme, QSize size) {
+// The window as the editor started with `path` (`tessary FILE`) shows it: the file opened
+// (or imported) and nothing to undo.
+QImage WindowShowing(const std::string& path, const QString& theme, QSize size) {
   app::StartApplication();
   // The caption colour is the process's, as a fresh program starts with it.
   widgets::SetSkinTextColour(clBtnText);
@@ -30,8 +31,7 @@ QImage WindowShowing(const std::string& path, bool import, const QString& theme,
   window.show();
   window.activateWindow();
   QApplication::processEvents();
-  if (import) window.editor().ImportFromFile(path);
-  else window.editor().OpenFromFile(path);
+  EXPECT_TRUE(window.OpenAtStartup(QString::fromStdString(path)));
   if (!theme.isEmpty()) window.switcher().SetTheme(theme);
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
   return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -64,16 +64,15 @@ TEST(Render, SavesWhatTheWindowShowsOfTheFileAtThatSize) {
     const char* what;
     QStringList args;
     const char* file;
-    bool import;
     QString theme;
     QSize size;
   } cases[] = {
-      {"the start-up skin at the default size", {"render", "startup.skn", "a.png"}, "startup.skn", false, {}, {1280, 1024}},
-      {"a skin in its own theme, smaller", {"render", "changed.skn", "b.png", "--size", "1024x700"}, "changed.skn", false,
-       {}, {1024, 700}},
+      {"the start-up skin at the default size", {"render", "startup.skn", "a.png"}, "startup.skn", {}, {1280, 1024}},
+      {"a skin in its own theme, smaller", {"render", "changed.skn", "b.png", "--size", "1024x700"}, "changed.skn", {},
+       {1024, 700}},
       {"a skin in another theme", {"render", "--theme", "nexos4", "changed.skn", "c.png", "--size", "900x640"},
-       "changed.skn", false, QStringLiteral("nexos4"), {900, 640}},
-      {"an old skin file, imported", {"render", "changed.crs", "d.png", "--theme", "Roma"}, "changed.crs", true,
+       "changed.skn", QStringLiteral("nexos4"), {900, 640}},
+      {"an old skin file, imported", {"render", "changed.crs", "d.png", "--theme", "Roma"}, "changed.crs",
        QStringLiteral("Roma"), {1280, 1024}},
   };
   for (const auto& c : cases) {
@@ -85,7 +84,7 @@ TEST(Render, SavesWhatTheWindowShowsOfTheFileAtThatSize) {
     const QString out = c.args[c.args.indexOf(QString::fromLatin1(c.file)) + 1];
     const QImage saved = QImage(QString::fromStdString(folder.Path(out.toStdString()))).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(saved.size(), c.size);
-    const QImage shown = WindowShowing(folder.Path(c.file), c.import, c.theme, c.size);
+    const QImage shown = WindowShowing(folder.Path(c.file), c.theme, c.size);
     EXPECT_TRUE(saved == shown) << "the rendered picture differs from the window";
   }
 }
