@@ -97,6 +97,24 @@ TEST_F(ImageCombo, AnEntryShowsItsImageThenASmallHighlightedBoxWhenSelected) {
   EXPECT_EQ(selected.pixel(140, 9), highlight);
 }
 
+TEST_F(ImageCombo, ALongTextStaysInsideItsEntryAndLeavesTheDropDownButtonAlone) {
+  combo->AddItem({"Left Side Band Close Button", 2, 0});
+  const QImage spaceOnly = combo->grab().toImage();
+  combo->SetItemIndex(10);
+  const QImage longText = combo->grab().toImage();
+  const QRect field = combo->FieldRect();
+  for (int y = 0; y < combo->height(); ++y)
+    for (int x = field.right() + 1; x < combo->width(); ++x)
+      ASSERT_EQ(longText.pixel(x, y), spaceOnly.pixel(x, y)) << "the button at " << x << "," << y;
+  // Drawn on its own, an entry keeps to its rectangle too.
+  QImage image(60, combo->EntryHeight(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::black);
+  QPainter p(&image);
+  combo->DrawEntry(p, 10, QRect(0, 0, 40, image.height()), true);
+  p.end();
+  for (int y = 0; y < image.height(); ++y) EXPECT_EQ(image.pixel(45, y), 0xFF000000u) << y;
+}
+
 TEST_F(ImageCombo, ChangeIsRaisedOnlyWhenTheUserSelectsAnotherEntry) {
   combo->setFocus();
   QTest::keyClick(combo, Qt::Key_Down);

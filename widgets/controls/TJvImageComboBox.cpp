@@ -140,6 +140,15 @@ QSize TJvImageComboBox::sizeHint() const {
 }
 
 void TJvImageComboBox::DrawEntry(QPainter& p, int index, const QRect& rect, bool selected) {
+  // A text wider than the entry ("Left Side Band Close Button" in the 44-pixel field) is cut
+  // at its edge, not drawn over the drop-down button beside it.
+  p.save();
+  p.setClipRect(rect, Qt::IntersectClip);
+  DrawClippedEntry(p, index, rect, selected);
+  p.restore();
+}
+
+void TJvImageComboBox::DrawClippedEntry(QPainter& p, int index, const QRect& rect, bool selected) {
   const QColor background = ToQColor(color_);
   p.fillRect(rect, background);
   if (index < 0 || index >= count()) return;

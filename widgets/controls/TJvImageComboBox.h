@@ -90,6 +90,8 @@ class TJvImageComboBox : public DropDownList {
  private:
   void Relayout();
   void ForgetList();
+  // DrawEntry's drawing, with the painter already clipped to the entry.
+  void DrawClippedEntry(QPainter& painter, int index, const QRect& rect, bool selected);
 
   // Lives inside the observer registered with the list, so it dies with the list and the
   // control forgets it: a list that is gone is never drawn from.
