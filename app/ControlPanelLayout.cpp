@@ -312,6 +312,9 @@ void SetKeyboardOrder(const ControlPanel& panel) {
       previous = stop;
     }
   }
+  // The note is a stop like the others: Tab leaves it instead of typing a tab character
+  // (nothing reads its text), so a keyboard user is not caught there.
+  panel.mmNote->setTabChangesFocus(true);
 }
 
 }  // namespace tessary::app

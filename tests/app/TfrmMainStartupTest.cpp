@@ -129,6 +129,16 @@ TEST_F(WindowTest, TabWalksTheStoredKeyboardOrder) {
       expected << QStringLiteral("act%1%2").arg(QLatin1String(row), QLatin1String(button));
   expected << "ListBox1" << "cbPages" << "XP_Button1" << "cbOther" << "XP_Button2" << "ColorBox" << "dfsColorButton";
   EXPECT_EQ(walked, expected);
+  // The note is a stop like the others: Tab leaves it, typing nothing into it (Shift+Tab
+  // goes back), so a keyboard user is never caught there.
+  ASSERT_EQ(QApplication::focusWidget(), c().mmNote);
+  const QString text = c().mmNote->toPlainText();
+  QTest::keyClick(c().mmNote, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), c().mmNote);
+  c().mmNote->setFocus();
+  QTest::keyClick(c().mmNote, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), c().dfsColorButton);
+  EXPECT_EQ(c().mmNote->toPlainText(), text);
 }
 
 // The real program starts headless and ends with status 0 when asked to close.
