@@ -29,7 +29,9 @@ ShortcutDispatcher::~ShortcutDispatcher() {
 bool ShortcutDispatcher::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return QObject::eventFilter(watched, event);
-  if (MenusHaveTheKeyboard()) return false;
+  // A dialog over the window (a file dialog, a message box, the colour dialog) keeps its
+  // keys: Esc closes it and Ctrl+V pastes a path into it.
+  if (MenusHaveTheKeyboard() || QApplication::activeModalWidget() != nullptr) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   const std::uint16_t code = widgets::ShortcutCode(key->key(), key->modifiers());
   if (code == 0) return false;

@@ -4,8 +4,9 @@
 // (the note, a combo box, a toolbar). The first command with the key's shortcut runs and
 // the key goes no further; so Ctrl+C in a text box runs `actCopy` and copies nothing.
 //
-// Keys stay with an open menu or drop-down list, and with a menu bar that has the keyboard
-// (after Alt or F10): Esc closes them rather than running `actlStop`.
+// Keys stay with an open menu or drop-down list, with a menu bar that has the keyboard
+// (after Alt or F10), and with a modal dialog: Esc closes them rather than running
+// `actlStop`.
 //
 // The editor window creates one after its vocabulary; destroying it removes the filter.
 #include <QObject>

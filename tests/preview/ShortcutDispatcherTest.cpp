@@ -4,7 +4,9 @@
 #include "widgets/ToolbarFixture.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -136,6 +138,28 @@ TEST_F(Shortcuts, OpenMenusAndAMenuBarWithTheKeyboardKeepTheirKeys) {
   EXPECT_FALSE(bar->KeyboardMode());
   EXPECT_TRUE(ran.empty());
   Press(Qt::Key_Escape);  // once the menus let go, Esc is a shortcut again
+  EXPECT_EQ(ran, std::vector<QString>{"actlStop"});
+}
+
+// A dialog over the window (a file dialog, a message box, the colour dialog) keeps its
+// keys: a path pasted into a file name, Esc closing the dialog.
+TEST_F(Shortcuts, ADialogOverTheWindowKeepsItsKeys) {
+  QGuiApplication::clipboard()->setText("/home/me/skins/back.bmp");
+  QDialog dialog(window.get());
+  dialog.setModal(true);
+  auto* field = new QLineEdit(&dialog);
+  dialog.show();
+  dialog.activateWindow();
+  field->setFocus();
+  Press(Qt::Key_V, Qt::ControlModifier, field);
+  EXPECT_EQ(field->text(), "/home/me/skins/back.bmp");
+  Press(Qt::Key_A, Qt::ControlModifier, field);
+  EXPECT_EQ(field->selectedText(), field->text());
+  Press(Qt::Key_F5, Qt::NoModifier, field);
+  Press(Qt::Key_Escape, Qt::NoModifier, field);
+  EXPECT_FALSE(dialog.isVisible()) << "Esc closes the dialog";
+  EXPECT_TRUE(ran.empty());
+  Press(Qt::Key_Escape);  // with the dialog gone, the window's keys are shortcuts again
   EXPECT_EQ(ran, std::vector<QString>{"actlStop"});
 }
 
