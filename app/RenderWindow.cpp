@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/TfrmMain.h"
+#include "skin/commands/ControlPanelLists.h"
 
 namespace tessary::app {
 
@@ -18,9 +19,14 @@ QImage RenderEditorWindow(const RenderRequest& request) {
   } else {
     window.editor().OpenFromFile(request.file);
   }
+  // Another theme is picked in the theme list, as the user picks it, so that the list shows
+  // the theme the preview is drawn in.
+  if (const auto entry = ThemeListEntryFor(request.theme.toStdString()); entry) {
+    window.controls().ListBox1->SetItemIndex(ThemeListIndex(*entry));
+    window.editor().ApplyTheme(std::string(*entry));
+  }
   // As the program started with the file shows it: nothing to undo yet.
   window.history().Clear();
-  if (!request.theme.isEmpty()) window.switcher().SetTheme(request.theme);
   // The layout, the docks' rows and every pending paint settle before the picture is taken.
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
   return window.grab().toImage();

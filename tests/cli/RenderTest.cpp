@@ -32,7 +32,15 @@ QImage WindowShowing(const std::string& path, const QString& theme, QSize size) 
   window.activateWindow();
   QApplication::processEvents();
   EXPECT_TRUE(window.OpenAtStartup(QString::fromStdString(path)));
-  if (!theme.isEmpty()) window.switcher().SetTheme(theme);
+  if (!theme.isEmpty()) {
+    // Picked in the theme list as the user picks it: the list and the preview show it.
+    widgets::TListBox& list = *window.controls().ListBox1;
+    const QList<QListWidgetItem*> entries = list.findItems(theme, Qt::MatchFixedString);
+    EXPECT_EQ(entries.size(), 1);
+    list.SetItemIndex(list.row(entries.value(0)));
+    emit list.Click();
+    window.history().Clear();
+  }
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
   return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
