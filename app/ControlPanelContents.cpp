@@ -132,6 +132,8 @@ void FillSampleToolbars(ControlPanel& panel, Skin& skin, CommandVocabulary& voca
       item.SetDisplay(widgets::DisplayMode::ImageOnly);
     }
     new FitToItems(bar);
+    // A stop of the keyboard order: the arrow keys walk its buttons, Space runs one.
+    bar.setFocusPolicy(Qt::TabFocus);
   }
 }
 

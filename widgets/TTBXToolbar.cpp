@@ -544,7 +544,9 @@ void TTBXToolbar::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TTBXToolbar::leaveEvent(QEvent* event) {
-  if (!popup_) hot_ = -1;
+  // A bar with the focus keeps its highlight: it shows where the keyboard is.
+  if (hasFocus() && !menuBar_) hotByMouse_ = false;
+  else if (!popup_) hot_ = -1;
   update();
   TTBCustomDockableWindow::leaveEvent(event);
 }

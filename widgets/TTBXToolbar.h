@@ -99,6 +99,12 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  // A bar given a focus policy is a stop of the window's keyboard order: while it has the
+  // focus one item is highlighted, Left/Right/Home/End move the highlight, Space or Enter
+  // runs it as a click does, Down opens its list.
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void AddItem(std::unique_ptr<TTBCustomItem> item);
@@ -109,6 +115,11 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   void OpenNeighbour(int step);
   // The next visible, enabled menu from `from` in direction `step` (cycling), or -1.
   int NeighbourMenu(int from, int step) const;
+  // The next shown, enabled item that can be highlighted from `from` in direction `step`
+  // (not cycling), or -1.
+  int NeighbourItem(int from, int step) const;
+  // Highlights item `index` for the keyboard (nothing when it is -1).
+  void MoveHot(int index);
   // Keys seen anywhere in the window: the menu bar's Alt, F10, Alt+letter and its keyboard
   // mode; a label's Alt+letter. True when the key was taken.
   bool MenuBarKey(QKeyEvent* key);

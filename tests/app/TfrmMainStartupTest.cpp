@@ -127,7 +127,8 @@ TEST_F(WindowTest, TabWalksTheStoredKeyboardOrder) {
   for (const char* row : {"N", "D", "H", "F"})  // the rows Normal, Down, Hot, Disabled
     for (const char* button : {"Pre", "Next", "Cascade", "TV", "TH", "Max", "CloseAll", "CloseOthers", "Min", "Restore", "Close"})
       expected << QStringLiteral("act%1%2").arg(QLatin1String(row), QLatin1String(button));
-  expected << "ListBox1" << "cbPages" << "XP_Button1" << "cbOther" << "XP_Button2" << "ColorBox" << "dfsColorButton";
+  expected << "ListBox1" << "cbPages" << "XP_Button1" << "cbOther" << "XP_Button2" << "ColorBox" << "dfsColorButton"
+           << "TBXToolbar1" << "TBXToolbar2";
   EXPECT_EQ(walked, expected);
   // The note is a stop like the others: Tab leaves it, typing nothing into it (Shift+Tab
   // goes back), so a keyboard user is never caught there.
@@ -137,8 +138,38 @@ TEST_F(WindowTest, TabWalksTheStoredKeyboardOrder) {
   EXPECT_NE(QApplication::focusWidget(), c().mmNote);
   c().mmNote->setFocus();
   QTest::keyClick(c().mmNote, Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_EQ(QApplication::focusWidget(), c().dfsColorButton);
+  EXPECT_EQ(QApplication::focusWidget(), c().TBXToolbar2);
   EXPECT_EQ(c().mmNote->toPlainText(), text);
+}
+
+// A sample toolbar with the focus highlights one button: the arrow keys, Home and End walk
+// its buttons over the separators, Space runs the highlighted one as a click does, and the
+// highlight goes with the focus.
+TEST_F(WindowTest, SampleToolbarsWorkFromTheKeyboard) {
+  QApplication::setActiveWindow(window.get());
+  widgets::TTBXToolbar& bar = *c().TBXToolbar2;
+  c().TBXToolbar1->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(c().TBXToolbar1, Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), &bar);
+  EXPECT_EQ(c().TBXToolbar1->HotIndex(), -1);
+  const auto hotSlot = [&bar] { return bar.HotIndex() < 0 ? -1 : bar.Items()[bar.HotIndex()]->GetCommand()->ImageIndex(); };
+  EXPECT_EQ(hotSlot(), 0);
+  const struct {
+    Qt::Key key;
+    int slot;
+  } walk[] = {{Qt::Key_Left, 0}, {Qt::Key_End, 19}, {Qt::Key_Right, 19}, {Qt::Key_Left, 18},
+              {Qt::Key_Left, 20}, {Qt::Key_Home, 0}, {Qt::Key_End, 19}, {Qt::Key_Left, 18}, {Qt::Key_Left, 20}};
+  for (const auto& step : walk) {
+    QTest::keyClick(&bar, step.key);
+    EXPECT_EQ(hotSlot(), step.slot) << step.key;
+  }
+  dialogs->AnswerFile(PictureFile(16, 16));
+  QTest::keyClick(&bar, Qt::Key_Space);
+  EXPECT_TRUE(dialogs->AllAnswered());
+  EXPECT_EQ(skin().ilSButtons.ImageBitmap(20).PixelAt(8, 8), 0xFF00A0FFu);
+  QTest::keyClick(&bar, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), &bar);
+  EXPECT_EQ(bar.HotIndex(), -1);
 }
 
 // The real program starts headless and ends with status 0 when asked to close.

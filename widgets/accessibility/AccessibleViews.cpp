@@ -56,7 +56,9 @@ bool AccessibleBar::Highlighted(const TTBCustomItem* item) const {
   return Bar()->HotIndex() >= 0 && Bar()->HotIndex() == IndexOf(item);
 }
 
-bool AccessibleBar::Focused(const TTBCustomItem* item) const { return Bar()->KeyboardMode() && Highlighted(item); }
+bool AccessibleBar::Focused(const TTBCustomItem* item) const {
+  return (Bar()->KeyboardMode() || Bar()->hasFocus()) && Highlighted(item);
+}
 
 QWidget* AccessibleBar::OpenList(const TTBCustomItem* item) const {
   return Bar()->OpenIndex() >= 0 && Bar()->OpenIndex() == IndexOf(item) ? Bar()->OpenPopup() : nullptr;
