@@ -89,7 +89,8 @@ constexpr std::string_view kRenderDetails =
     "\n"
     "  --theme NAME   draw in this theme instead of the one FILE names (Default, MonaiXP,\n"
     "                 Nexos4, Office11Adaptive, OfficeXP, Roma, Tristan2 or Xito)\n"
-    "  --size WxH     the window's size in pixels (default 1280x1024)\n"
+    "  --size WxH     the window's size in pixels (default 1280x1024); a size below the\n"
+    "                 smallest the window can take is refused\n"
     "\n"
     "A FILE that does not open gives the editor's message and writes no picture.\n";
 

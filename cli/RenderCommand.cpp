@@ -30,6 +30,8 @@ struct RenderArguments {
   QSize size = kDefaultSize;
 };
 
+std::string SizeText(QSize size) { return std::to_string(size.width()) + "x" + std::to_string(size.height()); }
+
 // "WxH" with both sides positive and the picture within the size any picture may have.
 QSize ParseSize(const std::string& text) {
   const QStringList sides = QString::fromStdString(text).split(QLatin1Char('x'));
@@ -97,6 +99,9 @@ int RunRender(const Invocation& invocation) {
                      widgets::RegisteredThemeNames().join(QStringLiteral(", ")).toStdString() + ")");
   const app::RenderRequest request{arguments.file, FormatForPath(arguments.file), arguments.theme, arguments.size};
   const QImage picture = ForFile(arguments.file, [&] { return app::RenderEditorWindow(request); });
+  // The window has a smallest size; a picture of another size than asked for is no answer.
+  if (picture.size() != arguments.size)
+    throw UsageError("bad size '" + SizeText(arguments.size) + "' (the window is at least " + SizeText(picture.size()) + ")");
   SavePng(picture, arguments.out);
   return kExitOk;
 }

@@ -116,6 +116,7 @@ TEST(Render, RefusesWhatItCannotDrawWithoutWritingAPicture) {
       {{"render", "ok.skn", "out.png", "--size", "1280"}, 2, "tessary-skin: render: bad size '1280'"},
       {{"render", "ok.skn", "out.png", "--size", "1280x1024x2"}, 2, "tessary-skin: render: bad size"},
       {{"render", "ok.skn", "out.png", "--size", "100000x100000"}, 2, "tessary-skin: render: bad size"},
+      {{"render", "ok.skn", "out.png", "--size", "200x100"}, 2, "tessary-skin: render: bad size '200x100' (the window is at least "},
       {{"render", "ok.skn", "out.png", "--size"}, 2, "tessary-skin: render: option '--size' needs a value"},
       {{"render", "ok.skn", "out.png", "--scale", "2"}, 2, "tessary-skin: render: unknown option '--scale'"},
       {{"render", "ok.skn"}, 2, "tessary-skin: render: expected FILE and OUT.png\nUsage: tessary-skin render "},
