@@ -8,6 +8,7 @@
 #include "skinfile/BmpCodec.h"
 #include "skinfile/FileIo.h"
 #include "skinfile/SkinFile.h"
+#include "skinfile/TextEncoding.h"
 
 namespace tessary {
 namespace {
@@ -20,6 +21,10 @@ constexpr RepaintTarget kStatusBarWidgets[] = {fpStatusText, fpConnection, fpSec
 // The bars whose captions show S, then the controls whose font colour is S.
 constexpr RepaintTarget kCaptionBars[] = {tbtMainMenu, tbtButtons, tbtAddressBar, tbtSearchBar};
 constexpr RepaintTarget kCaptionFonts[] = {lblAddress, lblSearchBar, fpStopper};
+
+// Save refuses an old skin file's name (the message follows the "Cannot create file" one).
+constexpr const char* kCannotWriteOldSkin =
+    "Cannot create file %s: old skin files (.crs) are read, never written; save as a .skn file";
 
 // An old skin file holds the image lists up to ilDown: the first six of the skin's lists.
 constexpr std::size_t kOldSkinListCount = 6;
@@ -191,6 +196,12 @@ bool SkinEditor::Save() {
 }
 
 void SkinEditor::SaveToFile(const std::string& path) {
+  // Old skin files are read, never written: a skin file under a .crs name would replace the
+  // user's old skin with a file that Import Old Skins cannot read.
+  constexpr std::string_view kOldSkinSuffix = ".crs";
+  if (path.size() >= kOldSkinSuffix.size() &&
+      EqualsIgnoringAsciiCase(std::string_view(path).substr(path.size() - kOldSkinSuffix.size()), kOldSkinSuffix))
+    Fail(kCannotWriteOldSkin, {path});
   // The skin's text colour, gauge colour and theme name are what ColorBox, dfsColorButton
   // and ListBox1 show: every change of those controls runs a command that keeps them so.
   SaveSkinFile(path, skin_);

@@ -163,13 +163,29 @@ TEST_F(CommandTest, FailedOpenOrImportChangesNothing) {
 }
 
 TEST_F(CommandTest, FailedSaveLeavesTheOldFileAsItWas) {
-  // A name at the file system's limit: the file exists, but nothing can be made beside it.
-  const std::string path = WriteFile(std::string(250, 'k') + ".skn", Text("the user's earlier skin"));
-  dialogs.AnswerFile(path);
-  EXPECT_FALSE(Run([&] { editor.Save(); }));
-  EXPECT_EQ(dialogs.boxes, (std::vector<Box>{{MessageBoxKind::kApplicationError, "Cannot create file " + path + "."}}));
-  EXPECT_EQ(ReadWholeFile(path), Text("the user's earlier skin"));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+  const struct {
+    const char* what;
+    std::string name;
+    std::string reason;  // after "Cannot create file PATH"
+  } cases[] = {
+      // The file exists, but nothing can be made beside it.
+      {"a name at the file system's limit", std::string(250, 'k') + ".skn", ""},
+      // A skin file there would replace the old skin with one Import Old Skins cannot read.
+      {"an old skin file's name", "old.CRS", ": old skin files (.crs) are read, never written; save as a .skn file"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    dialogs.boxes.clear();
+    const std::string path = WriteFile(c.name, Text("the user's earlier skin"));
+    dialogs.AnswerFile(path);
+    EXPECT_FALSE(Run([&] { editor.Save(); }));
+    EXPECT_EQ(dialogs.boxes,
+              (std::vector<Box>{{MessageBoxKind::kApplicationError, "Cannot create file " + path + c.reason + "."}}));
+    EXPECT_EQ(ReadWholeFile(path), Text("the user's earlier skin"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+  }
 }
 
 }  // namespace
