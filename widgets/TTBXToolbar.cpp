@@ -12,6 +12,7 @@
 #include "widgets/ChevronList.h"
 #include "widgets/FloatingWindow.h"
 #include "widgets/PopupWindow.h"
+#include "widgets/controls/PaintedControl.h"
 #include "widgets/items/ItemPainter.h"
 #include "widgets/items/TTBControlItem.h"
 #include "widgets/items/TTBXSubmenuItem.h"
@@ -218,6 +219,10 @@ void TTBXToolbar::PaintContent(QPainter& painter) {
     look.pushed = (index == pressed_ && index == hot_) || (menuBar_ && index == openIndex_);
     look.arrowPushed = index == openIndex_ && !menuBar_;
     ItemPainter::PaintBarItem(painter, *items_[i], view, rects_[i], look);
+    // The keyboard's item in a bar that has the focus is framed, whatever the theme's
+    // highlight looks like.
+    if (index == hot_ && hasFocus() && !hotByMouse_)
+      DrawFocusRect(painter, rects_[i].adjusted(1, 1, -1, -1), palette().color(QPalette::WindowText));
   }
   if (chevronShown_) {
     ItemState state;

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "widgets/TTBXToolbar.h"
+#include "widgets/controls/PaintedControl.h"
 #include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::widgets {
@@ -33,6 +34,14 @@ void TTBXToolbar::keyPressEvent(QKeyEvent* event) {
     TTBCustomDockableWindow::keyPressEvent(event);
     return;
   }
+  if (IsClickKey(*event)) {
+    if (!hasHot || !items_[hot_]->Enabled()) return;
+    if (items_[hot_]->Kind() == ItemKind::Submenu &&
+        static_cast<const TTBXSubmenuItem&>(*items_[hot_]).OpensListOnClick())
+      OpenItemList(hot_, true);
+    else items_[hot_]->Click();
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Left: MoveHot(NeighbourItem(hasHot ? hot_ : count, -1)); break;
     case Qt::Key_Right: MoveHot(NeighbourItem(hasHot ? hot_ : -1, 1)); break;
@@ -40,15 +49,6 @@ void TTBXToolbar::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_End: MoveHot(NeighbourItem(count, -1)); break;
     case Qt::Key_Down:
       if (hasHot) OpenItemList(hot_, true);
-      break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (!hasHot || !items_[hot_]->Enabled()) break;
-      if (items_[hot_]->Kind() == ItemKind::Submenu &&
-          static_cast<const TTBXSubmenuItem&>(*items_[hot_]).OpensListOnClick())
-        OpenItemList(hot_, true);
-      else items_[hot_]->Click();
       break;
     default: TTBCustomDockableWindow::keyPressEvent(event); return;
   }
