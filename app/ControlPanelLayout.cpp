@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 #include <type_traits>
 
+#include "widgets/controls/NoteBox.h"
 #include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::app {
@@ -172,7 +173,7 @@ widgets::TTBDock* MakeDock(const char* name, widgets::DockPosition position, QWi
 }
 
 QPlainTextEdit* MakeNote(QWidget* parent) {
-  auto* note = new QPlainTextEdit(parent);
+  auto* note = new widgets::NoteBox(parent);
   note->setObjectName(QStringLiteral("mmNote"));
   QFont font(QStringLiteral("Verdana"));
   font.setPixelSize(13);
