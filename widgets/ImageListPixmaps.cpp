@@ -11,33 +11,29 @@ namespace {
 
 constexpr std::uint8_t kMaskTransparent = 1;
 
-std::vector<QPixmap> BuildCells(const ImageList& list) {
+// Image `index` of the list, ready to draw.
+QPixmap BuildCell(const ImageList& list, int index) {
   const int width = list.Width();
   const int height = list.Height();
-  std::vector<QPixmap> cells;
-  if (width <= 0 || height <= 0) return cells;
+  if (width <= 0 || height <= 0) return {};
   const auto pixelsPerImage = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-  cells.reserve(static_cast<std::size_t>(list.ImageCount()));
-  for (int i = 0; i < list.ImageCount(); ++i) {
-    const ImageList::Image& image = list.ImageAt(i);
-    QImage cell(width, height, QImage::Format_ARGB32_Premultiplied);
-    cell.fill(Qt::transparent);
-    // The list keeps exactly width * height pixels per image; a short image stays
-    // transparent rather than being read past its end.
-    if (image.pixels.size() >= pixelsPerImage) {
-      const bool masked = image.mask.size() >= pixelsPerImage;
-      for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(cell.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-          const std::size_t at = static_cast<std::size_t>(y) * width + x;
-          if (masked && image.mask[at] == kMaskTransparent) continue;
-          row[x] = image.pixels[at] | 0xFF000000u;  // opaque, so premultiplied == plain
-        }
+  const ImageList::Image& image = list.ImageAt(index);
+  QImage cell(width, height, QImage::Format_ARGB32_Premultiplied);
+  cell.fill(Qt::transparent);
+  // The list keeps exactly width * height pixels per image; a short image stays
+  // transparent rather than being read past its end.
+  if (image.pixels.size() >= pixelsPerImage) {
+    const bool masked = image.mask.size() >= pixelsPerImage;
+    for (int y = 0; y < height; ++y) {
+      auto* row = reinterpret_cast<QRgb*>(cell.scanLine(y));
+      for (int x = 0; x < width; ++x) {
+        const std::size_t at = static_cast<std::size_t>(y) * width + x;
+        if (masked && image.mask[at] == kMaskTransparent) continue;
+        row[x] = image.pixels[at] | 0xFF000000u;  // opaque, so premultiplied == plain
       }
     }
-    cells.push_back(QPixmap::fromImage(std::move(cell)));
   }
-  return cells;
+  return QPixmap::fromImage(std::move(cell));
 }
 
 }  // namespace
@@ -71,27 +67,38 @@ void ImageListPixmaps::Observe(const ImageList* list) {
   });
 }
 
-ImageListPixmaps::Entry& ImageListPixmaps::Prepare(const ImageList* list) {
+const QPixmap& ImageListPixmaps::Prepare(const ImageList* list, int index) {
   Observe(list);
   Entry& entry = entries_[list];
-  if (entry.generation != list->Generation()) {
-    entry.cells = BuildCells(*list);
+  const auto count = static_cast<std::size_t>(list->ImageCount());
+  if (entry.generation != list->Generation() || entry.cells.size() != count) {
+    // A view usually shows a few images of a list: each is made when first shown. Every
+    // change of the list (images added, removed, replaced, resized) sizes the slots anew.
+    entry.cells.assign(count, QPixmap());
+    entry.made.assign(count, false);
     entry.generation = list->Generation();
   }
-  return entry;
+  const auto at = static_cast<std::size_t>(index);
+  if (at >= count) {
+    static const QPixmap kNone;
+    return kNone;
+  }
+  if (!entry.made[at]) {
+    entry.cells[at] = BuildCell(*list, index);
+    entry.made[at] = true;
+  }
+  return entry.cells[at];
 }
 
 void ImageListPixmaps::Draw(QPainter& painter, QPoint topLeft, const ImageList* list, int index) {
   if (!HasImage(list, index)) return;
-  const Entry& entry = Prepare(list);
-  if (static_cast<std::size_t>(index) < entry.cells.size()) painter.drawPixmap(topLeft, entry.cells[index]);
+  const QPixmap& cell = Prepare(list, index);
+  if (!cell.isNull()) painter.drawPixmap(topLeft, cell);
 }
 
 QPixmap ImageListPixmaps::Image(const ImageList* list, int index) {
   if (!HasImage(list, index)) return {};
-  const Entry& entry = Prepare(list);
-  if (static_cast<std::size_t>(index) >= entry.cells.size()) return {};
-  return entry.cells[static_cast<std::size_t>(index)];
+  return Prepare(list, index);
 }
 
 }  // namespace tessary::widgets

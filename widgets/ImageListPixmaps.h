@@ -1,6 +1,6 @@
 #pragma once
-// Image lists kept ready to draw: one premultiplied pixmap per image, built on first
-// use and rebuilt only when the list's Generation() changes. The cache observes each list
+// Image lists kept ready to draw: one premultiplied pixmap per image, built when the image
+// is first drawn and rebuilt only after the list's Generation() changed. The cache observes each list
 // it has drawn from and calls its change handler (a repaint of the owning view) when the
 // list changes, so views follow image replacements without polling.
 #include <QPixmap>
@@ -54,8 +54,10 @@ class ImageListPixmaps {
     Connection connection;
     std::uint64_t generation = ~std::uint64_t{0};
     std::vector<QPixmap> cells;  // one per image, alpha from the mask
+    std::vector<bool> made;      // per image: its cell is made (a list may hold empty images)
   };
-  Entry& Prepare(const ImageList* list);
+  // The cell of image `index` (in range) of `list`, made if need be.
+  const QPixmap& Prepare(const ImageList* list, int index);
 
   std::function<void()> changed_;
   std::unordered_map<const ImageList*, Entry> entries_;

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <functional>
 
 #include "widgets/Command.h"
 #include "widgets/CommandList.h"
@@ -139,6 +140,46 @@ TEST_F(ToolbarItems, AnImageListChangeRepaintsTheBarWithTheNewPicture) {
   images->Assign(*SolidList(24, 4));
   Settle();
   EXPECT_EQ(bar->ItemRect(&item).width(), before + 8);
+}
+
+TEST_F(ToolbarItems, EveryItemShowsItsSlotAfterEveryChangeOfTheList) {
+  // Pictures are made when first shown; after each change every item must show what the
+  // list now holds in its slot (a slot gone shows the bar's face), painted twice.
+  std::vector<TTBXItem*> items;
+  for (int slot = 0; slot < 4; ++slot) items.push_back(&AddButton(slot));
+  TTBXItem& blank = AddButton(-1);
+  Dock();
+  constexpr QRgb kNoPicture = 0;
+  const auto solid = [](QRgb colour) { return Bitmap::FromArgb(16, 16, std::vector<Argb>(256, colour)); };
+  struct Step {
+    const char* what;
+    std::function<void(ImageList&)> change;
+    std::vector<QRgb> shown;  // per slot 0..3
+  };
+  const std::vector<Step> steps = {
+      {"as made", [](ImageList&) {}, {CellColour(0), CellColour(1), CellColour(2), CellColour(3)}},
+      {"one replaced", [&](ImageList& list) { list.ReplaceImage(2, solid(0xFF405060u), clNone); },
+       {CellColour(0), CellColour(1), 0xFF405060u, CellColour(3)}},
+      {"emptied", [](ImageList& list) { list.Clear(); }, {kNoPicture, kNoPicture, kNoPicture, kNoPicture}},
+      {"two added", [&](ImageList& list) {
+         list.AppendImage(solid(0xFF102030u), clNone);
+         list.AppendImage(solid(0xFF203040u), clNone);
+       }, {0xFF102030u, 0xFF203040u, kNoPicture, kNoPicture}},
+      {"another list taken", [](ImageList& list) { list.Assign(*SolidList(16, 4)); },
+       {CellColour(0), CellColour(1), CellColour(2), CellColour(3)}},
+  };
+  for (const Step& step : steps) {
+    step.change(*images);
+    Settle();
+    for (int round = 0; round < 2; ++round) {
+      const QImage shot = bar->grab().toImage();
+      const QRgb face = shot.pixel(bar->ItemRect(&blank).center());
+      for (std::size_t slot = 0; slot < items.size(); ++slot) {
+        const QRgb expected = step.shown[slot] == kNoPicture ? face : step.shown[slot];
+        EXPECT_EQ(shot.pixel(bar->ItemRect(items[slot]).center()), expected) << step.what << ", slot " << slot;
+      }
+    }
+  }
 }
 
 TEST_F(ToolbarItems, ButtonRunsItsCommandOnReleaseOverItOnly) {
