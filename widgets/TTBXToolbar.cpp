@@ -93,7 +93,10 @@ int TTBXToolbar::ViewKind() const {
   return kind;
 }
 
-ItemView TTBXToolbar::View() const { return ItemView{ViewKind(), images_, &pixmaps_, QFontMetrics(font())}; }
+ItemView TTBXToolbar::View() const {
+  captionWidths_.UseFont(font());
+  return ItemView{ViewKind(), images_, &pixmaps_, QFontMetrics(font()), &captionWidths_};
+}
 
 void TTBXToolbar::ItemsChanged() {
   const QSize size = ContentSize(-1);

@@ -11,6 +11,7 @@
 #include "widgets/ImageListPixmaps.h"
 #include "widgets/PopupWindow.h"
 #include "widgets/TTBCustomDockableWindow.h"
+#include "widgets/items/CaptionWidths.h"
 #include "widgets/items/TTBCustomItem.h"
 
 namespace tessary {
@@ -140,6 +141,7 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   std::vector<QRect> rects_;  // per item; empty when not shown
   ImageList* images_ = nullptr;
   mutable ImageListPixmaps pixmaps_;
+  mutable CaptionWidths captionWidths_;
   bool menuBar_ = false;
   bool keyboardMode_ = false;  // the menu bar has the keyboard (after Alt or F10)
   bool altPending_ = false;    // Alt is down and no other key came since

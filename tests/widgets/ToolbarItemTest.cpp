@@ -182,6 +182,29 @@ TEST_F(ToolbarItems, EveryItemShowsItsSlotAfterEveryChangeOfTheList) {
   }
 }
 
+TEST_F(ToolbarItems, CaptionsAreMeasuredInTheBarsFontOfTheMoment) {
+  // Captions measured once are kept by the bar; another font measures them anew.
+  TTBXItem& item = AddButton(-1, DisplayMode::CaptionOnly);
+  item.SetCaption(QStringLiteral("Measured caption"));
+  Dock();
+  QFont large = bar->font();
+  large.setPointSize(large.pointSize() * 3);
+  auto* fresh = new TTBXToolbar;
+  fresh->setFont(large);
+  auto& freshItem = fresh->Add(std::make_unique<TTBXItem>());
+  freshItem.SetDisplay(DisplayMode::CaptionOnly);
+  freshItem.SetCaption(item.Caption());
+  fresh->DockTo(bottom, 0);
+  Settle();
+  ASSERT_GT(fresh->ItemRect(&freshItem).width(), bar->ItemRect(&item).width());
+
+  bar->setFont(large);
+  item.SetCaption(item.Caption() + QStringLiteral(" "));  // lays the bar out again
+  item.SetCaption(freshItem.Caption());
+  Settle();
+  EXPECT_EQ(bar->ItemRect(&item).width(), fresh->ItemRect(&freshItem).width());
+}
+
 TEST_F(ToolbarItems, ButtonRunsItsCommandOnReleaseOverItOnly) {
   int runs = 0;
   CommandList commands;

@@ -6,6 +6,7 @@
 #include "skin/ImageList.h"
 #include "widgets/ImageListPixmaps.h"
 #include "widgets/ThemeRegistry.h"
+#include "widgets/items/CaptionWidths.h"
 #include "widgets/items/TTBControlItem.h"
 #include "widgets/items/TTBXSeparatorItem.h"
 #include "widgets/items/TTBXSpacerItem.h"
@@ -26,6 +27,12 @@ int BarSplitPart(const TTBCustomItem& item, const ItemView& view) {
   const TTBXSubmenuItem* submenu = AsSubmenu(item);
   if (submenu == nullptr || OnMenuBar(view)) return spNone;
   return submenu->Split() ? spSplitCaption : spDropDown;
+}
+
+// The width of the item's caption as displayed, looked up where the view keeps them.
+int CaptionWidth(const TTBCustomItem& item, const ItemView& view) {
+  const QString text = ItemPainter::DisplayText(item.Caption());
+  return view.captionWidths != nullptr ? view.captionWidths->Of(text, view.metrics) : view.metrics.horizontalAdvance(text);
 }
 
 QSize ImageSize(const TTBCustomItem& item, const ItemView& view) {
@@ -108,12 +115,12 @@ QSize ItemPainter::BarItemSize(const TTBCustomItem& item, const ItemView& view) 
       return control ? control->size() : QSize();
     }
     case ItemKind::Label:
-      return {view.metrics.horizontalAdvance(DisplayText(item.Caption())) + 2, view.metrics.height()};
+      return {CaptionWidth(item, view) + 2, view.metrics.height()};
     case ItemKind::Button:
     case ItemKind::Submenu: break;
   }
   if (OnMenuBar(view)) {
-    return {view.metrics.horizontalAdvance(DisplayText(item.Caption())) + 2 * kMenuBarPadding,
+    return {CaptionWidth(item, view) + 2 * kMenuBarPadding,
             view.metrics.height() + 2 * 3};
   }
   const QMargins padding = theme.ItemPadding(StateOf(item, view, {}));
@@ -126,7 +133,7 @@ QSize ItemPainter::BarItemSize(const TTBCustomItem& item, const ItemView& view) 
   }
   if (ShowsCaption(item, view)) {
     if (width > 0) width += kImageCaptionGap;
-    width += view.metrics.horizontalAdvance(DisplayText(item.Caption()));
+    width += CaptionWidth(item, view);
     height = std::max(height, view.metrics.height());
   }
   width += padding.left() + padding.right();
@@ -218,7 +225,7 @@ int ItemPainter::MenuLineHeight(const TTBCustomItem& item, const ItemView& view)
 
 int ItemPainter::MenuCaptionWidth(const TTBCustomItem& item, const ItemView& view) {
   if (item.Kind() == ItemKind::Separator) return 0;
-  return view.metrics.horizontalAdvance(DisplayText(item.Caption()));
+  return CaptionWidth(item, view);
 }
 
 int ItemPainter::MenuShortcutWidth(const TTBCustomItem& item, const ItemView& view) {

@@ -17,6 +17,7 @@ namespace tessary::widgets {
 
 class TTBCustomItem;
 class ImageListPixmaps;
+class CaptionWidths;
 
 // How a view shows one of its items at the moment.
 struct ItemLook {
@@ -32,6 +33,7 @@ struct ItemView {
   ImageList* images = nullptr;  // the view's image list (items fall back to it)
   ImageListPixmaps* pixmaps = nullptr;
   QFontMetrics metrics{QFont()};
+  CaptionWidths* captionWidths = nullptr;  // the view's measured captions, if it keeps them
 };
 
 class ItemPainter {
