@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
+#include <cstdio>
 
 namespace tessary::app {
 namespace {
@@ -19,7 +21,13 @@ class FirstFrameWatch : public QObject {
     if (event->type() == QEvent::Paint && watched->isWidgetType() &&
         (watched == &window_ || window_.isAncestorOf(static_cast<QWidget*>(watched)))) {
       qApp->removeEventFilter(this);
-      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+      QTimer::singleShot(0, qApp, [] {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        std::printf("first-frame-ns %lld\n",
+                    static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+        std::fflush(stdout);
+        QCoreApplication::quit();
+      });
     }
     return false;
   }
