@@ -5,17 +5,11 @@
 #include <QFontInfo>
 #include <QIcon>
 #include <QPalette>
-#include <QPixmap>
 
+#include "app/AppIcon.h"
 #include "platform/Dialogs.h"
 #include "widgets/ThemeRegistry.h"
 #include "widgets/themes/PaintPrimitives.h"
-
-namespace tessary {
-// The application icon, resources/icons/tessary-256.png, compiled in.
-extern const unsigned char kAppIconPng[];
-extern const std::size_t kAppIconPng_size;
-}  // namespace tessary
 
 namespace tessary::app {
 namespace {
@@ -69,9 +63,7 @@ void StartApplication() {
   QApplication::setApplicationName(QString::fromLatin1(platform::kApplicationTitle));
   // The desktop finds the menu entry (and with it the icon) by this name.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
-  QPixmap icon;
-  icon.loadFromData(kAppIconPng, static_cast<uint>(kAppIconPng_size), "PNG");
-  QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kDesktopEntry), QIcon(icon)));
+  QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kDesktopEntry), AppIcon()));
   QStringList fallbacks;
   for (const char* family : kWindowFontFallbacks) fallbacks << QString::fromLatin1(family);
   QFont::insertSubstitutions(QString::fromLatin1(kWindowFont), fallbacks);

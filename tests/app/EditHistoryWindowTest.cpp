@@ -112,7 +112,11 @@ TEST_F(HistoryWindowTest, CaptionAndClosingFollowTheFileAndItsChanges) {
       {"open", [&] { dialogs->AnswerFile(other); Click(c().XP_Button3); }, "Tessary 2.0 - second.skn", {}, true},
       {"undo the open", [this] { Click(c().btnUndo); }, "Tessary 2.0 - second.skn *", {SaveChanges::kCancel}, false},
   };
-  EXPECT_FALSE(window->windowIcon().isNull());  // the compiled-in icon
+  // The compiled-in icon, decoded when first asked for: it draws the picture at any size.
+  EXPECT_FALSE(window->windowIcon().isNull());
+  const QImage icon = window->windowIcon().pixmap(QSize(48, 48)).toImage();
+  ASSERT_EQ(icon.size(), QSize(48, 48));
+  EXPECT_GT(qAlpha(icon.pixel(24, 24)), 0);
   for (const auto& step : steps) {
     SCOPED_TRACE(step.step);
     window->show();
