@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "cli/AsciiText.h"
 #include "cli/SkinDirectory.h"
+#include "skin/AlphaPicture.h"
 #include "skin/Error.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/SkinFile.h"
@@ -14,8 +16,9 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
-#include <QImageReader>
 #include <QImageWriter>
+
+#include "platform/PictureDecoder.h"
 
 namespace tessary::cli {
 namespace {
@@ -32,7 +35,6 @@ constexpr std::array<SlotRule, 8> kSlotRules{{
 }};
 
 constexpr const char* kPngFormat = "png";
-constexpr int kOpaqueFrom = 128;  // alpha at or above this is opaque
 constexpr Argb kOpaqueAlpha = 0xFF000000u;
 constexpr Argb kStoredTransparent = 0xFF000000u;  // the list stores transparent pixels black
 constexpr Argb kRgbBits = 0x00FFFFFFu;
@@ -73,29 +75,21 @@ bool IsCompletePng(std::span<const std::uint8_t> bytes) {
 ImageList::Image LoadPngSlot(const std::string& path, const ImageList& list) {
   const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
   if (!IsCompletePng(bytes)) Fail(msg::kBitmapNotValid);
-  QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer, kPngFormat);
-  // The header's size is checked before any pixel is decoded, so a PNG that claims a huge
-  // picture is refused without allocating it.
-  const QSize size = reader.size();
-  if (!size.isValid()) Fail(msg::kBitmapNotValid);
-  CheckSlotSize(list, size.width(), size.height());
-  QImage picture = reader.read();
-  if (picture.isNull()) Fail(msg::kBitmapNotValid);
-  picture = picture.convertToFormat(QImage::Format_ARGB32);
+  // The editor's picture reader; the size is checked before any pixel is decoded, so a PNG
+  // that claims a huge picture is refused without allocating it.
+  const std::optional<AlphaPicture> picture = platform::DecodePictureOfAcceptedSize(
+      bytes, [&list](int width, int height) { CheckSlotSize(list, width, height); });
+  if (!picture) Fail(msg::kBitmapNotValid);
 
+  // Alpha and the mask stand for each other both ways (export writes alpha 0 where the mask
+  // is set), so a folder packs back into the list it was exported from.
   ImageList::Image image;
-  image.pixels.reserve(static_cast<std::size_t>(list.Width()) * list.Height());
-  image.mask.reserve(image.pixels.capacity());
-  for (int y = 0; y < picture.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-    for (int x = 0; x < picture.width(); ++x) {
-      const bool transparent = qAlpha(row[x]) < kOpaqueFrom;
-      image.pixels.push_back(transparent ? kStoredTransparent : (row[x] & kRgbBits) | kOpaqueAlpha);
-      image.mask.push_back(transparent ? 1 : 0);
-    }
+  image.pixels.reserve(picture->pixels.size());
+  image.mask.reserve(picture->pixels.size());
+  for (const Argb pixel : picture->pixels) {
+    const bool transparent = static_cast<int>(pixel >> 24) < kOpaqueAlphaFrom;
+    image.pixels.push_back(transparent ? kStoredTransparent : (pixel & kRgbBits) | kOpaqueAlpha);
+    image.mask.push_back(transparent ? 1 : 0);
   }
   return image;
 }

@@ -9,6 +9,11 @@
 namespace tessary::platform {
 
 std::optional<AlphaPicture> DecodePicture(std::span<const std::uint8_t> bytes) {
+  return DecodePictureOfAcceptedSize(bytes, {});
+}
+
+std::optional<AlphaPicture> DecodePictureOfAcceptedSize(std::span<const std::uint8_t> bytes,
+                                                        const std::function<void(int width, int height)>& acceptSize) {
   const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
                                                   static_cast<qsizetype>(bytes.size()));
   QBuffer buffer;
@@ -17,7 +22,9 @@ std::optional<AlphaPicture> DecodePicture(std::span<const std::uint8_t> bytes) {
   QImageReader reader(&buffer);
   reader.setAutoTransform(true);  // a photo shows upright, as other programs show it
   const QSize size = reader.size();
-  if (!size.isValid() || size.isEmpty() || size.width() > kMaxBitmapSide || size.height() > kMaxBitmapSide ||
+  if (!size.isValid() || size.isEmpty()) return std::nullopt;
+  if (acceptSize) acceptSize(size.width(), size.height());
+  if (size.width() > kMaxBitmapSide || size.height() > kMaxBitmapSide ||
       static_cast<std::uint64_t>(size.width()) * static_cast<std::uint64_t>(size.height()) > kMaxBitmapPixels) {
     return std::nullopt;
   }

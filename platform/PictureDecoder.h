@@ -3,6 +3,7 @@
 // read BMP files themselves: SkinEditor::SetPictureDecoder(DecodePicture).
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -14,6 +15,11 @@ namespace tessary::platform {
 // bytes or the picture is larger than a picture may be (its size is checked before its
 // pixels are decoded). An animation gives its first frame.
 std::optional<AlphaPicture> DecodePicture(std::span<const std::uint8_t> bytes);
+
+// The same, with the picture's width and height shown to `acceptSize` first, before any
+// pixel is decoded: it throws to refuse a picture of a size its caller cannot take.
+std::optional<AlphaPicture> DecodePictureOfAcceptedSize(std::span<const std::uint8_t> bytes,
+                                                        const std::function<void(int width, int height)>& acceptSize);
 
 // Whether a file name has the suffix of a picture the commands take (".bmp", ".png" and
 // every other format Qt reads), in any letter case.

@@ -235,6 +235,34 @@ TEST(ToolExportPack, OldSkinFileExportsOnlyWhatItHoldsAndPacksLikeConvert) {
   EXPECT_TRUE(folder.Read("packed.skn") == folder.Read("converted.skn"));
 }
 
+// A whole PNG (signature, header, empty data, end) whose header claims width x height.
+std::vector<std::uint8_t> PngClaiming(std::uint32_t width, std::uint32_t height) {
+  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  const auto put32 = [&png](std::uint32_t value) {
+    for (int shift : {24, 16, 8, 0}) png.push_back(static_cast<std::uint8_t>(value >> shift));
+  };
+  const auto chunk = [&](const char* type, std::vector<std::uint8_t> data) {
+    put32(static_cast<std::uint32_t>(data.size()));
+    std::vector<std::uint8_t> covered(type, type + 4);
+    covered.insert(covered.end(), data.begin(), data.end());
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::uint8_t byte : covered) {
+      crc ^= byte;
+      for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    png.insert(png.end(), covered.begin(), covered.end());
+    put32(~crc);
+  };
+  std::vector<std::uint8_t> header;
+  for (std::uint32_t value : {width, height})
+    for (int shift : {24, 16, 8, 0}) header.push_back(static_cast<std::uint8_t>(value >> shift));
+  header.insert(header.end(), {8, 6, 0, 0, 0});  // 8-bit RGBA, no interlace
+  chunk("IHDR", header);
+  chunk("IDAT", {});
+  chunk("IEND", {});
+  return png;
+}
+
 TEST(ToolPack, EmptyFolderGivesTheStartupSkin) {
   ToolFolder folder;
   std::filesystem::create_directories(folder.Path("dir"));
@@ -253,6 +281,7 @@ TEST(ToolPack, UnusableImagesGetTheEditorsMessage) {
   cut.resize(cut.size() / 2);
   folder.Write("e/ilPage/00.png", cut);
   folder.WriteText("f/ilPage/00.png", "not a picture");
+  folder.Write("g/ilMain/00.png", PngClaiming(60000, 60000));
 
   const std::pair<const char*, const char*> cases[] = {
       {"a", "tessary-skin: a/ilLButtons/03.bmp: The size of the image should be 24*24!\n"},
@@ -262,6 +291,8 @@ TEST(ToolPack, UnusableImagesGetTheEditorsMessage) {
       // A damaged picture gets the one line too, without the decoder's own complaints.
       {"e", "tessary-skin: e/ilPage/00.png: Bitmap image is not valid\n"},
       {"f", "tessary-skin: f/ilPage/00.png: Bitmap image is not valid\n"},
+      // Refused by its header's size, before a pixel is decoded.
+      {"g", "tessary-skin: g/ilMain/00.png: The size of the image should be 16*16!\n"},
   };
   for (const auto& [dir, message] : cases) {
     const ToolResult result = folder.Run({"pack", dir, "out.skn"});
