@@ -6,8 +6,12 @@
 #include "app/GuardedApplication.h"
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
+#include "skinfile/TemporaryFiles.h"
 
 int main(int argc, char** argv) {
+  // Ctrl-C, SIGTERM or a closed terminal while a skin is being saved removes the temporary
+  // file beside it, then ends the editor as the signal would have (as tessary-skin does).
+  tessary::InstallInterruptCleanup();
   tessary::app::GuardedApplication application(argc, argv);
   tessary::app::StartApplication();
   tessary::app::TfrmMain window;

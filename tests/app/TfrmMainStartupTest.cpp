@@ -3,6 +3,7 @@
 // starting and ending cleanly.
 #include <QAccessible>
 #include <QProcess>
+#include <csignal>
 
 #include "WindowFixture.h"
 #include "app/ControlPanelLayout.h"
@@ -185,6 +186,25 @@ TEST(EditorProgram, StartsAndQuitsCleanly) {
   EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
 }
+
+#ifdef Q_OS_UNIX
+// Its interrupt clean-up (which removes a half-written save) still lets the signal end it.
+TEST(EditorProgram, EndsByAnInterruptOrTerminateSignal) {
+  for (const int signal : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(signal);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TESSARY_EDITOR), {});
+    ASSERT_TRUE(process.waitForStarted(10000));
+    ASSERT_FALSE(process.waitForFinished(1000)) << "the editor ended by itself";
+    ::kill(static_cast<pid_t>(process.processId()), signal);
+    ASSERT_TRUE(process.waitForFinished(30000)) << "the signal did not end the editor";
+    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace tessary::app::test
