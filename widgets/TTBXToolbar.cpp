@@ -319,6 +319,7 @@ bool TTBXToolbar::MenuBarKey(QKeyEvent* key) {
       const int next = NeighbourMenu(hot_, code == Qt::Key_Left ? -1 : 1);
       if (next != -1) hot_ = next;
       update();
+      TellKeyboardItem();
       return true;
     }
     case Qt::Key_Down:
@@ -353,6 +354,7 @@ void TTBXToolbar::SetKeyboardMode(bool on) {
   if (on) {
     hot_ = NeighbourMenu(-1, 1);
     hotByMouse_ = false;
+    TellKeyboardItem();
   } else if (!popup_) {
     hot_ = -1;
   }

@@ -119,8 +119,11 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   // The next shown, enabled item that can be highlighted from `from` in direction `step`
   // (not cycling), or -1.
   int NeighbourItem(int from, int step) const;
-  // Highlights item `index` for the keyboard (nothing when it is -1).
-  void MoveHot(int index);
+  // Highlights item `index` for the keyboard (nothing when it is -1); `tell`: tells
+  // assistive tools that it has the focus now.
+  void MoveHot(int index, bool tell = true);
+  // Tells assistive tools that the highlighted item has the focus (the chevron is none).
+  void TellKeyboardItem();
   // Keys seen anywhere in the window: the menu bar's Alt, F10, Alt+letter and its keyboard
   // mode; a label's Alt+letter. True when the key was taken.
   bool MenuBarKey(QKeyEvent* key);

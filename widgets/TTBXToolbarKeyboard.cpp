@@ -1,18 +1,25 @@
 // The keyboard walk of a bar that is a stop of the window's keyboard order (a bar placed on
-// a panel, given a focus policy): the highlight shows where the keyboard is.
+// a panel, given a focus policy): the highlight shows where the keyboard is, and screen
+// readers are told of each item it moves to.
 #include <QKeyEvent>
 
 #include "widgets/TTBXToolbar.h"
+#include "widgets/accessibility/Accessibility.h"
 #include "widgets/controls/PaintedControl.h"
 #include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::widgets {
 
-void TTBXToolbar::MoveHot(int index) {
+void TTBXToolbar::MoveHot(int index, bool tell) {
   if (index < 0) return;
   hot_ = index;
   hotByMouse_ = false;
   update();
+  if (tell) TellKeyboardItem();
+}
+
+void TTBXToolbar::TellKeyboardItem() {
+  if (hot_ >= 0 && hot_ < static_cast<int>(items_.size())) NotifyAccessibleFocus(this, items_[hot_].get());
 }
 
 int TTBXToolbar::NeighbourItem(int from, int step) const {
@@ -55,8 +62,13 @@ void TTBXToolbar::keyPressEvent(QKeyEvent* event) {
 }
 
 void TTBXToolbar::focusInEvent(QFocusEvent* event) {
-  if (!menuBar_ && hot_ < 0) MoveHot(NeighbourItem(-1, 1));
   TTBCustomDockableWindow::focusInEvent(event);
+  if (menuBar_) return;
+  if (hot_ < 0) MoveHot(NeighbourItem(-1, 1), false);
+  // The toolkit tells of the bar's own focus once this handler returned: the highlighted
+  // item is told after it, so that a screen reader names the button, not only the bar.
+  QMetaObject::invokeMethod(
+      this, [this] { if (hasFocus()) TellKeyboardItem(); }, Qt::QueuedConnection);
 }
 
 void TTBXToolbar::focusOutEvent(QFocusEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "WindowFixture.h"
 #include "app/ControlPanelLayout.h"
+#include "widgets/accessibility/Accessibility.h"
 #include "widgets/ThemeRegistry.h"
 
 namespace tessary::app::test {
@@ -143,26 +144,52 @@ TEST_F(WindowTest, TabWalksTheStoredKeyboardOrder) {
   EXPECT_EQ(c().mmNote->toPlainText(), text);
 }
 
+// The interfaces of the items assistive tools are told have the focus, while it lives.
+struct FocusNotices {
+  std::vector<QAccessibleInterface*> told;
+  FocusNotices() {
+    widgets::SetAccessibleFocusListener([this](QAccessibleInterface* item) { told.push_back(item); });
+  }
+  ~FocusNotices() { widgets::SetAccessibleFocusListener(nullptr); }
+};
+
 // A sample toolbar with the focus highlights one button: the arrow keys, Home and End walk
 // its buttons over the separators, Space runs the highlighted one as a click does, and the
-// highlight goes with the focus.
+// highlight goes with the focus. A screen reader is told of every button the focus lands on.
 TEST_F(WindowTest, SampleToolbarsWorkFromTheKeyboard) {
+  FocusNotices notices;
+  std::vector<QAccessibleInterface*>& told = notices.told;
   QApplication::setActiveWindow(window.get());
   widgets::TTBXToolbar& bar = *c().TBXToolbar2;
+  QAccessibleInterface* barFace = QAccessible::queryAccessibleInterface(&bar);
   c().TBXToolbar1->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  told.clear();
   QTest::keyClick(c().TBXToolbar1, Qt::Key_Tab);
+  QApplication::processEvents();
   ASSERT_EQ(QApplication::focusWidget(), &bar);
   EXPECT_EQ(c().TBXToolbar1->HotIndex(), -1);
   const auto hotSlot = [&bar] { return bar.HotIndex() < 0 ? -1 : bar.Items()[bar.HotIndex()]->GetCommand()->ImageIndex(); };
   EXPECT_EQ(hotSlot(), 0);
+  // Tabbed to, the first button is told (once the toolkit told of the bar).
+  EXPECT_EQ(told, std::vector<QAccessibleInterface*>{barFace->child(0)});
   const struct {
     Qt::Key key;
     int slot;
   } walk[] = {{Qt::Key_Left, 0}, {Qt::Key_End, 19}, {Qt::Key_Right, 19}, {Qt::Key_Left, 18},
               {Qt::Key_Left, 20}, {Qt::Key_Home, 0}, {Qt::Key_End, 19}, {Qt::Key_Left, 18}, {Qt::Key_Left, 20}};
   for (const auto& step : walk) {
+    const int before = hotSlot();
+    told.clear();
     QTest::keyClick(&bar, step.key);
     EXPECT_EQ(hotSlot(), step.slot) << step.key;
+    // Once for a move, to the button that is now the bar's focused child; not for a key
+    // that leaves the highlight where it was.
+    ASSERT_EQ(told.size(), step.slot == before ? 0u : 1u) << step.key;
+    if (step.slot != before) {
+      EXPECT_EQ(told[0], barFace->focusChild()) << step.key;
+      EXPECT_TRUE(told[0]->state().focused) << step.key;
+    }
   }
   dialogs->AnswerFile(PictureFile(16, 16));
   QTest::keyClick(&bar, Qt::Key_Space);
@@ -171,6 +198,19 @@ TEST_F(WindowTest, SampleToolbarsWorkFromTheKeyboard) {
   QTest::keyClick(&bar, Qt::Key_Tab);
   EXPECT_NE(QApplication::focusWidget(), &bar);
   EXPECT_EQ(bar.HotIndex(), -1);
+}
+
+// The mock-up's menu bar walked from the keyboard (F10, then the arrows) tells screen
+// readers each menu it lands on.
+TEST_F(WindowTest, TheMenuBarsKeyboardWalkIsToldToScreenReaders) {
+  FocusNotices notices;
+  QApplication::setActiveWindow(window.get());
+  c().btnSave->setFocus();
+  for (Qt::Key key : {Qt::Key_F10, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}) QTest::keyClick(c().btnSave, key);
+  QStringList told;
+  for (QAccessibleInterface* item : notices.told) told << item->text(QAccessible::Name);
+  EXPECT_EQ(told, (QStringList{"File", "Edit", "View", "Edit"}));
+  QTest::keyClick(c().btnSave, Qt::Key_Escape);
 }
 
 // The real program starts headless and ends with status 0 when asked to close.
