@@ -172,7 +172,10 @@ void FillControlPanel(ControlPanel& panel, Skin& skin, CommandVocabulary& vocabu
 void ShowControlState(const ControlPanel& panel, const ControlState& state) {
   (state.topStretch ? panel.rbStretch : panel.rbTopTile)->SetChecked(true);
   (state.bottomStretch ? panel.rbBottomStretch : panel.rbBottomTile)->SetChecked(true);
-  // Entries past those the list holds are colours a skin file brought: added, never dropped.
+  // Entries past the standard ones are colours skin files brought: an undone Open takes its
+  // colour away, a new one adds its colour at the end.
+  const int entries = static_cast<int>(state.colorBoxEntries.size());
+  while (panel.ColorBox->count() > entries) panel.ColorBox->removeItem(panel.ColorBox->count() - 1);
   for (std::size_t i = static_cast<std::size_t>(panel.ColorBox->count()); i < state.colorBoxEntries.size(); ++i) {
     const ColorBoxEntry& entry = state.colorBoxEntries[i];
     panel.ColorBox->AddColour(QString::fromStdString(entry.text), entry.colour);

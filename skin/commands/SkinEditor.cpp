@@ -259,12 +259,18 @@ void SkinEditor::ReadInto(std::span<const std::uint8_t> bytes, FileKind kind) {
 
 // --- Undo and redo ---
 
-SkinSnapshot SkinEditor::Snapshot(SkinParts parts) const { return SkinSnapshot(skin_, parts, view_.ShownTheme()); }
+SkinSnapshot SkinEditor::Snapshot(SkinParts parts) const {
+  return SkinSnapshot(skin_, parts, view_.ShownTheme(), colorBoxEntries_.size());
+}
 
 void SkinEditor::Restore(const SkinSnapshot& snapshot) {
   const SkinParts parts = snapshot.Parts();
   beforeChange_.Emit(parts);
   snapshot.ApplyTo(skin_);
+  // Colours a skin file brought to ColorBox leave with the Open that brought them; the
+  // colour put back is added again below when the list no longer has it.
+  if ((parts & kPartTextColour) && snapshot.ColourEntries() < colorBoxEntries_.size())
+    colorBoxEntries_.resize(snapshot.ColourEntries());
   Show(parts, snapshot.ShownTheme());
   // The command that made the change found its control already showing it; going back,
   // the radio boxes, ColorBox, the colour button and ListBox1 must follow.

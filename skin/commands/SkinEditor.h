@@ -125,7 +125,7 @@ class SkinEditor {
   // window applies it at start-up; Open and Import apply it through the view.
   ControlState Controls() const;
   // ColorBox's entries: the 50 standard ones, then every colour a skin file brought that
-  // they do not offer, in the order they came.
+  // they do not offer, in the order they came (an undone Open takes its colour away).
   std::span<const ColorBoxEntry> ColorBoxEntries() const { return colorBoxEntries_; }
 
   // --- Change notices ---

@@ -10,8 +10,10 @@ SkinParts PartOfList(const Skin& skin, const ImageList& list) {
   return 0;
 }
 
-SkinSnapshot::SkinSnapshot(const Skin& skin, SkinParts parts, std::string shownTheme)
-    : parts_(parts), shownTheme_(parts & kPartThemeName ? std::move(shownTheme) : std::string()) {
+SkinSnapshot::SkinSnapshot(const Skin& skin, SkinParts parts, std::string shownTheme, std::size_t colourEntries)
+    : parts_(parts),
+      shownTheme_(parts & kPartThemeName ? std::move(shownTheme) : std::string()),
+      colourEntries_(parts & kPartTextColour ? colourEntries : 0) {
   if (parts & kPartTopBackground) top_ = skin.bgTop.GetContent();
   if (parts & kPartBottomBackground) bottom_ = skin.bgBottom.GetContent();
   const auto lists = skin.ImageLists();

@@ -4,6 +4,7 @@
 // pictures and the list images with the skin it was taken from: it costs a few pointers
 // per image, not the pixels.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -35,11 +36,13 @@ class SkinSnapshot {
  public:
   SkinSnapshot() = default;
   // Copies `parts` of `skin`; with the theme name, the theme the preview shows, which
-  // differs from the skin's at start-up.
-  SkinSnapshot(const Skin& skin, SkinParts parts, std::string shownTheme = {});
+  // differs from the skin's at start-up; with the text colour, how many entries the
+  // caption-colour list had (a skin file's colour it lacked is added at the end).
+  SkinSnapshot(const Skin& skin, SkinParts parts, std::string shownTheme = {}, std::size_t colourEntries = 0);
 
   SkinParts Parts() const { return parts_; }
   const std::string& ShownTheme() const { return shownTheme_; }
+  std::size_t ColourEntries() const { return colourEntries_; }
 
   // Puts the copied parts back into `skin`, each through its own setter, so that the
   // lists and backgrounds tell their observers as an edit does. Other parts stay.
@@ -53,6 +56,7 @@ class SkinSnapshot {
   Colour gaugeColour_ = 0;
   std::string themeName_;
   std::string shownTheme_;
+  std::size_t colourEntries_ = 0;
 };
 
 }  // namespace tessary

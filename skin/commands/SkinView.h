@@ -48,8 +48,8 @@ struct ColorBoxEntry {
 struct ControlState {
   bool topStretch = false;     // rbStretch checked, else rbTopTile
   bool bottomStretch = false;  // rbBottomStretch checked, else rbBottomTile
-  // ColorBox's entries in order: the window appends those past the ones it holds (a
-  // colour the list did not offer is added at the end, never dropped), then selects.
+  // ColorBox's entries in order: the window makes its list hold these (a colour a skin
+  // file brought is added at the end, and leaves when that Open is undone), then selects.
   std::span<const ColorBoxEntry> colorBoxEntries;
   int colorBoxIndex = 0;
   Colour buttonColour = 0;  // dfsColorButton's colour

@@ -201,8 +201,15 @@ TEST_F(WindowTest, OpenShowsWhatTheFileHoldsAndAFailedOpenChangesNoControl) {
   dialogs->AnswerFile(WriteFile("whole.skn", bytes));
   Click(c().XP_Button3);
   EXPECT_TRUE(dialogs->boxes.empty());
-  EXPECT_EQ(StateOf(c()), (PanelState{true, false, "$00123456", 51, 0x000000FF, "Roma", "Roma"}));
+  const PanelState opened{true, false, "$00123456", 51, 0x000000FF, "Roma", "Roma"};
+  EXPECT_EQ(StateOf(c()), opened);
   EXPECT_EQ(widgets::SkinTextColour(), 0x00123456u);
+  // Undone, every control as before: the colour the file brought leaves the list; redone,
+  // as opened.
+  Click(c().btnUndo);
+  EXPECT_EQ(StateOf(c()), before);
+  Click(c().btnRedo);
+  EXPECT_EQ(StateOf(c()), opened);
 
   // Saved back unchanged.
   const SkinHeader header = SaveWithButton("again.skn");

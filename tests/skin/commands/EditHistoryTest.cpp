@@ -9,11 +9,12 @@ namespace {
 
 using enum ImageSlotCommand;
 
-// What the control panel shows. (ColorBox keeps every entry it was given: an undone Open
-// leaves the colour it brought in the list, unselected.)
+// What the control panel shows; ColorBox's entries too (an undone Open takes away the
+// colour it brought to the list).
 struct Shown {
   bool topStretch, bottomStretch;
   std::string colour;
+  std::vector<ColorBoxEntry> colours;
   Colour button;
   int theme;
   bool operator==(const Shown&) const = default;
@@ -35,8 +36,12 @@ class HistoryTest : public CommandTest {
  protected:
   Shown Controls() const {
     const ControlState state = editor.Controls();
-    return {state.topStretch, state.bottomStretch, state.colorBoxEntries[state.colorBoxIndex].text,
-            state.buttonColour, state.themeIndex};
+    return {state.topStretch,
+            state.bottomStretch,
+            state.colorBoxEntries[state.colorBoxIndex].text,
+            {state.colorBoxEntries.begin(), state.colorBoxEntries.end()},
+            state.buttonColour,
+            state.themeIndex};
   }
   // An old skin file: the stretch bytes, then the records up to ilDown's.
   Bytes OldSkinFile(const Skin& source) const {
