@@ -50,10 +50,6 @@ TfrmMain::TfrmMain(std::unique_ptr<platform::Dialogs> dialogs, QWidget* parent)
   WireControlPanel(panel_, editor_, *dialogs_, vocabulary_, view_);
   undoRedoWatch_ = WireUndoRedo(panel_, history_, *dialogs_, *this);
   historyWatch_ = history_.OnStateChanged([this] { ShowCaption(); });
-  fileWatch_ = editor_.OnSavedOrOpened([this](const std::string& path) {
-    fileName_ = QFileInfo(QString::fromStdString(path)).fileName();
-    ShowCaption();
-  });
   view_.showControls = [this](const ControlState& state) { ShowControlState(panel_, state); };
   AttachPreview();
   SetKeyboardOrder(panel_);
@@ -99,7 +95,8 @@ bool TfrmMain::OpenAtStartup(const QString& path) {
 
 void TfrmMain::ShowCaption() {
   QString caption = QString::fromLatin1(kCaption);
-  if (!fileName_.isEmpty()) caption += QStringLiteral(" - ") + fileName_;
+  const QString fileName = QFileInfo(QString::fromStdString(history_.File())).fileName();
+  if (!fileName.isEmpty()) caption += QStringLiteral(" - ") + fileName;
   if (Modified()) caption += QStringLiteral(" *");
   setWindowTitle(caption);
 }

@@ -57,8 +57,8 @@ class TfrmMain : public QMainWindow {
   // Runs once the layout stands: places the window-control bar, shows the top dock, gives
   // the colour button the gauge's colour as its other colour, makes the panel show the skin.
   void FormCreate();
-  // "Tessary 2.0", then " - " and the name of the file last saved or opened, then " *"
-  // while the skin differs from it.
+  // "Tessary 2.0", then " - " and the name of the file last saved or opened (as undone
+  // and redone Opens leave it), then " *" while the skin differs from it.
   void ShowCaption();
 
   Skin skin_;
@@ -73,8 +73,7 @@ class TfrmMain : public QMainWindow {
   preview::BrowserChromeBottom bottom_;
   std::unique_ptr<preview::ShortcutDispatcher> dispatcher_;
   FileDrop* drop_ = nullptr;  // a child of the window
-  QString fileName_;          // the file last saved or opened, without its folder
-  Connection historyWatch_, fileWatch_, undoRedoWatch_;
+  Connection historyWatch_, undoRedoWatch_;
 };
 
 }  // namespace tessary::app

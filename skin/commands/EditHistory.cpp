@@ -1,12 +1,16 @@
 #include "skin/commands/EditHistory.h"
 
+#include <utility>
+
 namespace tessary {
 
 EditHistory::EditHistory(SkinEditor& editor, std::size_t limit) : editor_(editor), limit_(limit) {
   beforeWatch_ = editor_.OnBeforeChange([this](SkinParts parts) { BeforeChange(parts); });
   changeWatch_ = editor_.OnChanged([this](SkinParts) { Changed(); });
-  fileWatch_ = editor_.OnSavedOrOpened([this](const std::string&) {
-    savedState_ = state_;
+  fileWatch_ = editor_.OnSavedOrOpened([this](const std::string& path, FileEvent event) {
+    // An Open was the step just made: undoing it goes back to the file held before.
+    if (event == FileEvent::kOpened && !undo_.empty()) undo_.back().otherFile = file_;
+    file_ = {path, state_};
     stateChanged_.Emit();
   });
 }
@@ -22,7 +26,7 @@ void EditHistory::Changed() {
   SkinSnapshot before = std::move(*pending_);
   pending_.reset();
   const SkinParts parts = before.Parts();
-  undo_.push_back({std::move(before), editor_.Snapshot(parts), state_, nextState_++});
+  undo_.push_back({std::move(before), editor_.Snapshot(parts), state_, nextState_++, std::nullopt});
   state_ = undo_.back().stateAfter;
   if (undo_.size() > limit_) undo_.pop_front();
   redo_.clear();
@@ -41,6 +45,7 @@ void EditHistory::Move(std::deque<Step>& from, std::deque<Step>& to, bool back) 
     editor_.Restore(back ? from.back().before : from.back().after);
   }
   state_ = back ? from.back().stateBefore : from.back().stateAfter;
+  if (from.back().otherFile) std::swap(file_, *from.back().otherFile);
   to.push_back(std::move(from.back()));
   from.pop_back();
   stateChanged_.Emit();
@@ -54,7 +59,7 @@ void EditHistory::Clear() {
   undo_.clear();
   redo_.clear();
   pending_.reset();
-  savedState_ = state_;
+  file_.state = state_;
   stateChanged_.Emit();
 }
 

@@ -8,11 +8,16 @@
 // shows it through the same path as the commands. Copies share the skin's pictures and
 // list images, so a step costs what it changed, not the skin; at most `limit` steps are
 // kept, the oldest dropped first.
+//
+// The file the skin was last saved to or opened from goes with the steps: undoing an Open
+// gives back the file the window held before it (and whether the skin still equals that
+// one), redoing it the opened file again.
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "skin/Signal.h"
 #include "skin/commands/SkinEditor.h"
@@ -38,7 +43,10 @@ class EditHistory {
 
   // The skin differs from what it was when last saved or opened (or, before either, when
   // the history began). Undoing back to that point clears it again.
-  bool Modified() const { return state_ != savedState_; }
+  bool Modified() const { return state_ != file_.state; }
+  // The path of the file last saved or opened, as undone and redone Opens leave it; empty
+  // before either.
+  const std::string& File() const { return file_.path; }
 
   // Forgets every step; the skin as it is counts as unchanged (a file opened at start-up).
   void Clear();
@@ -49,11 +57,18 @@ class EditHistory {
   }
 
  private:
+  // A file and the state of the skin that equals it.
+  struct FileMark {
+    std::string path;
+    std::uint64_t state = 0;
+  };
   struct Step {
     SkinSnapshot before;
     SkinSnapshot after;
     std::uint64_t stateBefore;
     std::uint64_t stateAfter;
+    // An Open: the file on the step's other side, traded with the current one at each move.
+    std::optional<FileMark> otherFile;
   };
 
   void BeforeChange(SkinParts parts);
@@ -70,7 +85,7 @@ class EditHistory {
   // Every state of the skin the history made gets a number; a save or open remembers one.
   std::uint64_t state_ = 0;
   std::uint64_t nextState_ = 1;
-  std::uint64_t savedState_ = 0;
+  FileMark file_;
   Signal<> stateChanged_;
   Connection beforeWatch_, changeWatch_, fileWatch_;
 };

@@ -205,7 +205,7 @@ void SkinEditor::SaveToFile(const std::string& path) {
   // The skin's text colour, gauge colour and theme name are what ColorBox, dfsColorButton
   // and ListBox1 show: every change of those controls runs a command that keeps them so.
   SaveSkinFile(path, skin_);
-  savedOrOpened_.Emit(path);
+  savedOrOpened_.Emit(path, FileEvent::kSaved);
 }
 
 bool SkinEditor::Open() {
@@ -216,7 +216,7 @@ bool SkinEditor::Open() {
 
 void SkinEditor::OpenFromFile(const std::string& path) {
   OpenFromBytes(ReadWholeFile(path));
-  savedOrOpened_.Emit(path);
+  savedOrOpened_.Emit(path, FileEvent::kOpened);
 }
 
 void SkinEditor::OpenFromBytes(std::span<const std::uint8_t> bytes) { ReadInto(bytes, FileKind::kSkin); }

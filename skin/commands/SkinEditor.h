@@ -40,6 +40,9 @@ namespace tessary {
 
 enum class Background { bgTop, bgBottom };
 
+// What made the skin equal a file: it was written there, or read from there.
+enum class FileEvent { kSaved, kOpened };
+
 // Decodes a picture file of a format other than BMP (PNG, JPEG, ...) into pixels with
 // alpha; nothing when it cannot. The platform layer provides one (through Qt).
 using PictureDecoder = std::function<std::optional<AlphaPicture>(std::span<const std::uint8_t> bytes)>;
@@ -141,7 +144,7 @@ class SkinEditor {
   }
   // Called with the file's path once Save wrote the skin or Open read it (after OnChanged):
   // the skin then equals that file.
-  [[nodiscard]] Connection OnSavedOrOpened(std::function<void(const std::string&)> observer) {
+  [[nodiscard]] Connection OnSavedOrOpened(std::function<void(const std::string&, FileEvent)> observer) {
     return savedOrOpened_.Connect(std::move(observer));
   }
 
@@ -168,7 +171,7 @@ class SkinEditor {
   PictureDecoder decoder_;
   Signal<SkinParts> beforeChange_;
   Signal<SkinParts> changed_;
-  Signal<const std::string&> savedOrOpened_;
+  Signal<const std::string&, FileEvent> savedOrOpened_;
 };
 
 }  // namespace tessary

@@ -110,7 +110,8 @@ TEST_F(HistoryWindowTest, CaptionAndClosingFollowTheFileAndItsChanges) {
        "Tessary 2.0 - first.skn", {}, true},
       {"change", [this] { Click(c().rbTopTile); }, "Tessary 2.0 - first.skn *", {SaveChanges::kDiscard}, true},
       {"open", [&] { dialogs->AnswerFile(other); Click(c().XP_Button3); }, "Tessary 2.0 - second.skn", {}, true},
-      {"undo the open", [this] { Click(c().btnUndo); }, "Tessary 2.0 - second.skn *", {SaveChanges::kCancel}, false},
+      {"undo the open", [this] { Click(c().btnUndo); }, "Tessary 2.0 - first.skn *", {SaveChanges::kCancel}, false},
+      {"redo the open", [this] { Click(c().btnRedo); }, "Tessary 2.0 - second.skn", {}, true},
   };
   // The compiled-in icon, decoded when first asked for: it draws the picture at any size.
   EXPECT_FALSE(window->windowIcon().isNull());

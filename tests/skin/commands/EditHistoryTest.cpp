@@ -202,33 +202,45 @@ TEST_F(HistoryTest, KeepsTheLastHundredStepsSharingTheImagesTheyDidNotChange) {
   EXPECT_EQ(list.SharedImage(0).use_count(), 1 + 2 * 100);
 }
 
-TEST_F(HistoryTest, ModifiedFollowsTheFileLastSavedOrOpened) {
-  const std::string path = (folder / "saved.skn").string();
+// The file last saved or opened, and whether the skin differs from it, go back and forth
+// with undone and redone Opens: undone, the window holds what it held before the Open.
+TEST_F(HistoryTest, ModifiedAndTheFileFollowSavesOpensAndTheirUndos) {
+  const std::string saved = (folder / "saved.skn").string();
+  const std::string second = (folder / "second.skn").string();
+  const std::string opened = WriteFile("opened.skn", BuildSkinFile(skin));
   const struct {
     const char* step;
     std::function<void()> run;
+    std::string file;
     bool modified;
   } steps[] = {
-      {"start", [] {}, false},
-      {"change", [&] { editor.SetProgressColour(clRed); }, true},
-      {"undo to the start", [&] { history.Undo(); }, false},
-      {"redo", [&] { history.Redo(); }, true},
-      {"save", [&] { editor.SaveToFile(path); }, false},
-      {"change", [&] { editor.ApplyTheme("Xito"); }, true},
-      {"undo to the save", [&] { history.Undo(); }, false},
-      {"undo past the save", [&] { history.Undo(); }, true},
-      {"open", [&] { editor.OpenFromFile(path); }, false},
-      {"undo the open", [&] { history.Undo(); }, true},
-      {"clear", [&] { history.Clear(); }, false},
+      {"start", [] {}, "", false},
+      {"change", [&] { editor.SetProgressColour(clRed); }, "", true},
+      {"undo to the start", [&] { history.Undo(); }, "", false},
+      {"redo", [&] { history.Redo(); }, "", true},
+      {"save", [&] { editor.SaveToFile(saved); }, saved, false},
+      {"change", [&] { editor.ApplyTheme("Xito"); }, saved, true},
+      {"undo to the save", [&] { history.Undo(); }, saved, false},
+      {"undo past the save", [&] { history.Undo(); }, saved, true},
+      {"open", [&] { editor.OpenFromFile(opened); }, opened, false},
+      {"undo the open", [&] { history.Undo(); }, saved, true},
+      {"redo the open", [&] { history.Redo(); }, opened, false},
+      {"undo it again", [&] { history.Undo(); }, saved, true},
+      {"save while it is undone", [&] { editor.SaveToFile(second); }, second, false},
+      {"redo the open", [&] { history.Redo(); }, opened, false},
+      {"undo: the file saved meanwhile", [&] { history.Undo(); }, second, false},
+      {"clear", [&] { history.Clear(); }, second, false},
   };
   int told = 0;
   const Connection watch = history.OnStateChanged([&] { ++told; });
   for (const auto& step : steps) {
+    SCOPED_TRACE(step.step);
     step.run();
-    EXPECT_EQ(history.Modified(), step.modified) << step.step;
+    EXPECT_EQ(history.File(), step.file);
+    EXPECT_EQ(history.Modified(), step.modified);
   }
   EXPECT_FALSE(history.CanUndo() || history.CanRedo());
-  EXPECT_EQ(told, 11);
+  EXPECT_EQ(told, 16);  // once a step, twice for the Open (its change, then its file)
 }
 
 }  // namespace
