@@ -8,6 +8,7 @@
 #include "app/ControlPanelWiring.h"
 #include "app/FileKinds.h"
 #include "platform/ErrorHandler.h"
+#include "widgets/FloatingWindow.h"
 
 namespace tessary::app {
 namespace {
@@ -50,7 +51,7 @@ FileDrop::~FileDrop() {
   if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
 }
 
-FileDrop::Verdict FileDrop::VerdictAt(const QMimeData& data, QPoint pos) const {
+FileDrop::Verdict FileDrop::VerdictAt(const QMimeData& data, QWidget& top, QPoint pos) const {
   const auto refuse = [this](const QString& why) {
     return Verdict{false, why, {}, [this, why] { dialogs_.ShowErrorBox(why.toStdString()); }};
   };
@@ -65,9 +66,9 @@ FileDrop::Verdict FileDrop::VerdictAt(const QMimeData& data, QPoint pos) const {
     case FileKind::kOldSkin:
       return {true,
               QStringLiteral("%1 %2").arg(kind == FileKind::kSkin ? QStringLiteral("Open") : QStringLiteral("Import"), name),
-              window_.rect(), [this, path] { platform::RunCommand(dialogs_, [&] { OpenSkinFile(editor_, path); }); }};
+              top.rect(), [this, path] { platform::RunCommand(dialogs_, [&] { OpenSkinFile(editor_, path); }); }};
     case FileKind::kPicture: {
-      Verdict verdict = PictureVerdictAt(path, pos);
+      Verdict verdict = PictureVerdictAt(path, top, pos);
       return verdict.takes ? verdict : refuse(QString::fromLatin1(kNoPicturePlace));
     }
     case FileKind::kOther: break;
@@ -75,14 +76,13 @@ FileDrop::Verdict FileDrop::VerdictAt(const QMimeData& data, QPoint pos) const {
   return refuse(QString::fromLatin1(kNotASkinOrPicture).arg(name));
 }
 
-FileDrop::Verdict FileDrop::PictureVerdictAt(const QString& path, QPoint pos) const {
+FileDrop::Verdict FileDrop::PictureVerdictAt(const QString& path, QWidget& top, QPoint pos) const {
   // The deepest widget under the pointer, then the ones it lies on.
-  for (QWidget* widget = window_.childAt(pos); widget != nullptr && widget != &window_;
-       widget = widget->parentWidget()) {
-    const QPoint local = widget->mapFrom(&window_, pos);
+  for (QWidget* widget = top.childAt(pos); widget != nullptr && widget != &top; widget = widget->parentWidget()) {
+    const QPoint local = widget->mapFrom(&top, pos);
     std::optional<PictureTarget> target = PictureTargetAt(panel_, editor_, vocabulary_, widget, local);
     if (!target) continue;
-    const QRect area(widget->mapTo(&window_, target->area.topLeft()), target->area.size());
+    const QRect area(widget->mapTo(&top, target->area.topLeft()), target->area.size());
     return {true, target->action, area, [this, run = std::move(target->run), file = path.toStdString()] {
               platform::RunCommand(dialogs_, [&] { run(file); });
             }};
@@ -90,27 +90,43 @@ FileDrop::Verdict FileDrop::PictureVerdictAt(const QString& path, QPoint pos) co
   return {};
 }
 
+QWidget* FileDrop::DropWindowOf(QWidget& widget) const {
+  QWidget* top = widget.window();
+  if (top == &window_) return top;
+  auto* floating = qobject_cast<widgets::FloatingWindow*>(top);
+  return floating != nullptr && floating->parentWidget() == &window_ ? top : nullptr;
+}
+
+DropIndicator& FileDrop::IndicatorOver(QWidget& top) {
+  // A floating bar's window may go (its bar docked) and take the indicator with it.
+  if (indicator_ == nullptr) indicator_ = new DropIndicator(window_);
+  if (indicator_->parentWidget() != &top) indicator_->setParent(&top);
+  return *indicator_;
+}
+
 bool FileDrop::eventFilter(QObject* watched, QEvent* event) {
   if (!IsFileDrag(event) || !watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
-  if (widget->window() != &window_) return false;
+  QWidget* top = DropWindowOf(*widget);
+  if (top == nullptr) return false;
   if (event->type() == QEvent::DragLeave) {
-    indicator_->Clear();
+    // Leaving a floating bar for the window may be told after entering the window.
+    if (indicator_ != nullptr && indicator_->parentWidget() == top) IndicatorOver(window_).Clear();
     return false;
   }
   auto* drop = static_cast<QDropEvent*>(event);
   // Never a move: a file manager would delete a file it believes moved.
   if (!drop->possibleActions().testFlag(Qt::CopyAction)) return false;
-  const QPoint pos = widget->mapTo(&window_, drop->position().toPoint());
-  Verdict verdict = VerdictAt(*drop->mimeData(), pos);
+  const QPoint pos = widget->mapTo(top, drop->position().toPoint());
+  Verdict verdict = VerdictAt(*drop->mimeData(), *top, pos);
   // Every file is taken by the window, so that a refused one can say why when dropped.
   drop->setDropAction(Qt::CopyAction);
   drop->accept();
   if (event->type() != QEvent::Drop) {
-    indicator_->ShowVerdict(verdict.takes, verdict.text, verdict.area, pos);
+    IndicatorOver(*top).ShowVerdict(verdict.takes, verdict.text, verdict.area, pos);
     return true;
   }
-  indicator_->Clear();
+  IndicatorOver(window_).Clear();
   // Run once the drop is over: a command may show a modal box, which must not hold up the
   // file manager waiting for the drop to end.
   QTimer::singleShot(0, &window_, std::move(verdict.run));

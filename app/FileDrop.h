@@ -8,7 +8,9 @@
 // with the reason in the "Error" box.
 //
 // The drag is watched for the whole window at once (an application event filter), so
-// that neither the note nor a box of the preview takes a dropped skin as text.
+// that neither the note nor a box of the preview takes a dropped skin as text; a bar of
+// the preview floating in its own small window is part of the window and takes files as
+// it does docked.
 #include <QMimeData>
 #include <QObject>
 #include <QPointer>
@@ -34,22 +36,30 @@ class FileDrop : public QObject {
            const preview::CommandVocabulary& vocabulary);
   ~FileDrop() override;
 
-  // What dropping `data` at `pos` (window coordinates) does.
+  // What dropping `data` at `pos` in `top` (the window or a floating bar's window, in its
+  // coordinates) does.
   struct Verdict {
     bool takes = false;
     QString text;  // what the drop does, or why the place does not take it
-    QRect area;    // the place that takes it, in window coordinates
+    QRect area;    // the place that takes it, in `top`'s coordinates
     std::function<void()> run;  // the command (taking) or the refusal's box
   };
-  Verdict VerdictAt(const QMimeData& data, QPoint pos) const;
+  Verdict VerdictAt(const QMimeData& data, QWidget& top, QPoint pos) const;
 
+  // Shows the verdict over the window the file is dragged over (a floating bar's own
+  // window included); back on the editor window when no file is dragged.
   const DropIndicator& Indicator() const { return *indicator_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  Verdict PictureVerdictAt(const QString& path, QPoint pos) const;
+  Verdict PictureVerdictAt(const QString& path, QWidget& top, QPoint pos) const;
+  // The top-level window of `widget` when it is the editor window or a bar floating from
+  // it; none for any other window (a dialog takes drops its own way).
+  QWidget* DropWindowOf(QWidget& widget) const;
+  // The indicator, placed over `top`.
+  DropIndicator& IndicatorOver(QWidget& top);
 
   QWidget& window_;
   const ControlPanel& panel_;

@@ -14,6 +14,9 @@ namespace tessary::widgets {
 FloatingWindow::FloatingWindow(TTBCustomDockableWindow* bar, QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), bar_(bar) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Part of its owner's window: files dragged over it reach the window's handling of
+  // drops (the platform delivers them only to windows that take drops).
+  setAcceptDrops(owner != nullptr && owner->acceptDrops());
   setWindowTitle(bar->Caption());
   bar->setParent(this);
   bar->move(BarOffset());

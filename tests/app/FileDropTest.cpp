@@ -156,6 +156,56 @@ TEST_F(DropTest, EachPlaceTakesWhatItsCommandTakesAndRefusesTheRestWithAReason) 
   EXPECT_TRUE(dialogs->fileQuestions.empty());  // no dialog asked for the file
 }
 
+// A preview bar floating in its own small window takes files as it does docked: a skin
+// opens, a picture is refused with the reason; the indicator shows over that window.
+TEST_F(DropTest, AFloatingPreviewBarTakesFilesAsItDoesDocked) {
+  widgets::TTBXToolbar* bar = window->chromeTop().tbtButtons;
+  window->show();
+  bar->Float(window->mapToGlobal(QPoint(300, 300)));
+  QWidget* floating = bar->window();
+  ASSERT_NE(floating, window.get());
+  EXPECT_TRUE(floating->acceptDrops());  // else the platform delivers no drag to it
+  const std::string noPlace =
+      "A picture goes on a sample, a sample toolbar button, a \"Change...\" button or a background button";
+  Skin other(skin());
+  other.bgBottom.SetStretchBitmap(true);
+  const struct {
+    std::string file;
+    bool takes;
+    QString shows;
+    SkinParts changes;
+    std::vector<Box> boxes;
+  } cases[] = {
+      {WriteFile("other.skn", BuildSkinFile(other)), true, "Open other.skn", kPartsAll, {}},
+      {PictureFile(21, 21), false, QString::fromStdString(noPlace), 0, {{MessageBoxKind::kError, noPlace}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const QPoint pos = bar->ItemRect(bar->Items().front().get()).center();
+    const DropIndicator& indicator = DragOver(bar, pos, {QString::fromStdString(c.file)});
+    EXPECT_TRUE(indicator.isVisible());
+    EXPECT_EQ(indicator.window(), floating);
+    EXPECT_EQ(indicator.Takes(), c.takes);
+    EXPECT_EQ(indicator.Text(), c.shows);
+    parts = 0;
+    Drop(bar, pos);
+    EXPECT_FALSE(indicator.isVisible());
+    EXPECT_EQ(parts, c.changes);
+    EXPECT_EQ(dialogs->boxes, c.boxes);
+    dialogs->boxes.clear();
+  }
+  EXPECT_TRUE(skin().bgBottom.StretchBitmap());
+  // Docked again during a drag over it, the bar's floating window goes with the indicator
+  // it showed: the next drag over the editor window still shows one.
+  DragOver(bar, {5, 5}, {QString::fromStdString(PictureFile(21, 21))});
+  bar->ReDock();
+  QApplication::processEvents();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  const DropIndicator& again = DragOver(c().btnTop, {5, 5}, {QString::fromStdString(PictureFile(40, 3))});
+  EXPECT_TRUE(again.isVisible());
+  EXPECT_EQ(again.window(), window.get());
+}
+
 // Leaving the window takes the indicator away.
 TEST_F(DropTest, LeavingTheWindowHidesTheIndicator) {
   const DropIndicator& indicator = DragOver(c().btnTop, {5, 5}, {QString::fromStdString(PictureFile(3, 3))});
