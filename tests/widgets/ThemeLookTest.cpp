@@ -1,5 +1,6 @@
 // The eight themes as painted: the demo's dock looks different under each, captions stay
-// legible on the faces behind them in every state, and rounded bar ends show the dock.
+// legible on the faces behind them in every state, a button's states tell apart, and rounded
+// bar ends show the dock.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -130,6 +131,64 @@ TEST(ThemeLooks, CaptionsInTheDefaultSkinColourStandOutOfEveryFaceInEveryTheme) 
     UnuseTheme(theme);
   }
   SetSkinTextColour(savedS);
+}
+
+
+// How far two pictures of a bar button are apart: the mean colour distance inside the face
+// and the largest one on its frame.
+struct FaceDistance {
+  double inside = 0;
+  int frame = 0;
+};
+FaceDistance Distance(const QImage& a, const QImage& b) {
+  FaceDistance d;
+  int count = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QColor p(a.pixel(x, y)), q(b.pixel(x, y));
+      const int delta = std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
+      if (QRect(3, 3, a.width() - 6, a.height() - 6).contains(x, y)) {
+        d.inside += delta;
+        ++count;
+      } else {
+        d.frame = std::max(d.frame, delta);
+      }
+    }
+  }
+  d.inside /= count;
+  return d;
+}
+
+TEST(ThemeLooks, EveryButtonStateLooksDifferentFromItsNeighboursInEveryTheme) {
+  StartThemes();
+  enum { kPlain, kHot, kPushed, kChecked, kCheckedHot };
+  const std::pair<int, int> pairs[] = {{kPlain, kHot}, {kPlain, kChecked}, {kHot, kPushed}, {kHot, kChecked},
+                                       {kChecked, kCheckedHot}};
+  const char* names[] = {"plain", "hovered", "pushed", "checked", "hovered checked"};
+  for (const QString& name : kThemes) {
+    Theme* theme = UseTheme(name);
+    std::vector<QImage> faces;
+    for (int i = kPlain; i <= kCheckedHot; ++i) {
+      ItemState s;
+      s.viewKind = vkToolbar;
+      s.options = ioToolbarStyle;
+      s.hoverKind = i == kHot || i == kPushed || i == kCheckedHot ? hkHot : hkNone;
+      s.pushed = i == kPushed;
+      s.checked = i == kChecked || i == kCheckedHot;
+      QImage image(40, 24, QImage::Format_RGB32);
+      QPainter p(&image);
+      theme->PaintBarBackground(p, image.rect(), s.viewKind);
+      theme->PaintItemFrame(p, image.rect(), s);
+      faces.push_back(image);
+    }
+    for (const auto& [a, b] : pairs) {
+      const FaceDistance d = Distance(faces[a], faces[b]);
+      EXPECT_TRUE(d.inside >= 32 || d.frame >= 60)
+          << qPrintable(name) << ": " << names[a] << " and " << names[b] << " look alike (" << d.inside << ", "
+          << d.frame << ")";
+    }
+    UnuseTheme(theme);
+  }
 }
 
 }  // namespace

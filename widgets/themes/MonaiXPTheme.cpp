@@ -24,7 +24,7 @@ constinit const ThemeDefinition kMonaiXPDefinition{
             .text = clBtnText,
             .hot = {Rgb(255, 255, 255), Rgb(226, 230, 237), kFrame},
             .pushed = {Rgb(200, 205, 214), Rgb(228, 231, 236), kDeepFrame},
-            .checked = {Rgb(240, 242, 246), Rgb(218, 222, 230), kFrame},
+            .checked = {Rgb(218, 224, 234), Rgb(240, 243, 248), kDeepFrame},
             .checkedHot = {Rgb(250, 250, 252), Rgb(208, 214, 226), kDeepFrame},
             .glyph = Rgb(58, 64, 74),
             .menuBarHot = kSlate,

@@ -26,7 +26,7 @@ constinit const ThemeDefinition kRomaDefinition{
             .text = Rgb(62, 34, 16),
             .hot = {Rgb(255, 242, 218), Rgb(252, 212, 164), kTerracotta},
             .pushed = {Rgb(242, 192, 140), Rgb(252, 222, 184), kDeepTerracotta},
-            .checked = {Rgb(253, 234, 204), Rgb(246, 214, 168), kTerracotta},
+            .checked = {Rgb(246, 214, 170), Rgb(253, 236, 208), kDeepTerracotta},
             .checkedHot = {Rgb(255, 236, 204), Rgb(244, 192, 134), kDeepTerracotta},
             .glyph = Rgb(108, 54, 26),
             .menuBarHot = kSelected,
