@@ -49,23 +49,6 @@ std::size_t StoredImageListCount(SkinFileFormat format) {
   return format == SkinFileFormat::kCrs ? kCrsImageListCount : kSknImageListCount;
 }
 
-Skin ClassDefaultSkin() {
-  Skin skin;
-  const TTBBackground freshBackground;
-  for (TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {
-    background->SetBkColor(freshBackground.BkColor());
-    background->tag = freshBackground.tag;
-    background->left = freshBackground.left;
-    background->top = freshBackground.top;
-  }
-  const ImageList freshList;
-  for (ImageList* list : skin.ImageLists()) {
-    list->properties = freshList.properties;
-    list->SetSize(freshList.Width(), freshList.Height());
-  }
-  return skin;
-}
-
 SharedBytes ReadSkinOver(const std::string& path, Skin& skin) {
   const SkinFileFormat format = FormatForPath(path);
   const SharedBytes bytes = ForFile(path, [&] { return ReadFileBytes(path); });

@@ -25,11 +25,6 @@ void CheckOutputName(const std::string& path);
 // How many of Skin::ImageLists() (from the first) a file of this format holds.
 std::size_t StoredImageListCount(SkinFileFormat format);
 
-// A skin whose components hold their class defaults (no images, 16 x 16 lists, no design
-// positions, BkColor clBtnFace), under the skin's component names. A record stores only
-// what differs from these, so a file read over this skin gives exactly what the file says.
-Skin ClassDefaultSkin();
-
 // Reads the file over `skin` as Open (.skn) or Import Old Skins (.crs) would: all or
 // nothing, the skin unchanged on error. Returns the file's bytes. A file refused as
 // "Invalid stream format" that holds the other layout says that its name picked the layout.

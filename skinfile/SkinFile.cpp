@@ -201,4 +201,21 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
   return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
+Skin ClassDefaultSkin() {
+  Skin skin;
+  const TTBBackground freshBackground;
+  for (TTBBackground* background : {&skin.bgTop, &skin.bgBottom}) {
+    background->SetBkColor(freshBackground.BkColor());
+    background->tag = freshBackground.tag;
+    background->left = freshBackground.left;
+    background->top = freshBackground.top;
+  }
+  const ImageList freshList;
+  for (ImageList* list : skin.ImageLists()) {
+    list->properties = freshList.properties;
+    list->SetSize(freshList.Width(), freshList.Height());
+  }
+  return skin;
+}
+
 }  // namespace tessary

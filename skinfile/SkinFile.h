@@ -63,6 +63,11 @@ void ReadSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format, Sk
 void OpenSkinFile(const std::string& path, Skin& skin);
 void ImportOldSkinFile(const std::string& path, Skin& skin);
 
+// A skin whose components hold their class defaults (no images, 16 x 16 lists, no design
+// positions, BkColor clBtnFace), under the skin's component names. A record stores only
+// what differs from these, so a file read over this skin gives exactly what the file says.
+Skin ClassDefaultSkin();
+
 // Parses a file without applying it: header and record layout. Throws like ReadSkinFile.
 SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format);
 
