@@ -1,5 +1,6 @@
 #include "skinfile/FileIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -25,8 +26,16 @@ namespace fs = std::filesystem;
 
 // Symbolic links followed before giving up (the system's own limit is about as many).
 constexpr int kMaxLinks = 40;
-// Reading a pipe or device, whose size is not known beforehand.
+// The longest file name (one path component) the common file systems take, in bytes.
+constexpr std::size_t kMaxNameBytes = 255;
+// Reading a pipe or device, whose size is not known beforehand: in chunks, and no more
+// than a skin file with two 8192 x 8192 backgrounds of 32 bits holds, so that an endless
+// source such as /dev/zero is refused instead of filling the memory.
 constexpr std::size_t kStreamChunk = 64 * 1024;
+constexpr std::size_t kMaxStreamBytes = std::size_t{512} * 1024 * 1024;
+
+// The second and later bytes of a UTF-8 character.
+bool IsUtf8Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 struct CloseFile {
   void operator()(std::FILE* file) const { std::fclose(file); }
@@ -99,9 +108,17 @@ fs::path ResolveLinks(const fs::path& path) {
 
 fs::path TemporaryPathBeside(const fs::path& target) {
   std::random_device random;
-  fs::path temporary = target;
-  temporary += ".~" + std::to_string(random()) + std::to_string(random()) + ".tmp";
-  return temporary;
+  const std::string mark = ".~" + std::to_string(random()) + std::to_string(random()) + ".tmp";
+  // A name near the system's length limit is itself fine, but with the mark added it would
+  // not be: the temporary name keeps only as much of it as fits, cut between characters.
+  std::string name = target.filename().string();
+  const std::size_t room = kMaxNameBytes - mark.size();
+  if (name.size() > room) {
+    std::size_t cut = room;
+    while (cut > 0 && IsUtf8Continuation(static_cast<unsigned char>(name[cut]))) --cut;
+    name.resize(cut);
+  }
+  return target.parent_path() / (name + mark);
 }
 
 SharedBytes ReadFileBytes(const std::string& path) {
@@ -126,6 +143,9 @@ SharedBytes ReadFileBytes(const std::string& path) {
   std::vector<std::uint8_t> bytes;
   for (;;) {
     const std::size_t at = bytes.size();
+    if (at > kMaxStreamBytes) FailBecause(SystemReason(EFBIG), msg::kStreamReadError);
+    // Room grows by doubling, but never far past the limit.
+    if (bytes.capacity() < at + kStreamChunk) bytes.reserve(std::min(2 * at + kStreamChunk, kMaxStreamBytes + kStreamChunk));
     bytes.resize(at + kStreamChunk);
     const std::size_t read = std::fread(bytes.data() + at, 1, kStreamChunk, file.get());
     bytes.resize(at + read);

@@ -40,7 +40,8 @@ void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes, 
 // The final target of a chain of symbolic links (the path itself when it is no link).
 std::filesystem::path ResolveLinks(const std::filesystem::path& path);
 
-// A name for a temporary file or folder beside `target`: "<name>.~<random>.tmp".
+// A name for a temporary file or folder beside `target`: "<name>.~<random>.tmp", with the
+// name shortened where the whole would pass the length a file name may have.
 std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target);
 
 }  // namespace tessary
