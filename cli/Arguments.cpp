@@ -26,11 +26,18 @@ Arguments ParseArguments(const std::vector<std::string>& args, std::span<const s
       parsed.positional.push_back(arg);
     }
   }
+  CheckFileNames(parsed.positional);
   if (parsed.positional.size() < minPositional) throw UsageError("missing argument");
   if (parsed.positional.size() > maxPositional) {
     throw UsageError("unexpected argument '" + parsed.positional[maxPositional] + "'");
   }
   return parsed;
+}
+
+void CheckFileNames(std::span<const std::string> names) {
+  for (const std::string& name : names) {
+    if (name.empty()) throw UsageError("empty file name");
+  }
 }
 
 }  // namespace tessary::cli

@@ -22,8 +22,12 @@ inline constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max(
 // Sorts `args` into positionals and flags: anything starting with "-" (but "-" alone) is a
 // flag and must be one of `knownFlags`; after "--" everything is positional, so a file
 // named "-x" can be given. Throws UsageError for an unknown option or a number of
-// positionals outside minPositional..maxPositional.
+// positionals outside minPositional..maxPositional, or an empty one.
 Arguments ParseArguments(const std::vector<std::string>& args, std::span<const std::string_view> knownFlags,
                          std::size_t minPositional, std::size_t maxPositional);
+
+// Refuses (UsageError) an empty file name: an unset variable in a script, which would
+// otherwise be reported as a file called "".
+void CheckFileNames(std::span<const std::string> names);
 
 }  // namespace tessary::cli

@@ -39,7 +39,7 @@ std::string PathText(const fs::path& path) { return path.string(); }
 // find them.
 class ExportFolder {
  public:
-  explicit ExportFolder(const std::string& dir) : shown_(dir), target_(ResolveLinks(dir)) {
+  explicit ExportFolder(const std::string& dir) : shown_(dir), target_(ResolveLinks(FolderPath(dir))) {
     std::error_code error;
     // An existing non-empty folder is refused: files left there by an earlier export (say a
     // slot beyond the new count) would be taken by pack as part of this skin.
@@ -47,19 +47,27 @@ class ExportFolder {
       if (!fs::is_directory(target_, error)) throw FileError(dir, "not a directory");
       if (!fs::is_empty(target_, error)) throw FileError(dir, "the directory is not empty");
     }
-    if (target_.has_parent_path()) fs::create_directories(target_.parent_path(), error);
+    for (fs::path above = target_.parent_path(); !above.empty() && !fs::exists(above, error);
+         above = above.parent_path()) {
+      createdAbove_ = above;
+      if (above == above.parent_path()) break;
+    }
+    if (!createdAbove_.empty()) fs::create_directories(target_.parent_path(), error);
     temporary_ = TemporaryPathBeside(target_);
     pending_.emplace(PathText(temporary_), PendingTemporary::Kind::kFolder);
-    if (!fs::create_directory(temporary_, error)) {
-      done_ = true;  // nothing to remove
-      CannotCreate(dir, error);
-    }
+    madeTemporary_ = fs::create_directory(temporary_, error);
+    if (!madeTemporary_) CannotCreate(dir, error);
   }
 
+  // A failed export takes away what it made: the temporary folder and the folders above
+  // the target it had to create.
   ~ExportFolder() {
-    if (!done_) {
-      std::error_code ignored;
-      fs::remove_all(temporary_, ignored);
+    if (done_) return;
+    std::error_code ignored;
+    if (madeTemporary_) fs::remove_all(temporary_, ignored);
+    if (createdAbove_.empty()) return;
+    for (fs::path above = target_.parent_path(); fs::remove(above, ignored) && above != createdAbove_;
+         above = above.parent_path()) {
     }
   }
 
@@ -96,9 +104,18 @@ class ExportFolder {
 
   std::string Shown(const std::string& relative) const { return PathText(fs::path(shown_) / relative); }
 
+  // The folder a name stands for: "out/" and "out/." are "out".
+  static fs::path FolderPath(const std::string& dir) {
+    fs::path path = fs::path(dir).lexically_normal();
+    if (!path.has_filename() && path.has_relative_path()) path = path.parent_path();
+    return path;
+  }
+
   std::string shown_;
   fs::path target_;
+  fs::path createdAbove_;  // the highest folder above the target that did not exist
   fs::path temporary_;
+  bool madeTemporary_ = false;
   std::optional<PendingTemporary> pending_;
   bool done_ = false;
 };

@@ -8,6 +8,7 @@
 // Capacity restores the list's room exactly (a saved list's payload follows it); without
 // it the list keeps its start-up room. Either grows in the list's steps of 4 when there
 // are more images than room.
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <map>
@@ -24,6 +25,7 @@
 #include "cli/SkinFiles.h"
 #include "cli/SlotImage.h"
 #include "skinfile/BmpCodec.h"
+#include "skinfile/FileIo.h"
 #include "skinfile/SkinProperties.h"
 #include "skinfile/StartupSkin.h"
 #include "skinfile/TextEncoding.h"
@@ -281,6 +283,21 @@ void PackBackground(const fs::path& root, const SkinIni& ini, TTBBackground& bac
   background.SetBitmap(ForFile(where, [&] { return LoadBmpFile(where); }));
 }
 
+// OUT inside DIR (or one of its folders) must be a name pack passes over: anything else
+// would replace a file the skin is packed from (skin.ini, a picture, a slot image) or be
+// taken as a stray file by the next pack.
+void CheckOutputOutsideTheSkin(const fs::path& root, const std::string& out) {
+  std::error_code error;
+  const fs::path folder = fs::weakly_canonical(root, error);
+  if (error) return;
+  const fs::path target = fs::weakly_canonical(ResolveLinks(out), error);
+  if (error || IsLeftover(target)) return;
+  const auto [end, inside] = std::mismatch(folder.begin(), folder.end(), target.begin(), target.end());
+  if (end == folder.end() && inside != target.end()) {
+    throw UsageError("'" + out + "' lies in DIR, among the files the skin is packed from; name a .skn file");
+  }
+}
+
 }  // namespace
 
 int RunPack(const Invocation& invocation) {
@@ -293,6 +310,7 @@ int RunPack(const Invocation& invocation) {
     const std::string reason = error ? error.message() : SystemReason(ENOTDIR);
     throw FileError(dir, WithReason(SkinError(FormatMessage(msg::kCannotOpenFile, {dir}), reason)));
   }
+  CheckOutputOutsideTheSkin(root, arguments.positional[1]);
 
   Skin skin;
   LoadStartupSkin(skin);

@@ -2,17 +2,20 @@
 // FILE opened, as the editor shows it, and saves the picture as PNG. No display is needed:
 // the window is drawn offscreen.
 #include <QApplication>
-#include <QSaveFile>
+#include <QBuffer>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string_view>
 
 #include "app/RenderWindow.h"
 #include "app/Startup.h"
+#include "cli/Arguments.h"
 #include "cli/CliError.h"
 #include "cli/Command.h"
 #include "cli/SkinFiles.h"
 #include "skin/Bitmap.h"
+#include "skinfile/FileIo.h"
 #include "widgets/ThemeRegistry.h"
 
 namespace tessary::cli {
@@ -64,6 +67,7 @@ RenderArguments ParseRenderArguments(const std::vector<std::string>& args) {
       positional.push_back(arg);
     }
   }
+  CheckFileNames(positional);
   if (positional.size() != 2) throw UsageError("expected FILE and OUT.png");
   parsed.file = positional[0];
   parsed.out = positional[1];
@@ -81,17 +85,31 @@ std::unique_ptr<QApplication> EnsureApplication() {
   return std::make_unique<QApplication>(argc, argv);
 }
 
-// Writes the PNG whole or not at all: a failed write leaves no partial picture behind.
+// Writes the PNG as a skin file is saved (FileIo.h): whole or not at all, through links,
+// never over a file the user may not write, with the system's reason on failure.
 void SavePng(const QImage& picture, const std::string& path) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) throw FileError(path, FormatMessage(msg::kCannotCreateFile, {path}));
-  if (!picture.save(&file, "PNG", kPngQuality) || !file.commit()) throw FileError(path, msg::kStreamWriteError);
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!picture.save(&buffer, "PNG", kPngQuality)) throw FileError(path, msg::kStreamWriteError);
+  const std::span<const std::uint8_t> pieces[] = {
+      {reinterpret_cast<const std::uint8_t*>(png.constData()), static_cast<std::size_t>(png.size())}};
+  ForFile(path, [&] { WriteFileSafely(path, pieces); });
+}
+
+// The picture must not take the place of the skin it shows.
+void CheckOutputIsNotInput(const std::string& file, const std::string& out) {
+  std::error_code error;
+  if (std::filesystem::equivalent(file, out, error)) {
+    throw UsageError("'" + out + "' is FILE itself: name another file for the picture");
+  }
 }
 
 }  // namespace
 
 int RunRender(const Invocation& invocation) {
   const RenderArguments arguments = ParseRenderArguments(invocation.args);
+  CheckOutputIsNotInput(arguments.file, arguments.out);
   const std::unique_ptr<QApplication> application = EnsureApplication();
   app::StartApplication();
   if (!arguments.theme.isEmpty() && !widgets::HasThemeName(arguments.theme))

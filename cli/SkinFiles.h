@@ -18,8 +18,8 @@ inline constexpr std::size_t kSknImageListCount = 8;
 // ".crs" in any letter case is an old skin file; every other name a skin file.
 SkinFileFormat FormatForPath(const std::string& path);
 
-// Refuses (UsageError) an output name that picks the old layout: old skin files are read,
-// never written.
+// Refuses (UsageError) an output name that picks the old layout, or a link that leads to
+// such a name: old skin files are read, never written.
 void CheckOutputName(const std::string& path);
 
 // How many of Skin::ImageLists() (from the first) a file of this format holds.

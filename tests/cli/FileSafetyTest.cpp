@@ -67,6 +67,59 @@ TEST(ToolFiles, MessagesGiveTheSystemsReasonAndTheVersionIsShown) {
   EXPECT_EQ(version.out, "tessary-skin 2.0\n");
 }
 
+// Names and places users give by accident or by habit: each case either works or fails
+// with exit 2 (arguments) or 1 (files) and the usual message, and no input changes.
+TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
+  ToolFolder folder;
+  const std::vector<std::uint8_t> skin = StartupSkinBytes();
+  const std::vector<std::uint8_t> old = OldSkinFileFrom(skin);
+  folder.Write("in.skn", skin);
+  folder.Write("old.crs", old);
+  folder.Write("sp ace é/ü x.skn", skin);
+  fs::create_symlink("old.crs", folder.Path("link.skn"));
+  ASSERT_EQ(folder.Run({"export", "in.skn", "dir"}).exitCode, 0);
+  const std::vector<std::uint8_t> ini = folder.Read("dir/skin.ini");
+  // Names that fit (up to 255 bytes), but not with a temporary mark added.
+  const QString longName(250, QLatin1Char('L'));
+  const QString accented = QString(125, QChar(0xE9)) + ".skn";
+  struct Case {
+    QStringList args;
+    int exitCode;
+    std::string err;  // the start of what stderr says
+    const char* made;  // a file or folder the command leaves, or nullptr
+  };
+  const Case cases[] = {
+      {{"info", ""}, 2, "tessary-skin: info: empty file name\nUsage: tessary-skin info ", nullptr},
+      {{"export", "in.skn", "out/"}, 0, "", "out/skin.ini"},
+      {{"export", "in.skn", "new/er/out/."}, 0, "", "new/er/out/ilMain/00.png"},
+      {{"new", accented}, 0, "", nullptr},
+      {{"export", "in.skn", longName}, 0, "", nullptr},
+      {{"convert", "sp ace é/ü x.skn", "sp ace é/ü x.skn"}, 0, "", nullptr},
+      {{"convert", "old.crs", "link.skn"}, 2, "tessary-skin: convert: 'link.skn' is a link to an old skin file", nullptr},
+      {{"pack", "dir", "dir/skin.ini"}, 2, "tessary-skin: pack: 'dir/skin.ini' lies in DIR, among the files", nullptr},
+      {{"pack", "dir", "dir/ilMain/00.png"}, 2, "tessary-skin: pack: 'dir/ilMain/00.png' lies in DIR", nullptr},
+      {{"pack", "dir", "dir"}, 1, "tessary-skin: dir: Cannot create file dir: Is a directory\n", nullptr},
+      {{"export", "in.skn", "in.skn"}, 1, "tessary-skin: in.skn: not a directory\n", nullptr},
+      {{"info", "/dev/zero"}, 1, "tessary-skin: /dev/zero: Stream read error: File too large\n", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args.join(QLatin1Char(' ')).left(80).toStdString());
+    const ToolResult result = folder.Run(c.args);
+    EXPECT_EQ(result.exitCode, c.exitCode);
+    EXPECT_EQ(result.err.rfind(c.err, 0), 0u) << result.err;
+    if (c.exitCode == 0) EXPECT_EQ(result.err, "");
+    if (c.made != nullptr) EXPECT_TRUE(folder.Exists(c.made));
+  }
+  EXPECT_TRUE(folder.Read("in.skn") == skin && folder.Read("sp ace é/ü x.skn") == skin);
+  EXPECT_TRUE(folder.Read("old.crs") == old && folder.Read("dir/skin.ini") == ini);
+  EXPECT_TRUE(folder.Read(accented.toStdString()) == skin);
+  EXPECT_TRUE(folder.Exists(longName.toStdString() + "/skin.ini"));
+  // Nothing temporary stays behind, and no folder other than those asked for appears.
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder.Path("."))) names.push_back(entry.path().filename().string());
+  EXPECT_EQ(names.size(), 9u);
+}
+
 // A skin export takes long enough to be caught half-way: thousands of images.
 std::vector<std::uint8_t> SkinWithManyImages() {
   Skin skin;
@@ -78,9 +131,10 @@ std::vector<std::uint8_t> SkinWithManyImages() {
   return BuildSkinFile(skin);
 }
 
-// The temporary folder of a running export, once it holds some of the images.
+// The temporary folder of a running export into made/out, once it holds some of the images.
 bool ExportIsHalfWay(const ToolFolder& folder) {
-  for (const auto& entry : fs::directory_iterator(folder.Path("."))) {
+  if (!folder.Exists("made")) return false;
+  for (const auto& entry : fs::directory_iterator(folder.Path("made"))) {
     const std::string name = entry.path().filename().string();
     if (name.starts_with("out.~") && fs::exists(entry.path() / "ilSButtons" / "100.png")) return true;
   }
@@ -93,7 +147,7 @@ TEST(ToolFiles, AnInterruptedExportLeavesNoSkinDirectory) {
   for (const bool terminate : {true, false}) {
     QProcess process;
     process.setWorkingDirectory(QString::fromStdString(folder.Path(".")));
-    process.start(TESSARY_SKIN_TOOL, {"export", "big.skn", "out"});
+    process.start(TESSARY_SKIN_TOOL, {"export", "big.skn", "made/out"});
     ASSERT_TRUE(process.waitForStarted());
     bool finished = false;
     while (!ExportIsHalfWay(folder) && !finished) finished = process.waitForFinished(1);
@@ -101,14 +155,11 @@ TEST(ToolFiles, AnInterruptedExportLeavesNoSkinDirectory) {
     terminate ? process.terminate() : process.kill();  // SIGTERM, or SIGKILL which nothing can catch
     process.waitForFinished();
     EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
-    EXPECT_FALSE(folder.Exists("out"));
+    EXPECT_FALSE(folder.Exists("made/out"));
     // pack finds no skin directory rather than half of one.
-    EXPECT_EQ(folder.Run({"pack", "out", "packed.skn"}).exitCode, 1);
-    bool leftover = false;
-    for (const auto& entry : fs::directory_iterator(folder.Path("."))) {
-      leftover = leftover || entry.path().filename().string().starts_with("out.~");
-    }
-    EXPECT_EQ(leftover, !terminate) << "SIGTERM removes the temporary folder; after SIGKILL it stays";
+    EXPECT_EQ(folder.Run({"pack", "made/out", "packed.skn"}).exitCode, 1);
+    // SIGTERM removes the temporary folder and the folder made for it; after SIGKILL they stay.
+    EXPECT_EQ(folder.Exists("made"), !terminate);
   }
 }
 

@@ -120,7 +120,11 @@ TEST(Render, RefusesWhatItCannotDrawWithoutWritingAPicture) {
       {{"render", "ok.skn", "out.png", "--size"}, 2, "tessary-skin: render: option '--size' needs a value"},
       {{"render", "ok.skn", "out.png", "--scale", "2"}, 2, "tessary-skin: render: unknown option '--scale'"},
       {{"render", "ok.skn"}, 2, "tessary-skin: render: expected FILE and OUT.png\nUsage: tessary-skin render "},
+      {{"render", "ok.skn", "./ok.skn"}, 2, "tessary-skin: render: './ok.skn' is FILE itself"},
+      {{"render", "ok.skn", "folder"}, 1, "tessary-skin: folder: Cannot create file folder: Is a directory\n"},
   };
+  const std::vector<std::uint8_t> skin = folder.Read("ok.skn");
+  std::filesystem::create_directory(folder.Path("folder"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
     const ToolResult result = folder.Run(c.args);
@@ -129,6 +133,7 @@ TEST(Render, RefusesWhatItCannotDrawWithoutWritingAPicture) {
     EXPECT_EQ(result.out, "");
     EXPECT_FALSE(folder.Exists("out.png"));
   }
+  EXPECT_TRUE(folder.Read("ok.skn") == skin);
 }
 
 }  // namespace
