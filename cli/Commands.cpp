@@ -81,7 +81,8 @@ constexpr std::string_view kPackDetails =
     "Leftovers are passed over: hidden files, names ending in ~, Thumbs.db,\n"
     "desktop.ini and skin files (.skn, .crs). Anything else in DIR, and any section or\n"
     "key of skin.ini that pack does not know, is an error, so a misspelt name is never\n"
-    "ignored. OUT must not be an old skin file (.crs).\n";
+    "ignored. OUT must not be an old skin file (.crs), and inside DIR it must be a\n"
+    "skin file (.skn), so that it replaces none of the files it is packed from.\n";
 
 constexpr std::string_view kRenderDetails =
     "Draws the editor window with FILE opened (or, for a .crs, imported) exactly as the\n"
@@ -92,7 +93,8 @@ constexpr std::string_view kRenderDetails =
     "  --size WxH     the window's size in pixels (default 1280x1024); a size below the\n"
     "                 smallest the window can take is refused\n"
     "\n"
-    "A FILE that does not open gives the editor's message and writes no picture.\n";
+    "A FILE that does not open gives the editor's message and writes no picture.\n"
+    "OUT must not be FILE itself.\n";
 
 constexpr std::array<Command, 7> kCommands{{
     {"new", "Write the start-up skin to a new skin file", "OUT.skn", kNewDetails, RunNew},

@@ -1,6 +1,7 @@
 #include "cli/Tool.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <exception>
 #include <new>
 
@@ -63,6 +64,17 @@ bool AsksForHelp(const std::vector<std::string>& args) {
   return false;
 }
 
+// What a script reads must have arrived: output that could not be written (a full disk)
+// fails the command, whatever it did besides.
+int Finish(int exitCode, std::ostream& out, std::ostream& err) {
+  errno = 0;
+  out.flush();
+  if (out) return exitCode;
+  const SkinError failure(msg::kStreamWriteError, SystemReason(errno != 0 ? errno : EIO));
+  err << kProgram << ": standard output: " << WithReason(failure) << "\n";
+  return kExitFailure;
+}
+
 }  // namespace
 
 int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -70,11 +82,11 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   const std::string& name = args.front();
   if (IsHelpFlag(name)) {
     PrintOverview(out);
-    return kExitOk;
+    return Finish(kExitOk, out, err);
   }
   if (name == kVersionFlag) {
     out << kProgram << " " << TESSARY_VERSION << "\n";
-    return kExitOk;
+    return Finish(kExitOk, out, err);
   }
   const Command* command = FindCommand(name);
   if (command == nullptr) return ToolUsageError("unknown command '" + name + "'", err);
@@ -82,10 +94,10 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   std::vector<std::string> rest(args.begin() + 1, args.end());
   if (AsksForHelp(rest)) {
     PrintCommandHelp(*command, out);
-    return kExitOk;
+    return Finish(kExitOk, out, err);
   }
   try {
-    return command->run(Invocation{std::move(rest), out, err});
+    return Finish(command->run(Invocation{std::move(rest), out, err}), out, err);
   } catch (const UsageError& error) {
     return CommandUsageError(*command, error.what(), err);
   } catch (const FileError& error) {

@@ -164,13 +164,18 @@ void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes, 
 }
 
 void WriteFileSafely(const std::string& path, std::span<const std::span<const std::uint8_t>> pieces) {
-  const fs::path target = ResolveLinks(path);
   std::error_code error;
-  const fs::file_status status = fs::status(target, error);
+  // What the name stands for, with the links followed by the system: that includes links
+  // such as /dev/stdout, which lead to a pipe or terminal that has no name to follow. A
+  // name the system cannot follow (a loop of links) is refused, not replaced.
+  const fs::file_status status = fs::status(path, error);
+  if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory) {
+    FailBecause(error.message(), msg::kCannotCreateFile, {path});
+  }
   const bool exists = fs::exists(status);
   if (fs::is_directory(status)) FailBecause(SystemReason(EISDIR), msg::kCannotCreateFile, {path});
   if (exists) {
-    if (const int refusal = WriteRefusal(target, status)) {
+    if (const int refusal = WriteRefusal(path, status)) {
       FailBecause(SystemReason(refusal), msg::kCannotCreateFile, {path});
     }
   }
@@ -178,7 +183,7 @@ void WriteFileSafely(const std::string& path, std::span<const std::span<const st
   // A device or a pipe is written straight: renaming over it would replace it.
   if (exists && !fs::is_regular_file(status)) {
     errno = 0;
-    File file = Open(target, "wb");
+    File file = Open(path, "wb");
     if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {path});
     if (const int failure = WriteAndClose(std::move(file), pieces)) {
       FailBecause(SystemReason(failure), msg::kStreamWriteError);
@@ -187,6 +192,7 @@ void WriteFileSafely(const std::string& path, std::span<const std::span<const st
   }
 
   // Beside the link's target, so that the rename stays on one file system.
+  const fs::path target = ResolveLinks(path);
   const fs::path temporary = TemporaryPathBeside(target);
   const PendingTemporary pending(temporary.string(), PendingTemporary::Kind::kFile);
   errno = 0;

@@ -62,6 +62,10 @@ TEST(ToolFiles, MessagesGiveTheSystemsReasonAndTheVersionIsShown) {
     EXPECT_EQ(result.err, message);
   }
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  // Output a script cannot get is a failure too.
+  const ToolResult full = folder.Run({"info", "in.skn"}, "/dev/full");
+  EXPECT_EQ(full.exitCode, 1);
+  EXPECT_EQ(full.err, "tessary-skin: standard output: Stream write error: No space left on device\n");
   const ToolResult version = folder.Run({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "tessary-skin 2.0\n");
@@ -77,6 +81,7 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
   folder.Write("old.crs", old);
   folder.Write("sp ace é/ü x.skn", skin);
   fs::create_symlink("old.crs", folder.Path("link.skn"));
+  fs::create_symlink("loop.skn", folder.Path("loop.skn"));
   ASSERT_EQ(folder.Run({"export", "in.skn", "dir"}).exitCode, 0);
   const std::vector<std::uint8_t> ini = folder.Read("dir/skin.ini");
   // Names that fit (up to 255 bytes), but not with a temporary mark added.
@@ -101,6 +106,7 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
       {{"pack", "dir", "dir"}, 1, "tessary-skin: dir: Cannot create file dir: Is a directory\n", nullptr},
       {{"export", "in.skn", "in.skn"}, 1, "tessary-skin: in.skn: not a directory\n", nullptr},
       {{"info", "/dev/zero"}, 1, "tessary-skin: /dev/zero: Stream read error: File too large\n", nullptr},
+      {{"new", "loop.skn"}, 1, "tessary-skin: loop.skn: Cannot create file loop.skn: Too many levels of symbolic links\n", nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args.join(QLatin1Char(' ')).left(80).toStdString());
@@ -117,7 +123,12 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
   // Nothing temporary stays behind, and no folder other than those asked for appears.
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder.Path("."))) names.push_back(entry.path().filename().string());
-  EXPECT_EQ(names.size(), 9u);
+  EXPECT_EQ(names.size(), 10u);
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.Path("loop.skn"))));
+  // A link to a pipe (the tool's standard output here) is written into, not beside.
+  const ToolResult piped = folder.Run({"new", "/dev/stdout"});
+  EXPECT_EQ(piped.exitCode, 0) << piped.err;
+  EXPECT_TRUE(std::vector<std::uint8_t>(piped.out.begin(), piped.out.end()) == skin);
 }
 
 // A skin export takes long enough to be caught half-way: thousands of images.

@@ -29,8 +29,10 @@ class ToolFolder {
     return (std::filesystem::path(dir_.path().toStdString()) / relative).string();
   }
 
-  ToolResult Run(const QStringList& args) const {
+  // `output`: a file standard output goes to instead of the result.
+  ToolResult Run(const QStringList& args, const QString& output = {}) const {
     QProcess process;
+    if (!output.isEmpty()) process.setStandardOutputFile(output);
     process.setWorkingDirectory(dir_.path());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
