@@ -59,6 +59,13 @@ bool IsLeftover(const fs::path& path) {
   return name.find(kTemporaryMark) != std::string::npos && name.ends_with(kTemporaryExtension);
 }
 
+// Whether an entry of DIR is a folder; an entry the system cannot follow (a loop of links)
+// is none, and is then named in the message about what DIR should not hold.
+bool IsFolder(const fs::directory_entry& entry) {
+  std::error_code error;
+  return entry.is_directory(error);
+}
+
 // skin.ini, read and with every section and key checked against what pack knows, so that
 // a misspelt name is an error rather than silently ignored.
 class SkinIni {
@@ -178,7 +185,7 @@ void CheckDirectoryEntries(const fs::path& root, const Skin& skin) {
     bool known = name == skindir::kIniFile || name == skin.bgTop.name + std::string(skindir::kBmpExtension) ||
                  name == skin.bgBottom.name + std::string(skindir::kBmpExtension);
     for (const ImageList* list : skin.ImageLists()) {
-      known = known || (name == list->name && entry.is_directory());
+      known = known || (name == list->name && IsFolder(entry));
     }
     if (!known) {
       throw FileError(PathText(entry.path()),
@@ -212,7 +219,7 @@ std::map<int, fs::path> ScanSlots(const fs::path& folder) {
   std::error_code error;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
     if (IsLeftover(entry.path())) continue;
-    const std::optional<int> slot = entry.is_directory() ? std::nullopt : SlotOfFile(entry.path());
+    const std::optional<int> slot = IsFolder(entry) ? std::nullopt : SlotOfFile(entry.path());
     if (!slot) {
       throw FileError(PathText(entry.path()), "not an image slot file (a slot number below " +
                                                   std::to_string(skindir::kMaxImages) +

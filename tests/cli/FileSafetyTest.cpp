@@ -82,6 +82,8 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
   folder.Write("sp ace é/ü x.skn", skin);
   fs::create_symlink("old.crs", folder.Path("link.skn"));
   fs::create_symlink("loop.skn", folder.Path("loop.skn"));
+  fs::create_directories(folder.Path("looped/ilMain"));
+  fs::create_symlink("05.png", folder.Path("looped/ilMain/05.png"));
   ASSERT_EQ(folder.Run({"export", "in.skn", "dir"}).exitCode, 0);
   const std::vector<std::uint8_t> ini = folder.Read("dir/skin.ini");
   // Names that fit (up to 255 bytes), but not with a temporary mark added.
@@ -106,6 +108,7 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
       {{"pack", "dir", "dir"}, 1, "tessary-skin: dir: Cannot create file dir: Is a directory\n", nullptr},
       {{"export", "in.skn", "in.skn"}, 1, "tessary-skin: in.skn: not a directory\n", nullptr},
       {{"info", "/dev/zero"}, 1, "tessary-skin: /dev/zero: Stream read error: File too large\n", nullptr},
+      {{"pack", "looped", "looped.skn"}, 1, "tessary-skin: looped/ilMain/05.png: Cannot open file looped/ilMain/05.png: Too many levels of symbolic links\n", nullptr},
       {{"new", "loop.skn"}, 1, "tessary-skin: loop.skn: Cannot create file loop.skn: Too many levels of symbolic links\n", nullptr},
   };
   for (const Case& c : cases) {
@@ -123,7 +126,7 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
   // Nothing temporary stays behind, and no folder other than those asked for appears.
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder.Path("."))) names.push_back(entry.path().filename().string());
-  EXPECT_EQ(names.size(), 10u);
+  EXPECT_EQ(names.size(), 11u);
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.Path("loop.skn"))));
   // A link to a pipe (the tool's standard output here) is written into, not beside.
   const ToolResult piped = folder.Run({"new", "/dev/stdout"});
