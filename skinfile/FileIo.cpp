@@ -15,6 +15,9 @@
 #if __has_include(<unistd.h>)
 #include <unistd.h>
 #endif
+#if __has_include(<sys/stat.h>)
+#include <sys/stat.h>
+#endif
 #if __has_include(<sys/mman.h>)
 #include <sys/mman.h>
 #endif
@@ -90,6 +93,19 @@ int WriteRefusal(const fs::path& path, fs::file_status status) {
   if (::access(path.string().c_str(), W_OK) != 0) return errno;
 #endif
   return 0;
+}
+
+// Gives `to` the owner and group of `from` where the system allows it: root saving a
+// user's file leaves it the user's, a user's save keeps a shared file's group. Where it
+// does not allow it, the new file is the user's own, as any file the user creates.
+void KeepOwner(const fs::path& from, const fs::path& to) {
+#if __has_include(<sys/stat.h>) && __has_include(<unistd.h>)
+  struct stat owner {};
+  if (::stat(from.c_str(), &owner) != 0) return;
+  if (::chown(to.c_str(), owner.st_uid, owner.st_gid) != 0 && ::chown(to.c_str(), static_cast<uid_t>(-1), owner.st_gid) != 0) {
+    return;  // the group is not one of the user's either
+  }
+#endif
 }
 
 }  // namespace
@@ -203,8 +219,11 @@ void WriteFileSafely(const std::string& path, std::span<const std::span<const st
     fs::remove(temporary, ignored);
     FailBecause(SystemReason(failure), msg::kStreamWriteError);
   }
-  // A replaced file keeps its permissions.
-  if (exists) fs::permissions(temporary, status.permissions(), ignored);
+  // A replaced file keeps its owner, group and permissions.
+  if (exists) {
+    KeepOwner(target, temporary);
+    fs::permissions(temporary, status.permissions(), ignored);
+  }
   // The old file is replaced only by a complete new one.
   fs::rename(temporary, target, error);
   if (error) {

@@ -5,6 +5,7 @@
 #if defined(__unix__) || defined(__APPLE__)
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -67,8 +68,16 @@ class SafeWriteTest : public ::testing::Test {
   Bytes expected_;
 };
 
+gid_t FileGroup(const std::string& path) {
+  struct stat status {};
+  ::stat(path.c_str(), &status);
+  return status.st_gid;
+}
+
 TEST_F(SafeWriteTest, EveryKindOfTargetIsWrittenAsItShouldBe) {
   const Bytes old = {'o', 'l', 'd'};
+  constexpr gid_t kOtherGroup = 1;
+  gid_t group = 0;
   struct Case {
     const char* name;
     std::function<std::string()> prepare;  // makes the target, returns the name to save to
@@ -115,10 +124,13 @@ TEST_F(SafeWriteTest, EveryKindOfTargetIsWrittenAsItShouldBe) {
          EXPECT_EQ(fs::status(saved).permissions(), fs::perms::owner_read | fs::perms::group_read);
        },
        {"kept.skn"}},
-      {"a replaced file keeps its permissions",
+      {"a replaced file keeps its permissions and, where the system allows, its group",
        [&] {
          WriteBytes(Path("shared.skn"), old);
          fs::permissions(Path("shared.skn"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+         if (::chown(Path("shared.skn").c_str(), static_cast<uid_t>(-1), kOtherGroup) != 0) {
+         }  // root may; others keep their own group, which the save then keeps
+         group = FileGroup(Path("shared.skn"));
          return Path("shared.skn");
        },
        "", "",
@@ -126,6 +138,7 @@ TEST_F(SafeWriteTest, EveryKindOfTargetIsWrittenAsItShouldBe) {
          EXPECT_EQ(ReadBytes(saved), expected_);
          EXPECT_EQ(fs::status(saved).permissions(),
                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+         EXPECT_EQ(FileGroup(saved), group);
        },
        {"shared.skn"}},
       {"a folder is refused", [&] { fs::create_directory(Path("folder.skn")); return Path("folder.skn"); },
