@@ -1,5 +1,7 @@
 #include "skin/Bitmap.h"
 
+#include <algorithm>
+
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -252,7 +254,30 @@ const std::vector<Argb>& Bitmap::Pixels() const {
 }
 
 bool Bitmap::SamePixels(const Bitmap& other) const {
-  return Width() == other.Width() && Height() == other.Height() && Pixels() == other.Pixels();
+  if (Width() != other.Width() || Height() != other.Height()) return false;
+  if (data_ == other.data_) return true;
+  const std::span<const std::uint8_t> file = RawFile();
+  if (!file.empty() && Format() == other.Format() && std::ranges::equal(file, other.RawFile())) return true;
+  // Row by row from the stored rows: comparing two large pictures holds two rows of
+  // pixels, not two whole pictures of them (a few bytes of RLE can stand for 256
+  // megapixels, a gigabyte of pixels).
+  const std::size_t width = static_cast<std::size_t>(Width());
+  const auto rows = static_cast<std::size_t>(Height());
+  std::vector<Argb> mine(width);
+  std::vector<Argb> theirs(width);
+  const auto decodeRow = [rows](const Bitmap& picture, const RowDecoder& decoder, std::size_t y, Argb* out) {
+    const BitmapFormat& format = picture.Format();
+    const std::size_t stored = format.TopDown() ? y : rows - 1 - y;
+    decoder.Decode(picture.SharedRows().data() + stored * format.Stride(), out);
+  };
+  const RowDecoder myDecoder(Format());
+  const RowDecoder theirDecoder(other.Format());
+  for (std::size_t y = 0; y < rows; ++y) {
+    decodeRow(*this, myDecoder, y, mine.data());
+    decodeRow(other, theirDecoder, y, theirs.data());
+    if (mine != theirs) return false;
+  }
+  return true;
 }
 
 Bitmap StretchNearest(const Bitmap& source, int width, int height) {

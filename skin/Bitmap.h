@@ -43,6 +43,8 @@ struct BitmapFormat {
   std::uint32_t coloursUsed = 0, importantColours = 0;
   bool coreHeader = false;  // read with the 12-byte core header; written back as core
 
+  bool operator==(const BitmapFormat&) const = default;
+
   int Rows() const { return height < 0 ? -height : height; }
   bool TopDown() const { return height < 0; }
   // Bytes per stored row: ((width * bits + 31) / 32) * 4.
@@ -105,7 +107,8 @@ class Bitmap {
   const std::vector<Argb>& Pixels() const;
   Argb PixelAt(int x, int y) const { return Pixels()[static_cast<std::size_t>(y) * Width() + x]; }
 
-  // Same size and same pixels (formats may differ).
+  // Same size and same pixels (formats may differ). Compressed pictures kept as the same
+  // file bytes in the same format are the same without decoding either.
   bool SamePixels(const Bitmap& other) const;
 
  private:

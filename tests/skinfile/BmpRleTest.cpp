@@ -154,6 +154,9 @@ TEST(BmpRle, DecodedSizeIsBoundedAt256Megapixels) {
   // 16384 x 16384 is exactly the limit: read (and not decoded, since nothing draws it).
   const Bitmap large = ReadBmp(BuildBmp(Rle8(16384, 16384, {0, 1})));
   EXPECT_EQ(large.Width(), 16384);
+  // Its written file reads back as the same picture, found without a gigabyte of pixels
+  // for each.
+  EXPECT_TRUE(ReadBmp(WriteBmp(large)).SamePixels(large));
   EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(Rle8(16384, 16385, {0, 1}))); }), msg::kBitmapNotValid);
 }
 
