@@ -56,19 +56,14 @@ class ExportFolder {
     temporary_ = TemporaryPathBeside(target_);
     pending_.emplace(PathText(temporary_), PendingTemporary::Kind::kFolder);
     madeTemporary_ = fs::create_directory(temporary_, error);
-    if (!madeTemporary_) CannotCreate(dir, error);
+    if (!madeTemporary_) {
+      RemoveWhatWasMade();
+      CannotCreate(dir, error);
+    }
   }
 
-  // A failed export takes away what it made: the temporary folder and the folders above
-  // the target it had to create.
   ~ExportFolder() {
-    if (done_) return;
-    std::error_code ignored;
-    if (madeTemporary_) fs::remove_all(temporary_, ignored);
-    if (createdAbove_.empty()) return;
-    for (fs::path above = target_.parent_path(); fs::remove(above, ignored) && above != createdAbove_;
-         above = above.parent_path()) {
-    }
+    if (!done_) RemoveWhatWasMade();
   }
 
   void CreateFolder(const std::string& relative) {
@@ -103,6 +98,17 @@ class ExportFolder {
   }
 
   std::string Shown(const std::string& relative) const { return PathText(fs::path(shown_) / relative); }
+
+  // A failed export takes away what it made: the temporary folder and the folders above
+  // the target it had to create.
+  void RemoveWhatWasMade() {
+    std::error_code ignored;
+    if (madeTemporary_) fs::remove_all(temporary_, ignored);
+    if (createdAbove_.empty()) return;
+    for (fs::path above = target_.parent_path(); fs::remove(above, ignored) && above != createdAbove_;
+         above = above.parent_path()) {
+    }
+  }
 
   // The folder a name stands for: "out/" and "out/." are "out".
   static fs::path FolderPath(const std::string& dir) {
