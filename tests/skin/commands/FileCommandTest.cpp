@@ -167,11 +167,12 @@ TEST_F(CommandTest, FailedSaveLeavesTheOldFileAsItWas) {
     const char* what;
     std::string name;
     std::string reason;  // after "Cannot create file PATH"
+    bool readOnly;
   } cases[] = {
-      // The file exists, but nothing can be made beside it.
-      {"a name at the file system's limit", std::string(250, 'k') + ".skn", ""},
+      // The file exists, but the user has marked it read-only.
+      {"a file marked read-only", "kept.skn", "", true},
       // A skin file there would replace the old skin with one Import Old Skins cannot read.
-      {"an old skin file's name", "old.CRS", ": old skin files (.crs) are read, never written; save as a .skn file"},
+      {"an old skin file's name", "old.CRS", ": old skin files (.crs) are read, never written; save as a .skn file", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -179,6 +180,7 @@ TEST_F(CommandTest, FailedSaveLeavesTheOldFileAsItWas) {
     std::filesystem::create_directories(folder);
     dialogs.boxes.clear();
     const std::string path = WriteFile(c.name, Text("the user's earlier skin"));
+    if (c.readOnly) std::filesystem::permissions(path, std::filesystem::perms::owner_read);
     dialogs.AnswerFile(path);
     EXPECT_FALSE(Run([&] { editor.Save(); }));
     EXPECT_EQ(dialogs.boxes,
