@@ -43,10 +43,8 @@ void CheckOutputName(const std::string& path) {
   if (FormatForPath(path) == SkinFileFormat::kCrs) {
     throw UsageError("'" + path + "' names an old skin file (.crs): those are read, never written; name a .skn file");
   }
-  // A save writes through a link, so a link to an old skin file would have it overwritten.
-  const std::string target = ResolveLinks(path).string();
-  if (FormatForPath(target) == SkinFileFormat::kCrs) {
-    throw UsageError("'" + path + "' is a link to an old skin file (" + target +
+  if (SavesOverOldSkinFile(path)) {
+    throw UsageError("'" + path + "' is a link to an old skin file (" + ResolveLinks(path).string() +
                      "): those are read, never written; name a .skn file");
   }
 }

@@ -16,6 +16,7 @@
 // bgTop, bgBottom, ilLButtons, ilSButtons, ilImages, ilHot, ilDisable, ilDown.
 #include "skinfile/SkinFile.h"
 
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -24,6 +25,7 @@
 #include "skinfile/ComponentReader.h"
 #include "skinfile/FileIo.h"
 #include "skinfile/SkinProperties.h"
+#include "skinfile/TextEncoding.h"
 
 namespace tessary {
 namespace {
@@ -216,6 +218,15 @@ Skin ClassDefaultSkin() {
     list->SetSize(freshList.Width(), freshList.Height());
   }
   return skin;
+}
+
+bool SavesOverOldSkinFile(const std::string& path) {
+  constexpr std::string_view kOldSkinSuffix = ".crs";
+  const auto named = [&](std::string_view name) {
+    return name.size() >= kOldSkinSuffix.size() &&
+           EqualsIgnoringAsciiCase(name.substr(name.size() - kOldSkinSuffix.size()), kOldSkinSuffix);
+  };
+  return named(path) || named(ResolveLinks(path).string());
 }
 
 }  // namespace tessary

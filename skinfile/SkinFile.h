@@ -63,6 +63,10 @@ void ReadSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format, Sk
 void OpenSkinFile(const std::string& path, Skin& skin);
 void ImportOldSkinFile(const std::string& path, Skin& skin);
 
+// Whether a save to `path` would write over an old skin file (.crs in any letter case):
+// the name picks one, or it is a link that leads to one (a save writes through links).
+bool SavesOverOldSkinFile(const std::string& path);
+
 // A skin whose components hold their class defaults (no images, 16 x 16 lists, no design
 // positions, BkColor clBtnFace), under the skin's component names. A record stores only
 // what differs from these, so a file read over this skin gives exactly what the file says.

@@ -196,12 +196,9 @@ bool SkinEditor::Save() {
 }
 
 void SkinEditor::SaveToFile(const std::string& path) {
-  // Old skin files are read, never written: a skin file under a .crs name would replace the
-  // user's old skin with a file that Import Old Skins cannot read.
-  constexpr std::string_view kOldSkinSuffix = ".crs";
-  if (path.size() >= kOldSkinSuffix.size() &&
-      EqualsIgnoringAsciiCase(std::string_view(path).substr(path.size() - kOldSkinSuffix.size()), kOldSkinSuffix))
-    Fail(kCannotWriteOldSkin, {path});
+  // Old skin files are read, never written: a skin file under a .crs name (or through a
+  // link to one) would replace the user's old skin with a file Import Old Skins cannot read.
+  if (SavesOverOldSkinFile(path)) Fail(kCannotWriteOldSkin, {path});
   // The skin's text colour, gauge colour and theme name are what ColorBox, dfsColorButton
   // and ListBox1 show: every change of those controls runs a command that keeps them so.
   SaveSkinFile(path, skin_);

@@ -116,8 +116,12 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
     const ToolResult result = folder.Run(c.args);
     EXPECT_EQ(result.exitCode, c.exitCode);
     EXPECT_EQ(result.err.rfind(c.err, 0), 0u) << result.err;
-    if (c.exitCode == 0) EXPECT_EQ(result.err, "");
-    if (c.made != nullptr) EXPECT_TRUE(folder.Exists(c.made));
+    if (c.exitCode == 0) {
+      EXPECT_EQ(result.err, "");
+    }
+    if (c.made != nullptr) {
+      EXPECT_TRUE(folder.Exists(c.made));
+    }
   }
   EXPECT_TRUE(folder.Read("in.skn") == skin && folder.Read("sp ace é/ü x.skn") == skin);
   EXPECT_TRUE(folder.Read("old.crs") == old && folder.Read("dir/skin.ini") == ini);

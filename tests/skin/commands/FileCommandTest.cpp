@@ -168,11 +168,14 @@ TEST_F(CommandTest, FailedSaveLeavesTheOldFileAsItWas) {
     std::string name;
     std::string reason;  // after "Cannot create file PATH"
     bool readOnly;
+    const char* linkName = nullptr;  // saved to through a link of this name
   } cases[] = {
       // The file exists, but the user has marked it read-only.
       {"a file marked read-only", "kept.skn", "", true},
       // A skin file there would replace the old skin with one Import Old Skins cannot read.
       {"an old skin file's name", "old.CRS", ": old skin files (.crs) are read, never written; save as a .skn file", false},
+      {"a link to an old skin file", "old.crs", ": old skin files (.crs) are read, never written; save as a .skn file", false,
+       "link.skn"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -181,12 +184,14 @@ TEST_F(CommandTest, FailedSaveLeavesTheOldFileAsItWas) {
     dialogs.boxes.clear();
     const std::string path = WriteFile(c.name, Text("the user's earlier skin"));
     if (c.readOnly) std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    dialogs.AnswerFile(path);
+    const std::string saved = c.linkName ? (folder / c.linkName).string() : path;
+    if (c.linkName) std::filesystem::create_symlink(path, saved);
+    dialogs.AnswerFile(saved);
     EXPECT_FALSE(Run([&] { editor.Save(); }));
     EXPECT_EQ(dialogs.boxes,
-              (std::vector<Box>{{MessageBoxKind::kApplicationError, "Cannot create file " + path + c.reason + "."}}));
+              (std::vector<Box>{{MessageBoxKind::kApplicationError, "Cannot create file " + saved + c.reason + "."}}));
     EXPECT_EQ(ReadWholeFile(path), Text("the user's earlier skin"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), c.linkName ? 2 : 1);
   }
 }
 
