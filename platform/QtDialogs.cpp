@@ -39,19 +39,19 @@ void Show(MessageBoxKind kind, const std::string& text, QWidget* owner) {
 }  // namespace
 
 std::unique_ptr<QFileDialog> MakeFileDialog(FileDialogId dialog, const QString& lastFile, QWidget* owner) {
-  const FileDialogSpec& spec = SpecOf(dialog);
+  const FileDialogSpec& setup = SpecOf(dialog);
   auto fileDialog = std::make_unique<QFileDialog>(owner);
-  fileDialog->setObjectName(FromUtf8(spec.name));
+  fileDialog->setObjectName(FromUtf8(setup.name));
   QStringList nameFilters;
-  for (const std::string& name : QtNameFilters(spec.filter)) nameFilters << FromUtf8(name);
+  for (const std::string& name : QtNameFilters(setup.filter)) nameFilters << FromUtf8(name);
   fileDialog->setNameFilters(nameFilters);
   fileDialog->setFilter(fileDialog->filter() | QDir::Hidden);
   fileDialog->setSizeGripEnabled(true);
-  if (spec.save) {
+  if (setup.save) {
     // Qt asks before overwriting unless told not to.
     fileDialog->setAcceptMode(QFileDialog::AcceptSave);
     fileDialog->setFileMode(QFileDialog::AnyFile);
-    fileDialog->setDefaultSuffix(FromUtf8(DefaultSuffix(spec.defaultExtension)));
+    fileDialog->setDefaultSuffix(FromUtf8(DefaultSuffix(setup.defaultExtension)));
   } else {
     // The folder and the file must exist.
     fileDialog->setAcceptMode(QFileDialog::AcceptOpen);
