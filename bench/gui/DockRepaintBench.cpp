@@ -5,7 +5,6 @@
 // main thread's CPU time understates the cost.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -166,14 +165,3 @@ BENCHMARK(BM_DockRepaintThemeNoPicture)->DenseRange(0, 7)->Unit(benchmark::kMicr
 BENCHMARK(BM_DockRepaintThemeTile100x40)->DenseRange(0, 7)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  StartThemes();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -109,14 +109,3 @@ BENCHMARK(BM_OpenViewMenuToFirstFrame)->Unit(benchmark::kMicrosecond)->UseRealTi
 BENCHMARK(BM_OpenInterfaceLanguageToFirstFrame)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  StartThemes();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
