@@ -102,10 +102,19 @@ void KeepOwner(const fs::path& from, const fs::path& to) {
 #if __has_include(<sys/stat.h>) && __has_include(<unistd.h>)
   struct stat owner {};
   if (::stat(from.c_str(), &owner) != 0) return;
-  if (::chown(to.c_str(), owner.st_uid, owner.st_gid) != 0 && ::chown(to.c_str(), static_cast<uid_t>(-1), owner.st_gid) != 0) {
-    return;  // the group is not one of the user's either
-  }
+  // Failing the owner, at least the group; failing that too, the user's own is right.
+  if (::chown(to.c_str(), owner.st_uid, owner.st_gid) != 0) (void)::chown(to.c_str(), static_cast<uid_t>(-1), owner.st_gid);
 #endif
+}
+
+// Creates or truncates `path` and writes the pieces to it, with no temporary file
+// ("Cannot create file %s" with `shown`, "Stream write error").
+void WriteStraight(const std::string& path, std::span<const std::span<const std::uint8_t>> pieces,
+                   const std::string& shown) {
+  errno = 0;
+  File file = Open(path, "wb");
+  if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {shown});
+  if (const int failure = WriteAndClose(std::move(file), pieces)) FailBecause(SystemReason(failure), msg::kStreamWriteError);
 }
 
 }  // namespace
@@ -172,11 +181,8 @@ SharedBytes ReadFileBytes(const std::string& path) {
 }
 
 void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes, const std::string& shown) {
-  errno = 0;
-  File file = Open(path, "wb");
-  if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {shown});
   const std::span<const std::uint8_t> pieces[] = {bytes};
-  if (const int error = WriteAndClose(std::move(file), pieces)) FailBecause(SystemReason(error), msg::kStreamWriteError);
+  WriteStraight(path, pieces, shown);
 }
 
 void WriteFileSafely(const std::string& path, std::span<const std::span<const std::uint8_t>> pieces) {
@@ -198,12 +204,7 @@ void WriteFileSafely(const std::string& path, std::span<const std::span<const st
 
   // A device or a pipe is written straight: renaming over it would replace it.
   if (exists && !fs::is_regular_file(status)) {
-    errno = 0;
-    File file = Open(path, "wb");
-    if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {path});
-    if (const int failure = WriteAndClose(std::move(file), pieces)) {
-      FailBecause(SystemReason(failure), msg::kStreamWriteError);
-    }
+    WriteStraight(path, pieces, path);
     return;
   }
 
