@@ -75,7 +75,6 @@ const QPixmap& ImageListPixmaps::Prepare(const ImageList* list, int index) {
     // A view usually shows a few images of a list: each is made when first shown. Every
     // change of the list (images added, removed, replaced, resized) sizes the slots anew.
     entry.cells.assign(count, QPixmap());
-    entry.made.assign(count, false);
     entry.generation = list->Generation();
   }
   const auto at = static_cast<std::size_t>(index);
@@ -83,10 +82,8 @@ const QPixmap& ImageListPixmaps::Prepare(const ImageList* list, int index) {
     static const QPixmap kNone;
     return kNone;
   }
-  if (!entry.made[at]) {
-    entry.cells[at] = BuildCell(*list, index);
-    entry.made[at] = true;
-  }
+  // A cell not made yet is null; one made is not, unless the list's images have no size.
+  if (entry.cells[at].isNull()) entry.cells[at] = BuildCell(*list, index);
   return entry.cells[at];
 }
 

@@ -53,8 +53,7 @@ class ImageListPixmaps {
     std::weak_ptr<ListWatch> watch;
     Connection connection;
     std::uint64_t generation = ~std::uint64_t{0};
-    std::vector<QPixmap> cells;  // one per image, alpha from the mask
-    std::vector<bool> made;      // per image: its cell is made (a list may hold empty images)
+    std::vector<QPixmap> cells;  // one per image, alpha from the mask; null until first drawn
   };
   // The cell of image `index` (in range) of `list`, made if need be.
   const QPixmap& Prepare(const ImageList* list, int index);
