@@ -83,9 +83,13 @@ TEST_F(Shortcuts, EachKeyRunsTheFirstCommandThatBearsIt) {
   EXPECT_FALSE(bar->KeyboardMode());  // Alt held for Alt+Left is no menu key
   EXPECT_EQ(note->toPlainText(), "hello");
   // No shortcut of a sample toolbar is ever reached, so no key replaces an image.
-  for (const CommandList* list : {&vocabulary.alcL(), &vocabulary.actS()})
-    for (int i = 0; i < list->Count(); ++i)
-      if (list->At(i).Shortcut() != 0) EXPECT_NE(vocabulary.ShortcutCommand(list->At(i).Shortcut()), &list->At(i));
+  for (const CommandList* list : {&vocabulary.alcL(), &vocabulary.actS()}) {
+    for (int i = 0; i < list->Count(); ++i) {
+      if (list->At(i).Shortcut() != 0) {
+        EXPECT_NE(vocabulary.ShortcutCommand(list->At(i).Shortcut()), &list->At(i));
+      }
+    }
+  }
   // Keys that are nobody's shortcut reach the focused control.
   ran.clear();
   Press(Qt::Key_End);
