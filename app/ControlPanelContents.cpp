@@ -4,7 +4,7 @@
 #include <QSignalBlocker>
 
 #include "preview/CommandVocabulary.h"
-#include "skin/commands/ControlPanelLists.h"
+#include "editing/ControlPanelLists.h"
 #include "widgets/items/TTBXItem.h"
 #include "widgets/items/TTBXSeparatorItem.h"
 

@@ -6,7 +6,7 @@
 
 #include "app/ControlPanel.h"
 #include "skin/Skin.h"
-#include "skin/commands/SkinView.h"
+#include "editing/SkinView.h"
 
 namespace tessary::preview {
 class CommandVocabulary;

@@ -1,6 +1,6 @@
 #include "app/ControlPanelWiring.h"
 
-#include "platform/ErrorHandler.h"
+#include "editing/CommandRunner.h"
 #include "preview/ChromeTables.h"
 #include "preview/CommandVocabulary.h"
 
@@ -9,7 +9,6 @@ namespace {
 
 using CP = ControlPanel;
 using enum ImageSlotCommand;
-using platform::Guarded;
 using preview::ImageHandler;
 using widgets::TXP_Button;
 using widgets::TXP_RadioBox;
@@ -120,11 +119,11 @@ constexpr TargetWire kTargetWires[] = {
 
 // The colour button's "&Other" dialog, through the platform's colour dialog: the sixteen
 // custom colours travel as the button's entries ("ColorA=...") and come back edited.
-widgets::ColourDialogHook ColourDialogOf(platform::Dialogs& dialogs) {
+widgets::ColourDialogHook ColourDialogOf(Dialogs& dialogs) {
   return [&dialogs](Colour& colour, QStringList& entries) {
     widgets::TColorArrayClass grid = widgets::DefaultCustomColors();
     widgets::ReadCustomColourEntries(entries, grid);
-    platform::CustomColours custom{};
+    CustomColours custom{};
     for (std::size_t i = 0; i < custom.size(); ++i)
       custom[i] = grid.At(static_cast<int>(i % 8) + 1, static_cast<int>(i / 8) + 1);
     const std::optional<Colour> chosen = dialogs.ChooseColour(colour, custom);
@@ -138,7 +137,7 @@ widgets::ColourDialogHook ColourDialogOf(platform::Dialogs& dialogs) {
 
 }  // namespace
 
-void WireControlPanel(const ControlPanel& panel, SkinEditor& editor, platform::Dialogs& dialogs,
+void WireControlPanel(const ControlPanel& panel, SkinEditor& editor, Dialogs& dialogs,
                       preview::CommandVocabulary& vocabulary, WidgetSkinView& view) {
   QObject* context = panel.pnlTop;  // the connections end with the window
   for (const ButtonWire& wire : kButtonWires) {
@@ -154,7 +153,7 @@ void WireControlPanel(const ControlPanel& panel, SkinEditor& editor, platform::D
   }
   for (const SlotWire& wire : kSlotWires) {
     vocabulary.Connect(wire.handler, [&editor, &dialogs, command = wire.command](widgets::Command& sender) {
-      platform::RunCommand(dialogs, [&] { editor.ReplaceImageSlot(command, sender.ImageIndex()); });
+      RunCommand(dialogs, [&] { editor.ReplaceImageSlot(command, sender.ImageIndex()); });
     });
   }
   QObject::connect(panel.ColorBox, &widgets::TColorBox::Change, context,

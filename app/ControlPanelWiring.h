@@ -10,8 +10,8 @@
 
 #include "app/ControlPanel.h"
 #include "app/WidgetSkinView.h"
-#include "platform/Dialogs.h"
-#include "skin/commands/SkinEditor.h"
+#include "editing/Dialogs.h"
+#include "editing/SkinEditor.h"
 
 namespace tessary::preview {
 class CommandVocabulary;
@@ -22,7 +22,7 @@ namespace tessary::app {
 // Connects the controls and the vocabulary's six slot handlers to the editor's commands,
 // routes the colour button's dialog through `dialogs`, and binds the repaint targets that
 // are controls of the panel (the preview binds its own).
-void WireControlPanel(const ControlPanel& panel, SkinEditor& editor, platform::Dialogs& dialogs,
+void WireControlPanel(const ControlPanel& panel, SkinEditor& editor, Dialogs& dialogs,
                       preview::CommandVocabulary& vocabulary, WidgetSkinView& view);
 
 // A control of the panel that takes a picture: the command a click on it runs, taking a

@@ -7,7 +7,7 @@
 
 #include "app/ControlPanelWiring.h"
 #include "app/FileKinds.h"
-#include "platform/ErrorHandler.h"
+#include "editing/CommandRunner.h"
 #include "widgets/FloatingWindow.h"
 
 namespace tessary::app {
@@ -32,7 +32,7 @@ bool IsFileDrag(const QEvent* event) {
 
 }  // namespace
 
-FileDrop::FileDrop(QWidget& window, const ControlPanel& panel, SkinEditor& editor, platform::Dialogs& dialogs,
+FileDrop::FileDrop(QWidget& window, const ControlPanel& panel, SkinEditor& editor, Dialogs& dialogs,
                    const preview::CommandVocabulary& vocabulary)
     : QObject(&window),
       window_(window),
@@ -66,7 +66,7 @@ FileDrop::Verdict FileDrop::VerdictAt(const QMimeData& data, QWidget& top, QPoin
     case FileKind::kOldSkin:
       return {true,
               QStringLiteral("%1 %2").arg(kind == FileKind::kSkin ? QStringLiteral("Open") : QStringLiteral("Import"), name),
-              top.rect(), [this, path] { platform::RunCommand(dialogs_, [&] { OpenSkinFile(editor_, path); }); }};
+              top.rect(), [this, path] { RunCommand(dialogs_, [&] { OpenSkinFile(editor_, path); }); }};
     case FileKind::kPicture: {
       Verdict verdict = PictureVerdictAt(path, top, pos);
       return verdict.takes ? verdict : refuse(QString::fromLatin1(kNoPicturePlace));
@@ -84,7 +84,7 @@ FileDrop::Verdict FileDrop::PictureVerdictAt(const QString& path, QWidget& top, 
     if (!target) continue;
     const QRect area(widget->mapTo(&top, target->area.topLeft()), target->area.size());
     return {true, target->action, area, [this, run = std::move(target->run), file = path.toStdString()] {
-              platform::RunCommand(dialogs_, [&] { run(file); });
+              RunCommand(dialogs_, [&] { run(file); });
             }};
   }
   return {};

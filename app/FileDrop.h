@@ -18,8 +18,8 @@
 
 #include "app/ControlPanel.h"
 #include "app/DropIndicator.h"
-#include "platform/Dialogs.h"
-#include "skin/commands/SkinEditor.h"
+#include "editing/Dialogs.h"
+#include "editing/SkinEditor.h"
 
 namespace tessary::preview {
 class CommandVocabulary;
@@ -32,7 +32,7 @@ class FileDrop : public QObject {
 
  public:
   // Watches drags over `window` (which takes drops from now on).
-  FileDrop(QWidget& window, const ControlPanel& panel, SkinEditor& editor, platform::Dialogs& dialogs,
+  FileDrop(QWidget& window, const ControlPanel& panel, SkinEditor& editor, Dialogs& dialogs,
            const preview::CommandVocabulary& vocabulary);
   ~FileDrop() override;
 
@@ -64,7 +64,7 @@ class FileDrop : public QObject {
   QWidget& window_;
   const ControlPanel& panel_;
   SkinEditor& editor_;
-  platform::Dialogs& dialogs_;
+  Dialogs& dialogs_;
   const preview::CommandVocabulary& vocabulary_;
   QPointer<DropIndicator> indicator_;
 };

@@ -4,7 +4,7 @@
 // file (.crs) imported, a picture goes where it is dropped.
 #include <QString>
 
-#include "skin/commands/SkinEditor.h"
+#include "editing/SkinEditor.h"
 
 namespace tessary::app {
 

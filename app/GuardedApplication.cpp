@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "platform/ErrorHandler.h"
+#include "editing/CommandRunner.h"
 #include "platform/QtDialogs.h"
 
 namespace tessary::app {
@@ -13,7 +13,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
   } catch (...) {
     const std::exception_ptr error = std::current_exception();
     platform::QtDialogs dialogs(activeWindow());
-    platform::RunCommand(dialogs, [&] { std::rethrow_exception(error); });
+    RunCommand(dialogs, [&] { std::rethrow_exception(error); });
     return false;
   }
 }

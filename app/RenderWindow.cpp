@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/TfrmMain.h"
-#include "skin/commands/ControlPanelLists.h"
+#include "editing/ControlPanelLists.h"
 
 namespace tessary::app {
 

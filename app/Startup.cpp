@@ -7,7 +7,7 @@
 #include <QPalette>
 
 #include "app/AppIcon.h"
-#include "platform/Dialogs.h"
+#include "editing/Dialogs.h"
 #include "widgets/ThemeRegistry.h"
 #include "widgets/themes/PaintPrimitives.h"
 
@@ -60,7 +60,7 @@ void StartApplication() {
   widgets::StartThemes();
   // The name only: a display name set as well is appended by the platform to every window
   // title ("Tessary 2.0 — Tessary", "Error — Tessary").
-  QApplication::setApplicationName(QString::fromLatin1(platform::kApplicationTitle));
+  QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
   // The desktop finds the menu entry (and with it the icon) by this name.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
   QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kDesktopEntry), AppIcon()));

@@ -10,7 +10,7 @@
 #include "app/FileDrop.h"
 #include "app/FileKinds.h"
 #include "app/UndoRedo.h"
-#include "platform/ErrorHandler.h"
+#include "editing/CommandRunner.h"
 #include "platform/PictureDecoder.h"
 #include "platform/QtDialogs.h"
 #include "preview/TFlatGauge.h"
@@ -31,7 +31,7 @@ constexpr const char* kCaption = "Tessary 2.0";
 
 }  // namespace
 
-TfrmMain::TfrmMain(std::unique_ptr<platform::Dialogs> dialogs, QWidget* parent)
+TfrmMain::TfrmMain(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     : QMainWindow(parent),
       dialogs_(dialogs ? std::move(dialogs) : std::make_unique<platform::QtDialogs>(this)) {
   LoadStartupSkin(skin_);
@@ -72,11 +72,11 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   bool close = !Modified();
   if (!close) {
     switch (dialogs_->AskToSaveChanges()) {
-      case platform::SaveChanges::kSave:
-        platform::RunCommand(*dialogs_, [this, &close] { close = editor_.Save(); });
+      case SaveChanges::kSave:
+        RunCommand(*dialogs_, [this, &close] { close = editor_.Save(); });
         break;
-      case platform::SaveChanges::kDiscard: close = true; break;
-      case platform::SaveChanges::kCancel: break;
+      case SaveChanges::kDiscard: close = true; break;
+      case SaveChanges::kCancel: break;
     }
   }
   if (close) {
@@ -87,7 +87,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool TfrmMain::OpenAtStartup(const QString& path) {
-  const bool opened = platform::RunCommand(*dialogs_, [&] { OpenSkinFile(editor_, path); });
+  const bool opened = RunCommand(*dialogs_, [&] { OpenSkinFile(editor_, path); });
   // Undo goes back no further than the file the program was started with.
   if (opened) history_.Clear();
   return opened;

@@ -7,14 +7,14 @@
 
 #include "app/ControlPanel.h"
 #include "app/WidgetSkinView.h"
-#include "platform/Dialogs.h"
+#include "editing/Dialogs.h"
 #include "preview/BrowserChromeBottom.h"
 #include "preview/BrowserChromeTop.h"
 #include "preview/CommandVocabulary.h"
 #include "preview/ShortcutDispatcher.h"
 #include "skin/Skin.h"
-#include "skin/commands/EditHistory.h"
-#include "skin/commands/SkinEditor.h"
+#include "editing/EditHistory.h"
+#include "editing/SkinEditor.h"
 #include "widgets/TTBXSwitcher.h"
 
 namespace tessary::app {
@@ -26,7 +26,7 @@ class TfrmMain : public QMainWindow {
 
  public:
   // The window with the platform's dialogs, or with `dialogs` (tests: scripted ones).
-  explicit TfrmMain(std::unique_ptr<platform::Dialogs> dialogs = nullptr, QWidget* parent = nullptr);
+  explicit TfrmMain(std::unique_ptr<Dialogs> dialogs = nullptr, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
   Skin& skin() { return skin_; }
@@ -62,7 +62,7 @@ class TfrmMain : public QMainWindow {
   void ShowCaption();
 
   Skin skin_;
-  std::unique_ptr<platform::Dialogs> dialogs_;
+  std::unique_ptr<Dialogs> dialogs_;
   widgets::TTBXSwitcher TBXSwitcher_;
   WidgetSkinView view_{TBXSwitcher_};
   SkinEditor editor_{skin_, *dialogs_, view_};

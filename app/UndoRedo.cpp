@@ -2,7 +2,7 @@
 
 #include <QAction>
 
-#include "platform/ErrorHandler.h"
+#include "editing/CommandRunner.h"
 
 namespace tessary::app {
 namespace {
@@ -28,9 +28,9 @@ void FollowHistory(const ControlPanel& panel, const EditHistory& history) {
 
 }  // namespace
 
-Connection WireUndoRedo(const ControlPanel& panel, EditHistory& history, platform::Dialogs& dialogs, QWidget& window) {
+Connection WireUndoRedo(const ControlPanel& panel, EditHistory& history, Dialogs& dialogs, QWidget& window) {
   for (const HistoryControl& control : kControls) {
-    const auto step = platform::Guarded(dialogs, [&history, step = control.step] { (history.*step)(); });
+    const auto step = Guarded(dialogs, [&history, step = control.step] { (history.*step)(); });
     QObject::connect(panel.*control.button, &widgets::TXP_Button::clicked, &window, step);
     auto* action = new QAction(&window);
     action->setObjectName(QString::fromLatin1(control.actionName));

@@ -7,15 +7,15 @@
 #include <QWidget>
 
 #include "app/ControlPanel.h"
-#include "platform/Dialogs.h"
+#include "editing/Dialogs.h"
 #include "skin/Signal.h"
-#include "skin/commands/EditHistory.h"
+#include "editing/EditHistory.h"
 
 namespace tessary::app {
 
 // Wires the buttons and keys; the returned connection keeps the buttons following the
 // history (keep it as long as the window).
-[[nodiscard]] Connection WireUndoRedo(const ControlPanel& panel, EditHistory& history, platform::Dialogs& dialogs,
+[[nodiscard]] Connection WireUndoRedo(const ControlPanel& panel, EditHistory& history, Dialogs& dialogs,
                                       QWidget& window);
 
 }  // namespace tessary::app

@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-#include "skin/commands/SkinView.h"
+#include "editing/SkinView.h"
 #include "widgets/TTBXSwitcher.h"
 
 namespace tessary::app {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/commands/CommandDialogs.h"
+#include "editing/CommandDialogs.h"
 
 namespace tessary::platform {
 

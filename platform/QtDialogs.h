@@ -8,7 +8,7 @@
 #include <array>
 #include <memory>
 
-#include "platform/Dialogs.h"
+#include "editing/Dialogs.h"
 
 class QColorDialog;
 class QFileDialog;

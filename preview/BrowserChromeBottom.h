@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "skin/commands/SkinView.h"
+#include "editing/SkinView.h"
 
 class QWidget;
 

@@ -16,7 +16,7 @@
 
 #include "preview/ChromeItemBuilder.h"
 #include "preview/MenuBuilder.h"
-#include "skin/commands/SkinView.h"
+#include "editing/SkinView.h"
 
 class QComboBox;
 class QLabel;

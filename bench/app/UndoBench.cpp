@@ -50,7 +50,7 @@ void BM_HundredImageStepsMemory(benchmark::State& state) {
   double before = 0, after = 0;
   std::size_t kept = 0;
   for (auto _ : state) {
-    app::TfrmMain window(std::make_unique<platform::ScriptedDialogs>());
+    app::TfrmMain window(std::make_unique<ScriptedDialogs>());
     ShowToFirstFrame(window);
     QApplication::processEvents();
     ReturnFreedMemory();

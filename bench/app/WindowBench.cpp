@@ -19,7 +19,7 @@
 #include "WindowBench.h"
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
-#include "platform/ScriptedDialogs.h"
+#include "editing/ScriptedDialogs.h"
 #include "widgets/TTBDock.h"
 #include "widgets/ThemeRegistry.h"
 #include "skinfile/SkinFile.h"
@@ -44,7 +44,7 @@ void BM_WindowToFirstFrame(benchmark::State& state) {
     }
     timer.restart();
     {
-      TfrmMain window(std::make_unique<platform::ScriptedDialogs>());
+      TfrmMain window(std::make_unique<ScriptedDialogs>());
       ShowToFirstFrame(window);
       const double seconds = SecondsOf(timer);
       windowTotal += seconds;
@@ -168,7 +168,7 @@ void BM_FullRepaint1920x1080(benchmark::State& state) {
   const QString theme = themes[static_cast<int>(state.range(0))];
   const bool stretch = state.range(1) == 1;
   static TfrmMain* standing = [] {
-    auto* w = new TfrmMain(std::make_unique<platform::ScriptedDialogs>());
+    auto* w = new TfrmMain(std::make_unique<ScriptedDialogs>());
     w->setGeometry(QRect(QPoint(0, 0), kScreen));
     w->show();
     QApplication::processEvents();

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/TfrmMain.h"
-#include "platform/ScriptedDialogs.h"
+#include "editing/ScriptedDialogs.h"
 
 namespace tessary::bench {
 
@@ -48,7 +48,7 @@ inline void ShowToFirstFrame(QWidget& window) {
 // A window standing for the repaint benchmarks.
 inline app::TfrmMain& StandingWindow() {
   static app::TfrmMain* window = [] {
-    auto* w = new app::TfrmMain(std::make_unique<platform::ScriptedDialogs>());
+    auto* w = new app::TfrmMain(std::make_unique<ScriptedDialogs>());
     ShowToFirstFrame(*w);
     return w;
   }();

@@ -93,7 +93,6 @@ TEST_F(HistoryWindowTest, ButtonsAndKeysStepThroughEveryStateAndTheControlsShowI
 // The caption names the file last saved or opened and marks unsaved changes; closing asks
 // only while there are some, undoing back to the saved skin included.
 TEST_F(HistoryWindowTest, CaptionAndClosingFollowTheFileAndItsChanges) {
-  using platform::SaveChanges;
   const std::string saved = (folder / "first.skn").string();
   const std::string other = WriteFile("second.skn", BuildSkinFile(skin()));
   const struct {
@@ -155,7 +154,7 @@ TEST_F(HistoryWindowTest, FileNamedAtStartOpensOrSaysWhyNot) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
-    auto scripted = std::make_unique<platform::ScriptedDialogs>();
+    auto scripted = std::make_unique<ScriptedDialogs>();
     const auto& boxes = scripted->boxes;
     TfrmMain fresh(std::move(scripted));
     const Bytes startup = BuildSkinFile(fresh.skin());

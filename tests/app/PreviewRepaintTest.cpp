@@ -13,11 +13,11 @@
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
 #include "app/WidgetSkinView.h"
-#include "platform/ScriptedDialogs.h"
+#include "editing/ScriptedDialogs.h"
 #include "preview/TFlatGauge.h"
 #include "preview/TFlatPanel.h"
 #include "preview/TGButton.h"
-#include "skin/commands/SkinEditor.h"
+#include "editing/SkinEditor.h"
 #include "skinfile/SkinFile.h"
 #include "widgets/ControlsFixture.h"
 #include "widgets/PopupWindow.h"
@@ -91,7 +91,7 @@ class PreviewRepaint : public ChromeTest {
 
   widgets::TTBXSwitcher switcher;
   app::WidgetSkinView view{switcher};
-  platform::ScriptedDialogs dialogs;
+  ScriptedDialogs dialogs;
   SkinEditor editor{skin, dialogs, view};
 };
 
@@ -229,7 +229,7 @@ TEST(EditorWindowRepaint, OpenShowsTheFilesImagesWhereNothingFollowsTheLists) {
   const std::string file = folder.filePath(QStringLiteral("changed.skn")).toStdString();
   SaveSkinFile(file, changed);
 
-  app::TfrmMain window(std::make_unique<platform::ScriptedDialogs>());
+  app::TfrmMain window(std::make_unique<ScriptedDialogs>());
   window.resize(1280, 900);
   window.show();
   OnScreen(&window);

@@ -2,7 +2,7 @@
 // box, and the controls show what the skin holds after Open. The commands' own rules are
 // tested with the commands; here the window's controls drive them.
 #include "WindowFixture.h"
-#include "skin/commands/ControlPanelLists.h"
+#include "editing/ControlPanelLists.h"
 #include "widgets/ThemeRegistry.h"
 #include "widgets/themes/DefaultTheme.h"
 
@@ -221,7 +221,6 @@ TEST_F(WindowTest, OpenShowsWhatTheFileHoldsAndAFailedOpenChangesNoControl) {
 // Closing asks only while the skin differs from what was last saved or opened; Cancel, or
 // a Save that does not go through, keeps the window.
 TEST_F(WindowTest, ClosingAsksOnlyAboutUnsavedChanges) {
-  using platform::SaveChanges;
   const std::string saved = (folder / "closing.skn").string();
   const struct {
     widgets::TXP_RadioBox* change;  // none: nothing changed since the last save

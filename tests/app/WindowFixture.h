@@ -11,7 +11,7 @@
 
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
-#include "platform/ScriptedDialogs.h"
+#include "editing/ScriptedDialogs.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/SkinFile.h"
 #include "widgets/ThemeRegistry.h"
@@ -19,14 +19,13 @@
 namespace tessary::app::test {
 
 using Bytes = std::vector<std::uint8_t>;
-using platform::MessageBoxKind;
-using Box = platform::ScriptedDialogs::Box;
+using Box = ScriptedDialogs::Box;
 
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest() {
     StartApplication();
-    auto scripted = std::make_unique<platform::ScriptedDialogs>();
+    auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
     window = std::make_unique<TfrmMain>(std::move(scripted));
     window->show();
@@ -87,7 +86,7 @@ class WindowTest : public ::testing::Test {
     emit combo->activated(index);
   }
 
-  platform::ScriptedDialogs* dialogs = nullptr;
+  ScriptedDialogs* dialogs = nullptr;
   std::unique_ptr<TfrmMain> window;
   std::filesystem::path folder;
 };

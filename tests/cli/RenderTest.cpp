@@ -9,7 +9,7 @@
 
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
-#include "platform/ScriptedDialogs.h"
+#include "editing/ScriptedDialogs.h"
 #include "skin/Skin.h"
 #include "skinfile/SkinFile.h"
 #include "skinfile/StartupSkin.h"
@@ -26,7 +26,7 @@ QImage WindowShowing(const std::string& path, const QString& theme, QSize size) 
   app::StartApplication();
   // The caption colour is the process's, as a fresh program starts with it.
   widgets::SetSkinTextColour(clBtnText);
-  app::TfrmMain window(std::make_unique<platform::ScriptedDialogs>());
+  app::TfrmMain window(std::make_unique<ScriptedDialogs>());
   window.resize(size);
   window.show();
   window.activateWindow();

@@ -1,4 +1,4 @@
-#include "skin/commands/SkinView.h"
+#include "editing/SkinView.h"
 
 #include <algorithm>
 

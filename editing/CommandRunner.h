@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Dialogs.h"
+#include "editing/Dialogs.h"
 
-namespace tessary::platform {
+namespace tessary {
 
 // The box's text: the message, with "." appended when it is not empty and its last
 // character sorts after "." ("Stream read error" gets one, "...24*24!" and "...x.bmp." do not).
@@ -26,4 +26,4 @@ auto Guarded(Dialogs& dialogs, Command command) {
   return [&dialogs, command = std::move(command)] { RunCommand(dialogs, command); };
 }
 
-}  // namespace tessary::platform
+}  // namespace tessary

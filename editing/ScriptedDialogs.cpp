@@ -1,8 +1,8 @@
-#include "platform/ScriptedDialogs.h"
+#include "editing/ScriptedDialogs.h"
 
 #include <stdexcept>
 
-namespace tessary::platform {
+namespace tessary {
 
 void ScriptedDialogs::AnswerFile(std::string path) { files_.emplace_back(std::move(path)); }
 
@@ -43,4 +43,4 @@ SaveChanges ScriptedDialogs::AskToSaveChanges() {
   return answer;
 }
 
-}  // namespace tessary::platform
+}  // namespace tessary

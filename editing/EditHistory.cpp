@@ -1,4 +1,4 @@
-#include "skin/commands/EditHistory.h"
+#include "editing/EditHistory.h"
 
 #include <utility>
 

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "skin/Colour.h"
-#include "skin/commands/CommandDialogs.h"
+#include "editing/CommandDialogs.h"
 
-namespace tessary::platform {
+namespace tessary {
 
 // The colour dialog's custom colours, 8 columns by 2 rows, row by row.
 inline constexpr std::size_t kCustomColourCount = 16;
@@ -46,4 +46,4 @@ class Dialogs : public CommandDialogs {
   virtual SaveChanges AskToSaveChanges() = 0;
 };
 
-}  // namespace tessary::platform
+}  // namespace tessary

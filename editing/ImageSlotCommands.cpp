@@ -1,4 +1,4 @@
-#include "skin/commands/ImageSlotCommands.h"
+#include "editing/ImageSlotCommands.h"
 
 #include <array>
 

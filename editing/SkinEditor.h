@@ -2,7 +2,7 @@
 // The editing commands of the editor window, written once against two small interfaces:
 // CommandDialogs (choose a file, the "Error" box) and SkinView (repaint named controls, S,
 // the gauge, the theme, the control panel). The window wires each control to one call
-// here and wraps every call in the error handler (platform/ErrorHandler.h); tests drive
+// here and wraps every call in the error handler (editing/CommandRunner.h); tests drive
 // the same calls through the scripted dialogs.
 //
 // Errors: a wrong size is the command's own check and shows the "Error" box; everything
@@ -31,10 +31,10 @@
 #include "skin/Bitmap.h"
 #include "skin/Signal.h"
 #include "skin/Skin.h"
-#include "skin/commands/CommandDialogs.h"
-#include "skin/commands/ImageSlotCommands.h"
-#include "skin/commands/SkinSnapshot.h"
-#include "skin/commands/SkinView.h"
+#include "editing/CommandDialogs.h"
+#include "editing/ImageSlotCommands.h"
+#include "editing/SkinSnapshot.h"
+#include "editing/SkinView.h"
 
 namespace tessary {
 

@@ -2,7 +2,7 @@
 // calls as the command; refused and failed commands leave no step; the step limit; steps
 // share the images they did not change; the modified mark follows saves and opens.
 #include "CommandFixture.h"
-#include "skin/commands/EditHistory.h"
+#include "editing/EditHistory.h"
 
 namespace tessary::test {
 namespace {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/ErrorHandler.h"
-#include "platform/ScriptedDialogs.h"
-#include "skin/commands/ControlPanelLists.h"
-#include "skin/commands/SkinEditor.h"
+#include "editing/CommandRunner.h"
+#include "editing/ScriptedDialogs.h"
+#include "editing/ControlPanelLists.h"
+#include "editing/SkinEditor.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/SkinFile.h"
 #include "skinfile/SkinProperties.h"
@@ -21,7 +21,6 @@
 namespace tessary::test {
 
 using Bytes = std::vector<std::uint8_t>;
-using platform::MessageBoxKind;
 
 inline constexpr const char* kTargetNames[] = {
     "tbtMDIControl", "pnlNormal", "Panel2", "Panel1", "Panel3", "GButton45", "cbPages",
@@ -71,7 +70,7 @@ class CommandTest : public ::testing::Test {
   ~CommandTest() override { std::filesystem::remove_all(folder); }
 
   // Runs a command as the window does; true when no error escaped it.
-  bool Run(const std::function<void()>& command) { return platform::RunCommand(dialogs, command); }
+  bool Run(const std::function<void()>& command) { return RunCommand(dialogs, command); }
 
   std::string WriteFile(const std::string& name, const Bytes& bytes) const {
     const std::string path = (folder / name).string();
@@ -101,7 +100,7 @@ class CommandTest : public ::testing::Test {
   Bytes SkinBytes() const { return BuildSkinFile(skin); }
 
   Skin skin;
-  platform::ScriptedDialogs dialogs;
+  ScriptedDialogs dialogs;
   RecordingView view;
   SkinEditor editor{skin, dialogs, view};
   std::filesystem::path folder;

@@ -5,11 +5,11 @@
 #include <new>
 #include <stdexcept>
 
-#include "platform/ErrorHandler.h"
-#include "platform/ScriptedDialogs.h"
+#include "editing/CommandRunner.h"
+#include "editing/ScriptedDialogs.h"
 #include "skin/Error.h"
 
-namespace tessary::platform {
+namespace tessary {
 namespace {
 
 TEST(ErrorBoxText, AddsAFullStopOnlyAfterCharactersThatSortAfterIt) {
@@ -46,4 +46,4 @@ TEST(RunCommand, ShowsWhatEscapesACommandAndGoesOn) {
 }
 
 }  // namespace
-}  // namespace tessary::platform
+}  // namespace tessary

@@ -1,4 +1,4 @@
-#include "skin/commands/SkinSnapshot.h"
+#include "editing/SkinSnapshot.h"
 
 namespace tessary {
 

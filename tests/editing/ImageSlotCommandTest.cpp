@@ -40,7 +40,7 @@ TEST_F(CommandTest, EachSlotCommandTakesOnlyAPictureOfItsSize) {
     // a cancelled dialog. Only a wrong size is the command's own "Error" box.
     const struct {
       std::string path;
-      std::vector<platform::ScriptedDialogs::Box> boxes;
+      std::vector<ScriptedDialogs::Box> boxes;
     } refused[] = {
         {PictureFile(c.width + 1, c.height), {{MessageBoxKind::kError, sizeMessage}}},
         {PictureFile(c.width, c.height - 1), {{MessageBoxKind::kError, sizeMessage}}},
@@ -115,7 +115,7 @@ TEST_F(CommandTest, ShortListsAppendOrRefuse) {
     } else {
       EXPECT_TRUE(dialogs.fileQuestions.empty());
       EXPECT_EQ(dialogs.boxes,
-                (std::vector<platform::ScriptedDialogs::Box>{{MessageBoxKind::kApplicationError, "Unable to Replace Image."}}));
+                (std::vector<ScriptedDialogs::Box>{{MessageBoxKind::kApplicationError, "Unable to Replace Image."}}));
     }
   }
 }

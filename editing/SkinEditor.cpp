@@ -1,10 +1,10 @@
-#include "skin/commands/SkinEditor.h"
+#include "editing/SkinEditor.h"
 
 #include <optional>
 #include <string_view>
 
 #include "skin/Error.h"
-#include "skin/commands/ControlPanelLists.h"
+#include "editing/ControlPanelLists.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/FileIo.h"
 #include "skinfile/SkinFile.h"

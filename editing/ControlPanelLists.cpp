@@ -1,4 +1,4 @@
-#include "skin/commands/ControlPanelLists.h"
+#include "editing/ControlPanelLists.h"
 
 #include <algorithm>
 

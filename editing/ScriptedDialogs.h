@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/Dialogs.h"
+#include "editing/Dialogs.h"
 
-namespace tessary::platform {
+namespace tessary {
 
 class ScriptedDialogs : public Dialogs {
  public:
@@ -50,4 +50,4 @@ class ScriptedDialogs : public Dialogs {
   std::deque<SaveChanges> saveAnswers_;
 };
 
-}  // namespace tessary::platform
+}  // namespace tessary

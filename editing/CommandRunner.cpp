@@ -1,9 +1,9 @@
-#include "platform/ErrorHandler.h"
+#include "editing/CommandRunner.h"
 
 #include <exception>
 #include <new>
 
-namespace tessary::platform {
+namespace tessary {
 namespace {
 
 constexpr const char* kOutOfMemory = "Out of memory";
@@ -36,4 +36,4 @@ bool RunCommand(Dialogs& dialogs, const std::function<void()>& command) {
   return false;
 }
 
-}  // namespace tessary::platform
+}  // namespace tessary

@@ -4,7 +4,7 @@
 // reads back to the same skin.
 #include <QImage>
 
-#include "CommandFixture.h"
+#include "editing/CommandFixture.h"
 #include "platform/PictureDecoder.h"
 
 namespace tessary::test {
@@ -64,7 +64,7 @@ TEST_F(CommandTest, PicturesWithAlphaTakeEachPlacesTransparency) {
   }
   // A wrong size is refused with the slot's message, as a BMP is.
   Run([&] { editor.ReplaceImageSlotFromFile(actHPreExecute, 0, PngFile(folder, "big.png", 22, 21)); });
-  EXPECT_EQ(dialogs.boxes, (std::vector<platform::ScriptedDialogs::Box>{
+  EXPECT_EQ(dialogs.boxes, (std::vector<ScriptedDialogs::Box>{
                                {MessageBoxKind::kError, "The size of the image should be 21*21!"}}));
 
   // Backgrounds keep every pixel's colour, transparent or not.

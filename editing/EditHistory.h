@@ -20,8 +20,8 @@
 #include <string>
 
 #include "skin/Signal.h"
-#include "skin/commands/SkinEditor.h"
-#include "skin/commands/SkinSnapshot.h"
+#include "editing/SkinEditor.h"
+#include "editing/SkinSnapshot.h"
 
 namespace tessary {
 

@@ -6,7 +6,7 @@
 namespace tessary::test {
 namespace {
 
-using Box = platform::ScriptedDialogs::Box;
+using Box = ScriptedDialogs::Box;
 
 // A file whose header holds the given texts (the images are the start-up skin's).
 Bytes SkinFileWith(Colour textColour, const std::string& themeName) {

@@ -8,7 +8,7 @@
 #include "skin/Colour.h"
 #include "skin/ImageList.h"
 #include "skin/Skin.h"
-#include "skin/commands/SkinView.h"
+#include "editing/SkinView.h"
 
 namespace tessary {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/commands/SkinView.h"
+#include "editing/SkinView.h"
 
 namespace tessary {
 
