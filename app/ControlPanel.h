@@ -34,8 +34,8 @@ struct ControlPanel {
   QWidget* middle = nullptr;           // the note and pnlSysBtns
   QPlainTextEdit* mmNote = nullptr;
   BevelPanel* pnlSysBtns = nullptr;
-  BevelPanel* pnlBottom = nullptr;    // file buttons
-  BevelPanel* pnlBTM = nullptr;       // the lower preview ...
+  BevelPanel* pnlBottom = nullptr;        // file buttons
+  BevelPanel* pnlBTM = nullptr;           // the lower preview ...
   widgets::TTBDock* tbdBottom = nullptr;  // ... its only content
 
   // pnlTop

@@ -3,8 +3,8 @@
 #include <QEvent>
 #include <QSignalBlocker>
 
-#include "preview/CommandVocabulary.h"
 #include "editing/ControlPanelLists.h"
+#include "preview/CommandVocabulary.h"
 #include "widgets/items/TTBXItem.h"
 #include "widgets/items/TTBXSeparatorItem.h"
 
@@ -39,8 +39,8 @@ constexpr SampleRowSpec kSampleRows[] = {
 // between the groups.
 constexpr int kSeparator = -1;
 constexpr int kSeparatorWidth = 7;
-constexpr int kToolbarSlots[] = {0, 1, 2, 3, 4, 5, kSeparator, 6, 7, 8, kSeparator, 9, 10, 11, 12, 13, 14, 15,
-                                 16, kSeparator, 17, 20, 18, kSeparator, 19};
+constexpr int kToolbarSlots[] = {0,  1,  2,  3,  4,  5,  kSeparator, 6,  7,  8,  kSeparator, 9, 10,
+                                 11, 12, 13, 14, 15, 16, kSeparator, 17, 20, 18, kSeparator, 19};
 
 struct SampleToolbarSpec {
   widgets::TTBXToolbar* ControlPanel::*bar;
@@ -164,9 +164,11 @@ void FillControlPanel(ControlPanel& panel, Skin& skin, CommandVocabulary& vocabu
   FillSampleToolbars(panel, skin, vocabulary);
   FillImageLists(panel, skin);
   QStringList themes;
-  for (std::string_view name : kThemeListNames) themes << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  for (std::string_view name : kThemeListNames)
+    themes << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
   panel.ListBox1->SetItems(themes);
-  for (const ColorBoxEntry& entry : colours) panel.ColorBox->AddColour(QString::fromStdString(entry.text), entry.colour);
+  for (const ColorBoxEntry& entry : colours)
+    panel.ColorBox->AddColour(QString::fromStdString(entry.text), entry.colour);
 }
 
 void ShowControlState(const ControlPanel& panel, const ControlState& state) {

@@ -5,8 +5,8 @@
 #include <span>
 
 #include "app/ControlPanel.h"
-#include "skin/Skin.h"
 #include "editing/SkinView.h"
+#include "skin/Skin.h"
 
 namespace tessary::preview {
 class CommandVocabulary;

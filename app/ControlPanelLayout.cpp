@@ -24,7 +24,9 @@ QWidget* Make(ControlPanel& panel, QWidget* parent) {
   return widget;
 }
 // A row's name and maker from one member name.
+// clang-format off
 #define CONTROL(member) #member, Make<&CP::member>
+// clang-format on
 
 enum class Look {
   kPlain,
@@ -76,8 +78,7 @@ constexpr ControlRow kControls[] = {
     {CONTROL(XP_Button2), &CP::pnlSysBtns, "Change...", {128, 165, 73, 24}},
     {CONTROL(Label5), &CP::pnlSysBtns, "Toolbar Font Color:", {8, 203, 0, 0}, Look::kPlain, 0, false, "ColorBox"},
     {CONTROL(ColorBox), &CP::pnlSysBtns, nullptr, {106, 198, 145, 22}},
-    {CONTROL(Label6), &CP::pnlSysBtns, "Progress Bar Color:", {8, 230, 0, 0}, Look::kPlain, 0, false,
-     "dfsColorButton"},
+    {CONTROL(Label6), &CP::pnlSysBtns, "Progress Bar Color:", {8, 230, 0, 0}, Look::kPlain, 0, false, "dfsColorButton"},
     {CONTROL(dfsColorButton), &CP::pnlSysBtns, nullptr, {107, 224, 142, 22}},
     {CONTROL(Label2), &CP::pnlSysBtns, "Visual Style:", {8, 251, 0, 0}, Look::kPlain, 0, false, "ListBox1"},
     // Lies beyond the panel's lower edge, and is cut off, while the band is short.
@@ -94,6 +95,7 @@ constexpr ControlRow kControls[] = {
 
 // The keyboard order, band by band as stored, after the preview's one control that takes
 // the keyboard (the search box; the address box is disabled).
+// clang-format off
 constexpr const char* kKeyboardOrder[] = {
     "cbSearchBar",                                                                        // tbdTop
     "btnTop", "rbTopTile", "rbStretch", "rbBottomStretch", "rbBottomTile", "btnBottom",  // pnlTop
@@ -102,6 +104,7 @@ constexpr const char* kKeyboardOrder[] = {
     "ListBox1", "cbPages", "XP_Button1", "cbOther", "XP_Button2", "ColorBox", "dfsColorButton",  // ... the rest
     "TBXToolbar1", "TBXToolbar2", "mmNote",
 };
+// clang-format on
 
 // Bands with a fixed height.
 struct FixedBand {
@@ -109,7 +112,8 @@ struct FixedBand {
   const char* name;
   int height;
 };
-constexpr FixedBand kUpperBands[] = {{&CP::pnlTop, "pnlTop", 37}, {&CP::pnlBig, "pnlBig", 34}, {&CP::pnlSmall, "pnlSmall", 26}};
+constexpr FixedBand kUpperBands[] = {
+    {&CP::pnlTop, "pnlTop", 37}, {&CP::pnlBig, "pnlBig", 34}, {&CP::pnlSmall, "pnlSmall", 26}};
 constexpr FixedBand kLowerBands[] = {{&CP::pnlBottom, "pnlBottom", 39}};
 constexpr int kSysBtnsWidth = 302;
 
@@ -226,9 +230,7 @@ void ApplyLook(QWidget& widget, const ControlRow& row) {
   auto* bevelPanel = qobject_cast<BevelPanel*>(&widget);
   if (bevelPanel == nullptr) return;
   switch (row.look) {
-    case Look::kCaptionPanel:
-      bevelPanel->SetCaption(QString::fromLatin1(row.caption));
-      break;
+    case Look::kCaptionPanel: bevelPanel->SetCaption(QString::fromLatin1(row.caption)); break;
     case Look::kRowPanel:
       bevelPanel->SetCaption(QString::fromLatin1(row.caption));
       bevelPanel->SetBevels(Bevel::Raised, Bevel::None);

@@ -93,8 +93,7 @@ std::optional<PictureTarget> SlotTarget(SkinEditor& editor, const CommandVocabul
     if (command->List() != &(vocabulary.*wire.list)()) continue;
     const int slot = command->ImageIndex();
     const QString action = QStringLiteral("Replace %1: %2").arg(QLatin1String(wire.samples), SlotName(wire, *command));
-    return PictureTarget{action, area,
-                         [&editor, slotCommand = wire.command, slot](const std::string& path) {
+    return PictureTarget{action, area, [&editor, slotCommand = wire.command, slot](const std::string& path) {
                            editor.ReplaceImageSlotFromFile(slotCommand, slot, path);
                          }};
   }
@@ -160,8 +159,9 @@ void WireControlPanel(const ControlPanel& panel, SkinEditor& editor, Dialogs& di
                    Guarded(dialogs, [&editor, &panel] { editor.SetCaptionColour(panel.ColorBox->Selected()); }));
   QObject::connect(panel.dfsColorButton, &widgets::TdfsColorButton::ColorChange, context,
                    Guarded(dialogs, [&editor, &panel] { editor.SetProgressColour(panel.dfsColorButton->Color()); }));
-  QObject::connect(panel.ListBox1, &widgets::TListBox::Click, context,
-                   Guarded(dialogs, [&editor, &panel] { editor.ApplyTheme(panel.ListBox1->SelectedText().toStdString()); }));
+  QObject::connect(panel.ListBox1, &widgets::TListBox::Click, context, Guarded(dialogs, [&editor, &panel] {
+                     editor.ApplyTheme(panel.ListBox1->SelectedText().toStdString());
+                   }));
   panel.dfsColorButton->SetColourDialog(ColourDialogOf(dialogs));
   for (const TargetWire& wire : kTargetWires) view.Bind(wire.target, wire.widget(panel));
 }

@@ -28,8 +28,8 @@ void WireControlPanel(const ControlPanel& panel, SkinEditor& editor, Dialogs& di
 // A control of the panel that takes a picture: the command a click on it runs, taking a
 // given file instead of asking for one.
 struct PictureTarget {
-  QString action;  // what a picture dropped there does ("Replace Hot: Close")
-  QRect area;      // the place in the coordinates of the widget asked about
+  QString action;                                    // what a picture dropped there does ("Replace Hot: Close")
+  QRect area;                                        // the place in the coordinates of the widget asked about
   std::function<void(const std::string& path)> run;  // the command, to run in the error handler
 };
 

@@ -65,7 +65,8 @@ FileDrop::Verdict FileDrop::VerdictAt(const QMimeData& data, QWidget& top, QPoin
     case FileKind::kSkin:
     case FileKind::kOldSkin:
       return {true,
-              QStringLiteral("%1 %2").arg(kind == FileKind::kSkin ? QStringLiteral("Open") : QStringLiteral("Import"), name),
+              QStringLiteral("%1 %2").arg(kind == FileKind::kSkin ? QStringLiteral("Open") : QStringLiteral("Import"),
+                                          name),
               top.rect(), [this, path] { RunCommand(dialogs_, [&] { OpenSkinFile(editor_, path); }); }};
     case FileKind::kPicture: {
       Verdict verdict = PictureVerdictAt(path, top, pos);

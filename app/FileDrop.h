@@ -40,8 +40,8 @@ class FileDrop : public QObject {
   // coordinates) does.
   struct Verdict {
     bool takes = false;
-    QString text;  // what the drop does, or why the place does not take it
-    QRect area;    // the place that takes it, in `top`'s coordinates
+    QString text;               // what the drop does, or why the place does not take it
+    QRect area;                 // the place that takes it, in `top`'s coordinates
     std::function<void()> run;  // the command (taking) or the refusal's box
   };
   Verdict VerdictAt(const QMimeData& data, QWidget& top, QPoint pos) const;

@@ -21,8 +21,8 @@ constexpr const char* kDesktopEntry = "tessary";
 // narrow metrics the stored layout's captions were fitted to.
 constexpr const char* kWindowFont = "MS Sans Serif";
 constexpr int kWindowFontPixels = 11;
-constexpr const char* kWindowFontFallbacks[] = {"Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Arimo", "Arial",
-                                                "Helvetica"};
+constexpr const char* kWindowFontFallbacks[] = {
+    "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Arimo", "Arial", "Helvetica"};
 // The fallbacks run a little wider than the stored layout's font; set 3% closer they keep
 // every label clear of the control beside it ("Other Images:" ends 2 pixels before its list).
 constexpr int kFallbackSpacingPercent = 97;
@@ -33,13 +33,13 @@ struct PaletteRole {
   Colour colour;
 };
 constexpr PaletteRole kPaletteRoles[] = {
-    {QPalette::Window, clBtnFace},           {QPalette::WindowText, clWindowText},
-    {QPalette::Button, clBtnFace},           {QPalette::ButtonText, clBtnText},
-    {QPalette::Base, clWindow},              {QPalette::Text, clWindowText},
-    {QPalette::Highlight, clHighlight},      {QPalette::HighlightedText, clHighlightText},
-    {QPalette::Light, clBtnHighlight},       {QPalette::Midlight, cl3DLight},
-    {QPalette::Mid, clBtnShadow},            {QPalette::Dark, clBtnShadow},
-    {QPalette::Shadow, cl3DDkShadow},        {QPalette::AlternateBase, clBtnFace},
+    {QPalette::Window, clBtnFace},      {QPalette::WindowText, clWindowText},
+    {QPalette::Button, clBtnFace},      {QPalette::ButtonText, clBtnText},
+    {QPalette::Base, clWindow},         {QPalette::Text, clWindowText},
+    {QPalette::Highlight, clHighlight}, {QPalette::HighlightedText, clHighlightText},
+    {QPalette::Light, clBtnHighlight},  {QPalette::Midlight, cl3DLight},
+    {QPalette::Mid, clBtnShadow},       {QPalette::Dark, clBtnShadow},
+    {QPalette::Shadow, cl3DDkShadow},   {QPalette::AlternateBase, clBtnFace},
 };
 
 QPalette SystemPalette() {
@@ -69,7 +69,8 @@ void StartApplication() {
   QFont::insertSubstitutions(QString::fromLatin1(kWindowFont), fallbacks);
   QFont font(QString::fromLatin1(kWindowFont));
   font.setPixelSize(kWindowFontPixels);
-  if (QFontInfo(font).family() != font.family()) font.setLetterSpacing(QFont::PercentageSpacing, kFallbackSpacingPercent);
+  if (QFontInfo(font).family() != font.family())
+    font.setLetterSpacing(QFont::PercentageSpacing, kFallbackSpacingPercent);
   QApplication::setFont(font);
   QApplication::setPalette(SystemPalette());
 }

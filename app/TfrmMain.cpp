@@ -32,8 +32,7 @@ constexpr const char* kCaption = "Tessary 2.0";
 }  // namespace
 
 TfrmMain::TfrmMain(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
-    : QMainWindow(parent),
-      dialogs_(dialogs ? std::move(dialogs) : std::make_unique<platform::QtDialogs>(this)) {
+    : QMainWindow(parent), dialogs_(dialogs ? std::move(dialogs) : std::make_unique<platform::QtDialogs>(this)) {
   LoadStartupSkin(skin_);
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromLatin1(kCaption));
@@ -72,9 +71,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   bool close = !Modified();
   if (!close) {
     switch (dialogs_->AskToSaveChanges()) {
-      case SaveChanges::kSave:
-        RunCommand(*dialogs_, [this, &close] { close = editor_.Save(); });
-        break;
+      case SaveChanges::kSave: RunCommand(*dialogs_, [this, &close] { close = editor_.Save(); }); break;
       case SaveChanges::kDiscard: close = true; break;
       case SaveChanges::kCancel: break;
     }

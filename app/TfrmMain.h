@@ -8,13 +8,13 @@
 #include "app/ControlPanel.h"
 #include "app/WidgetSkinView.h"
 #include "editing/Dialogs.h"
+#include "editing/EditHistory.h"
+#include "editing/SkinEditor.h"
 #include "preview/BrowserChromeBottom.h"
 #include "preview/BrowserChromeTop.h"
 #include "preview/CommandVocabulary.h"
 #include "preview/ShortcutDispatcher.h"
 #include "skin/Skin.h"
-#include "editing/EditHistory.h"
-#include "editing/SkinEditor.h"
 #include "widgets/TTBXSwitcher.h"
 
 namespace tessary::app {

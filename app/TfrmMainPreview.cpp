@@ -8,7 +8,6 @@
 // FormCreate places the second bar of tbdTop at the right end of its row and takes the
 // gauge's bar colour for the colour button.
 #include "app/TfrmMain.h"
-
 #include "preview/TFlatGauge.h"
 
 namespace tessary::app {

@@ -18,7 +18,10 @@ struct HistoryControl {
 };
 constexpr HistoryControl kControls[] = {
     {&CP::btnUndo, "actUndo", {Qt::CTRL | Qt::Key_Z, Qt::Key_unknown}, &EditHistory::Undo, &EditHistory::CanUndo},
-    {&CP::btnRedo, "actRedo", {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}, &EditHistory::Redo,
+    {&CP::btnRedo,
+     "actRedo",
+     {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y},
+     &EditHistory::Redo,
      &EditHistory::CanRedo},
 };
 

@@ -8,8 +8,8 @@
 
 #include "app/ControlPanel.h"
 #include "editing/Dialogs.h"
-#include "skin/Signal.h"
 #include "editing/EditHistory.h"
+#include "skin/Signal.h"
 
 namespace tessary::app {
 

@@ -6,9 +6,7 @@
 
 namespace tessary::cli {
 
-bool Arguments::Has(std::string_view flag) const {
-  return std::find(flags.begin(), flags.end(), flag) != flags.end();
-}
+bool Arguments::Has(std::string_view flag) const { return std::find(flags.begin(), flags.end(), flag) != flags.end(); }
 
 Arguments ParseArguments(const std::vector<std::string>& args, std::span<const std::string_view> knownFlags,
                          std::size_t minPositional, std::size_t maxPositional) {

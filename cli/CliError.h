@@ -23,8 +23,7 @@ class UsageError : public std::runtime_error {
 
 class FileError : public std::runtime_error {
  public:
-  FileError(std::string path, const std::string& message)
-      : std::runtime_error(message), path_(std::move(path)) {}
+  FileError(std::string path, const std::string& message) : std::runtime_error(message), path_(std::move(path)) {}
   // The file (or "file:line") the message is about, as the user named it.
   const std::string& Path() const { return path_; }
 

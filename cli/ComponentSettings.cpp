@@ -22,10 +22,8 @@ bool IsSettingKind(PropertyKind kind) {
     case PropertyKind::kColour:
     case PropertyKind::kEnumeration:
     case PropertyKind::kBoolean:
-    case PropertyKind::kDesignWord:
-      return true;
-    default:
-      return false;
+    case PropertyKind::kDesignWord: return true;
+    default: return false;
   }
 }
 
@@ -49,25 +47,20 @@ const PropertyInfo* FindSetting(const ClassInfo& info, std::string_view key) {
 
 std::string SettingText(const PropertyInfo& property, std::int64_t value) {
   switch (property.kind) {
-    case PropertyKind::kColour:
-      return ColourToText(static_cast<Colour>(value));
-    case PropertyKind::kBoolean:
-      return std::string(value != 0 ? kTrueText : kFalseText);
+    case PropertyKind::kColour: return ColourToText(static_cast<Colour>(value));
+    case PropertyKind::kBoolean: return std::string(value != 0 ? kTrueText : kFalseText);
     case PropertyKind::kEnumeration:
       if (value >= 0 && static_cast<std::size_t>(value) < property.memberNames.size())
         return std::string(property.memberNames[static_cast<std::size_t>(value)]);
       return std::to_string(value);
-    default:
-      return std::to_string(value);
+    default: return std::to_string(value);
   }
 }
 
 std::int64_t SettingValue(const PropertyInfo& property, std::string_view text) {
   switch (property.kind) {
-    case PropertyKind::kColour:
-      return TextToColour(text);
-    case PropertyKind::kBoolean:
-      return ParseFlag(text) ? 1 : 0;
+    case PropertyKind::kColour: return TextToColour(text);
+    case PropertyKind::kBoolean: return ParseFlag(text) ? 1 : 0;
     case PropertyKind::kEnumeration:
       for (std::size_t ordinal = 0; ordinal < property.memberNames.size(); ++ordinal) {
         if (EqualsIgnoringCase(property.memberNames[ordinal], text)) return static_cast<std::int64_t>(ordinal);

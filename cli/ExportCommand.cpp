@@ -141,7 +141,7 @@ IniFile DescribeSkin(const Skin& skin, const Skin& startup, SkinFileFormat forma
     main.Add(std::string(skindir::kTheme), Latin1ToUtf8(skin.themeName));
   }
   const std::pair<const TTBBackground*, const TTBBackground*> backgrounds[] = {{&skin.bgTop, &startup.bgTop},
-                                                                                 {&skin.bgBottom, &startup.bgBottom}};
+                                                                               {&skin.bgBottom, &startup.bgBottom}};
   for (const auto& [background, reference] : backgrounds) {
     IniFile::Section& section = ini.AddSection(background->name);
     for (auto& [key, value] : ChangedSettings(kBackgroundClass, background, reference, kBackgroundAlways))

@@ -113,8 +113,8 @@ void PrintText(const std::string& path, const LoadedSkin& loaded, std::ostream& 
   for (std::size_t i = 0; i < loaded.listCount; ++i) {
     const ImageList& list = *all[i];
     out << "  " << std::left << std::setw(12) << list.name << list.ImageCount()
-        << (list.ImageCount() == 1 ? " image of " : " images of ")
-        << list.Width() << " x " << list.Height() << ", capacity " << list.Capacity() << "\n";
+        << (list.ImageCount() == 1 ? " image of " : " images of ") << list.Width() << " x " << list.Height()
+        << ", capacity " << list.Capacity() << "\n";
   }
 
   out << "Records:\n"
@@ -122,8 +122,8 @@ void PrintText(const std::string& path, const LoadedSkin& loaded, std::ostream& 
       << "  " << std::left << std::setw(15) << "class" << std::setw(12) << "name"
       << "properties\n";
   for (const RecordInfo& record : loaded.info.records) {
-    out << "  " << std::right << std::setw(8) << record.offset << std::setw(8) << record.length << "  "
-        << std::left << std::setw(15) << record.className << std::setw(12) << record.name;
+    out << "  " << std::right << std::setw(8) << record.offset << std::setw(8) << record.length << "  " << std::left
+        << std::setw(15) << record.className << std::setw(12) << record.name;
     for (std::size_t i = 0; i < record.properties.size(); ++i) {
       out << (i == 0 ? "" : ", ") << record.properties[i];
     }

@@ -141,9 +141,8 @@ class SkinIni {
 
  private:
   void CheckSection(const IniFile::Section& section, const Skin& skin) const {
-    static constexpr std::string_view kSkinKeys[] = {skindir::kTopStretch, skindir::kBottomStretch,
-                                                     skindir::kTextColor, skindir::kGaugeColor,
-                                                     skindir::kTheme};
+    static constexpr std::string_view kSkinKeys[] = {skindir::kTopStretch, skindir::kBottomStretch, skindir::kTextColor,
+                                                     skindir::kGaugeColor, skindir::kTheme};
     static constexpr std::string_view kListKeys[] = {skindir::kCount, skindir::kCapacity};
 
     std::span<const std::string_view> keys;
@@ -201,8 +200,7 @@ std::optional<int> SlotOfFile(const fs::path& path) {
   const std::string name = path.filename().string();
   std::string_view stem;
   for (std::string_view extension : {skindir::kPngExtension, skindir::kBmpExtension}) {
-    if (EndsWithIgnoringCase(name, extension))
-      stem = std::string_view(name).substr(0, name.size() - extension.size());
+    if (EndsWithIgnoringCase(name, extension)) stem = std::string_view(name).substr(0, name.size() - extension.size());
   }
   if (stem.empty()) return std::nullopt;
   long slot = 0;
@@ -241,8 +239,7 @@ void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
 
   std::vector<ImageList::Image> images;
   for (int i = 0; i < list.ImageCount(); ++i) images.push_back(list.ImageAt(i));
-  if (count && static_cast<std::size_t>(*count) < images.size())
-    images.resize(static_cast<std::size_t>(*count));
+  if (count && static_cast<std::size_t>(*count) < images.size()) images.resize(static_cast<std::size_t>(*count));
 
   const fs::path folder = root / list.name;
   std::error_code error;
@@ -250,9 +247,8 @@ void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
     for (const auto& [slot, path] : ScanSlots(folder)) {
       const std::string where = PathText(path);
       if (count && slot >= *count) {
-        throw FileError(where, "slot " + std::to_string(slot) + " is not below " +
-                                   std::string(skindir::kCount) + "=" + std::to_string(*count) + " of " +
-                                   std::string(skindir::kIniFile));
+        throw FileError(where, "slot " + std::to_string(slot) + " is not below " + std::string(skindir::kCount) + "=" +
+                                   std::to_string(*count) + " of " + std::string(skindir::kIniFile));
       }
       const auto size = static_cast<int>(images.size());
       if (slot > size) {
@@ -325,8 +321,7 @@ int RunPack(const Invocation& invocation) {
   const SkinIni ini(root / skindir::kIniFile, skin);
 
   if (auto top = ini.Flag(skindir::kSkinSection, skindir::kTopStretch)) skin.bgTop.SetStretchBitmap(*top);
-  if (auto bottom = ini.Flag(skindir::kSkinSection, skindir::kBottomStretch))
-    skin.bgBottom.SetStretchBitmap(*bottom);
+  if (auto bottom = ini.Flag(skindir::kSkinSection, skindir::kBottomStretch)) skin.bgBottom.SetStretchBitmap(*bottom);
   if (auto text = ini.ColourValue(skindir::kSkinSection, skindir::kTextColor)) skin.textColour = *text;
   if (auto gauge = ini.ColourValue(skindir::kSkinSection, skindir::kGaugeColor)) skin.gaugeColour = *gauge;
   if (auto theme = ini.HeaderText(skindir::kSkinSection, skindir::kTheme)) skin.themeName = *theme;

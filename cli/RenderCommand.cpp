@@ -119,7 +119,8 @@ int RunRender(const Invocation& invocation) {
   const QImage picture = ForFile(arguments.file, [&] { return app::RenderEditorWindow(request); });
   // The window has a smallest size; a picture of another size than asked for is no answer.
   if (picture.size() != arguments.size)
-    throw UsageError("bad size '" + SizeText(arguments.size) + "' (the window is at least " + SizeText(picture.size()) + ")");
+    throw UsageError("bad size '" + SizeText(arguments.size) + "' (the window is at least " + SizeText(picture.size()) +
+                     ")");
   SavePng(picture, arguments.out);
   return kExitOk;
 }

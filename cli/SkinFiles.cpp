@@ -18,7 +18,8 @@ constexpr std::size_t kCrsFirstRecord = 2;
 
 bool RecordStartsAt(const SharedBytes& bytes, std::size_t offset) {
   return bytes.size() >= offset + kRecordSignature.size() &&
-         std::equal(kRecordSignature.begin(), kRecordSignature.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
+         std::equal(kRecordSignature.begin(), kRecordSignature.end(),
+                    bytes.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
 // Why a file read in one layout does not begin its records where that layout does, when
@@ -59,7 +60,8 @@ SharedBytes ReadSkinOver(const std::string& path, Skin& skin) {
   try {
     ReadSkinFile(bytes, format, skin);
   } catch (const SkinError& error) {
-    const std::string reason = error.what() == std::string_view(msg::kInvalidStreamFormat) ? LayoutReason(bytes, format) : "";
+    const std::string reason =
+        error.what() == std::string_view(msg::kInvalidStreamFormat) ? LayoutReason(bytes, format) : "";
     throw FileError(path, WithReason(reason.empty() ? error : SkinError(error.what(), reason)));
   }
   return bytes;

@@ -55,15 +55,13 @@ std::size_t BigEndian32(const std::uint8_t* p) {
 // its own complaints about a cut or foreign file on stderr, where they would land in front
 // of the tool's one-line message; such files are refused before it sees them.
 bool IsCompletePng(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < kPngSignature.size() ||
-      !std::equal(kPngSignature.begin(), kPngSignature.end(), bytes.begin())) {
+  if (bytes.size() < kPngSignature.size() || !std::equal(kPngSignature.begin(), kPngSignature.end(), bytes.begin())) {
     return false;
   }
   std::size_t pos = kPngSignature.size();
   while (bytes.size() - pos >= kChunkLengthSize + kChunkTypeSize + kChunkCrcSize) {
     const std::size_t length = BigEndian32(&bytes[pos]);
-    const std::string_view type(reinterpret_cast<const char*>(&bytes[pos + kChunkLengthSize]),
-                                kChunkTypeSize);
+    const std::string_view type(reinterpret_cast<const char*>(&bytes[pos + kChunkLengthSize]), kChunkTypeSize);
     const std::size_t rest = bytes.size() - pos - kChunkLengthSize - kChunkTypeSize - kChunkCrcSize;
     if (length > rest) return false;
     if (type == kEndChunk) return true;

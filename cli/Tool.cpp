@@ -26,8 +26,7 @@ void PrintOverview(std::ostream& out) {
   std::size_t width = 0;
   for (const Command& command : Commands()) width = std::max(width, command.name.size());
   for (const Command& command : Commands()) {
-    out << "  " << command.name << std::string(width - command.name.size() + 2, ' ') << command.summary
-        << "\n";
+    out << "  " << command.name << std::string(width - command.name.size() + 2, ' ') << command.summary << "\n";
   }
   out << "\nA FILE whose name ends in .crs (in any letter case) is read as an old skin file,\n"
       << "any other name as a skin file (.skn). Old skin files are never written.\n"

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "skin/Colour.h"
 #include "editing/CommandDialogs.h"
+#include "skin/Colour.h"
 
 namespace tessary {
 

@@ -19,9 +19,9 @@
 #include <optional>
 #include <string>
 
-#include "skin/Signal.h"
 #include "editing/SkinEditor.h"
 #include "editing/SkinSnapshot.h"
+#include "skin/Signal.h"
 
 namespace tessary {
 

@@ -5,10 +5,10 @@
 #include <span>
 #include <string>
 
+#include "editing/SkinView.h"
 #include "skin/Colour.h"
 #include "skin/ImageList.h"
 #include "skin/Skin.h"
-#include "editing/SkinView.h"
 
 namespace tessary {
 

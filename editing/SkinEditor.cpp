@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "skin/Error.h"
 #include "editing/ControlPanelLists.h"
+#include "skin/Error.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/FileIo.h"
 #include "skinfile/SkinFile.h"
@@ -29,9 +29,7 @@ constexpr const char* kCannotWriteOldSkin =
 // An old skin file holds the image lists up to ilDown: the first six of the skin's lists.
 constexpr std::size_t kOldSkinListCount = 6;
 
-SkinParts PartOf(Background which) {
-  return which == Background::bgTop ? kPartTopBackground : kPartBottomBackground;
-}
+SkinParts PartOf(Background which) { return which == Background::bgTop ? kPartTopBackground : kPartBottomBackground; }
 
 // More than one list changes when a whole file was read (or such a read is undone).
 bool ChangesAWholeSkin(SkinParts parts) {

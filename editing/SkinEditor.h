@@ -27,14 +27,14 @@
 #include <string>
 #include <vector>
 
-#include "skin/AlphaPicture.h"
-#include "skin/Bitmap.h"
-#include "skin/Signal.h"
-#include "skin/Skin.h"
 #include "editing/CommandDialogs.h"
 #include "editing/ImageSlotCommands.h"
 #include "editing/SkinSnapshot.h"
 #include "editing/SkinView.h"
+#include "skin/AlphaPicture.h"
+#include "skin/Bitmap.h"
+#include "skin/Signal.h"
+#include "skin/Skin.h"
 
 namespace tessary {
 

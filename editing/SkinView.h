@@ -26,14 +26,14 @@ enum class RepaintTarget {
   fpConnection,
   fpSecure,
   fpStopper,
-  WBGauge,        // ... and the progress gauge
-  tbtMainMenu,    // the four bars whose captions show S
+  WBGauge,      // ... and the progress gauge
+  tbtMainMenu,  // the four bars whose captions show S
   tbtButtons,
   tbtAddressBar,
   tbtSearchBar,
-  lblAddress,     // labels whose font colour is S (with fpStopper)
+  lblAddress,  // labels whose font colour is S (with fpStopper)
   lblSearchBar,
-  frmMain,        // the whole window, every control of the preview and the panel
+  frmMain,  // the whole window, every control of the preview and the panel
 };
 
 // One entry of the caption-colour list ColorBox: its text and colour.

@@ -1,12 +1,13 @@
 // Skin files and old skin files: any input is read completely or refused with a SkinError,
 // and a refused input leaves the skin as it was.
+#include "skinfile/SkinFile.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 
 #include "skin/Error.h"
 #include "skin/Skin.h"
-#include "skinfile/SkinFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tessary;

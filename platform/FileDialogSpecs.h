@@ -12,9 +12,9 @@ namespace tessary::platform {
 
 struct FileDialogSpec {
   FileDialogId id;
-  std::string_view name;    // the component name
-  std::string_view filter;  // pairs of description and patterns ("*.bmp;*.png"), all separated by "|"
-  bool save;                // a save dialog (asks before overwriting) rather than an open one
+  std::string_view name;              // the component name
+  std::string_view filter;            // pairs of description and patterns ("*.bmp;*.png"), all separated by "|"
+  bool save;                          // a save dialog (asks before overwriting) rather than an open one
   std::string_view defaultExtension;  // as stored ("*.skn"); empty for none
 };
 

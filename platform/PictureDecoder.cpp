@@ -14,8 +14,8 @@ std::optional<AlphaPicture> DecodePicture(std::span<const std::uint8_t> bytes) {
 
 std::optional<AlphaPicture> DecodePictureOfAcceptedSize(std::span<const std::uint8_t> bytes,
                                                         const std::function<void(int width, int height)>& acceptSize) {
-  const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                  static_cast<qsizetype>(bytes.size()));
+  const QByteArray data =
+      QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
   QBuffer buffer;
   buffer.setData(data);
   buffer.open(QIODevice::ReadOnly);

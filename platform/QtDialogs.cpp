@@ -23,9 +23,7 @@ struct MessageBoxLook {
 
 // Qt numbers its custom colours column by column (two rows); ours go row by row.
 constexpr std::size_t kCustomColumns = kCustomColourCount / 2;
-int QtCustomIndex(std::size_t index) {
-  return static_cast<int>((index % kCustomColumns) * 2 + index / kCustomColumns);
-}
+int QtCustomIndex(std::size_t index) { return static_cast<int>((index % kCustomColumns) * 2 + index / kCustomColumns); }
 
 constexpr MessageBoxLook LookOf(MessageBoxKind kind) {
   return kind == MessageBoxKind::kError ? MessageBoxLook{kErrorCaption, QMessageBox::NoIcon}
@@ -94,9 +92,7 @@ std::optional<std::string> QtDialogs::ChooseFile(FileDialogId dialog) {
 
 void QtDialogs::ShowErrorBox(const std::string& text) { Show(MessageBoxKind::kError, text, owner_); }
 
-void QtDialogs::ShowApplicationError(const std::string& text) {
-  Show(MessageBoxKind::kApplicationError, text, owner_);
-}
+void QtDialogs::ShowApplicationError(const std::string& text) { Show(MessageBoxKind::kApplicationError, text, owner_); }
 
 std::optional<Colour> QtDialogs::ChooseColour(Colour initial, CustomColours& custom) {
   const auto dialog = MakeColourDialog(initial, custom, owner_);
@@ -107,7 +103,8 @@ std::optional<Colour> QtDialogs::ChooseColour(Colour initial, CustomColours& cus
 }
 
 SaveChanges QtDialogs::AskToSaveChanges() {
-  QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle), QString::fromLatin1(kSaveChangesQuestion),
+  QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle),
+                  QString::fromLatin1(kSaveChangesQuestion),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner_);
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {

@@ -32,7 +32,7 @@ TTBXToolbar* MakeBar(const char* name, const QString& caption, ImageList& images
 }
 
 TTBXToolbar* MakeButtonBar(ButtonBar which, const char* name, const QString& caption, ImageList& images,
-                       const CommandVocabulary& vocabulary, BrowserChromeTop& top) {
+                           const CommandVocabulary& vocabulary, BrowserChromeTop& top) {
   TTBXToolbar* bar = MakeBar(name, caption, images);
   std::vector<ChromeItem> items;
   for (const ButtonBarRow& row : ButtonBarRows()) items.push_back(ButtonBarItem(row, which));
@@ -89,10 +89,10 @@ BrowserChromeTop BuildBrowserChromeTop(widgets::TTBDock& tbdTop, const CommandVo
   top.tbtMDIControl->DockTo(&tbdTop, 0, kSystemButtonsStoredX);
 
   top.TBXToolbar3 = MakeButtonBar(ButtonBar::TBXToolbar3, "TBXToolbar3", QStringLiteral("Large Buttons"),
-                              skin.ilLButtons, vocabulary, top);
+                                  skin.ilLButtons, vocabulary, top);
   top.TBXToolbar3->DockTo(&tbdTop, 1);
   top.tbtButtons = MakeButtonBar(ButtonBar::tbtButtons, "tbtButtons", QStringLiteral("Small Buttons"), skin.ilSButtons,
-                             vocabulary, top);
+                                 vocabulary, top);
   top.tbtButtons->DockTo(&tbdTop, 2);
 
   top.tbtAddressBar = MakeBar("tbtAddressBar", QStringLiteral("Address Bar"), skin.ilMain);

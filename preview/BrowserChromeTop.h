@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
+#include "editing/SkinView.h"
 #include "preview/ChromeItemBuilder.h"
 #include "preview/MenuBuilder.h"
-#include "editing/SkinView.h"
 
 class QComboBox;
 class QLabel;

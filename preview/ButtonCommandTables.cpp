@@ -10,6 +10,7 @@ namespace {
 using namespace keys;
 
 // Tags run 1 to 21 in slot order and skip 16.
+// clang-format off
 constexpr std::array<ButtonRow, 20> kButtonRows{{
     {0, 1, "Back", "Back", Alt(kLeft), 1503, false, {"actlBack", "actBack", "actLCBack", "actSCBack"}},
     {1, 2, "Forward", "Forward", Alt(kRight), 1503, false,
@@ -60,6 +61,7 @@ constexpr std::array<SystemButtonRow, 11> kSystemButtonRows{{
     {1, "actNRestore", {"actNRestore", "actHRestore", "actDRestore", "actFRestore"}},
     {0, "actNClose", {"actNClose", "actHClose", "actDClose", "actFClose"}},
 }};
+// clang-format on
 
 }  // namespace
 

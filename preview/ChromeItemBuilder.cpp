@@ -106,8 +106,8 @@ std::unique_ptr<TTBCustomItem> MakeItem(const ChromeItem& row, Context& context)
 
 }  // namespace
 
-void AddChromeItems(widgets::TTBXToolbar& bar, std::span<const ChromeItem> items,
-                    const CommandVocabulary& vocabulary, const MainMenu& menus, ChromeItemNames& names) {
+void AddChromeItems(widgets::TTBXToolbar& bar, std::span<const ChromeItem> items, const CommandVocabulary& vocabulary,
+                    const MainMenu& menus, ChromeItemNames& names) {
   Context context{vocabulary, menus};
   for (const ChromeItem& row : items) {
     TTBCustomItem& item = bar.Add(MakeItem(row, context));

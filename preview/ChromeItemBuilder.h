@@ -26,7 +26,7 @@ using ChromeItemNames = QHash<QString, widgets::TTBCustomItem*>;
 // name as object name (the bar's findChild finds them). Named items are added to `names`.
 // Throws std::logic_error when a table names a command or list that does not exist (a
 // programming error the tests catch).
-void AddChromeItems(widgets::TTBXToolbar& bar, std::span<const ChromeItem> items,
-                    const CommandVocabulary& vocabulary, const MainMenu& menus, ChromeItemNames& names);
+void AddChromeItems(widgets::TTBXToolbar& bar, std::span<const ChromeItem> items, const CommandVocabulary& vocabulary,
+                    const MainMenu& menus, ChromeItemNames& names);
 
 }  // namespace tessary::preview

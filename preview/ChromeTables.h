@@ -38,11 +38,11 @@ struct ChromeItem {
 enum class ButtonBar { tbtButtons, TBXToolbar3 };
 struct ButtonBarRow {
   ChromeItemKind kind;
-  const char* command;         // alButtons command (none for entry 19 and separators)
-  int slot;                    // slot of the bar's list (-1 for separators)
-  bool captionOnSmallBar;      // tbtButtons shows image and caption (TBXToolbar3 never)
-  int width = 0;               // a separator's width
-  std::array<const char*, 2> names = {};     // per bar, for the entry bound to no command
+  const char* command;                    // alButtons command (none for entry 19 and separators)
+  int slot;                               // slot of the bar's list (-1 for separators)
+  bool captionOnSmallBar;                 // tbtButtons shows image and caption (TBXToolbar3 never)
+  int width = 0;                          // a separator's width
+  std::array<const char*, 2> names = {};  // per bar, for the entry bound to no command
   std::array<const char*, 2> captions = {};
 };
 std::span<const ButtonBarRow> ButtonBarRows();

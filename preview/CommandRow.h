@@ -10,13 +10,13 @@ namespace tessary::preview {
 
 struct CommandRow {
   const char* name = "";
-  std::int32_t tag = 0;      // stored only; the auto-refresh commands keep their interval here
-  bool autoCheck = false;    // running the command flips its check mark
+  std::int32_t tag = 0;    // stored only; the auto-refresh commands keep their interval here
+  bool autoCheck = false;  // running the command flips its check mark
   const char* caption = "";
   bool checked = false;
-  int group = 0;             // radio group within the list (0: none)
+  int group = 0;  // radio group within the list (0: none)
   const char* hint = "";
-  int imageIndex = -1;       // slot of the list's (or the showing bar's) image list
+  int imageIndex = -1;  // slot of the list's (or the showing bar's) image list
   std::uint16_t shortcut = 0;
   bool visible = true;
 };

@@ -68,8 +68,13 @@ void ForEachRow(const ListLayout& layout, Add add) {
       return;
     case Source::Buttons:
       for (const ButtonRow& row : ButtonRows()) {
-        add(CommandRow{.name = row.names[layout.column], .tag = row.tag, .autoCheck = row.autoCheck,
-                       .caption = row.caption, .group = row.group, .hint = row.hint, .imageIndex = row.slot,
+        add(CommandRow{.name = row.names[layout.column],
+                       .tag = row.tag,
+                       .autoCheck = row.autoCheck,
+                       .caption = row.caption,
+                       .group = row.group,
+                       .hint = row.hint,
+                       .imageIndex = row.slot,
                        .shortcut = row.shortcut});
       }
       for (const ColumnExtra& extra : ButtonColumnExtras())

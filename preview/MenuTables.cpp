@@ -14,8 +14,8 @@ constexpr MenuEntry SButtons(const char* command, int slot = -1) {
 }
 constexpr MenuEntry Sub(const char* name, const char* command, std::span<const MenuEntry> entries,
                         EntryImages images = EntryImages::Bar, int slot = -1) {
-  return {.kind = EntryKind::Submenu, .command = command, .entries = entries, .name = name, .images = images,
-          .slot = slot};
+  return {
+      .kind = EntryKind::Submenu, .command = command, .entries = entries, .name = name, .images = images, .slot = slot};
 }
 constexpr MenuEntry DropDown(const char* command) { return {.kind = EntryKind::DropDown, .command = command}; }
 constexpr MenuEntry Line() { return {.kind = EntryKind::Separator}; }
@@ -27,6 +27,7 @@ constexpr MenuEntry OwnDropDown(const char* caption) { return {.kind = EntryKind
 
 constexpr auto S = EntryImages::SButtons;
 
+// clang-format off
 // "&File" and its submenus.
 constexpr std::array kNew{Item("actNewBlank"), Item("actNewCurrent"), Item("actNewHomepage"), Line(),
                           Item("actNewClipboard")};
@@ -145,6 +146,7 @@ constexpr std::array kMainMenu{
     Sub("TBXSubmenuItem43", "actMHelp", kHelp),
     MenuEntry{.kind = EntryKind::Submenu, .entries = kDummies, .name = "mDummies", .caption = "Dummies", .hidden = true},
 };
+// clang-format on
 
 }  // namespace
 

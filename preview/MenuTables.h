@@ -20,12 +20,12 @@ enum class EntryImages { Bar, SButtons };
 
 struct MenuEntry {
   EntryKind kind = EntryKind::Item;
-  const char* command = nullptr;       // command name in the vocabulary (none for a few)
+  const char* command = nullptr;            // command name in the vocabulary (none for a few)
   std::span<const MenuEntry> entries = {};  // a submenu's entries
-  const char* name = nullptr;          // a submenu's component name, where it has one
+  const char* name = nullptr;               // a submenu's component name, where it has one
   EntryImages images = EntryImages::Bar;
-  int slot = -1;                       // own image slot (-1: the command's)
-  const char* caption = nullptr;       // own caption (entries bound to no command)
+  int slot = -1;                  // own image slot (-1: the command's)
+  const char* caption = nullptr;  // own caption (entries bound to no command)
   bool hidden = false;
 };
 

@@ -27,7 +27,8 @@ TFlatGauge::Look TFlatGauge::LookFor(const QRect& client, std::int32_t minValue,
   // 64-bit arithmetic: a range of the whole 32-bit span times a width stays exact. A range
   // of zero width has no proportion to show (and nothing to divide by).
   const std::int64_t range = std::int64_t{maxValue} - minValue;
-  const std::int64_t done = std::clamp<std::int64_t>(std::int64_t{progress} - minValue, 0, std::max<std::int64_t>(range, 0));
+  const std::int64_t done =
+      std::clamp<std::int64_t>(std::int64_t{progress} - minValue, 0, std::max<std::int64_t>(range, 0));
   if (range <= 0 || done == 0) {
     look.bar = QRect(look.inner.topLeft(), QSize(0, look.inner.height()));
     return look;

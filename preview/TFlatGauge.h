@@ -17,10 +17,10 @@ class TFlatGauge : public TFlatControl {
  public:
   // What a paint draws, decided from the properties and the client size.
   struct Look {
-    QRect inner;     // inside the frame, one pixel of background left around the bar
-    QRect bar;       // the filled part (empty at no progress)
+    QRect inner;  // inside the frame, one pixel of background left around the bar
+    QRect bar;    // the filled part (empty at no progress)
     bool showText = false;
-    QString text;    // "50 %"
+    QString text;  // "50 %"
   };
 
   // A new gauge is 145 x 25, opaque, Progress 25 in 0 ... 100, following its parent's colour.

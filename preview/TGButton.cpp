@@ -159,10 +159,8 @@ void TGButton::keyPressEvent(QKeyEvent* event) {
 bool TGButton::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     const QString hint = Hint();
-    if (hint.isEmpty())
-      QToolTip::hideText();
-    else
-      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), hint, this, rect());
+    if (hint.isEmpty()) QToolTip::hideText();
+    else QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), hint, this, rect());
     return true;
   }
   return QWidget::event(event);
@@ -170,10 +168,8 @@ bool TGButton::event(QEvent* event) {
 
 void TGButton::Click() {
   if (!isEnabled()) return;
-  if (command_ != nullptr)
-    command_->Execute();
-  else if (clickHandler_)
-    clickHandler_();
+  if (command_ != nullptr) command_->Execute();
+  else if (clickHandler_) clickHandler_();
   emit clicked();
 }
 

@@ -15,8 +15,8 @@ int Channel(Argb pixel, int shift) { return static_cast<int>((pixel >> shift) & 
 Argb Composite(Argb over, Argb under, int alpha) {
   Argb out = 0;
   for (int shift : {0, 8, 16}) {
-    const int mixed = (Channel(over, shift) * alpha + Channel(under, shift) * (kFullAlpha - alpha) + kFullAlpha / 2) /
-                      kFullAlpha;
+    const int mixed =
+        (Channel(over, shift) * alpha + Channel(under, shift) * (kFullAlpha - alpha) + kFullAlpha / 2) / kFullAlpha;
     out |= static_cast<Argb>(mixed) << shift;
   }
   return out;

@@ -1,7 +1,6 @@
 #include "skin/Bitmap.h"
 
 #include <algorithm>
-
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -20,9 +19,7 @@ constexpr std::uint32_t kDefault32Red = 0x00FF0000, kDefault32Green = 0x0000FF00
 // Uncompressed 16-bit pixels are 5-5-5 (the top bit unused).
 constexpr std::uint32_t k555Red = 0x7C00, k555Green = 0x03E0, k555Blue = 0x001F;
 
-bool IsKnownDepth(std::uint16_t bits) {
-  return IsIndexedDepth(bits) || bits == 16 || bits == 24 || bits == 32;
-}
+bool IsKnownDepth(std::uint16_t bits) { return IsIndexedDepth(bits) || bits == 16 || bits == 24 || bits == 32; }
 
 // One colour channel taken out of a packed pixel through its mask and scaled to 0..255, so a
 // 5-bit 31 becomes 255 and a 6-bit 32 becomes 130 (not a plain shift, which would never
@@ -132,16 +129,11 @@ bool BitmapFormatIsValid(const BitmapFormat& format) {
   if (compressed && pixels > kMaxDecodedPixels) return false;
   if (!IsKnownDepth(format.bitsPerPixel)) return false;
   switch (format.compression) {
-    case kBmpRgb:
-      return true;
-    case kBmpRle8:
-      return format.bitsPerPixel == 8 && !format.TopDown();
-    case kBmpRle4:
-      return format.bitsPerPixel == 4 && !format.TopDown();
-    case kBmpBitFields:
-      return format.bitsPerPixel == 16 || format.bitsPerPixel == 32;
-    default:
-      return false;
+    case kBmpRgb: return true;
+    case kBmpRle8: return format.bitsPerPixel == 8 && !format.TopDown();
+    case kBmpRle4: return format.bitsPerPixel == 4 && !format.TopDown();
+    case kBmpBitFields: return format.bitsPerPixel == 16 || format.bitsPerPixel == 32;
+    default: return false;
   }
 }
 
@@ -182,8 +174,7 @@ Bitmap Bitmap::FromArgb(int width, int height, std::span<const Argb> topDownPixe
   return bitmap;
 }
 
-Bitmap Bitmap::FromStored(BitmapFormat format, std::vector<std::uint8_t> rows,
-                          std::vector<std::uint8_t> rawFile) {
+Bitmap Bitmap::FromStored(BitmapFormat format, std::vector<std::uint8_t> rows, std::vector<std::uint8_t> rawFile) {
   return FromStored(std::move(format), SharedBytes::FromVector(std::move(rows)),
                     rawFile.empty() ? SharedBytes() : SharedBytes::FromVector(std::move(rawFile)));
 }

@@ -34,11 +34,11 @@ inline constexpr std::uint64_t kMaxDecodedPixels = std::uint64_t{1} << 28;
 // The stored format of a picture, as read from its BMP header.
 struct BitmapFormat {
   std::int32_t width = 0;
-  std::int32_t height = 0;  // sign as read: > 0 rows stored bottom-up, < 0 top-down
+  std::int32_t height = 0;          // sign as read: > 0 rows stored bottom-up, < 0 top-down
   std::uint16_t bitsPerPixel = 32;  // 1, 4, 8, 16, 24 or 32
   std::uint32_t compression = kBmpRgb;
   std::uint32_t redMask = 0, greenMask = 0, blueMask = 0;  // for kBmpBitFields
-  std::vector<Argb> colourTable;  // palette entries as 0xFFRRGGBB
+  std::vector<Argb> colourTable;                           // palette entries as 0xFFRRGGBB
   std::int32_t xPixelsPerMetre = 0, yPixelsPerMetre = 0;
   std::uint32_t coloursUsed = 0, importantColours = 0;
   bool coreHeader = false;  // read with the 12-byte core header; written back as core
@@ -83,8 +83,7 @@ class Bitmap {
   // empty otherwise. Checks that `rows` has Stride() * Rows() bytes. The shared form keeps
   // slices of a file read into memory, without copying them.
   static Bitmap FromStored(BitmapFormat format, SharedBytes rows, SharedBytes rawFile = {});
-  static Bitmap FromStored(BitmapFormat format, std::vector<std::uint8_t> rows,
-                           std::vector<std::uint8_t> rawFile = {});
+  static Bitmap FromStored(BitmapFormat format, std::vector<std::uint8_t> rows, std::vector<std::uint8_t> rawFile = {});
 
   // A compressed picture whose rows `decode` makes on first use (Stride() * Rows() bytes),
   // written back as `rawFile`. Opening or converting a skin never pays for decoding it.
@@ -122,7 +121,7 @@ class Bitmap {
     int width = 0;
     int height = 0;
     BitmapFormat format;
-    mutable SharedBytes rows;  // made by `decode` on first use when empty
+    mutable SharedBytes rows;                                   // made by `decode` on first use when empty
     mutable std::function<std::vector<std::uint8_t>()> decode;  // cleared once used
     SharedBytes rawFile;
     mutable std::vector<Argb> pixels;  // filled by the first Pixels() call

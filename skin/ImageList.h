@@ -92,9 +92,7 @@ class ImageList {
   void Assign(const ImageList& other);
 
   // Registers an observer called after every change.
-  [[nodiscard]] Connection OnChange(std::function<void()> observer) {
-    return changed_.Connect(std::move(observer));
-  }
+  [[nodiscard]] Connection OnChange(std::function<void()> observer) { return changed_.Connect(std::move(observer)); }
 
   // Increases with every change; lets painters keep caches keyed by it.
   std::uint64_t Generation() const { return generation_; }

@@ -17,7 +17,7 @@ class Signal {
   using Slot = std::function<void(Args...)>;
 
   Signal() = default;
-  Signal(const Signal&) : Signal() {}             // observers are not copied
+  Signal(const Signal&) : Signal() {}  // observers are not copied
   Signal& operator=(const Signal&) { return *this; }
   ~Signal() { state_->alive = false; }
 
@@ -29,7 +29,7 @@ class Signal {
   // signal's owner: the observers after it are then not called.
   void Emit(Args... args) const {
     const std::shared_ptr<State> state = state_;  // outlives the owner if an observer frees it
-    auto observers = state->observers;             // copy: an observer may disconnect itself
+    auto observers = state->observers;            // copy: an observer may disconnect itself
     for (auto& [id, slot] : observers) {
       if (!state->alive) return;
       if (state->IsConnected(id)) slot(args...);

@@ -17,8 +17,8 @@ inline constexpr const char* kDefaultThemeName = "MonaiXP";
 
 struct Skin {
   Skin();
-  Skin(const Skin&) = default;             // content only: observers are never copied
-  Skin& operator=(const Skin&) = delete;   // use Assign, which notifies observers
+  Skin(const Skin&) = default;            // content only: observers are never copied
+  Skin& operator=(const Skin&) = delete;  // use Assign, which notifies observers
 
   TTBBackground bgTop;
   TTBBackground bgBottom;

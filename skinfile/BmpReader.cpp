@@ -46,7 +46,6 @@ namespace tessary {
 
 namespace {
 
-
 bool IsRle(std::uint32_t compression) { return compression != kBmpRgb && compression != kBmpBitFields; }
 
 struct HeaderInfo {
@@ -96,14 +95,13 @@ HeaderInfo ReadInfoHeader(ByteReader& in, std::uint32_t headerSize) {
 
 void ReadColourTable(ByteReader& in, BitmapFormat& f) {
   std::uint64_t count;
-  if (f.coreHeader)
-    count = IsIndexedDepth(f.bitsPerPixel) ? (1u << f.bitsPerPixel) : 0;
-  else
-    count = f.coloursUsed != 0 ? f.coloursUsed : IsIndexedDepth(f.bitsPerPixel) ? (1u << f.bitsPerPixel) : 0;
+  if (f.coreHeader) count = IsIndexedDepth(f.bitsPerPixel) ? (1u << f.bitsPerPixel) : 0;
+  else count = f.coloursUsed != 0 ? f.coloursUsed : IsIndexedDepth(f.bitsPerPixel) ? (1u << f.bitsPerPixel) : 0;
   const std::size_t entrySize = f.coreHeader ? kBmpCoreEntrySize : kBmpInfoEntrySize;
   if (count * entrySize > in.Remaining()) Fail(msg::kStreamReadError);
   // An indexed picture cannot use more than 2^bits entries; the rest are read past.
-  const std::uint64_t kept = IsIndexedDepth(f.bitsPerPixel) ? std::min<std::uint64_t>(count, 1u << f.bitsPerPixel) : count;
+  const std::uint64_t kept =
+      IsIndexedDepth(f.bitsPerPixel) ? std::min<std::uint64_t>(count, 1u << f.bitsPerPixel) : count;
   f.colourTable.reserve(static_cast<std::size_t>(kept));
   for (std::uint64_t i = 0; i < count; ++i) {
     auto e = in.Take(entrySize);
@@ -151,7 +149,8 @@ Bitmap ReadBmpAt(const SharedBytes& bytes, bool embedded, std::size_t& length) {
     if (embedded && info.imageSize == 0) Fail(msg::kBitmapNotValid);  // where it ends is unknown
     in.Seek(PixelStart(offset, tableEnd, bytes.size(), embedded ? info.imageSize : 1));
     if (embedded && info.imageSize > in.Remaining()) Fail(msg::kStreamReadError);
-    const std::size_t size = info.imageSize == 0 ? in.Remaining() : std::min<std::size_t>(info.imageSize, in.Remaining());
+    const std::size_t size =
+        info.imageSize == 0 ? in.Remaining() : std::min<std::size_t>(info.imageSize, in.Remaining());
     const SharedBytes data = bytes.Slice(in.Position(), size);
     in.Skip(size);
     length = in.Position();

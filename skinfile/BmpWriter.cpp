@@ -71,7 +71,8 @@ void WriteInfo(ByteWriter& out, const Bitmap& bitmap) {
   const bool bitFields = f.compression == kBmpBitFields;
   const bool masks = bitFields && (f.bitsPerPixel == 16 || f.bitsPerPixel == 32);
   const std::uint32_t entries = InfoTableEntries(f);
-  const std::uint32_t offset = kBmpFileHeaderSize + kBmpInfoHeaderSize + (masks ? kBmpMasksSize : 0) + kBmpInfoEntrySize * entries;
+  const std::uint32_t offset =
+      kBmpFileHeaderSize + kBmpInfoHeaderSize + (masks ? kBmpMasksSize : 0) + kBmpInfoEntrySize * entries;
   const auto& rows = bitmap.Rows();
   const std::uint32_t imageSize = static_cast<std::uint32_t>(rows.size());
   WriteFileHeader(out, offset + imageSize, offset);
@@ -103,10 +104,8 @@ void AppendBmp(std::vector<std::uint8_t>& bytes, const Bitmap& bitmap, Splices* 
     return;
   }
   ByteWriter out(bytes);
-  if (FitsCoreHeader(bitmap.Format()))
-    WriteCore(out, bitmap);
-  else
-    WriteInfo(out, bitmap);
+  if (FitsCoreHeader(bitmap.Format())) WriteCore(out, bitmap);
+  else WriteInfo(out, bitmap);
   Splices::Append(bytes, bitmap.SharedRows(), splices);
 }
 

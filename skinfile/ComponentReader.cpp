@@ -34,9 +34,7 @@ class NestingGuard {
   int& depth_;
 };
 
-bool IsIntegerTag(ValueTag tag) {
-  return tag == ValueTag::kInt8 || tag == ValueTag::kInt16 || tag == ValueTag::kInt32;
-}
+bool IsIntegerTag(ValueTag tag) { return tag == ValueTag::kInt8 || tag == ValueTag::kInt16 || tag == ValueTag::kInt32; }
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
@@ -85,14 +83,10 @@ void ComponentReader::ReadPrefix(std::optional<std::uint8_t>* flags, std::option
 
 std::int64_t ComponentReader::ReadInteger(ValueTag tag) {
   switch (tag) {
-    case ValueTag::kInt8:
-      return in_.I8();
-    case ValueTag::kInt16:
-      return in_.I16();
-    case ValueTag::kInt32:
-      return in_.I32();
-    default:
-      Fail(msg::kInvalidPropertyValue);
+    case ValueTag::kInt8: return in_.I8();
+    case ValueTag::kInt16: return in_.I16();
+    case ValueTag::kInt32: return in_.I32();
+    default: Fail(msg::kInvalidPropertyValue);
   }
 }
 
@@ -105,8 +99,7 @@ std::span<const std::uint8_t> ComponentReader::ReadBlock(std::size_t unitSize) {
 
 std::string ComponentReader::ReadText(ValueTag tag) {
   switch (tag) {
-    case ValueTag::kString:
-      return Cp1252ToUtf8(in_.ShortString());
+    case ValueTag::kString: return Cp1252ToUtf8(in_.ShortString());
     case ValueTag::kLString: {
       auto bytes = ReadBlock(1);
       return Cp1252ToUtf8({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
@@ -123,25 +116,18 @@ std::string ComponentReader::ReadText(ValueTag tag) {
       }
       return Utf16ToUtf8(units);
     }
-    default:
-      Fail(msg::kInvalidPropertyValue);
+    default: Fail(msg::kInvalidPropertyValue);
   }
 }
 
 std::string ComponentReader::ReadIdentifierName(ValueTag tag) {
   switch (tag) {
-    case ValueTag::kIdent:
-      return in_.ShortString();
-    case ValueTag::kFalse:
-      return "False";
-    case ValueTag::kTrue:
-      return "True";
-    case ValueTag::kNull:
-      return "Null";
-    case ValueTag::kNil:
-      return "nil";
-    default:
-      Fail(msg::kInvalidPropertyValue);
+    case ValueTag::kIdent: return in_.ShortString();
+    case ValueTag::kFalse: return "False";
+    case ValueTag::kTrue: return "True";
+    case ValueTag::kNull: return "Null";
+    case ValueTag::kNil: return "nil";
+    default: Fail(msg::kInvalidPropertyValue);
   }
 }
 
@@ -208,17 +194,14 @@ void ComponentReader::ReadPublished(const PropertyInfo& property, void* object, 
     case PropertyKind::kHandler:
       if (!property.setText) Fail(msg::kPropertyReadOnly);
       break;
-    case PropertyKind::kObject:
-      break;  // a sub-object is filled through its own properties
+    case PropertyKind::kObject: break;  // a sub-object is filled through its own properties
     default:
       if (!property.setNumber) Fail(msg::kPropertyReadOnly);
       break;
   }
   const ValueTag tag = ReadTag();
   switch (property.kind) {
-    case PropertyKind::kInteger:
-      property.setNumber(object, ReadInteger(tag));
-      break;
+    case PropertyKind::kInteger: property.setNumber(object, ReadInteger(tag)); break;
     case PropertyKind::kInt64:
       property.setNumber(object, tag == ValueTag::kInt64 ? in_.I64() : ReadInteger(tag));
       break;
@@ -232,9 +215,7 @@ void ComponentReader::ReadPublished(const PropertyInfo& property, void* object, 
       }
       break;
     case PropertyKind::kEnumeration:
-    case PropertyKind::kBoolean:
-      property.setNumber(object, MemberOrdinal(property, ReadIdentifierName(tag)));
-      break;
+    case PropertyKind::kBoolean: property.setNumber(object, MemberOrdinal(property, ReadIdentifierName(tag))); break;
     case PropertyKind::kSet: {
       if (tag != ValueTag::kSet) Fail(msg::kInvalidPropertyValue);
       std::uint32_t members = 0;
@@ -245,9 +226,7 @@ void ComponentReader::ReadPublished(const PropertyInfo& property, void* object, 
       property.setNumber(object, members);
       break;
     }
-    case PropertyKind::kText:
-      property.setText(object, ReadText(tag));
-      break;
+    case PropertyKind::kText: property.setText(object, ReadText(tag)); break;
     case PropertyKind::kHandler: {
       if (tag == ValueTag::kNil) {
         property.setText(object, {});
@@ -292,8 +271,7 @@ Value ComponentReader::ReadValue() {
     case ValueTag::kNull:
     case ValueTag::kFalse:
     case ValueTag::kTrue:
-    case ValueTag::kNil:
-      break;
+    case ValueTag::kNil: break;
     case ValueTag::kList: {
       NestingGuard guard(depth_);
       while (in_.PeekU8() != TagByte(ValueTag::kNull)) value.items.push_back(ReadValue());
@@ -302,13 +280,9 @@ Value ComponentReader::ReadValue() {
     }
     case ValueTag::kInt8:
     case ValueTag::kInt16:
-    case ValueTag::kInt32:
-      value.integer = ReadInteger(value.tag);
-      break;
+    case ValueTag::kInt32: value.integer = ReadInteger(value.tag); break;
     case ValueTag::kInt64:
-    case ValueTag::kCurrency:
-      value.integer = in_.I64();
-      break;
+    case ValueTag::kCurrency: value.integer = in_.I64(); break;
     case ValueTag::kExtended:
     case ValueTag::kSingle:
     case ValueTag::kDate: {
@@ -320,9 +294,7 @@ Value ComponentReader::ReadValue() {
       break;
     }
     case ValueTag::kString:
-    case ValueTag::kIdent:
-      value.text = in_.ShortString();
-      break;
+    case ValueTag::kIdent: value.text = in_.ShortString(); break;
     case ValueTag::kLString:
     case ValueTag::kUtf8String: {
       auto bytes = ReadBlock(1);

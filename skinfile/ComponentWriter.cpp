@@ -163,9 +163,7 @@ void ComponentWriter::WritePublished(const PropertyInfo& property, const void* o
     if (value == property.defaultValue) return;
     ShortString(path);
     switch (property.kind) {
-      case PropertyKind::kColour:
-        ColourValue(static_cast<Colour>(value));
-        break;
+      case PropertyKind::kColour: ColourValue(static_cast<Colour>(value)); break;
       case PropertyKind::kEnumeration:
       case PropertyKind::kBoolean:
         if (value < 0 || static_cast<std::size_t>(value) >= property.memberNames.size()) {
@@ -173,12 +171,8 @@ void ComponentWriter::WritePublished(const PropertyInfo& property, const void* o
         }
         Identifier(property.memberNames[static_cast<std::size_t>(value)]);
         break;
-      case PropertyKind::kSet:
-        Set(static_cast<std::uint32_t>(value), property.memberNames);
-        break;
-      default:
-        Integer(value);
-        break;
+      case PropertyKind::kSet: Set(static_cast<std::uint32_t>(value), property.memberNames); break;
+      default: Integer(value); break;
     }
     return;
   }
@@ -216,34 +210,21 @@ void ComponentWriter::WriteValue(const Value& value) {
     case ValueTag::kNull:
     case ValueTag::kFalse:
     case ValueTag::kTrue:
-    case ValueTag::kNil:
-      break;
+    case ValueTag::kNil: break;
     case ValueTag::kList:
       for (const Value& item : value.items) WriteValue(item);
       Tag(ValueTag::kNull);
       break;
-    case ValueTag::kInt8:
-      bytes_.U8(static_cast<std::uint8_t>(value.integer));
-      break;
-    case ValueTag::kInt16:
-      bytes_.I16(static_cast<std::int16_t>(value.integer));
-      break;
-    case ValueTag::kInt32:
-      bytes_.I32(static_cast<std::int32_t>(value.integer));
-      break;
+    case ValueTag::kInt8: bytes_.U8(static_cast<std::uint8_t>(value.integer)); break;
+    case ValueTag::kInt16: bytes_.I16(static_cast<std::int16_t>(value.integer)); break;
+    case ValueTag::kInt32: bytes_.I32(static_cast<std::int32_t>(value.integer)); break;
     case ValueTag::kInt64:
-    case ValueTag::kCurrency:
-      bytes_.U64(static_cast<std::uint64_t>(value.integer));
-      break;
+    case ValueTag::kCurrency: bytes_.U64(static_cast<std::uint64_t>(value.integer)); break;
     case ValueTag::kExtended:
     case ValueTag::kSingle:
-    case ValueTag::kDate:
-      bytes_.Bytes(value.bytes);
-      break;
+    case ValueTag::kDate: bytes_.Bytes(value.bytes); break;
     case ValueTag::kString:
-    case ValueTag::kIdent:
-      ShortString(value.text);
-      break;
+    case ValueTag::kIdent: ShortString(value.text); break;
     case ValueTag::kLString:
     case ValueTag::kUtf8String:
       bytes_.U32(static_cast<std::uint32_t>(value.text.size()));

@@ -40,10 +40,10 @@ class ComponentWriter {
   void Prefix(std::uint8_t flags, std::optional<std::int64_t> childPosition = std::nullopt);
   void ShortString(std::string_view text);  // cut to 255 bytes
   void Tag(ValueTag tag) { bytes_.U8(TagByte(tag)); }
-  void Integer(std::int64_t value);         // tag 2, 3, 4 or 19 by range
-  void ColourValue(Colour colour);          // identifier when the colour table names it
-  void Identifier(std::string_view name);   // False/True/Null/nil as bare tags
-  void Text(std::string_view utf8);         // tag 6, 12, 18 or 20 by the text rule
+  void Integer(std::int64_t value);        // tag 2, 3, 4 or 19 by range
+  void ColourValue(Colour colour);         // identifier when the colour table names it
+  void Identifier(std::string_view name);  // False/True/Null/nil as bare tags
+  void Text(std::string_view utf8);        // tag 6, 12, 18 or 20 by the text rule
   void Set(std::uint32_t members, std::span<const std::string_view> memberNames);
   void Binary(std::span<const std::uint8_t> bytes);
   // A byte block whose content is appended by the caller between these two calls (so a

@@ -103,7 +103,8 @@ void KeepOwner(const fs::path& from, const fs::path& to) {
   struct stat owner {};
   if (::stat(from.c_str(), &owner) != 0) return;
   // Failing the owner, at least the group; failing that too, the user's own is right.
-  if (::chown(to.c_str(), owner.st_uid, owner.st_gid) != 0) (void)::chown(to.c_str(), static_cast<uid_t>(-1), owner.st_gid);
+  if (::chown(to.c_str(), owner.st_uid, owner.st_gid) != 0)
+    (void)::chown(to.c_str(), static_cast<uid_t>(-1), owner.st_gid);
 #endif
 }
 
@@ -114,7 +115,8 @@ void WriteStraight(const std::string& path, std::span<const std::span<const std:
   errno = 0;
   File file = Open(path, "wb");
   if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {shown});
-  if (const int failure = WriteAndClose(std::move(file), pieces)) FailBecause(SystemReason(failure), msg::kStreamWriteError);
+  if (const int failure = WriteAndClose(std::move(file), pieces))
+    FailBecause(SystemReason(failure), msg::kStreamWriteError);
 }
 
 }  // namespace
@@ -170,7 +172,8 @@ SharedBytes ReadFileBytes(const std::string& path) {
     const std::size_t at = bytes.size();
     if (at > kMaxStreamBytes) FailBecause(SystemReason(EFBIG), msg::kStreamReadError);
     // Room grows by doubling, but never far past the limit.
-    if (bytes.capacity() < at + kStreamChunk) bytes.reserve(std::min(2 * at + kStreamChunk, kMaxStreamBytes + kStreamChunk));
+    if (bytes.capacity() < at + kStreamChunk)
+      bytes.reserve(std::min(2 * at + kStreamChunk, kMaxStreamBytes + kStreamChunk));
     bytes.resize(at + kStreamChunk);
     const std::size_t read = std::fread(bytes.data() + at, 1, kStreamChunk, file.get());
     bytes.resize(at + read);

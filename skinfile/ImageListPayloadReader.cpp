@@ -215,10 +215,8 @@ bool IsCurrentLayout(std::span<const std::uint8_t> payload) {
 
 void ReadImageListPayload(std::span<const std::uint8_t> payload, ImageList& list) {
   try {
-    if (IsCurrentLayout(payload))
-      ReadCurrentLayout(payload, list);
-    else
-      ReadOlderLayout(payload, list);
+    if (IsCurrentLayout(payload)) ReadCurrentLayout(payload, list);
+    else ReadOlderLayout(payload, list);
   } catch (const SkinError&) {
     list.Clear();
     throw;

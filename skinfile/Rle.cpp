@@ -119,10 +119,8 @@ void Walk(std::span<const std::uint8_t> data, const BitmapFormat& format, RleCan
     const std::uint8_t count = in.U8();
     const std::uint8_t value = in.U8();
     if (count != kEscape) {
-      if (four && (value >> 4) != (value & 0x0F))
-        canvas.Alternate(value >> 4, value & 0x0F, count);
-      else
-        canvas.Fill(four ? value & 0x0F : value, count);
+      if (four && (value >> 4) != (value & 0x0F)) canvas.Alternate(value >> 4, value & 0x0F, count);
+      else canvas.Fill(four ? value & 0x0F : value, count);
     } else if (value == kEndOfLine) {
       canvas.NextLine();
     } else if (value == kEndOfBitmap) {

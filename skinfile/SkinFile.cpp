@@ -55,7 +55,6 @@ constexpr std::size_t kOldFileListCount = 6;
 constexpr std::size_t kBaseReserve = 512 * 1024;
 constexpr std::size_t kBmpOverhead = 2048;
 
-
 void PutTextField(std::vector<std::uint8_t>& out, std::size_t offset, std::string_view text) {
   if (text.size() > kMaxTextLength) text = text.substr(0, kMaxTextLength);
   out[offset] = static_cast<std::uint8_t>(text.size());

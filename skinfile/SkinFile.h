@@ -22,10 +22,10 @@ enum class SkinFileFormat { kSkn, kCrs };
 
 // The 204-byte header of a .skn file (the .crs header has only the two stretch bytes).
 struct SkinHeader {
-  std::uint8_t topStretch = 0;     // non-zero = stretched
+  std::uint8_t topStretch = 0;  // non-zero = stretched
   std::uint8_t bottomStretch = 0;
   std::int32_t marker = 9;
-  std::string textColorName;       // as stored (ColourToText of the chooser's colour)
+  std::string textColorName;  // as stored (ColourToText of the chooser's colour)
   std::string gaugeColorName;
   std::string themeName;
 };
@@ -34,7 +34,7 @@ struct SkinHeader {
 struct RecordInfo {
   std::string className;
   std::string name;
-  std::size_t offset = 0;   // from the start of the file
+  std::size_t offset = 0;  // from the start of the file
   std::size_t length = 0;
   std::vector<std::string> properties;  // property paths in file order
 };

@@ -25,7 +25,8 @@ std::array<Slot, kSlots> pending;
 volatile std::sig_atomic_t heldSignal = 0;
 
 constexpr int kInterruptSignals[] = {
-    SIGINT, SIGTERM,
+    SIGINT,
+    SIGTERM,
 #ifdef SIGHUP
     SIGHUP,
 #endif

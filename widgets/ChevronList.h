@@ -12,8 +12,8 @@ namespace tessary::widgets {
 class TTBCustomItem;
 
 struct ChevronLines {
-  std::vector<TTBCustomItem*> lines;                    // in bar order
-  std::vector<std::unique_ptr<TTBCustomItem>> owned;    // lines made for controls
+  std::vector<TTBCustomItem*> lines;                  // in bar order
+  std::vector<std::unique_ptr<TTBCustomItem>> owned;  // lines made for controls
   // Whether any line can be shown (an empty list opens nothing).
   bool Empty() const;
 };

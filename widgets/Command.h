@@ -2,8 +2,9 @@
 // A command: what the items bound to it show (caption, hint, image slot, shortcut, check
 // mark, visibility) and what runs when one of them is clicked or its shortcut is pressed.
 // Items observe their command; every change of the check mark reaches every bound item.
-#include <QString>
 #include <qnamespace.h>
+
+#include <QString>
 #include <cstdint>
 #include <functional>
 
@@ -64,9 +65,7 @@ class Command {
   CommandList* List() const { return list_; }
 
   // Registers an observer told after every change of what bound items show.
-  [[nodiscard]] Connection OnChange(std::function<void()> observer) {
-    return changed_.Connect(std::move(observer));
-  }
+  [[nodiscard]] Connection OnChange(std::function<void()> observer) { return changed_.Connect(std::move(observer)); }
 
  private:
   friend class CommandList;

@@ -90,8 +90,7 @@ const CacheEntry& EntryFor(const TTBBackground& background) {
     // The listener does nothing when called: the generation check finds the change. It
     // exists so that its token dies with the background. Registering is not a change of
     // what the background paints, so the const view is only widened for this.
-    const_cast<TTBBackground&>(background)
-        .AddChangeListener(entry.listenerKey, [token]() {});
+    const_cast<TTBBackground&>(background).AddChangeListener(entry.listenerKey, [token]() {});
     it = cache.emplace(&background, std::move(entry)).first;
   }
   CacheEntry& entry = it->second;
@@ -110,12 +109,9 @@ int PositiveModulo(int value, int divisor) {
 
 }  // namespace
 
-const QPixmap& BackgroundPixmap(const TTBBackground& background) {
-  return EntryFor(background).tile;
-}
+const QPixmap& BackgroundPixmap(const TTBBackground& background) { return EntryFor(background).tile; }
 
-void PaintBackground(QPainter& painter, const TTBBackground& background, const QRect& area,
-                     QPoint origin) {
+void PaintBackground(QPainter& painter, const TTBBackground& background, const QRect& area, QPoint origin) {
   if (!background.HasPicture() || area.isEmpty()) return;
   const QPixmap& tiled = EntryFor(background).tiled;
   if (tiled.isNull()) return;

@@ -21,8 +21,7 @@ const QPixmap& BackgroundPixmap(const TTBBackground& background);
 
 // Paints the background into `area` (painter coordinates) with tile origin `origin`,
 // using one tiled fill of the cached pixmap (a 1x1 or 8x8 picture included).
-void PaintBackground(QPainter& painter, const TTBBackground& background, const QRect& area,
-                     QPoint origin);
+void PaintBackground(QPainter& painter, const TTBBackground& background, const QRect& area, QPoint origin);
 
 // Tile origin for `target` painted as part of `dock`: the client origin of the dock's
 // parent expressed in target's coordinates.

@@ -6,8 +6,8 @@
 namespace tessary::widgets {
 
 DragOutline::DragOutline()
-    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
-                           Qt::WindowDoesNotAcceptFocus) {
+    : QWidget(nullptr,
+              Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_ShowWithoutActivating);
 }

@@ -57,8 +57,8 @@ class FloatingWindow : public QWidget, public ThemeNotifiable {
 
   TTBCustomDockableWindow* bar_;
   bool dragging_ = false;
-  QPoint grab_;       // where the caption was taken, in window coordinates
-  QPoint dragFrom_;   // where the window was when the drag started
+  QPoint grab_;      // where the caption was taken, in window coordinates
+  QPoint dragFrom_;  // where the window was when the drag started
   std::unique_ptr<EscapeFilter> escape_;
   bool closePressed_ = false;       // the close button was pressed and is held
   bool closeUnderPointer_ = false;  // ...with the pointer over it

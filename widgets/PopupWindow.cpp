@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWheelEvent>
 #include <QScreen>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "skin/ImageList.h"
@@ -37,8 +37,8 @@ bool OpensSubmenu(const TTBCustomItem* item) {
 
 }  // namespace
 
-PopupWindow::PopupWindow(std::vector<TTBCustomItem*> items, int viewKind, ImageList* images,
-                         PopupWindow* parentPopup, QWidget* owner)
+PopupWindow::PopupWindow(std::vector<TTBCustomItem*> items, int viewKind, ImageList* images, PopupWindow* parentPopup,
+                         QWidget* owner)
     : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint),
       items_(std::move(items)),
       viewKind_(viewKind),
@@ -255,8 +255,8 @@ void PopupWindow::OpenSubmenu(int line, bool selectFirst) {
   childLine_ = line;
   const QMargins border = CurrentTheme().PopupBorder(viewKind_);
   const QRect shown = LineRect(line);
-  child_->Popup(mapToGlobal(QPoint(shown.right() + 1 + border.right(), shown.top() - border.top())),
-                selectFirst, geometry());
+  child_->Popup(mapToGlobal(QPoint(shown.right() + 1 + border.right(), shown.top() - border.top())), selectFirst,
+                geometry());
   update();
 }
 
@@ -315,8 +315,8 @@ void PopupWindow::mouseMoveEvent(QMouseEvent* event) {
     scrollStep_ = 0;
     // The topmost popup receives every pointer event; pass it on to what is under it.
     if (PopupWindow* other = PopupAt(global); other != nullptr && other != this) {
-      QMouseEvent forwarded(event->type(), other->mapFromGlobal(global), global, event->button(),
-                            event->buttons(), event->modifiers());
+      QMouseEvent forwarded(event->type(), other->mapFromGlobal(global), global, event->button(), event->buttons(),
+                            event->modifiers());
       other->mouseMoveEvent(&forwarded);
     } else if (other == nullptr && Root()->onMouseOutside_) {
       Root()->onMouseOutside_(global);
@@ -347,8 +347,8 @@ void PopupWindow::mousePressEvent(QMouseEvent* event) {
   if (!rect().contains(pos)) {
     if (PopupWindow* other = PopupAt(global); other != nullptr && other != this) {
       other->CloseChild();
-      QMouseEvent forwarded(event->type(), other->mapFromGlobal(global), global, event->button(),
-                            event->buttons(), event->modifiers());
+      QMouseEvent forwarded(event->type(), other->mapFromGlobal(global), global, event->button(), event->buttons(),
+                            event->modifiers());
       other->mousePressEvent(&forwarded);
       return;
     }

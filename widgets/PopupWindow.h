@@ -32,8 +32,8 @@ class PopupWindow : public QWidget, public ThemeNotifiable {
 
   // `items` are shown in order (hidden ones skipped); they must outlive the popup.
   // `parentPopup` is the popup this one is a submenu of (none for the root of a chain).
-  PopupWindow(std::vector<TTBCustomItem*> items, int viewKind, ImageList* images,
-              PopupWindow* parentPopup, QWidget* owner);
+  PopupWindow(std::vector<TTBCustomItem*> items, int viewKind, ImageList* images, PopupWindow* parentPopup,
+              QWidget* owner);
   ~PopupWindow() override;
 
   // Keeps items made only for this list (lines that stand for something else) alive as
@@ -128,7 +128,7 @@ class PopupWindow : public QWidget, public ThemeNotifiable {
   QTimer scrollTimer_;
   int scrollStep_ = 0;  // -1 up, +1 down while the pointer rests at an edge
   int scroll_ = 0;
-  int maxHeight_ = 0;   // the screen's height once shown (0: not limited)
+  int maxHeight_ = 0;  // the screen's height once shown (0: not limited)
   std::function<void(int)> onNeighbour_;
   std::function<void(QPoint)> onMouseOutside_;
   bool closing_ = false;

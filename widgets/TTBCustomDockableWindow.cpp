@@ -304,10 +304,8 @@ QRect TTBCustomDockableWindow::DropOutlineRect(QPoint globalPos, bool floating) 
     target.moveLeft(std::clamp(target.left(), area.left(), area.right() + 1 - target.width()));
     if (area.height() >= target.height())
       target.moveTop(std::clamp(target.top(), area.top(), area.bottom() + 1 - target.height()));
-    else if (dock->Position() == DockPosition::dpBottom)
-      target.moveBottom(area.bottom());
-    else
-      target.moveTop(area.top());
+    else if (dock->Position() == DockPosition::dpBottom) target.moveBottom(area.bottom());
+    else target.moveTop(area.top());
     return target;
   }
   if (!floating || !canFloat_) return {};

@@ -186,9 +186,9 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   bool closed_ = false;
   quint64 creationOrder_ = 0;
   bool dragging_ = false;
-  bool dragMoved_ = false;   // the pointer moved since the press that started the drag
+  bool dragMoved_ = false;  // the pointer moved since the press that started the drag
   QPoint grabOffset_;
-  QPoint dragStartPos_;      // pointer position of that press
+  QPoint dragStartPos_;  // pointer position of that press
   std::unique_ptr<DragOutline> outline_;
   std::unique_ptr<EscapeFilter> escape_;
   std::optional<QPoint> placedAt_;  // pointer position of the last live move in the dock
@@ -201,7 +201,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   std::vector<StartPlace> dragStart_;
   std::optional<QPoint> lastFloatPos_;  // where the floating window last was
   QPointer<QWidget> homeWindow_;
-  bool aloneInRow_ = false;  // when undocked: ReDock gives it a row of its own again
+  bool aloneInRow_ = false;       // when undocked: ReDock gives it a row of its own again
   bool layoutSuspended_ = false;  // between the first and last phase of a theme change
 };
 

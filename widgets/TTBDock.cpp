@@ -260,9 +260,7 @@ void TTBDock::resizeEvent(QResizeEvent* event) {
   if (event->size().width() != event->oldSize().width()) ArrangeBars();
 }
 
-void TTBDock::contextMenuEvent(QContextMenuEvent* event) {
-  BarListMenu::Open(window(), event->globalPos(), this);
-}
+void TTBDock::contextMenuEvent(QContextMenuEvent* event) { BarListMenu::Open(window(), event->globalPos(), this); }
 
 void TTBDock::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);

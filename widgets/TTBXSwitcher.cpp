@@ -29,8 +29,8 @@ void TTBXSwitcher::SetFlatMenuStyle(FlatMenuStyle style) {
 }
 
 void TTBXSwitcher::ApplyFlags() {
-  const bool flat = flatMenuStyle_ == FlatMenuStyle::fmsEnable ||
-                    (flatMenuStyle_ == FlatMenuStyle::fmsAuto && kSystemFlatMenus);
+  const bool flat =
+      flatMenuStyle_ == FlatMenuStyle::fmsEnable || (flatMenuStyle_ == FlatMenuStyle::fmsAuto && kSystemFlatMenus);
   SetThemeFlags(flat, enableXPStyles_ && kSystemVisualStyles);
 }
 

@@ -43,8 +43,7 @@ QPointer<TTBXToolbar> g_keyboardOwner;
 
 }  // namespace
 
-TTBXToolbar::TTBXToolbar(QWidget* parent)
-    : TTBCustomDockableWindow(parent), pixmaps_([this] { ItemsChanged(); }) {
+TTBXToolbar::TTBXToolbar(QWidget* parent) : TTBCustomDockableWindow(parent), pixmaps_([this] { ItemsChanged(); }) {
   setMouseTracking(true);
 }
 
@@ -169,8 +168,8 @@ void TTBXToolbar::LayoutContent() {
       if (control) control->hide();
       continue;
     }
-    const bool ownHeight = item.Kind() == ItemKind::Control || item.Kind() == ItemKind::Spacer ||
-                           item.Kind() == ItemKind::Label;
+    const bool ownHeight =
+        item.Kind() == ItemKind::Control || item.Kind() == ItemKind::Spacer || item.Kind() == ItemKind::Label;
     const int height = ownHeight ? sizes[i].height() : client.height();
     rects_[i] = QRect(x, client.top() + (client.height() - height) / 2, sizes[i].width(), height);
     if (control) {
@@ -275,14 +274,12 @@ namespace {
 bool AltOnly(const QKeyEvent* key) {
   return (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
 }
-bool LetterOrDigit(int key) {
-  return (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9);
-}
+bool LetterOrDigit(int key) { return (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9); }
 }  // namespace
 
 bool TTBXToolbar::LabelKey(QKeyEvent* key) {
-  return key->type() == QEvent::KeyPress && AltOnly(key) && key->key() >= Qt::Key_A &&
-         key->key() <= Qt::Key_Z && FocusLabelledControl(QChar(key->key()).toLower());
+  return key->type() == QEvent::KeyPress && AltOnly(key) && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z &&
+         FocusLabelledControl(QChar(key->key()).toLower());
 }
 
 bool TTBXToolbar::MenuBarKey(QKeyEvent* key) {
@@ -330,9 +327,7 @@ bool TTBXToolbar::MenuBarKey(QKeyEvent* key) {
       if (hot_ == kChevronIndex) OpenChevron(true);
       else OpenItemList(hot_, true);
       return true;
-    case Qt::Key_Escape:
-      SetKeyboardMode(false);
-      return true;
+    case Qt::Key_Escape: SetKeyboardMode(false); return true;
     default: break;
   }
   if (modifiers == Qt::NoModifier && LetterOrDigit(code)) {
@@ -394,8 +389,7 @@ bool TTBXToolbar::OpenMenuByAccelerator(QChar letter) {
 
 bool TTBXToolbar::FocusLabelledControl(QChar letter) {
   for (std::size_t i = 0; i < items_.size(); ++i) {
-    if (items_[i]->Kind() != ItemKind::Label || !items_[i]->Visible() || items_[i]->Accelerator() != letter)
-      continue;
+    if (items_[i]->Kind() != ItemKind::Label || !items_[i]->Visible() || items_[i]->Accelerator() != letter) continue;
     for (std::size_t j = i + 1; j < items_.size(); ++j) {
       if (items_[j]->Kind() != ItemKind::Control) continue;
       QWidget* control = static_cast<TTBControlItem&>(*items_[j]).Control();

@@ -68,7 +68,11 @@ void TTBXToolbar::focusInEvent(QFocusEvent* event) {
   // The toolkit tells of the bar's own focus once this handler returned: the highlighted
   // item is told after it, so that a screen reader names the button, not only the bar.
   QMetaObject::invokeMethod(
-      this, [this] { if (hasFocus()) TellKeyboardItem(); }, Qt::QueuedConnection);
+      this,
+      [this] {
+        if (hasFocus()) TellKeyboardItem();
+      },
+      Qt::QueuedConnection);
 }
 
 void TTBXToolbar::focusOutEvent(QFocusEvent* event) {

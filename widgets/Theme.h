@@ -63,9 +63,9 @@ struct ItemState {
   bool checked = false;
   int hoverKind = hkNone;
   int splitPart = spNone;
-  bool popupParent = false;  // toolbar-style item with a submenu, drawn pushed
-  bool radio = false;        // the check mark is a radio dot (item of a radio group)
-  bool mouseOver = false;    // the mouse is over the item (hover looks)
+  bool popupParent = false;    // toolbar-style item with a submenu, drawn pushed
+  bool radio = false;          // the check mark is a radio dot (item of a radio group)
+  bool mouseOver = false;      // the mouse is over the item (hover looks)
   Colour fontColour = clNone;  // the item's own font colour (clNone: the theme's)
 
   bool ToolbarStyle() const { return (options & ioToolbarStyle) != 0; }
@@ -79,8 +79,8 @@ enum CaptionFlag : int {
   cfCenter = 0x1,
   cfRight = 0x2,
   cfVCenter = 0x4,
-  cfShowPrefix = 0x8,  // "&" underlines the next letter ("&&" is one ampersand)
-  cfHidePrefix = 0x10, // "&" is dropped, nothing underlined
+  cfShowPrefix = 0x8,   // "&" underlines the next letter ("&&" is one ampersand)
+  cfHidePrefix = 0x10,  // "&" is dropped, nothing underlined
 };
 
 class Theme {
@@ -125,8 +125,8 @@ class Theme {
   virtual void PaintBarBackground(QPainter& p, const QRect& rect, int viewKind) const = 0;
   // The bar's outer edge and drag handle over its painted background (the theme's, or with
   // `backgroundShows` the dock's picture). `outer` is the whole bar, `client` its client area.
-  virtual void PaintBarFrame(QPainter& p, const QRect& outer, const QRect& client, int viewKind,
-                             bool dragHandle, bool backgroundShows) const = 0;
+  virtual void PaintBarFrame(QPainter& p, const QRect& outer, const QRect& client, int viewKind, bool dragHandle,
+                             bool backgroundShows) const = 0;
   // The parts of a bar's rectangle outside its shape (rounded bar ends), where the dock
   // shows; empty for a rectangular bar.
   virtual QRegion BarCorners(const QRect& outer, int viewKind) const {
@@ -137,11 +137,10 @@ class Theme {
   // The background and frame of an item in a state (hover, pushed, checked, ...).
   virtual void PaintItemFrame(QPainter& p, const QRect& rect, const ItemState& state) const = 0;
   // An item's image (already masked, with alpha); the theme draws disabled looks.
-  virtual void PaintItemImage(QPainter& p, const QRect& rect, const ItemState& state,
-                              const QPixmap& image) const = 0;
+  virtual void PaintItemImage(QPainter& p, const QRect& rect, const ItemState& state, const QPixmap& image) const = 0;
   // The caption through the theme's caption rule and the process-wide skin text colour.
-  virtual void PaintItemCaption(QPainter& p, const QRect& rect, const ItemState& state,
-                                const QString& caption, int flags, bool rotated) const = 0;
+  virtual void PaintItemCaption(QPainter& p, const QRect& rect, const ItemState& state, const QString& caption,
+                                int flags, bool rotated) const = 0;
   virtual void PaintDropDownArrow(QPainter& p, const QRect& rect, const ItemState& state) const = 0;
   virtual void PaintSubmenuArrow(QPainter& p, const QRect& rect, const ItemState& state) const = 0;
   // Check mark or radio dot (state.radio) of a checked menu line or item without image.
@@ -150,14 +149,13 @@ class Theme {
   // popup, `imageColumnWidth` is the width of its image column.
   virtual void PaintSeparator(QPainter& p, const QRect& rect, int viewKind, bool horizontal,
                               int imageColumnWidth = 0) const = 0;
-  virtual void PaintPopupBackground(QPainter& p, const QRect& rect, int viewKind,
-                                    int imageColumnWidth) const = 0;
+  virtual void PaintPopupBackground(QPainter& p, const QRect& rect, int viewKind, int imageColumnWidth) const = 0;
   virtual void PaintPopupFrame(QPainter& p, const QRect& rect, int viewKind) const = 0;
   // Frame and caption of a floating bar.
   // Where the close button sits inside a floating window's caption bar (for hit tests).
   virtual QRect FloatingCloseButtonRect(const QRect& captionRect) const = 0;
-  virtual void PaintFloatingFrame(QPainter& p, const QRect& rect, const QRect& captionRect,
-                                  const QString& caption, bool active) const = 0;
+  virtual void PaintFloatingFrame(QPainter& p, const QRect& rect, const QRect& captionRect, const QString& caption,
+                                  bool active) const = 0;
   // The close button of a floating caption (PaintFloatingFrame draws it released); drawn
   // again `pressed` while the mouse button is held on it.
   virtual void PaintFloatingCloseButton(QPainter& p, const QRect& rect, bool pressed) const = 0;

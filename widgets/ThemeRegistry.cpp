@@ -159,11 +159,10 @@ void StartThemes() {
   // bars repaint on either). Only real changes count: a program that starts without
   // focus keeps the active look until it is deactivated.
   if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-    QObject::connect(app, &QGuiApplication::applicationStateChanged, app,
-                     [](Qt::ApplicationState state) {
-                       const bool active = state == Qt::ApplicationActive;
-                       if (active != AppActive()) NotifyAppActive(active);
-                     });
+    QObject::connect(app, &QGuiApplication::applicationStateChanged, app, [](Qt::ApplicationState state) {
+      const bool active = state == Qt::ApplicationActive;
+      if (active != AppActive()) NotifyAppActive(active);
+    });
   }
 }
 

@@ -16,9 +16,9 @@ using ThemeFactory = std::function<std::unique_ptr<Theme>(const QString& name)>;
 
 // Phases of the theme-change notice, sent to every registered component in order.
 enum ThemeChangePhase : int {
-  tcBeforeChange = 1,  // suspend layout
+  tcBeforeChange = 1,    // suspend layout
   tcColoursChanged = 2,  // theme instances set up their colours again
-  tcAfterChange = 3,   // resume layout, re-arrange, recompute colours, repaint
+  tcAfterChange = 3,     // resume layout, re-arrange, recompute colours, repaint
   tcAppActivated = 4,
   tcAppDeactivated = 5,
 };

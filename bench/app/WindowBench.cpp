@@ -5,6 +5,8 @@
 // replaced through its command until every widget that shows it has repainted, and the
 // process's peak memory once the window stands.
 // Times are wall-clock; the offscreen platform paints into memory as a screen would.
+#include "WindowBench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -16,14 +18,13 @@
 #include <memory>
 #include <string>
 
-#include "WindowBench.h"
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
 #include "editing/ScriptedDialogs.h"
-#include "widgets/TTBDock.h"
-#include "widgets/ThemeRegistry.h"
 #include "skinfile/SkinFile.h"
 #include "skinfile/StartupSkin.h"
+#include "widgets/TTBDock.h"
+#include "widgets/ThemeRegistry.h"
 
 namespace tessary::bench {
 namespace {
@@ -64,7 +65,8 @@ struct ProgramTimes {
   double firstFrame = 0;
   double whole = 0;
 };
-ProgramTimes RunToFirstFrame(const char* program, const QProcessEnvironment& environment, const QStringList& args = {}) {
+ProgramTimes RunToFirstFrame(const char* program, const QProcessEnvironment& environment,
+                             const QStringList& args = {}) {
   QProcess process;
   process.setProcessEnvironment(environment);
   const auto started = std::chrono::steady_clock::now().time_since_epoch();
@@ -79,7 +81,8 @@ ProgramTimes RunToFirstFrame(const char* program, const QProcessEnvironment& env
   for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
     if (!line.startsWith(kMark)) continue;
     const qint64 frame = line.mid(kMark.size()).trimmed().toLongLong();
-    times.firstFrame = static_cast<double>(frame - std::chrono::duration_cast<std::chrono::nanoseconds>(started).count()) * 1e-9;
+    times.firstFrame =
+        static_cast<double>(frame - std::chrono::duration_cast<std::chrono::nanoseconds>(started).count()) * 1e-9;
   }
   return times;
 }
@@ -156,9 +159,8 @@ void BM_ReplaceTabImageToRepainted(benchmark::State& state) {
 }
 
 // The whole window repainted at 1920 x 1080 (every widget painted into a frame of the
-// window's size, as after Open or a theme switch), and the part the mock-up's docks take. Arguments: the theme's place among the
-// registered themes; 0 for a 1 x 1 picture tiled, 1 for a 2000 x 40 picture stretched, on
-// both docks.
+// window's size, as after Open or a theme switch), and the part the mock-up's docks take. Arguments: the theme's place
+// among the registered themes; 0 for a 1 x 1 picture tiled, 1 for a 2000 x 40 picture stretched, on both docks.
 void BM_FullRepaint1920x1080(benchmark::State& state) {
   const QStringList themes = widgets::RegisteredThemeNames();
   if (state.range(0) >= themes.size()) {
@@ -234,7 +236,8 @@ BENCHMARK(BM_UndoRedoImageChangeToRepainted)->Arg(0)->Arg(1)->Unit(benchmark::kM
 int main(int argc, char** argv) {
   // The offscreen platform says at every maximised show that it cannot pass size hints on.
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type != QtDebugMsg && !message.contains(QLatin1String("propagateSizeHints"))) fprintf(stderr, "%s\n", qPrintable(message));
+    if (type != QtDebugMsg && !message.contains(QLatin1String("propagateSizeHints")))
+      fprintf(stderr, "%s\n", qPrintable(message));
   });
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);

@@ -154,8 +154,13 @@ void BM_BackgroundFill(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_BackgroundFill)->Args({1, 1})->Args({8, 8})->Args({100, 40})->Args({2000, 40})
-    ->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_BackgroundFill)
+    ->Args({1, 1})
+    ->Args({8, 8})
+    ->Args({100, 40})
+    ->Args({2000, 40})
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
 BENCHMARK(BM_DockRepaintNoPicture)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_DockRepaintTile1x1)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_DockRepaintTile8x8)->Unit(benchmark::kMicrosecond)->UseRealTime();

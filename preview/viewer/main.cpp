@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
   BrowserChromeBottom& bottom = window.bottom;
 
   for (CommandList* list : vocabulary.Lists())
-    list->SetHandler([&bottom](Command& c) { bottom.fpStatusText->SetCaption(QStringLiteral(" Ran %1").arg(c.Name())); });
+    list->SetHandler(
+        [&bottom](Command& c) { bottom.fpStatusText->SetCaption(QStringLiteral(" Ran %1").arg(c.Name())); });
   ShortcutDispatcher dispatcher(vocabulary);
 
   const QStringList size = value("--size").split(QLatin1Char('x'));

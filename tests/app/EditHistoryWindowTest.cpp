@@ -29,13 +29,17 @@ struct Shown {
 class HistoryWindowTest : public WindowTest {
  protected:
   HistoryWindowTest() {
-    if (!widgets::HasThemeName(QStringLiteral("Xito"))) widgets::AddThemeClass(QStringLiteral("Xito"), widgets::CreateDefaultTheme);
+    if (!widgets::HasThemeName(QStringLiteral("Xito")))
+      widgets::AddThemeClass(QStringLiteral("Xito"), widgets::CreateDefaultTheme);
   }
   Shown Now() {
     QApplication::processEvents();
-    return {c().rbStretch->Checked(),          c().ColorBox->currentText(),
-            c().dfsColorButton->Color(),       skin().gaugeColour,
-            c().ListBox1->SelectedText(),      widgets::ActiveThemeName(),
+    return {c().rbStretch->Checked(),
+            c().ColorBox->currentText(),
+            c().dfsColorButton->Color(),
+            skin().gaugeColour,
+            c().ListBox1->SelectedText(),
+            widgets::ActiveThemeName(),
             c().samples[1][10]->grab().toImage().pixel(10, 10)};
   }
   void Key(QKeyCombination key) {
@@ -74,7 +78,8 @@ TEST_F(HistoryWindowTest, ButtonsAndKeysStepThroughEveryStateAndTheControlsShowI
 
   // Back with the button and Ctrl+Z in turn, forward with the button, Ctrl+Shift+Z and Ctrl+Y.
   const std::function<void()> undo[] = {[this] { Click(c().btnUndo); }, [this] { Key(Qt::CTRL | Qt::Key_Z); }};
-  const std::function<void()> redo[] = {[this] { Click(c().btnRedo); }, [this] { Key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z); },
+  const std::function<void()> redo[] = {[this] { Click(c().btnRedo); },
+                                        [this] { Key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z); },
                                         [this] { Key(Qt::CTRL | Qt::Key_Y); }};
   for (std::size_t i = states.size() - 1; i-- > 0;) {
     undo[i % 2]();
@@ -105,10 +110,24 @@ TEST_F(HistoryWindowTest, CaptionAndClosingFollowTheFileAndItsChanges) {
       {"start", [] {}, "Tessary 2.0", {}, true},
       {"change", [this] { Click(c().rbStretch); }, "Tessary 2.0 *", {SaveChanges::kCancel}, false},
       {"undo", [this] { Click(c().btnUndo); }, "Tessary 2.0", {}, true},
-      {"redo, save", [&] { Click(c().btnRedo); dialogs->AnswerFile(saved); Click(c().btnSave); },
-       "Tessary 2.0 - first.skn", {}, true},
+      {"redo, save",
+       [&] {
+         Click(c().btnRedo);
+         dialogs->AnswerFile(saved);
+         Click(c().btnSave);
+       },
+       "Tessary 2.0 - first.skn",
+       {},
+       true},
       {"change", [this] { Click(c().rbTopTile); }, "Tessary 2.0 - first.skn *", {SaveChanges::kDiscard}, true},
-      {"open", [&] { dialogs->AnswerFile(other); Click(c().XP_Button3); }, "Tessary 2.0 - second.skn", {}, true},
+      {"open",
+       [&] {
+         dialogs->AnswerFile(other);
+         Click(c().XP_Button3);
+       },
+       "Tessary 2.0 - second.skn",
+       {},
+       true},
       {"undo the open", [this] { Click(c().btnUndo); }, "Tessary 2.0 - first.skn *", {SaveChanges::kCancel}, false},
       {"redo the open", [this] { Click(c().btnRedo); }, "Tessary 2.0 - second.skn", {}, true},
   };

@@ -17,7 +17,9 @@ namespace {
 
 class DropTest : public WindowTest {
  protected:
-  DropTest() { changed = window->editor().OnChanged([this](SkinParts parts) { this->parts |= parts; }); }
+  DropTest() {
+    changed = window->editor().OnChanged([this](SkinParts parts) { this->parts |= parts; });
+  }
 
   // Drags `files` over `widget` to `pos` (its coordinates); what the indicator then shows.
   const DropIndicator& DragOver(QWidget* widget, QPoint pos, const QStringList& files) {
@@ -80,10 +82,11 @@ TEST_F(DropTest, EachPlaceTakesWhatItsCommandTakesAndRefusesTheRestWithAReason) 
     QPoint pos;
     QStringList files;
     bool takes;
-    QString shows;         // the indicator's text
-    SkinParts changes;     // what the drop changed
+    QString shows;      // the indicator's text
+    SkinParts changes;  // what the drop changed
     std::vector<Box> boxes;
     std::function<void()> then = [] {};
+    // clang-format off
   } cases[] = {
       {"Hot sample", c().samples[1][10], centre(c().samples[1][10]), {QString::fromStdString(PictureFile(21, 21))}, true,
        "Replace Hot: Close", list(&Skin::ilHot), {}},
@@ -131,6 +134,7 @@ TEST_F(DropTest, EachPlaceTakesWhatItsCommandTakesAndRefusesTheRestWithAReason) 
        "Only files on this computer can be dropped", 0,
        {{MessageBoxKind::kError, "Only files on this computer can be dropped"}}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const Bytes before = BuildSkinFile(skin());

@@ -3,21 +3,19 @@
 // mock-up that uses it: replaced images in bars, menus and window-control buttons, the
 // caption colour in the four bars, two labels and the stopper, a new bottom picture and
 // its stretch mode under the status panels, and the progress-bar colour.
-#include "preview/ChromeFixture.h"
-
 #include <QLabel>
 #include <QScreen>
-
 #include <QTemporaryDir>
 
 #include "app/Startup.h"
 #include "app/TfrmMain.h"
 #include "app/WidgetSkinView.h"
 #include "editing/ScriptedDialogs.h"
+#include "editing/SkinEditor.h"
+#include "preview/ChromeFixture.h"
 #include "preview/TFlatGauge.h"
 #include "preview/TFlatPanel.h"
 #include "preview/TGButton.h"
-#include "editing/SkinEditor.h"
 #include "skinfile/SkinFile.h"
 #include "widgets/ControlsFixture.h"
 #include "widgets/PopupWindow.h"
@@ -246,9 +244,7 @@ TEST(EditorWindowRepaint, OpenShowsTheFilesImagesWhereNothingFollowsTheLists) {
       {"cbPages", panel.cbPages, tab},
       {"cbOther", panel.cbOther, other},
   };
-  const auto shown = [](QWidget* widget, Argb colour) {
-    return Count(OnScreen(widget), widget->rect(), colour);
-  };
+  const auto shown = [](QWidget* widget, Argb colour) { return Count(OnScreen(widget), widget->rect(), colour); };
   for (const auto& place : kPlaces) EXPECT_EQ(shown(place.widget, place.colour), 0) << place.place;
   window.editor().OpenFromFile(file);
   for (const auto& place : kPlaces) EXPECT_GE(shown(place.widget, place.colour), 12 * 12) << place.place;

@@ -34,17 +34,30 @@ struct SlotKind {
 
 TEST_F(WindowTest, EverySlotControlReplacesItsSlotAndRefusesOtherFiles) {
   const auto toolbar = [this](widgets::TTBXToolbar* bar, int slot) {
-    return SlotKind{nullptr, nullptr, 0, 0, slot,
+    return SlotKind{nullptr,
+                    nullptr,
+                    0,
+                    0,
+                    slot,
                     [this, bar, slot] { Click(bar, bar->ItemRect(ItemFor(*bar, slot)).center()); },
                     [bar, slot] { return PixelOf(bar, bar->ItemRect(ItemFor(*bar, slot)).center()); }};
   };
   const auto sample = [this](int row, int index, int slot) {
     preview::TGButton* button = c().samples[row][index];
-    return SlotKind{nullptr, nullptr, 0, 0, slot, [this, button] { Click(button); },
+    return SlotKind{nullptr,
+                    nullptr,
+                    0,
+                    0,
+                    slot,
+                    [this, button] { Click(button); },
                     [button] { return PixelOf(button, {10, 10}); }};
   };
   const auto combo = [this](widgets::TJvImageComboBox* box, widgets::TXP_Button* change, int slot) {
-    return SlotKind{nullptr, nullptr, 0, 0, slot,
+    return SlotKind{nullptr,
+                    nullptr,
+                    0,
+                    0,
+                    slot,
                     [this, box, change, slot] {
                       box->SetItemIndex(slot);
                       Click(change);
@@ -85,7 +98,8 @@ TEST_F(WindowTest, EverySlotControlReplacesItsSlotAndRefusesOtherFiles) {
     } refused[] = {
         {PictureFile(k.width + 1, k.height), {{MessageBoxKind::kError, sizeMessage}}},
         {WriteFile("empty.bmp", {}), {{MessageBoxKind::kError, sizeMessage}}},
-        {WriteFile("text.bmp", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'}), {{MessageBoxKind::kApplicationError, "Bitmap image is not valid."}}},
+        {WriteFile("text.bmp", {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'}),
+         {{MessageBoxKind::kApplicationError, "Bitmap image is not valid."}}},
         {"", {}},
     };
     const std::uint64_t generation = list.Generation();
@@ -131,11 +145,8 @@ TEST_F(WindowTest, RadioGroupsSetTheirOwnBackground) {
     widgets::TXP_RadioBox* box;
     bool topStretch, bottomStretch;
   } clicks[] = {
-      {c().rbStretch, true, false},
-      {c().rbBottomStretch, true, true},
-      {c().rbTopTile, false, true},
-      {c().rbTopTile, false, true},
-      {c().rbBottomTile, false, false},
+      {c().rbStretch, true, false}, {c().rbBottomStretch, true, true}, {c().rbTopTile, false, true},
+      {c().rbTopTile, false, true}, {c().rbBottomTile, false, false},
   };
   for (const auto& click : clicks) {
     Click(click.box);
@@ -151,7 +162,8 @@ TEST_F(WindowTest, RadioGroupsSetTheirOwnBackground) {
 // Picks in ColorBox, the colour button and the theme list reach S, the gauge colour and
 // the theme, and Save stores what the controls show.
 TEST_F(WindowTest, PickedColoursAndThemeAreAppliedAndSaved) {
-  if (!widgets::HasThemeName(QStringLiteral("Xito"))) widgets::AddThemeClass(QStringLiteral("Xito"), widgets::CreateDefaultTheme);
+  if (!widgets::HasThemeName(QStringLiteral("Xito")))
+    widgets::AddThemeClass(QStringLiteral("Xito"), widgets::CreateDefaultTheme);
   Pick(c().ColorBox, c().ColorBox->findText(QStringLiteral("clRed")));
   EXPECT_EQ(widgets::SkinTextColour(), clRed);
   c().dfsColorButton->SetColor(0x00FF0000);  // as a palette pick sets it
@@ -176,12 +188,13 @@ struct PanelState {
   bool operator==(const PanelState&) const = default;
 };
 PanelState StateOf(const ControlPanel& c) {
-  return {c.rbStretch->Checked(),   c.rbBottomStretch->Checked(), c.ColorBox->currentText(), c.ColorBox->count(),
-          c.dfsColorButton->Color(), c.ListBox1->SelectedText(),  widgets::ActiveThemeName()};
+  return {c.rbStretch->Checked(),    c.rbBottomStretch->Checked(), c.ColorBox->currentText(), c.ColorBox->count(),
+          c.dfsColorButton->Color(), c.ListBox1->SelectedText(),   widgets::ActiveThemeName()};
 }
 
 TEST_F(WindowTest, OpenShowsWhatTheFileHoldsAndAFailedOpenChangesNoControl) {
-  if (!widgets::HasThemeName(QStringLiteral("Roma"))) widgets::AddThemeClass(QStringLiteral("Roma"), widgets::CreateDefaultTheme);
+  if (!widgets::HasThemeName(QStringLiteral("Roma")))
+    widgets::AddThemeClass(QStringLiteral("Roma"), widgets::CreateDefaultTheme);
   Skin stored(skin());
   stored.bgTop.SetStretchBitmap(true);
   stored.textColour = 0x00123456;  // a colour ColorBox does not offer

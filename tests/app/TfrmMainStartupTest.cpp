@@ -7,8 +7,8 @@
 
 #include "WindowFixture.h"
 #include "app/ControlPanelLayout.h"
-#include "widgets/accessibility/Accessibility.h"
 #include "widgets/ThemeRegistry.h"
+#include "widgets/accessibility/Accessibility.h"
 
 namespace tessary::app::test {
 namespace {
@@ -69,7 +69,8 @@ TEST_F(WindowTest, SamplesShowTheirRowsList) {
       const preview::TGButton* sample = c().samples[row][i];
       EXPECT_EQ(sample->ImageIndex(), kSlots[i]);
       EXPECT_EQ(sample->Command()->ImageIndex(), kSlots[i]);
-      for (const ImageList* shown : {sample->Images(), sample->HotImages(), sample->DownImages(), sample->DisableImages()})
+      for (const ImageList* shown :
+           {sample->Images(), sample->HotImages(), sample->DownImages(), sample->DisableImages()})
         EXPECT_EQ(shown, lists[row]);
       EXPECT_TRUE(sample->Transparent());
       EXPECT_EQ(sample->geometry(), QRect(57 + 21 * i, 1, 21, 21));
@@ -87,7 +88,8 @@ TEST_F(WindowTest, SamplesShowTheirRowsList) {
 TEST_F(WindowTest, CaptionsFitTheirControls) {
   for (auto* control : window->findChildren<widgets::CaptionedControl*>()) {
     const int text = control->fontMetrics().horizontalAdvance(control->PlainCaption());
-    const int room = qobject_cast<widgets::TXP_RadioBox*>(control) != nullptr ? control->width() - 17 : control->width() - 8;
+    const int room =
+        qobject_cast<widgets::TXP_RadioBox*>(control) != nullptr ? control->width() - 17 : control->width() - 8;
     EXPECT_LE(text, room) << control->objectName().toStdString();
   }
   for (auto* label : window->findChildren<QLabel*>()) {
@@ -100,7 +102,9 @@ TEST_F(WindowTest, CaptionsFitTheirControls) {
 // Screen readers: samples by row and command, lists and the colour button by their labels
 // and with their values; Press on a sample does what a click does.
 TEST_F(WindowTest, ControlsReachScreenReaders) {
-  const auto name = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); };
+  const auto name = [](QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+  };
   EXPECT_EQ(name(c().samples[1][3]), QStringLiteral("Hot: actNTV"));
   EXPECT_EQ(QAccessible::queryAccessibleInterface(c().samples[1][3])->role(), QAccessible::Button);
   EXPECT_EQ(name(c().btnTop), QStringLiteral("Change the background of the top panel..."));
@@ -108,7 +112,8 @@ TEST_F(WindowTest, ControlsReachScreenReaders) {
   EXPECT_EQ(name(c().ColorBox), QStringLiteral("Toolbar Font Color:"));
   EXPECT_EQ(name(c().cbPages), QStringLiteral("Tabs Images:"));
   EXPECT_EQ(name(c().ListBox1), QStringLiteral("Visual Style:"));
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(c().ColorBox)->text(QAccessible::Value), QStringLiteral("clWindowText"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(c().ColorBox)->text(QAccessible::Value),
+            QStringLiteral("clWindowText"));
 
   dialogs->CancelFile();
   QAccessibleInterface* sample = QAccessible::queryAccessibleInterface(c().samples[0][0]);
@@ -124,13 +129,21 @@ TEST_F(WindowTest, TabWalksTheStoredKeyboardOrder) {
     walked << QApplication::focusWidget()->objectName();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
-  QStringList expected = {"btnTop", "rbTopTile", "rbStretch", "rbBottomStretch", "rbBottomTile", "btnBottom",
-                          "btnSave", "btnOpen", "XP_Button3"};
+  QStringList expected = {"btnTop",    "rbTopTile", "rbStretch", "rbBottomStretch", "rbBottomTile",
+                          "btnBottom", "btnSave",   "btnOpen",   "XP_Button3"};
   for (const char* row : {"N", "D", "H", "F"})  // the rows Normal, Down, Hot, Disabled
-    for (const char* button : {"Pre", "Next", "Cascade", "TV", "TH", "Max", "CloseAll", "CloseOthers", "Min", "Restore", "Close"})
+    for (const char* button :
+         {"Pre", "Next", "Cascade", "TV", "TH", "Max", "CloseAll", "CloseOthers", "Min", "Restore", "Close"})
       expected << QStringLiteral("act%1%2").arg(QLatin1String(row), QLatin1String(button));
-  expected << "ListBox1" << "cbPages" << "XP_Button1" << "cbOther" << "XP_Button2" << "ColorBox" << "dfsColorButton"
-           << "TBXToolbar1" << "TBXToolbar2";
+  expected << "ListBox1"
+           << "cbPages"
+           << "XP_Button1"
+           << "cbOther"
+           << "XP_Button2"
+           << "ColorBox"
+           << "dfsColorButton"
+           << "TBXToolbar1"
+           << "TBXToolbar2";
   EXPECT_EQ(walked, expected);
   // The note is a stop like the others: Tab leaves it, typing nothing into it (Shift+Tab
   // goes back), so a keyboard user is never caught there.
@@ -169,15 +182,17 @@ TEST_F(WindowTest, SampleToolbarsWorkFromTheKeyboard) {
   QApplication::processEvents();
   ASSERT_EQ(QApplication::focusWidget(), &bar);
   EXPECT_EQ(c().TBXToolbar1->HotIndex(), -1);
-  const auto hotSlot = [&bar] { return bar.HotIndex() < 0 ? -1 : bar.Items()[bar.HotIndex()]->GetCommand()->ImageIndex(); };
+  const auto hotSlot = [&bar] {
+    return bar.HotIndex() < 0 ? -1 : bar.Items()[bar.HotIndex()]->GetCommand()->ImageIndex();
+  };
   EXPECT_EQ(hotSlot(), 0);
   // Tabbed to, the first button is told (once the toolkit told of the bar).
   EXPECT_EQ(told, std::vector<QAccessibleInterface*>{barFace->child(0)});
   const struct {
     Qt::Key key;
     int slot;
-  } walk[] = {{Qt::Key_Left, 0}, {Qt::Key_End, 19}, {Qt::Key_Right, 19}, {Qt::Key_Left, 18},
-              {Qt::Key_Left, 20}, {Qt::Key_Home, 0}, {Qt::Key_End, 19}, {Qt::Key_Left, 18}, {Qt::Key_Left, 20}};
+  } walk[] = {{Qt::Key_Left, 0}, {Qt::Key_End, 19}, {Qt::Key_Right, 19}, {Qt::Key_Left, 18}, {Qt::Key_Left, 20},
+              {Qt::Key_Home, 0}, {Qt::Key_End, 19}, {Qt::Key_Left, 18},  {Qt::Key_Left, 20}};
   for (const auto& step : walk) {
     const int before = hotSlot();
     told.clear();

@@ -359,8 +359,7 @@ TEST(ToolPack, SlotsPastTheEndAppendWithoutGaps) {
 
 TEST(ToolPack, CountCutsAListAndCapacityRestoresItsRoom) {
   ToolFolder folder;
-  folder.WriteText("dir/skin.ini",
-                   "; cut the other images\n[ilMain]\ncount = 5\nCapacity=12\n[ilPage]\nCount=0\n");
+  folder.WriteText("dir/skin.ini", "; cut the other images\n[ilMain]\ncount = 5\nCapacity=12\n[ilPage]\nCount=0\n");
   ASSERT_EQ(folder.Run({"pack", "dir", "out.skn"}).exitCode, 0);
   Skin packed;
   OpenSkinFile(folder.Path("out.skn"), packed);

@@ -51,7 +51,8 @@ TEST(ToolFiles, MessagesGiveTheSystemsReasonAndTheVersionIsShown) {
   folder.Write("in.skn", StartupSkinBytes());
   std::filesystem::create_directories(folder.Path("folder.skn"));
   const std::pair<QStringList, std::string> cases[] = {
-      {{"export", "in.skn", "in.skn/exp"}, "tessary-skin: in.skn/exp: Cannot create file in.skn/exp: Not a directory\n"},
+      {{"export", "in.skn", "in.skn/exp"},
+       "tessary-skin: in.skn/exp: Cannot create file in.skn/exp: Not a directory\n"},
       {{"info", "folder.skn"}, "tessary-skin: folder.skn: Cannot open file folder.skn: Is a directory\n"},
       {{"new", "folder.skn"}, "tessary-skin: folder.skn: Cannot create file folder.skn: Is a directory\n"},
       {{"new", "/dev/full"}, "tessary-skin: /dev/full: Stream write error: No space left on device\n"},
@@ -92,7 +93,7 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
   struct Case {
     QStringList args;
     int exitCode;
-    std::string err;  // the start of what stderr says
+    std::string err;   // the start of what stderr says
     const char* made;  // a file or folder the command leaves, or nullptr
   };
   const Case cases[] = {
@@ -102,14 +103,23 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
       {{"new", accented}, 0, "", nullptr},
       {{"export", "in.skn", longName}, 0, "", nullptr},
       {{"convert", "sp ace é/ü x.skn", "sp ace é/ü x.skn"}, 0, "", nullptr},
-      {{"convert", "old.crs", "link.skn"}, 2, "tessary-skin: convert: 'link.skn' is a link to an old skin file", nullptr},
+      {{"convert", "old.crs", "link.skn"},
+       2,
+       "tessary-skin: convert: 'link.skn' is a link to an old skin file",
+       nullptr},
       {{"pack", "dir", "dir/skin.ini"}, 2, "tessary-skin: pack: 'dir/skin.ini' lies in DIR, among the files", nullptr},
       {{"pack", "dir", "dir/ilMain/00.png"}, 2, "tessary-skin: pack: 'dir/ilMain/00.png' lies in DIR", nullptr},
       {{"pack", "dir", "dir"}, 1, "tessary-skin: dir: Cannot create file dir: Is a directory\n", nullptr},
       {{"export", "in.skn", "in.skn"}, 1, "tessary-skin: in.skn: not a directory\n", nullptr},
       {{"info", "/dev/zero"}, 1, "tessary-skin: /dev/zero: Stream read error: File too large\n", nullptr},
-      {{"pack", "looped", "looped.skn"}, 1, "tessary-skin: looped/ilMain/05.png: Cannot open file looped/ilMain/05.png: Too many levels of symbolic links\n", nullptr},
-      {{"new", "loop.skn"}, 1, "tessary-skin: loop.skn: Cannot create file loop.skn: Too many levels of symbolic links\n", nullptr},
+      {{"pack", "looped", "looped.skn"},
+       1,
+       "tessary-skin: looped/ilMain/05.png: Cannot open file looped/ilMain/05.png: Too many levels of symbolic links\n",
+       nullptr},
+      {{"new", "loop.skn"},
+       1,
+       "tessary-skin: loop.skn: Cannot create file loop.skn: Too many levels of symbolic links\n",
+       nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args.join(QLatin1Char(' ')).left(80).toStdString());
@@ -205,8 +215,8 @@ TEST(ToolFiles, HeaderTextsTravelAsUtf8AndComeBackAsLatin1) {
        "tessary-skin: t/skin.ini:2: '" + sixtyFour + "y' is longer than the 64 characters a skin file holds\n"},
       {"Theme=Ωmega", "tessary-skin: t/skin.ini:2: 'Ωmega' has characters a skin file cannot hold (only Latin-1)\n"},
       {"TextColor=\xC3", "tessary-skin: t/skin.ini:2: '\xC3' has characters a skin file cannot hold (only Latin-1)\n"},
-      {"GaugeColor=$" + std::string(70, '0'),
-       "tessary-skin: t/skin.ini:2: '$" + std::string(70, '0') + "' is longer than the 64 characters a skin file holds\n"},
+      {"GaugeColor=$" + std::string(70, '0'), "tessary-skin: t/skin.ini:2: '$" + std::string(70, '0') +
+                                                  "' is longer than the 64 characters a skin file holds\n"},
   };
   for (const auto& [line, message] : cases) {
     folder.WriteText("t/skin.ini", "[Skin]\n" + line + "\n");

@@ -47,12 +47,10 @@ TEST(IniFile, ReadsWhatHandEditingProduces) {
 }
 
 TEST(IniFile, ValuesSurviveWritingAndReading) {
-  const std::string values[] = {" Roma ", "\"Xito\"",       "\"", "", "a=b", "\tx", "caf\xE9",
-                                "x\"",    "; not a comment"};
+  const std::string values[] = {" Roma ", "\"Xito\"", "\"", "", "a=b", "\tx", "caf\xE9", "x\"", "; not a comment"};
   IniFile ini;
   IniFile::Section& section = ini.AddSection("Skin");
-  for (std::size_t i = 0; i < std::size(values); ++i)
-    section.Add(std::string(1, 'K') + std::to_string(i), values[i]);
+  for (std::size_t i = 0; i < std::size(values); ++i) section.Add(std::string(1, 'K') + std::to_string(i), values[i]);
   const IniFile back = IniFile::Parse(ini.ToText(), "skin.ini");
   for (std::size_t i = 0; i < std::size(values); ++i) {
     EXPECT_EQ(back.FindSection("Skin")->Find(std::string(1, 'K') + std::to_string(i))->value, values[i]) << i;

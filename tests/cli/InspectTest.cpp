@@ -41,7 +41,8 @@ TEST(ToolNew, WritesTheStartupSkinAsSaveDoesAndChecksOk) {
 
   const ToolResult nowhere = folder.Run({"new", "no/such/start.skn"});
   EXPECT_EQ(nowhere.exitCode, 1);
-  EXPECT_EQ(nowhere.err, "tessary-skin: no/such/start.skn: Cannot create file no/such/start.skn: No such file or directory\n");
+  EXPECT_EQ(nowhere.err,
+            "tessary-skin: no/such/start.skn: Cannot create file no/such/start.skn: No such file or directory\n");
 }
 
 TEST(ToolInfo, JsonOfTheStartupSkin) {
@@ -80,8 +81,7 @@ TEST(ToolInfo, JsonOfTheStartupSkin) {
   const QJsonObject lists = info["imageLists"].toObject();
   EXPECT_EQ(lists.size(), 8);
   for (const auto& [name, count] : counts) EXPECT_EQ(lists[name].toObject()["count"].toInt(), count) << name;
-  EXPECT_EQ(lists["ilPage"].toObject(),
-            (QJsonObject{{"count", 10}, {"capacity", 14}, {"width", 18}, {"height", 18}}));
+  EXPECT_EQ(lists["ilPage"].toObject(), (QJsonObject{{"count", 10}, {"capacity", 14}, {"width", 18}, {"height", 18}}));
   EXPECT_EQ(info["backgrounds"].toObject()["bgTop"].toObject(),
             (QJsonObject{{"width", 0}, {"height", 0}, {"bitsPerPixel", 0}}));
 }
@@ -139,16 +139,15 @@ TEST(ToolCheck, ReportsEveryFileWithTheEditorsMessage) {
   const RecordInfo& hot = layout.records[5];
   ASSERT_EQ(hot.name, "ilHot");
   folder.Write("good.skn", skn);
-  folder.Write("cut.skn",
-               std::vector<std::uint8_t>(
-                   skn.begin(), skn.begin() + static_cast<std::ptrdiff_t>(hot.offset + hot.length / 2)));
+  folder.Write("cut.skn", std::vector<std::uint8_t>(
+                              skn.begin(), skn.begin() + static_cast<std::ptrdiff_t>(hot.offset + hot.length / 2)));
   folder.Write("short.skn", std::vector<std::uint8_t>(skn.begin(), skn.begin() + 100));
   folder.Write("skin-as-old.crs", skn);
   folder.Write("old-as-skin.skn", OldSkinFileFrom(skn));
   folder.Write("old.crs", OldSkinFileFrom(skn));
 
-  const ToolResult result = folder.Run({"check", "good.skn", "cut.skn", "short.skn", "skin-as-old.crs",
-                                        "old-as-skin.skn", "missing.skn", "old.crs"});
+  const ToolResult result = folder.Run(
+      {"check", "good.skn", "cut.skn", "short.skn", "skin-as-old.crs", "old-as-skin.skn", "missing.skn", "old.crs"});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.out,
             "good.skn: ok\n"
@@ -177,8 +176,7 @@ TEST(ToolCheck, EveryRecordCutShortFailsCleanly) {
   for (const RecordInfo& record : layout.records) {
     for (std::size_t cut : {record.offset + 1, record.offset + record.length - 1}) {
       const std::string name = "cut-" + std::to_string(cut) + ".skn";
-      folder.Write(name,
-                   std::vector<std::uint8_t>(skn.begin(), skn.begin() + static_cast<std::ptrdiff_t>(cut)));
+      folder.Write(name, std::vector<std::uint8_t>(skn.begin(), skn.begin() + static_cast<std::ptrdiff_t>(cut)));
       args << QString::fromStdString(name);
     }
   }

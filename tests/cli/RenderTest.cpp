@@ -76,12 +76,21 @@ TEST(Render, SavesWhatTheWindowShowsOfTheFileAtThatSize) {
     QSize size;
   } cases[] = {
       {"the start-up skin at the default size", {"render", "startup.skn", "a.png"}, "startup.skn", {}, {1280, 1024}},
-      {"a skin in its own theme, smaller", {"render", "changed.skn", "b.png", "--size", "1024x700"}, "changed.skn", {},
+      {"a skin in its own theme, smaller",
+       {"render", "changed.skn", "b.png", "--size", "1024x700"},
+       "changed.skn",
+       {},
        {1024, 700}},
-      {"a skin in another theme", {"render", "--theme", "nexos4", "changed.skn", "c.png", "--size", "900x640"},
-       "changed.skn", QStringLiteral("nexos4"), {900, 640}},
-      {"an old skin file, imported", {"render", "changed.crs", "d.png", "--theme", "Roma"}, "changed.crs",
-       QStringLiteral("Roma"), {1280, 1024}},
+      {"a skin in another theme",
+       {"render", "--theme", "nexos4", "changed.skn", "c.png", "--size", "900x640"},
+       "changed.skn",
+       QStringLiteral("nexos4"),
+       {900, 640}},
+      {"an old skin file, imported",
+       {"render", "changed.crs", "d.png", "--theme", "Roma"},
+       "changed.crs",
+       QStringLiteral("Roma"),
+       {1280, 1024}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -90,7 +99,8 @@ TEST(Render, SavesWhatTheWindowShowsOfTheFileAtThatSize) {
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, "");
     const QString out = c.args[c.args.indexOf(QString::fromLatin1(c.file)) + 1];
-    const QImage saved = QImage(QString::fromStdString(folder.Path(out.toStdString()))).convertToFormat(QImage::Format_RGB32);
+    const QImage saved =
+        QImage(QString::fromStdString(folder.Path(out.toStdString()))).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(saved.size(), c.size);
     const QImage shown = WindowShowing(folder.Path(c.file), c.theme, c.size);
     EXPECT_TRUE(saved == shown) << "the rendered picture differs from the window";
@@ -108,7 +118,9 @@ TEST(Render, RefusesWhatItCannotDrawWithoutWritingAPicture) {
     int exitCode;
     std::string err;  // the start of what stderr says
   } cases[] = {
-      {{"render", "missing.skn", "out.png"}, 1, "tessary-skin: missing.skn: Cannot open file missing.skn: No such file or directory\n"},
+      {{"render", "missing.skn", "out.png"},
+       1,
+       "tessary-skin: missing.skn: Cannot open file missing.skn: No such file or directory\n"},
       {{"render", "broken.skn", "out.png"}, 1, "tessary-skin: broken.skn: "},
       {{"render", "ok.skn", "out.png", "--theme", "Nexos"}, 2, "tessary-skin: render: unknown theme 'Nexos'"},
       {{"render", "ok.skn", "out.png", "--size", "0x100"}, 2, "tessary-skin: render: bad size '0x100'"},
@@ -116,7 +128,9 @@ TEST(Render, RefusesWhatItCannotDrawWithoutWritingAPicture) {
       {{"render", "ok.skn", "out.png", "--size", "1280"}, 2, "tessary-skin: render: bad size '1280'"},
       {{"render", "ok.skn", "out.png", "--size", "1280x1024x2"}, 2, "tessary-skin: render: bad size"},
       {{"render", "ok.skn", "out.png", "--size", "100000x100000"}, 2, "tessary-skin: render: bad size"},
-      {{"render", "ok.skn", "out.png", "--size", "200x100"}, 2, "tessary-skin: render: bad size '200x100' (the window is at least "},
+      {{"render", "ok.skn", "out.png", "--size", "200x100"},
+       2,
+       "tessary-skin: render: bad size '200x100' (the window is at least "},
       {{"render", "ok.skn", "out.png", "--size"}, 2, "tessary-skin: render: option '--size' needs a value"},
       {{"render", "ok.skn", "out.png", "--scale", "2"}, 2, "tessary-skin: render: unknown option '--scale'"},
       {{"render", "ok.skn"}, 2, "tessary-skin: render: expected FILE and OUT.png\nUsage: tessary-skin render "},

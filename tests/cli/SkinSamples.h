@@ -76,8 +76,7 @@ inline std::vector<std::uint8_t> MakeBmp(const BmpLayout& layout) {
 // Deterministic pixel data: `count` bytes, each below `limit` (a palette size or 256).
 inline std::vector<std::uint8_t> PatternBytes(std::size_t count, unsigned limit, unsigned seed) {
   std::vector<std::uint8_t> bytes(count);
-  for (std::size_t i = 0; i < count; ++i)
-    bytes[i] = static_cast<std::uint8_t>((i * 37 + seed * 11 + 5) % limit);
+  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<std::uint8_t>((i * 37 + seed * 11 + 5) % limit);
   return bytes;
 }
 

@@ -23,16 +23,19 @@ TEST(ToolUsage, OverviewListsEveryCommandOnStdout) {
 
 TEST(ToolUsage, EveryCommandHasHelpWithItsUsageLine) {
   ToolFolder folder;
-  const std::pair<const char*, const char*> commands[] = {
-      {"new", "OUT.skn"},     {"info", "FILE [--json]"}, {"check", "FILE..."}, {"convert", "IN.crs OUT.skn"},
-      {"export", "FILE DIR"}, {"pack", "DIR OUT.skn"},   {"render", "FILE OUT.png [--theme NAME] [--size WxH]"}};
+  const std::pair<const char*, const char*> commands[] = {{"new", "OUT.skn"},
+                                                          {"info", "FILE [--json]"},
+                                                          {"check", "FILE..."},
+                                                          {"convert", "IN.crs OUT.skn"},
+                                                          {"export", "FILE DIR"},
+                                                          {"pack", "DIR OUT.skn"},
+                                                          {"render", "FILE OUT.png [--theme NAME] [--size WxH]"}};
   for (const auto& [name, usage] : commands) {
     // --help wins over missing or surplus arguments, wherever it stands.
     const ToolResult result = folder.Run({name, "x", "--help", "y", "z"});
     EXPECT_EQ(result.exitCode, 0) << name;
     EXPECT_EQ(result.err, "") << name;
-    EXPECT_EQ(result.out.rfind(std::string("Usage: tessary-skin ") + name + " " + usage + "\n", 0), 0u)
-        << result.out;
+    EXPECT_EQ(result.out.rfind(std::string("Usage: tessary-skin ") + name + " " + usage + "\n", 0), 0u) << result.out;
   }
 }
 

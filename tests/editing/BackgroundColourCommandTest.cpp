@@ -47,9 +47,10 @@ TEST_F(CommandTest, BackgroundsTakeAnySizeAndTheBottomOneRepaintsTheStatusBar) {
 
 TEST_F(CommandTest, ColoursAndThemeReachTheViewAndWhatSaveStores) {
   editor.SetCaptionColour(clRed);
-  EXPECT_EQ(view.log, (std::vector<std::string>{"S clRed", "repaint tbtMainMenu", "repaint tbtButtons",
-                                                 "repaint tbtAddressBar", "repaint tbtSearchBar", "font lblAddress clRed",
-                                                 "font lblSearchBar clRed", "font fpStopper clRed"}));
+  EXPECT_EQ(view.log,
+            (std::vector<std::string>{"S clRed", "repaint tbtMainMenu", "repaint tbtButtons", "repaint tbtAddressBar",
+                                      "repaint tbtSearchBar", "font lblAddress clRed", "font lblSearchBar clRed",
+                                      "font fpStopper clRed"}));
   view.log.clear();
   editor.SetProgressColour(0x00FF0000);
   // At start-up the list selects "MonaiXP" while "Default" is shown: a click applies it.

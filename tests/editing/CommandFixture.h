@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "editing/CommandRunner.h"
-#include "editing/ScriptedDialogs.h"
 #include "editing/ControlPanelLists.h"
+#include "editing/ScriptedDialogs.h"
 #include "editing/SkinEditor.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/SkinFile.h"
@@ -23,9 +23,9 @@ namespace tessary::test {
 using Bytes = std::vector<std::uint8_t>;
 
 inline constexpr const char* kTargetNames[] = {
-    "tbtMDIControl", "pnlNormal", "Panel2", "Panel1", "Panel3", "GButton45", "cbPages",
-    "cbOther", "fpStatusText", "fpConnection", "fpSecure", "fpStopper", "WBGauge", "tbtMainMenu",
-    "tbtButtons", "tbtAddressBar", "tbtSearchBar", "lblAddress", "lblSearchBar", "frmMain"};
+    "tbtMDIControl", "pnlNormal",     "Panel2",       "Panel1",     "Panel3",       "GButton45", "cbPages",
+    "cbOther",       "fpStatusText",  "fpConnection", "fpSecure",   "fpStopper",    "WBGauge",   "tbtMainMenu",
+    "tbtButtons",    "tbtAddressBar", "tbtSearchBar", "lblAddress", "lblSearchBar", "frmMain"};
 
 // Every call as one line ("repaint cbPages", "S clRed", "theme Xito"); the control states
 // shown, with their ColorBox entries copied.
@@ -74,8 +74,8 @@ class CommandTest : public ::testing::Test {
 
   std::string WriteFile(const std::string& name, const Bytes& bytes) const {
     const std::string path = (folder / name).string();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
   }
   static Bytes Text(const std::string& text) { return {text.begin(), text.end()}; }

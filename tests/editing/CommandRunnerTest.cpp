@@ -34,15 +34,18 @@ TEST(RunCommand, ShowsWhatEscapesACommandAndGoesOn) {
   EXPECT_FALSE(RunCommand(dialogs, [] { Fail(msg::kCannotOpenFile, {"x.skn"}); }));
   EXPECT_FALSE(RunCommand(dialogs, [] { throw std::bad_alloc(); }));
   EXPECT_FALSE(RunCommand(dialogs, [] { throw 42; }));
-  auto guarded = Guarded(dialogs, [&] { ++ran; throw std::runtime_error("Invalid stream format"); });
+  auto guarded = Guarded(dialogs, [&] {
+    ++ran;
+    throw std::runtime_error("Invalid stream format");
+  });
   guarded();
   EXPECT_EQ(ran, 2);
   using Box = ScriptedDialogs::Box;
   const auto error = MessageBoxKind::kApplicationError;
   EXPECT_EQ(dialogs.boxes, (std::vector<Box>{{error, "Cannot open file x.skn."},
-                                              {error, "Out of memory."},
-                                              {error, "Unexpected error."},
-                                              {error, "Invalid stream format."}}));
+                                             {error, "Out of memory."},
+                                             {error, "Unexpected error."},
+                                             {error, "Invalid stream format."}}));
 }
 
 }  // namespace

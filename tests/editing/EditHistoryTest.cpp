@@ -148,11 +148,14 @@ TEST_F(HistoryTest, RefusedAndFailedCommandsLeaveNoStepAndKeepTheRedos) {
   whole.resize(900);
   const std::string cut = WriteFile("cut.skn", whole);
   const std::vector<std::function<void()>> nothingDone = {
-      [&] { editor.ReplaceImageSlotWith(actHPreExecute, 0, Picture(24, 24)); },              // wrong size
+      [&] { editor.ReplaceImageSlotWith(actHPreExecute, 0, Picture(24, 24)); },                     // wrong size
       [&] { editor.ReplaceImageSlotFromFile(actHPreExecute, 0, WriteFile("x.bmp", Text("no"))); },  // no picture
-      [&] { editor.ReplaceImageSlotWith(actHPreExecute, 11, Picture(21, 21)); },              // no such slot
-      [&] { dialogs.CancelFile(); editor.ChangeBackground(Background::bgBottom); },           // cancelled
-      [&] { editor.OpenFromFile(cut); },                                                      // a cut file
+      [&] { editor.ReplaceImageSlotWith(actHPreExecute, 11, Picture(21, 21)); },                    // no such slot
+      [&] {
+        dialogs.CancelFile();
+        editor.ChangeBackground(Background::bgBottom);
+      },                                  // cancelled
+      [&] { editor.OpenFromFile(cut); },  // a cut file
       [&] { editor.ImportFromFile((folder / "missing.crs").string()); },
       [&] { editor.SetCaptionColour(skin.textColour); },  // the colour it has
       [&] { editor.SetBackgroundStretch(Background::bgTop, false); },

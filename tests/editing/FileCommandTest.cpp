@@ -50,10 +50,11 @@ TEST_F(CommandTest, SavedSkinOpensToTheSameSkinAndControls) {
   EXPECT_TRUE(Run([&] { second.Open(); }));
   EXPECT_EQ(BuildSkinFile(reopened), SkinBytes());
   EXPECT_EQ(dialogs.fileQuestions.back(), FileDialogId::SknOpenDialog);
-  EXPECT_EQ(reopenedView.log,
-            (std::vector<std::string>{"theme Xito", "gauge $00123456", "S clRed", "repaint tbtMainMenu", "repaint tbtButtons",
-                                      "repaint tbtAddressBar", "repaint tbtSearchBar", "font lblAddress clRed",
-                                      "font lblSearchBar clRed", "font fpStopper clRed", "controls", "repaint frmMain"}));
+  EXPECT_EQ(
+      reopenedView.log,
+      (std::vector<std::string>{"theme Xito", "gauge $00123456", "S clRed", "repaint tbtMainMenu", "repaint tbtButtons",
+                                "repaint tbtAddressBar", "repaint tbtSearchBar", "font lblAddress clRed",
+                                "font lblSearchBar clRed", "font fpStopper clRed", "controls", "repaint frmMain"}));
   const ControlState& shown = reopenedView.shown.at(0).state;
   EXPECT_EQ(shown, second.Controls());
   EXPECT_TRUE(shown.topStretch);
@@ -173,9 +174,10 @@ TEST_F(CommandTest, FailedSaveLeavesTheOldFileAsItWas) {
       // The file exists, but the user has marked it read-only.
       {"a file marked read-only", "kept.skn", "", true},
       // A skin file there would replace the old skin with one Import Old Skins cannot read.
-      {"an old skin file's name", "old.CRS", ": old skin files (.crs) are read, never written; save as a .skn file", false},
-      {"a link to an old skin file", "old.crs", ": old skin files (.crs) are read, never written; save as a .skn file", false,
-       "link.skn"},
+      {"an old skin file's name", "old.CRS", ": old skin files (.crs) are read, never written; save as a .skn file",
+       false},
+      {"a link to an old skin file", "old.crs", ": old skin files (.crs) are read, never written; save as a .skn file",
+       false, "link.skn"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

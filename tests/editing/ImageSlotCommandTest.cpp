@@ -45,7 +45,8 @@ TEST_F(CommandTest, EachSlotCommandTakesOnlyAPictureOfItsSize) {
         {PictureFile(c.width + 1, c.height), {{MessageBoxKind::kError, sizeMessage}}},
         {PictureFile(c.width, c.height - 1), {{MessageBoxKind::kError, sizeMessage}}},
         {WriteFile("empty.bmp", {}), {{MessageBoxKind::kError, sizeMessage}}},
-        {WriteFile("text.bmp", Text("not a picture")), {{MessageBoxKind::kApplicationError, "Bitmap image is not valid."}}},
+        {WriteFile("text.bmp", Text("not a picture")),
+         {{MessageBoxKind::kApplicationError, "Bitmap image is not valid."}}},
         {"", {}},
     };
     const Bytes unchanged = SkinBytes();
@@ -91,8 +92,8 @@ TEST_F(CommandTest, ShortListsAppendOrRefuse) {
     int count, slot;
     int countAfter, changedIndex;  // -1: refused
   } cases[] = {
-      {actLCBackExecute, 20, 20, 21, 20},  {actLCBackExecute, 15, 20, 16, 15}, {actSCBackExecute, 15, 3, 15, 3},
-      {actHPreExecute, 5, 8, 5, -1},       {actHPreExecute, 11, 11, 11, -1},   {actLCBackExecute, 21, -1, 21, -1},
+      {actLCBackExecute, 20, 20, 21, 20}, {actLCBackExecute, 15, 20, 16, 15}, {actSCBackExecute, 15, 3, 15, 3},
+      {actHPreExecute, 5, 8, 5, -1},      {actHPreExecute, 11, 11, 11, -1},   {actLCBackExecute, 21, -1, 21, -1},
       {XP_Button1Click, 10, -1, 10, -1},
   };
   for (const auto& c : cases) {

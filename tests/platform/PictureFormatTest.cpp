@@ -64,8 +64,8 @@ TEST_F(CommandTest, PicturesWithAlphaTakeEachPlacesTransparency) {
   }
   // A wrong size is refused with the slot's message, as a BMP is.
   Run([&] { editor.ReplaceImageSlotFromFile(actHPreExecute, 0, PngFile(folder, "big.png", 22, 21)); });
-  EXPECT_EQ(dialogs.boxes, (std::vector<ScriptedDialogs::Box>{
-                               {MessageBoxKind::kError, "The size of the image should be 21*21!"}}));
+  EXPECT_EQ(dialogs.boxes,
+            (std::vector<ScriptedDialogs::Box>{{MessageBoxKind::kError, "The size of the image should be 21*21!"}}));
 
   // Backgrounds keep every pixel's colour, transparent or not.
   ASSERT_TRUE(Run([&] { editor.ChangeBackgroundFromFile(Background::bgTop, PngFile(folder, "top.png", 40, 3)); }));

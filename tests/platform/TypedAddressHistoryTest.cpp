@@ -10,9 +10,10 @@ namespace tessary::platform {
 namespace {
 
 TEST(TypedAddressHistory, TakesEntriesOneTo25InOrderSkippingGaps) {
-  const QMap<int, QString> stored{{2, "http://second.example/"}, {1, "http://first.example/"}, {3, ""},
-                                  {5, "http://fifth.example/"},  {25, "http://last.example/"},
-                                  {26, "http://beyond.example/"}, {0, "http://none.example/"}};
+  const QMap<int, QString> stored{
+      {2, "http://second.example/"}, {1, "http://first.example/"}, {3, ""},
+      {5, "http://fifth.example/"},  {25, "http://last.example/"}, {26, "http://beyond.example/"},
+      {0, "http://none.example/"}};
   QList<int> asked;
   const QStringList addresses = CollectTypedAddresses([&](int number) {
     asked << number;

@@ -2,8 +2,6 @@
 // each bar's items entry for entry (kind, caption, slot, image and caption shown), the
 // lists behind the arrows, the address and search boxes, what clicks run, and the status
 // bar's elements keeping their widths at every window width and in every theme.
-#include "preview/ChromeFixture.h"
-
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QComboBox>
@@ -12,6 +10,7 @@
 #include <QTest>
 
 #include "platform/TypedAddressHistory.h"
+#include "preview/ChromeFixture.h"
 #include "preview/FlatPainting.h"
 #include "preview/TFlatGauge.h"
 #include "preview/TFlatPanel.h"
@@ -28,8 +27,8 @@ namespace {
 
 using widgets::ItemKind;
 using widgets::ItemPainter;
-using widgets::TTBCustomItem;
 using widgets::TTBCustomDockableWindow;
+using widgets::TTBCustomItem;
 using widgets::TTBXToolbar;
 
 // What a bar shows, one item per "|": the caption, the kind (button, split, drop-down),
@@ -58,7 +57,8 @@ QString Describe(const TTBXToolbar& bar) {
     }
     QString kind = QStringLiteral("button");
     if (item.Kind() == ItemKind::Submenu)
-      kind = static_cast<const widgets::TTBXSubmenuItem&>(item).Split() ? QStringLiteral("split") : QStringLiteral("drop");
+      kind =
+          static_cast<const widgets::TTBXSubmenuItem&>(item).Split() ? QStringLiteral("split") : QStringLiteral("drop");
     QString text = QStringLiteral("%1 %2").arg(item.Caption(), kind);
     if (ItemPainter::ShowsImage(item, view)) text += QStringLiteral(" @%1").arg(item.EffectiveImageIndex());
     if (ItemPainter::ShowsCaption(item, view)) text += QStringLiteral(" +caption");
@@ -140,7 +140,8 @@ TEST_F(ChromeTest, ClicksRunTheBoundCommandsAndEntry19RunsNothing) {
   QStringList ran;
   for (widgets::CommandList* list : vocabulary->Lists())
     list->SetHandler([&ran](widgets::Command& command) { ran << command.Name(); });
-  for (const char* name : {"bGo", "bFind", "bFlash", "TBXItem9", "bHighlight"}) top.items.value(QString::fromLatin1(name))->Click();
+  for (const char* name : {"bGo", "bFind", "bFlash", "TBXItem9", "bHighlight"})
+    top.items.value(QString::fromLatin1(name))->Click();
   top.tbtButtons->Items().front()->Click();
   top.TBXToolbar3->Items()[5]->Click();  // "Home", a drop-down entry
   EXPECT_EQ(ran, (QStringList{"actGO", "actFindKeyword", "actHighlight", "actBack", "actHome"}));
@@ -178,8 +179,8 @@ QStringList StatusFromRight(const widgets::TTBXToolWindow& status) {
 }
 
 TEST_F(ChromeTest, RowsAndStatusWidthsHoldAtEveryWidthAndInEveryTheme) {
-  const QStringList topRows{"0:tbtMainMenu", "0:tbtMDIControl", "1:TBXToolbar3", "2:tbtButtons",
-                            "3:tbtAddressBar", "4:tbtSearchBar"};
+  const QStringList topRows{"0:tbtMainMenu", "0:tbtMDIControl", "1:TBXToolbar3",
+                            "2:tbtButtons",  "3:tbtAddressBar", "4:tbtSearchBar"};
   const QStringList bottomRows{"1:tbtTabs", "2:tbtStatus"};
   QStringList themes = widgets::RegisteredThemeNames();
   for (const QString& theme : themes) {
@@ -232,9 +233,10 @@ QString AccessibleChildren(QAccessibleInterface* parent) {
 TEST_F(ChromeTest, StatusBarAndWindowControlsReachAssistiveTools) {
   const auto at = [](QWidget* widget) { return AccessibleChildren(QAccessible::queryAccessibleInterface(widget)); };
   // Static texts (4) named by caption or hint, spacers as plain panes (10), the gauge (48).
-  EXPECT_EQ(at(bottom.tbtStatus),
-            QStringLiteral("41:|10:|41:[41:Corvane is currently working online.|41:Corvane is currently working offline.]|"
-                           "10:|41:[41:You are browsing an ordinary web site.]|41:0|10:|10:|48:Progress"));
+  EXPECT_EQ(
+      at(bottom.tbtStatus),
+      QStringLiteral("41:|10:|41:[41:Corvane is currently working online.|41:Corvane is currently working offline.]|"
+                     "10:|41:[41:You are browsing an ordinary web site.]|41:0|10:|10:|48:Progress"));
   QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(bottom.WBGauge);
   EXPECT_EQ(gauge->text(QAccessible::Value), QStringLiteral("50 %"));
   ASSERT_NE(gauge->valueInterface(), nullptr);

@@ -2,10 +2,9 @@
 // a seam from each dock into its bars, their borders, the empty tab row and through the
 // transparent status panels, spacers and gauge, aligned to the client origin of the dock's
 // parent: the window for the top dock, the bottom panel for the bottom dock.
-#include "preview/ChromeFixture.h"
-
 #include <QImage>
 
+#include "preview/ChromeFixture.h"
 #include "preview/TFlatGauge.h"
 #include "preview/TFlatPanel.h"
 #include "widgets/TTBXToolWindow.h"
@@ -93,8 +92,8 @@ TEST_F(ChromeTest, PicturesRunOnAcrossDocksBarsAndStatusPanels) {
       const QWidget* dockParent = (onTop ? tbdTop : tbdBottom)->parentWidget();
       const QPoint shown = spot.widget->mapTo(window.get(), spot.at);
       const QRgb expected = Expected(onTop ? skin.bgTop : skin.bgBottom, spot.widget->mapTo(dockParent, spot.at));
-      ASSERT_EQ(image.pixel(shown), expected) << spot.widget->objectName().toStdString() << " " << spot.at.x() << ","
-                                              << spot.at.y();
+      ASSERT_EQ(image.pixel(shown), expected)
+          << spot.widget->objectName().toStdString() << " " << spot.at.x() << "," << spot.at.y();
     }
   }
 }

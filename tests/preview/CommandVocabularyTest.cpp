@@ -32,10 +32,11 @@ TEST_F(Vocabulary, TenListsInCreationOrderOverTheSkinsImageLists) {
     int count;
     const ImageList* images;
   } expected[] = {
-      {"alSysBtnsN", 11, &skin.ilImages}, {"alEditors", 0, nullptr},        {"allButtons", 20, &skin.ilSButtons},
-      {"alButtons", 20, &skin.ilSButtons}, {"alcL", 21, &skin.ilLButtons},  {"actS", 21, &skin.ilSButtons},
-      {"alSysBtnsH", 11, &skin.ilHot},     {"alSysBtnsD", 11, &skin.ilDown}, {"alSysBtnsF", 11, &skin.ilDisable},
-      {"alMain", 242, nullptr},
+      {"alSysBtnsN", 11, &skin.ilImages},   {"alEditors", 0, nullptr},
+      {"allButtons", 20, &skin.ilSButtons}, {"alButtons", 20, &skin.ilSButtons},
+      {"alcL", 21, &skin.ilLButtons},       {"actS", 21, &skin.ilSButtons},
+      {"alSysBtnsH", 11, &skin.ilHot},      {"alSysBtnsD", 11, &skin.ilDown},
+      {"alSysBtnsF", 11, &skin.ilDisable},  {"alMain", 242, nullptr},
   };
   ASSERT_EQ(vocabulary.Lists().size(), std::size(expected));
   QSet<QString> names;
@@ -179,12 +180,12 @@ TEST_F(Vocabulary, ImageHandlersReceiveTheCommandAfterItsCheckMarkAndGroupChange
   EXPECT_FALSE(Get("actSCFlash").Checked());
   EXPECT_TRUE(Get("actSCBlocker").Checked());
   calls.clear();
-  for (const char* name : {"actNClose", "actHMax", "actDPre", "actFRestore", "actSCHome", "actLCNew", "actBack",
-                           "actlBack", "actOpen"})
+  for (const char* name :
+       {"actNClose", "actHMax", "actDPre", "actFRestore", "actSCHome", "actLCNew", "actBack", "actlBack", "actOpen"})
     Get(name).Execute();
   const std::vector<std::pair<ImageHandler, QString>> expected{
-      {ImageHandler::actNPreExecute, "actNClose"}, {ImageHandler::actHPreExecute, "actHMax"},
-      {ImageHandler::actDPreExecute, "actDPre"},   {ImageHandler::actFPreExecute, "actFRestore"},
+      {ImageHandler::actNPreExecute, "actNClose"},   {ImageHandler::actHPreExecute, "actHMax"},
+      {ImageHandler::actDPreExecute, "actDPre"},     {ImageHandler::actFPreExecute, "actFRestore"},
       {ImageHandler::actSCBackExecute, "actSCHome"}, {ImageHandler::actLCBackExecute, "actLCNew"},
   };  // the browser's lists run no image handler
   EXPECT_EQ(calls, expected);

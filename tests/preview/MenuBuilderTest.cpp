@@ -3,8 +3,6 @@
 // radio group, hidden state), the hidden menu's lists, which commands the menus reach, and
 // choosing entries: radio groups, "Open Recent" running its command, images following the
 // skin's lists.
-#include "widgets/ToolbarFixture.h"
-
 #include <QImage>
 #include <QSet>
 
@@ -14,6 +12,7 @@
 #include "skinfile/StartupSkin.h"
 #include "widgets/ImageListPixmaps.h"
 #include "widgets/PopupWindow.h"
+#include "widgets/ToolbarFixture.h"
 #include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::preview {
@@ -35,10 +34,8 @@ constexpr std::pair<const char*, const char*> kMenus[] = {
      "-|Work Offline @ilMain:29|Properties|-|Page Setup...|Print Preview...|"
      "Print @ilSButtons:13 =Ctrl+P|-|Send a Link...|Import and Export >|-|"
      "Save All Opened Pages and Exit|Exit @ilMain:28"},
-    {"mNew",
-     "Blank Page|Current Page|Home Page|-|From Clipboard"},
-    {"TBXSubmenuItem3",
-     "Import Favorites...|Import Groups...|-|Export Favorites..."},
+    {"mNew", "Blank Page|Current Page|Home Page|-|From Clipboard"},
+    {"TBXSubmenuItem3", "Import Favorites...|Import Groups...|-|Export Favorites..."},
     {"TBXSubmenuItem37",
      "Copy =Ctrl+C|Cut =Ctrl+X|Paste =Ctrl+V|-|Select All =Ctrl+A|-|"
      "Find on This Page... =Ctrl+F"},
@@ -48,8 +45,7 @@ constexpr std::pair<const char*, const char*> kMenus[] = {
      "Favorites @ilSButtons:7|History @ilSButtons:8|-|Text Size @ilSButtons:10 >|"
      "Encoding Language @ilSButtons:11 >|-|Source|Full Screen @ilSButtons:9 =F11 [x]|"
      "Full Desktop =F12 [x]"},
-    {"mTextSize",
-     "Largest (o)|Larger (o)|Medium (o) *|Smaller (o)|Smallest (o)"},
+    {"mTextSize", "Largest (o)|Larger (o)|Medium (o) *|Smaller (o)|Smallest (o)"},
     {"mEncoding",
      "English (Unicode)|-|Central European|Western European|-|Chinese Simplified|"
      "Chinese Traditional|-|Japanese|Korean|Thai|-|Arabic|Baltic|Cyrillic|Greek|Hebrew|"
@@ -66,10 +62,8 @@ constexpr std::pair<const char*, const char*> kMenus[] = {
     {"TBXSubmenuItem7",
      "Disabled|-|Every 10 Seconds|Every 30 Seconds|Every Minute|Every 2 Minutes|"
      "Every 5 Minutes|Every 10 Minutes|Every 15 Minutes"},
-    {"mGroups",
-     "Create New Group... @ilMain:4|Organize Groups... @ilMain:3|Add the Current to|-"},
-    {"mFavorites",
-     "Add to Favorites... @ilMain:18 =Ctrl+D|Organize Favorites... @ilMain:19|-"},
+    {"mGroups", "Create New Group... @ilMain:4|Organize Groups... @ilMain:3|Add the Current to|-"},
+    {"mFavorites", "Add to Favorites... @ilMain:18 =Ctrl+D|Organize Favorites... @ilMain:19|-"},
     {"TBXSubmenuItem41",
      "Mail @ilSButtons:14 >|Mail @ilSButtons:14|Clear Records @ilSButtons:16 >|"
      "Proxy @ilSButtons:15 >|Skins >|Interface Language >|-|Block @ilSButtons:18 (o)|"
@@ -78,16 +72,13 @@ constexpr std::pair<const char*, const char*> kMenus[] = {
      "Allow Sounds @ilMain:40 [x]|Allow Videos @ilMain:42 [x]|Enable ActiveX [x]|"
      "Enable Scripts [x]|Enable Java Applets [x]|-|Corvane Options... @ilMain:20|"
      "Internet Options... @ilMain:41"},
-    {"mMail",
-     "New Message...|Send a Link...|-|Read Mail"},
+    {"mMail", "New Message...|Send a Link...|-|Read Mail"},
     {"mClearRecords",
      "Clear Typed Address|Clear Recent Pages|Clear Auto-Complete Passwords|Clear Cookies|"
      "Clear History of Visited Web Sites|Clear Temporary Internet Files|Clear Search Keywords|"
      "-|Clear All Records"},
-    {"mProxy",
-     "Customize...|-|Internet Explorer Setting (o) *|Connect Directly (o)|-"},
-    {"mSkins",
-     "Nexos|Office XP|Tristan|Monai XP|Office Adaptive|Stripes"},
+    {"mProxy", "Customize...|-|Internet Explorer Setting (o) *|Connect Directly (o)|-"},
+    {"mSkins", "Nexos|Office XP|Tristan|Monai XP|Office Adaptive|Stripes"},
     {"TBXSubmenuItem44",
      "Arabic [x]|Bulgarian [x]|Catalan [x]|Chinese Simplified [x]|Chinese Traditional [x]|"
      "Czech [x]|Danish [x]|Dutch [x]|English [x]|Finnish [x]|French [x]|German [x]|Greek [x]|"
@@ -102,8 +93,7 @@ constexpr std::pair<const char*, const char*> kMenus[] = {
      "Help @ilMain:43 =F1|Most Useful Tips|-|Donate to Corvane|-|Check for New Version|"
      "Download RoboForm Form Filler Plug-in... hidden|-|Corvane Home Page|-|"
      "Send Comments to the Developer @ilMain:44|-|About Corvane... @ilMain:39"},
-    {"mDummies",
-     "UpDir|Back|Forward|Editors|Home|Go >|Search >|Stop >|Refresh >|FullScreen >"},
+    {"mDummies", "UpDir|Back|Forward|Editors|Home|Go >|Search >|Stop >|Refresh >|FullScreen >"},
 };
 
 class Menus : public widgets::testing::DockWindowTest {
@@ -129,8 +119,7 @@ class Menus : public widgets::testing::DockWindowTest {
     if (widgets::ImageListPixmaps::HasImage(list, item.EffectiveImageIndex()))
       text += QString(" @%1:%2").arg(ListName(list)).arg(item.EffectiveImageIndex());
     if (!item.ShortcutText().isEmpty()) text += " =" + item.ShortcutText();
-    if (item.Kind() == ItemKind::Submenu && static_cast<const TTBXSubmenuItem&>(item).OpensListOnClick())
-      text += " >";
+    if (item.Kind() == ItemKind::Submenu && static_cast<const TTBXSubmenuItem&>(item).OpensListOnClick()) text += " >";
     if (const Command* command = item.GetCommand(); command != nullptr && command->AutoCheck())
       text += command->Group() != 0 ? " (o)" : " [x]";
     if (item.Checked()) text += " *";
@@ -175,8 +164,9 @@ TEST_F(Menus, TheMenuBarShowsNineMenusAndHidesTheTenth) {
   EXPECT_EQ(bar->Images(), &skin.ilMain);
   QStringList captions;
   for (const auto& item : bar->Items()) captions << Describe(*item);
-  EXPECT_EQ(captions.join('|'), "&File >|&Edit >|&View >|&Navigation >|&Groups >|F&avorites >|&Tools >|&Windows >|"
-                                "&Help >|Dummies > hidden");
+  EXPECT_EQ(captions.join('|'),
+            "&File >|&Edit >|&View >|&Navigation >|&Groups >|F&avorites >|&Tools >|&Windows >|"
+            "&Help >|Dummies > hidden");
   EXPECT_EQ(bar->Items()[4]->GetCommand(), vocabulary.Find("actMGroups"));
   // Alt with the letter after the ampersand opens its menu; the hidden menu never opens.
   EXPECT_TRUE(bar->OpenMenuByAccelerator('a'));
@@ -194,8 +184,9 @@ TEST_F(Menus, EveryMenuShowsItsEntriesInOrder) {
 TEST_F(Menus, TheHiddenMenuHoldsTheListsTheBarsSplitButtonsOpen) {
   EXPECT_EQ(menus.GoList(), menus.DummyList("Go"));
   EXPECT_EQ(Describe(menus.GoList()), "Open|Open in a New Window|-|Quick Search =Ctrl+Q|-|From Clipboard");
-  EXPECT_EQ(Describe(menus.SearchList()), "Search for Images|Search for Groups|Search for Directories|"
-                                          "Search for News|Search for Lyrics|Search for Software");
+  EXPECT_EQ(Describe(menus.SearchList()),
+            "Search for Images|Search for Groups|Search for Directories|"
+            "Search for News|Search for Lyrics|Search for Software");
   EXPECT_EQ(Describe(menus.DummyList("Stop")), "Stop All =Shift+Esc");
   EXPECT_EQ(Describe(menus.DummyList("Refresh")), "Refresh All =Shift+F5");
   EXPECT_EQ(Describe(menus.DummyList("FullScreen")), "Full Desktop =F12 [x]");

@@ -1,8 +1,6 @@
 // The shortcut dispatcher: every shortcut of the vocabulary reaches the first command that
 // bears it over the lists in creation order and no other, before the focused control sees
 // the key; keys stay with open menus and with a menu bar that has the keyboard.
-#include "widgets/ToolbarFixture.h"
-
 #include <QClipboard>
 #include <QDialog>
 #include <QGuiApplication>
@@ -15,6 +13,7 @@
 #include "preview/ShortcutDispatcher.h"
 #include "skin/Skin.h"
 #include "widgets/PopupWindow.h"
+#include "widgets/ToolbarFixture.h"
 #include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::preview {
@@ -26,8 +25,8 @@ class Shortcuts : public widgets::testing::DockWindowTest {
     DockWindowTest::SetUp();
     // Record every command that runs, whichever list holds it.
     const auto record = [this](Command& c) { ran.push_back(c.Name()); };
-    for (CommandList* list : {&vocabulary.alEditors(), &vocabulary.allButtons(), &vocabulary.alButtons(),
-                              &vocabulary.alMain()})
+    for (CommandList* list :
+         {&vocabulary.alEditors(), &vocabulary.allButtons(), &vocabulary.alButtons(), &vocabulary.alMain()})
       list->SetHandler(record);
     for (int h = 0; h < kImageHandlerCount; ++h) vocabulary.Connect(static_cast<ImageHandler>(h), record);
     bar = new widgets::TTBXToolbar;
@@ -65,15 +64,33 @@ TEST_F(Shortcuts, EachKeyRunsTheFirstCommandThatBearsIt) {
     Qt::KeyboardModifiers modifiers;
     const char* runs;
   } table[] = {
-      {Qt::Key_Left, alt, "actlBack"}, {Qt::Key_Right, alt, "actlForward"},   {Qt::Key_Escape, {}, "actlStop"},
-      {Qt::Key_F5, {}, "actlRefresh"}, {Qt::Key_Home, alt, "actlHome"},       {Qt::Key_F11, {}, "actlFullScreen"},
-      {Qt::Key_N, ctrl, "actlNew"},    {Qt::Key_O, ctrl, "actOpen"},          {Qt::Key_S, ctrl, "actSave"},
-      {Qt::Key_F4, ctrl, "actClose"},  {Qt::Key_F4, shift | ctrl, "actCloseAll"}, {Qt::Key_C, ctrl, "actCopy"},
-      {Qt::Key_X, ctrl, "actCut"},     {Qt::Key_V, ctrl, "actPaste"},         {Qt::Key_A, ctrl, "actSelectAll"},
-      {Qt::Key_F, ctrl, "actFind"},    {Qt::Key_Escape, shift, "actStopAll"}, {Qt::Key_F5, shift, "actRefreshAll"},
-      {Qt::Key_Up, ctrl, "actPreviousPage"}, {Qt::Key_Down, ctrl, "actNextPage"}, {Qt::Key_D, ctrl, "actAddFavorites"},
-      {Qt::Key_F1, {}, "actHelp"},     {Qt::Key_P, ctrl, "actPrintDlg"},      {Qt::Key_L, ctrl, "actOpenLink"},
-      {Qt::Key_Q, ctrl, "actQuickSearch"}, {Qt::Key_F3, {}, "actFindKeyword"}, {Qt::Key_F12, {}, "actFullDesktop"},
+      {Qt::Key_Left, alt, "actlBack"},
+      {Qt::Key_Right, alt, "actlForward"},
+      {Qt::Key_Escape, {}, "actlStop"},
+      {Qt::Key_F5, {}, "actlRefresh"},
+      {Qt::Key_Home, alt, "actlHome"},
+      {Qt::Key_F11, {}, "actlFullScreen"},
+      {Qt::Key_N, ctrl, "actlNew"},
+      {Qt::Key_O, ctrl, "actOpen"},
+      {Qt::Key_S, ctrl, "actSave"},
+      {Qt::Key_F4, ctrl, "actClose"},
+      {Qt::Key_F4, shift | ctrl, "actCloseAll"},
+      {Qt::Key_C, ctrl, "actCopy"},
+      {Qt::Key_X, ctrl, "actCut"},
+      {Qt::Key_V, ctrl, "actPaste"},
+      {Qt::Key_A, ctrl, "actSelectAll"},
+      {Qt::Key_F, ctrl, "actFind"},
+      {Qt::Key_Escape, shift, "actStopAll"},
+      {Qt::Key_F5, shift, "actRefreshAll"},
+      {Qt::Key_Up, ctrl, "actPreviousPage"},
+      {Qt::Key_Down, ctrl, "actNextPage"},
+      {Qt::Key_D, ctrl, "actAddFavorites"},
+      {Qt::Key_F1, {}, "actHelp"},
+      {Qt::Key_P, ctrl, "actPrintDlg"},
+      {Qt::Key_L, ctrl, "actOpenLink"},
+      {Qt::Key_Q, ctrl, "actQuickSearch"},
+      {Qt::Key_F3, {}, "actFindKeyword"},
+      {Qt::Key_F12, {}, "actFullDesktop"},
   };
   for (const auto& row : table) {
     ran.clear();

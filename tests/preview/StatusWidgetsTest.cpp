@@ -87,13 +87,13 @@ TEST(FlatGauge, SettersKeepProgressInsideTheRange) {
   const Step steps[] = {
       {"above the top is the top", [](TFlatGauge& g) { g.SetProgress(150); }, 0, 100, 100},
       {"below the bottom is the bottom", [](TFlatGauge& g) { g.SetProgress(-3); }, 0, 100, 0},
-      {"lowering the top below progress lowers progress",
-       [](TFlatGauge& g) { g.SetProgress(50), g.SetMaxValue(30); }, 0, 30, 30},
+      {"lowering the top below progress lowers progress", [](TFlatGauge& g) { g.SetProgress(50), g.SetMaxValue(30); },
+       0, 30, 30},
       {"the top never goes below the bottom", [](TFlatGauge& g) { g.SetMaxValue(-5); }, 0, 0, 0},
-      {"raising the bottom above progress raises progress",
-       [](TFlatGauge& g) { g.SetProgress(20), g.SetMinValue(40); }, 40, 100, 40},
-      {"a bottom asked above the top stops at the top, and so does progress",
-       [](TFlatGauge& g) { g.SetMinValue(200); }, 100, 100, 100},
+      {"raising the bottom above progress raises progress", [](TFlatGauge& g) { g.SetProgress(20), g.SetMinValue(40); },
+       40, 100, 40},
+      {"a bottom asked above the top stops at the top, and so does progress", [](TFlatGauge& g) { g.SetMinValue(200); },
+       100, 100, 100},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
@@ -166,8 +166,8 @@ TEST(FlatPanel, PaintsFrameCaptionAndEmbossedDisabledCaption) {
     TAlignment alignment;
     int from, to;  // where the caption's pixels lie
   };
-  for (const Placement& p : {Placement{TAlignment::taLeftJustify, 1, 30}, Placement{TAlignment::taRightJustify, 90, 119},
-                             Placement{TAlignment::taCenter, 45, 75}}) {
+  for (const Placement& p : {Placement{TAlignment::taLeftJustify, 1, 30},
+                             Placement{TAlignment::taRightJustify, 90, 119}, Placement{TAlignment::taCenter, 45, 75}}) {
     panel->SetAlignment(p.alignment);
     const QImage image = backdrop.grab().toImage().copy(panel->geometry());
     const QRgb text = qRgb(0, 0, 255);

@@ -77,10 +77,26 @@ TEST_F(SystemButtons, EachStateShowsItsListsImage) {
   } steps[] = {
       {"at rest", [] {}, 0xFF101004u},
       {"hovered", [&] { Enter(button); }, 0xFF202004u},
-      {"pressed", [&] { SendMouse(button, QEvent::MouseButtonPress, {5, 5}); }, 0xFF303004u},
-      {"dragged off while pressed", [&] { SendMouse(button, QEvent::MouseMove, {60, 5}); }, 0xFF101004u},
-      {"back on", [&] { SendMouse(button, QEvent::MouseMove, {6, 6}); }, 0xFF303004u},
-      {"released", [&] { SendMouse(button, QEvent::MouseButtonRelease, {6, 6}); }, 0xFF202004u},
+      {"pressed",
+       [&] {
+         SendMouse(button, QEvent::MouseButtonPress, {5, 5});
+       },
+       0xFF303004u},
+      {"dragged off while pressed",
+       [&] {
+         SendMouse(button, QEvent::MouseMove, {60, 5});
+       },
+       0xFF101004u},
+      {"back on",
+       [&] {
+         SendMouse(button, QEvent::MouseMove, {6, 6});
+       },
+       0xFF303004u},
+      {"released",
+       [&] {
+         SendMouse(button, QEvent::MouseButtonRelease, {6, 6});
+       },
+       0xFF202004u},
       {"left", [&] { Leave(button); }, 0xFF101004u},
       {"disabled, hovered and pressed",
        [&] {
@@ -119,9 +135,9 @@ TEST_F(SystemButtons, ASampleRowShowsAReplacedImageAtItsNextRepaint) {
   white[10 * 21 + 10] = 0xFF00AA00u;
   white[20 * 21] = 0xFF0000FFu;  // a blue bottom-left pixel
   hot->ReplaceImage(0, Bitmap::FromArgb(21, 21, white), clNone);
-  EXPECT_EQ(Centre(samples[1][10]), 0xFF00AA00u);   // Hot: Close, the rightmost
-  EXPECT_EQ(Centre(samples[0][10]), 0xFF101000u);   // Normal: Close unchanged
-  EXPECT_EQ(Centre(samples[1][9]), 0xFF202001u);    // Hot: Restore unchanged
+  EXPECT_EQ(Centre(samples[1][10]), 0xFF00AA00u);  // Hot: Close, the rightmost
+  EXPECT_EQ(Centre(samples[0][10]), 0xFF101000u);  // Normal: Close unchanged
+  EXPECT_EQ(Centre(samples[1][9]), 0xFF202001u);   // Hot: Restore unchanged
 }
 
 TEST_F(SystemButtons, TheBottomLeftColourIsLeftOutUnlessDrawnOpaque) {

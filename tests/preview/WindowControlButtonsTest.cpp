@@ -2,7 +2,6 @@
 // image each shows under the mouse (hovered: ilHot, pressed: ilDown, pressed and dragged
 // off: ilImages, disabled: ilDisable), transparent where the bottom-left colour is.
 #include "preview/ChromeFixture.h"
-
 #include "preview/TGButton.h"
 #include "widgets/ControlsFixture.h"
 #include "widgets/TTBXToolWindow.h"
@@ -28,11 +27,16 @@ TEST_F(ChromeTest, WindowControlButtonsShowTheirStatesImages) {
     const char* hint;
     int slot;
   } buttons[] = {
-      {"btnPrevious", "Previous Window", 8},   {"btnNext", "Next Window", 7},
-      {"btnCascade", "Cascade All Windows", 6}, {"btnTH", "Tile All Windows Horizontally", 5},
-      {"btnTV", "Tile All Windows Vertically", 4}, {"btnMaxAll", "Maximize All", 10},
-      {"btnCloseAll", "Close All Windows", 3},  {"btnOne", "Close All Except the Current", 9},
-      {"btnMinimize", "Minimize", 2},           {"btnRestore", "Restore", 1},
+      {"btnPrevious", "Previous Window", 8},
+      {"btnNext", "Next Window", 7},
+      {"btnCascade", "Cascade All Windows", 6},
+      {"btnTH", "Tile All Windows Horizontally", 5},
+      {"btnTV", "Tile All Windows Vertically", 4},
+      {"btnMaxAll", "Maximize All", 10},
+      {"btnCloseAll", "Close All Windows", 3},
+      {"btnOne", "Close All Except the Current", 9},
+      {"btnMinimize", "Minimize", 2},
+      {"btnRestore", "Restore", 1},
       {"btnClose", "Close", 0},
   };
   constexpr Argb kNormal = 0xFF101000u, kHot = 0xFF202000u, kDown = 0xFF303000u, kDisabled = 0xFF404000u;

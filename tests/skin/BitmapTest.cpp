@@ -1,8 +1,7 @@
 // Pictures in memory: stored rows versus drawing pixels, format checks, and the stretch.
-#include "skin/Bitmap.h"
-
 #include <gtest/gtest.h>
 
+#include "skin/Bitmap.h"
 #include "skin/Error.h"
 
 namespace tessary {
@@ -14,8 +13,9 @@ TEST(Bitmap, FromArgbStoresBottomUpBgraRowsWithOpaquePixels) {
   const Bitmap b = Bitmap::FromArgb(2, 2, pixels);
   EXPECT_EQ(b.Format().bitsPerPixel, 32);
   EXPECT_EQ(b.Format().height, 2);  // positive: bottom-up
-  EXPECT_EQ(std::vector<std::uint8_t>(b.Rows().begin(), b.Rows().end()), (std::vector<std::uint8_t>{0x99, 0x88, 0x77, 0, 0xCC, 0xBB, 0xAA, 0,  // bottom row first
-                                                 0x33, 0x22, 0x11, 0, 0x66, 0x55, 0x44, 0}));
+  EXPECT_EQ(std::vector<std::uint8_t>(b.Rows().begin(), b.Rows().end()),
+            (std::vector<std::uint8_t>{0x99, 0x88, 0x77, 0, 0xCC, 0xBB, 0xAA, 0,  // bottom row first
+                                       0x33, 0x22, 0x11, 0, 0x66, 0x55, 0x44, 0}));
   EXPECT_EQ(b.Pixels(), (std::vector<Argb>{0xFF112233, 0xFF445566, 0xFF778899, 0xFFAABBCC}));
   EXPECT_EQ(b.PixelAt(1, 0), 0xFF445566u);
 }
@@ -108,10 +108,11 @@ TEST(BitmapStretch, RepeatsAndDropsRowsAndColumnsWithoutSmoothing) {
   const Bitmap two = Bitmap::FromArgb(2, 1, Opaque({1, 2}));
   EXPECT_EQ(StretchNearest(two, 5, 2).Pixels(), Opaque({1, 1, 1, 2, 2,  //
                                                         1, 1, 1, 2, 2}));
-  const Bitmap square = Bitmap::FromArgb(4, 4, Opaque({1, 2, 3, 4,  //
-                                                       5, 6, 7, 8,  //
-                                                       9, 10, 11, 12,  //
-                                                       13, 14, 15, 16}));
+  const Bitmap square = Bitmap::FromArgb(4, 4,
+                                         Opaque({1, 2, 3, 4,     //
+                                                 5, 6, 7, 8,     //
+                                                 9, 10, 11, 12,  //
+                                                 13, 14, 15, 16}));
   EXPECT_EQ(StretchNearest(square, 2, 2).Pixels(), Opaque({1, 3, 9, 11}));
   EXPECT_EQ(StretchNearest(square, 3, 1).Pixels(), Opaque({1, 2, 3}));
   EXPECT_TRUE(StretchNearest(square, 4, 4).SamePixels(square));

@@ -53,8 +53,8 @@ TEST(TextToColour, ReadsIntegersInEveryAcceptedForm) {
 }
 
 TEST(TextToColour, RefusesEverythingElseWithTheIntegerMessage) {
-  for (const char* bad : {"", " ", "$", "0x", "-", "12a", "$12G", "$123456789", "2147483648",
-                          "-2147483649", "- 1", "-$10", "255 "}) {
+  for (const char* bad :
+       {"", " ", "$", "0x", "-", "12a", "$12G", "$123456789", "2147483648", "-2147483649", "- 1", "-$10", "255 "}) {
     try {
       TextToColour(bad);
       ADD_FAILURE() << "accepted '" << bad << "'";

@@ -1,10 +1,9 @@
-#include "skin/ImageList.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "skin/Error.h"
+#include "skin/ImageList.h"
 
 namespace tessary {
 namespace {

@@ -1,8 +1,8 @@
 // The dock background's data side: when it re-prepares and tells its listeners, how the
 // stretch follows the dock's size, and what painting gets with transparency.
-#include "skin/TTBBackground.h"
-
 #include <gtest/gtest.h>
+
+#include "skin/TTBBackground.h"
 
 namespace tessary {
 namespace {
@@ -64,8 +64,9 @@ TEST_F(TTBBackgroundTest, BkColorMattersOnlyWhileTransparent) {
 }
 
 TEST_F(TTBBackgroundTest, TransparentReplacesTheBottomLeftColourEverywhere) {
-  background.SetBitmap(Bitmap::FromArgb(3, 2, Opaque({5, 1, 5,  //
-                                                      5, 2, 3})));
+  background.SetBitmap(Bitmap::FromArgb(3, 2,
+                                        Opaque({5, 1, 5,  //
+                                                5, 2, 3})));
   EXPECT_EQ(background.PaintPixels(), Opaque({5, 1, 5, 5, 2, 3}));
   background.SetBkColor(clRed);  // 0x0000FF as 0x00BBGGRR
   background.SetTransparent(true);

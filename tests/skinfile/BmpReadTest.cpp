@@ -157,8 +157,8 @@ TEST(BmpRead, ImageSizeFieldDoesNotLimitRowsThatArePresent) {
   BmpSpec s;
   s.width = 3;
   s.height = 2;
-  s.pixels = {0, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0, 0,   // bottom row: red, green, blue
-              0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0};  // top row: red
+  s.pixels = {0, 0, 0xFF, 0, 0xFF, 0,    0xFF, 0, 0,    0, 0, 0,   // bottom row: red, green, blue
+              0, 0, 0xFF, 0, 0,    0xFF, 0,    0, 0xFF, 0, 0, 0};  // top row: red
   const std::vector<Argb> pixels{kRed, kRed, kRed, kRed, kGreen, kBlue};
   for (std::uint32_t imageSize : {0u, 400u, 18u /* width x 3 x height, without the padding */, 2u}) {
     s.imageSize = imageSize;

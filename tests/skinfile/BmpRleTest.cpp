@@ -46,6 +46,7 @@ BmpSpec Rle4(int width, int height, std::vector<std::uint8_t> data) {
 }
 
 TEST(BmpRle, Rle8RunsAbsoluteRunsEndOfLineAndDelta) {
+  // clang-format off
   const auto file = BuildBmp(Rle8(4, 3, {
                                             3, 5, 0, 0,           // bottom row: 5 5 5, end of line
                                             0, 3, 7, 8, 9, 0,     // absolute 7 8 9 and its pad byte
@@ -58,6 +59,7 @@ TEST(BmpRle, Rle8RunsAbsoluteRunsEndOfLineAndDelta) {
   EXPECT_EQ(Indices(b), (std::vector<unsigned>{0, 0, 6, 6,  //
                                                7, 8, 9, 0,  //
                                                5, 5, 5, 0}));
+  // clang-format on
   EXPECT_EQ(b.Format().compression, kBmpRle8);
   EXPECT_EQ(b.Rows().size(), 12u);  // decoded to 8-bit rows
 }
@@ -73,6 +75,7 @@ TEST(BmpRle, DeltaMovesUpToLaterRows) {
 }
 
 TEST(BmpRle, Rle4AlternatesNibblesAndPadsAbsoluteRuns) {
+  // clang-format off
   const auto file = BuildBmp(Rle4(5, 3, {
                                             5, 0x12, 0, 0,                // 1 2 1 2 1
                                             0, 3, 0xAB, 0xC0, 0, 0,       // absolute A B C (2 bytes, no pad)
@@ -83,12 +86,13 @@ TEST(BmpRle, Rle4AlternatesNibblesAndPadsAbsoluteRuns) {
   EXPECT_EQ(Indices(b), (std::vector<unsigned>{1, 2, 3, 4, 5,  //
                                                10, 11, 12, 0, 0,  //
                                                1, 2, 1, 2, 1}));
+  // clang-format on
   EXPECT_EQ(b.Rows().size(), 12u);  // 4-bit rows, stride 4
 }
 
 TEST(BmpRle, FilesAreWrittenBackByteForByte) {
   for (const auto& shape : {Rle8(4, 2, {4, 9, 0, 0, 0, 4, 1, 2, 3, 4, 0, 1, 0xEE}),  // trailing byte kept
-                           Rle4(6, 1, {6, 0x5A, 0, 1})}) {
+                            Rle4(6, 1, {6, 0x5A, 0, 1})}) {
     const auto file = BuildBmp(shape);
     const Bitmap b = ReadBmp(file);
     EXPECT_EQ(WriteBmp(b), file);
@@ -107,13 +111,13 @@ TEST(BmpRle, ImageSizeZeroTakesTheRestOfTheFile) {
 
 TEST(BmpRle, WritesOutsideThePictureAreRefused) {
   const std::vector<std::vector<std::uint8_t>> outside{
-      {5, 1, 0, 1},                          // run longer than the row
-      {3, 1, 2, 1, 0, 1},                    // second run passes the row's end
-      {0, 5, 1, 2, 3, 4, 5, 0, 0, 1},        // absolute run longer than the row
-      {0, 2, 5, 0, 0, 1},                    // delta past the right edge
-      {0, 2, 0, 4, 0, 1},                    // delta past the top row
-      {0, 0, 0, 0, 0, 0, 1, 1, 0, 1},        // end of line three times, then a pixel
-      {0, 2, 4, 0, 1, 1, 0, 1},              // delta to the edge, then a pixel
+      {5, 1, 0, 1},                    // run longer than the row
+      {3, 1, 2, 1, 0, 1},              // second run passes the row's end
+      {0, 5, 1, 2, 3, 4, 5, 0, 0, 1},  // absolute run longer than the row
+      {0, 2, 5, 0, 0, 1},              // delta past the right edge
+      {0, 2, 0, 4, 0, 1},              // delta past the top row
+      {0, 0, 0, 0, 0, 0, 1, 1, 0, 1},  // end of line three times, then a pixel
+      {0, 2, 4, 0, 1, 1, 0, 1},        // delta to the edge, then a pixel
   };
   for (const auto& data : outside)
     EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(Rle8(4, 3, data))); }), msg::kBitmapNotValid)
@@ -125,11 +129,11 @@ TEST(BmpRle, StreamsThatEndEarlyKeepWhatTheyHold) {
   // 4 x 3, rows listed from the top: the stream starts on the bottom row.
   const std::vector<unsigned> none(12, 0);
   const std::pair<std::vector<std::uint8_t>, std::vector<unsigned>> cases[] = {
-      {{2, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0}},           // no end-of-bitmap mark
-      {{0, 3, 1, 2, 3}, {0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 0}},  // absolute run without its pad byte
+      {{2, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0}},                 // no end-of-bitmap mark
+      {{0, 3, 1, 2, 3}, {0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 0}},        // absolute run without its pad byte
       {{4, 5, 0, 0, 0, 4, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 5, 5}},  // absolute run cut inside
-      {{4, 5, 0, 2, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 5, 5}},  // delta cut short
-      {{2}, none},                                               // half a pair
+      {{4, 5, 0, 2, 1}, {0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 5, 5}},        // delta cut short
+      {{2}, none},                                                    // half a pair
       {{}, none},
   };
   for (const auto& [data, indices] : cases) {

@@ -23,7 +23,7 @@ struct BmpSpec {
   std::uint32_t coloursUsed = 0;
   std::uint32_t important = 0;
   std::int32_t xPpm = 0, yPpm = 0;
-  std::uint32_t offset = 0;  // 0 = computed
+  std::uint32_t offset = 0;          // 0 = computed
   std::vector<std::uint32_t> masks;  // after the header, or inside it from 52 bytes on
   std::vector<Argb> table;           // 3-byte entries with a core header, else 4
   std::vector<std::uint8_t> pixels;  // stored rows or RLE data

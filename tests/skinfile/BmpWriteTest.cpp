@@ -25,17 +25,17 @@ std::vector<std::uint8_t> RandomBytes(std::size_t n, unsigned seed) {
 TEST(BmpWrite, GoldenBytesOfAOnePixelPicture) {
   const std::vector<Argb> pixel{0xAA112233};
   const std::vector<std::uint8_t> expected{
-      'B', 'M', 58, 0, 0, 0,  // total size 14 + 40 + 4
-      0, 0, 0, 0,             // reserved words
-      54, 0, 0, 0,            // pixel data offset
-      40, 0, 0, 0,            // info header size
-      1, 0, 0, 0, 1, 0, 0, 0, // width 1, height 1 (bottom-up)
-      1, 0, 32, 0,            // planes, bits per pixel
-      0, 0, 0, 0,             // compression: none
-      4, 0, 0, 0,             // image size
-      0, 0, 0, 0, 0, 0, 0, 0, // pixels per metre
-      0, 0, 0, 0, 0, 0, 0, 0, // colours used, important colours
-      0x33, 0x22, 0x11, 0,    // blue, green, red, 0 (alpha is not stored)
+      'B',  'M',  58,   0, 0, 0,        // total size 14 + 40 + 4
+      0,    0,    0,    0,              // reserved words
+      54,   0,    0,    0,              // pixel data offset
+      40,   0,    0,    0,              // info header size
+      1,    0,    0,    0, 1, 0, 0, 0,  // width 1, height 1 (bottom-up)
+      1,    0,    32,   0,              // planes, bits per pixel
+      0,    0,    0,    0,              // compression: none
+      4,    0,    0,    0,              // image size
+      0,    0,    0,    0, 0, 0, 0, 0,  // pixels per metre
+      0,    0,    0,    0, 0, 0, 0, 0,  // colours used, important colours
+      0x33, 0x22, 0x11, 0,              // blue, green, red, 0 (alpha is not stored)
   };
   EXPECT_EQ(WriteBmp(Bitmap::FromArgb(1, 1, pixel)), expected);
 

@@ -266,7 +266,8 @@ TEST(ComponentReaderTest, PropertyErrorsNameComponentAndPath) {
       {"unknown", entry("Caption", {6, 1, 'x'}), "Error reading bgTop.Caption: Property Caption does not exist"},
       {"text for integer", entry("Tag", {6, 1, '1'}), "Error reading bgTop.Tag: Invalid property value"},
       {"ident for integer", entry("Tag", {7, 1, 'x'}), "Error reading bgTop.Tag: Invalid property value"},
-      {"unknown colour", entry("BkColor", {7, 3, 'c', 'l', 'X'}), "Error reading bgTop.BkColor: Invalid property value"},
+      {"unknown colour", entry("BkColor", {7, 3, 'c', 'l', 'X'}),
+       "Error reading bgTop.BkColor: Invalid property value"},
       {"unknown boolean", entry("Transparent", {7, 1, 'Y'}), "Error reading bgTop.Transparent: Invalid property value"},
       {"integer for boolean", entry("Transparent", {2, 1}), "Error reading bgTop.Transparent: Invalid property value"},
       {"path through value", entry("Tag.X", {2, 1}), "Error reading bgTop.Tag.X: Invalid property path"},
@@ -279,7 +280,8 @@ TEST(ComponentReaderTest, PropertyErrorsNameComponentAndPath) {
        "Error reading bgTop.Bitmap.Data: Bitmap image is not valid"},
       {"word from text", entry("Left", {6, 1, '1'}), "Error reading bgTop.Left: Invalid property value"},
       {"tag above 20", entry("Tag", {21}), "Error reading bgTop.Tag: Invalid property value"},
-      {"nil object needs no collection", entry("Bitmap", {14, 0}), "Error reading bgTop.Bitmap: Invalid property value"},
+      {"nil object needs no collection", entry("Bitmap", {14, 0}),
+       "Error reading bgTop.Bitmap: Invalid property value"},
       {"value cut short", entry("Tag", {4}), "Error reading bgTop.Tag: Stream read error"},
   };
   for (const Case& c : cases) {
@@ -326,7 +328,8 @@ TEST(ComponentReaderTest, HeadAndMarkerErrorsAreBare) {
   EXPECT_EQ(ReadError(Bytes(good.begin(), good.end() - 1), skin.bgTop), "Stream read error");
   // Cut inside a path: still bare; cut inside a value: wrapped.
   EXPECT_EQ(ReadError(Bytes(good.begin(), good.begin() + 27), skin.bgTop), "Stream read error");
-  EXPECT_EQ(ReadError(Bytes(good.begin(), good.begin() + 35), skin.bgTop), "Error reading bgTop.BkColor: Stream read error");
+  EXPECT_EQ(ReadError(Bytes(good.begin(), good.begin() + 35), skin.bgTop),
+            "Error reading bgTop.BkColor: Stream read error");
 }
 
 TEST(ComponentReaderTest, ComponentNameChecks) {
@@ -391,8 +394,8 @@ ValueTag CaptionRoundTrip(const std::string& caption) {
 TEST(ComponentReaderTest, TextTagsFollowTheTextRule) {
   EXPECT_EQ(CaptionRoundTrip("Hello"), ValueTag::kString);
   EXPECT_EQ(CaptionRoundTrip(std::string(256, 'a')), ValueTag::kLString);
-  EXPECT_EQ(CaptionRoundTrip("caf\xC3\xA9"), ValueTag::kUtf8String);   // 5 UTF-8 bytes, 4 units
-  EXPECT_EQ(CaptionRoundTrip("\xE2\x82\xAC"), ValueTag::kWString);     // the euro sign: 3 bytes, 1 unit
+  EXPECT_EQ(CaptionRoundTrip("caf\xC3\xA9"), ValueTag::kUtf8String);  // 5 UTF-8 bytes, 4 units
+  EXPECT_EQ(CaptionRoundTrip("\xE2\x82\xAC"), ValueTag::kWString);    // the euro sign: 3 bytes, 1 unit
   EXPECT_EQ(CaptionRoundTrip("\xE6\x97\xA5\xE6\x9C\xAC"), ValueTag::kWString);
   EXPECT_EQ(CaptionRoundTrip("\xF0\x9F\x98\x80!"), ValueTag::kUtf8String);  // surrogate pair: 5 bytes, 3 units
 

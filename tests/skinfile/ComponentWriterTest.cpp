@@ -74,15 +74,15 @@ std::vector<std::string> Paths(const Bytes& record) {
 
 TEST(ComponentWriterTest, StartupBgTopIsTheFiftySevenByteRecord) {
   const Bytes expected = {
-      0x54, 0x50, 0x46, 0x30,                                                                    // "TPF0"
-      0x0D, 0x54, 0x54, 0x42, 0x42, 0x61, 0x63, 0x6B, 0x67, 0x72, 0x6F, 0x75, 0x6E, 0x64,        // "TTBBackground"
-      0x05, 0x62, 0x67, 0x54, 0x6F, 0x70,                                                        // "bgTop"
-      0x07, 0x42, 0x6B, 0x43, 0x6F, 0x6C, 0x6F, 0x72,                                            // path "BkColor"
-      0x07, 0x06, 0x63, 0x6C, 0x4E, 0x6F, 0x6E, 0x65,                                            // ident "clNone"
-      0x04, 0x4C, 0x65, 0x66, 0x74, 0x03, 0xA8, 0x00,                                            // "Left" 168
-      0x03, 0x54, 0x6F, 0x70, 0x03, 0x30, 0x01,                                                  // "Top" 304
-      0x00,                                                                                      // end of properties
-      0x00,                                                                                      // end of children
+      0x54, 0x50, 0x46, 0x30,                                                              // "TPF0"
+      0x0D, 0x54, 0x54, 0x42, 0x42, 0x61, 0x63, 0x6B, 0x67, 0x72, 0x6F, 0x75, 0x6E, 0x64,  // "TTBBackground"
+      0x05, 0x62, 0x67, 0x54, 0x6F, 0x70,                                                  // "bgTop"
+      0x07, 0x42, 0x6B, 0x43, 0x6F, 0x6C, 0x6F, 0x72,                                      // path "BkColor"
+      0x07, 0x06, 0x63, 0x6C, 0x4E, 0x6F, 0x6E, 0x65,                                      // ident "clNone"
+      0x04, 0x4C, 0x65, 0x66, 0x74, 0x03, 0xA8, 0x00,                                      // "Left" 168
+      0x03, 0x54, 0x6F, 0x70, 0x03, 0x30, 0x01,                                            // "Top" 304
+      0x00,                                                                                // end of properties
+      0x00,                                                                                // end of children
   };
   Skin skin;
   Bytes out;
@@ -97,8 +97,16 @@ TEST(ComponentWriterTest, StartupImageListRecordsCarrySizesPositionsAndPayload) 
 
   Bytes ilMain;
   WriteComponent(ilMain, skin.ilMain);
-  const Bytes head = Concat({{'T', 'P', 'F', '0'}, Str("TImageList"), Str("ilMain"), Str("ShareImages"), {0x09},
-                             Str("Left"), {0x03, 0xC8, 0x00}, Str("Top"), {0x03, 0x50, 0x01}, Str("Bitmap"),
+  const Bytes head = Concat({{'T', 'P', 'F', '0'},
+                             Str("TImageList"),
+                             Str("ilMain"),
+                             Str("ShareImages"),
+                             {0x09},
+                             Str("Left"),
+                             {0x03, 0xC8, 0x00},
+                             Str("Top"),
+                             {0x03, 0x50, 0x01},
+                             Str("Bitmap"),
                              {0x0A, 0xA6, 0x08, 0x01, 0x00}});
   ASSERT_GT(ilMain.size(), head.size());
   EXPECT_EQ(Bytes(ilMain.begin(), ilMain.begin() + static_cast<std::ptrdiff_t>(head.size())), head);
@@ -139,9 +147,9 @@ TEST(ComponentWriterTest, EveryStoredPropertyInDeclarationOrder) {
   list.AppendImage(Bitmap::FromArgb(20, 10, std::vector<Argb>(200, 0xFF00FF00)), clNone);
   Bytes out;
   WriteComponent(out, list);
-  EXPECT_EQ(Paths(out), (std::vector<std::string>{"Tag", "BlendColor", "BkColor", "AllocBy", "DrawingStyle", "Height",
-                                                  "ImageType", "Masked", "OnChange", "ShareImages", "Width", "Left",
-                                                  "Top", "Bitmap"}));
+  EXPECT_EQ(Paths(out),
+            (std::vector<std::string>{"Tag", "BlendColor", "BkColor", "AllocBy", "DrawingStyle", "Height", "ImageType",
+                                      "Masked", "OnChange", "ShareImages", "Width", "Left", "Top", "Bitmap"}));
 
   TTBBackground background;
   background.name = "bgAll";

@@ -102,9 +102,9 @@ ImageList PureColourList() {
 }
 
 TEST(ImageListPayloadReader, WriteReadWriteGivesTheSameBytes) {
-  for (auto [cx, cy, count, capacity] : {std::array{24, 24, 21, 24}, std::array{21, 21, 11, 14},
-                                         std::array{18, 18, 10, 14}, std::array{5, 3, 0, 4},
-                                         std::array{33, 2, 9, 12}}) {
+  for (auto [cx, cy, count, capacity] :
+       {std::array{24, 24, 21, 24}, std::array{21, 21, 11, 14}, std::array{18, 18, 10, 14}, std::array{5, 3, 0, 4},
+        std::array{33, 2, 9, 12}}) {
     ImageList original = PatternList(cx, cy, count, capacity);
     original.properties.bkColor = 0x00336699;
     const auto bytes = Write(original);
@@ -201,9 +201,18 @@ TEST(ImageListPayloadReader, BrokenPayloadsFailWithoutAList) {
       {"cy 0", [](auto& p) { PutU16(p, 12, 0); }},
       {"cx other than the bitmap's", [](auto& p) { PutU16(p, 10, 4); }},
       {"cx absurd", [](auto& p) { PutU16(p, 10, 0xFFFF); }},
-      {"capacity absurd", [](auto& p) { PutU16(p, 6, 0xFFFF); PutU16(p, 10, 1024); PutU16(p, 12, 1024); }},
+      {"capacity absurd",
+       [](auto& p) {
+         PutU16(p, 6, 0xFFFF);
+         PutU16(p, 10, 1024);
+         PutU16(p, 12, 1024);
+       }},
       {"capacity beyond the tallest picture", [](auto& p) { PutU16(p, 6, 0xFFFF); }},
-      {"capacity above the bitmap rows", [](auto& p) { PutU16(p, 6, 12); PutU16(p, 4, 12); }},
+      {"capacity above the bitmap rows",
+       [](auto& p) {
+         PutU16(p, 6, 12);
+         PutU16(p, 4, 12);
+       }},
       {"colour bitmap not BM", [](auto& p) { p[28] = 'X'; }},
       {"colour header size", [](auto& p) { PutU32(p, 42, 20); }},
       {"colour header size huge", [](auto& p) { PutU32(p, 42, 0x7FFFFFFF); }},
@@ -213,7 +222,12 @@ TEST(ImageListPayloadReader, BrokenPayloadsFailWithoutAList) {
       {"colour planes", [](auto& p) { PutU16(p, 54, 2); }},
       {"colour bits 0", [](auto& p) { PutU16(p, 56, 0); }},
       {"colour bits 7", [](auto& p) { PutU16(p, 56, 7); }},
-      {"colour RLE without size", [](auto& p) { PutU16(p, 56, 8); PutU32(p, 58, 1); PutU32(p, 62, 0); }},
+      {"colour RLE without size",
+       [](auto& p) {
+         PutU16(p, 56, 8);
+         PutU32(p, 58, 1);
+         PutU32(p, 62, 0);
+       }},
       {"colour table past the end", [](auto& p) { PutU32(p, 74, 0x40000000); }},
       {"mask not BM", [](auto& p) { p[28 + 54 + 192] = 'X'; }},
       {"mask rows", [](auto& p) { PutU32(p, 28 + 54 + 192 + 22, 1); }},

@@ -20,27 +20,27 @@ TEST(ImageListPayloadWriter, GoldenHeaders) {
   // 3 x 2 images, 5 of them in 8 cells: W = 12, H = 4, S = 4.
   const auto bytes = Write(PatternList(3, 2, 5, 8));
   const std::vector<std::uint8_t> header = {
-      'I', 'L', 0x01, 0x01,    // magic, version 0x0101
-      5, 0, 8, 0, 4, 0,        // count, capacity, grow
-      3, 0, 2, 0,              // cx, cy
-      0xFF, 0xFF, 0xFF, 0xFF,  // no background colour
-      0xFF, 0x10,              // flags 0x10FF
+      'I',  'L',  0x01, 0x01,                          // magic, version 0x0101
+      5,    0,    8,    0,    4,    0,                 // count, capacity, grow
+      3,    0,    2,    0,                             // cx, cy
+      0xFF, 0xFF, 0xFF, 0xFF,                          // no background colour
+      0xFF, 0x10,                                      // flags 0x10FF
       0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,  // four overlays, -1
   };
   const std::vector<std::uint8_t> colourHeaders = {
-      'B', 'M', 54, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // total-size field 54, offset 54
-      40, 0, 0, 0, 12, 0, 0, 0, 4, 0, 0, 0,            // header size, W, H
-      1, 0, 32, 0, 0, 0, 0, 0,                         // planes, 32 bits, no compression
-      192, 0, 0, 0,                                    // image size 4 x 12 x 4
-      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // pixels per metre, colours
+      'B', 'M', 54, 0, 0,  0, 0, 0, 0, 0, 54, 0, 0, 0,        // total-size field 54, offset 54
+      40,  0,   0,  0, 12, 0, 0, 0, 4, 0, 0,  0,              // header size, W, H
+      1,   0,   32, 0, 0,  0, 0, 0,                           // planes, 32 bits, no compression
+      192, 0,   0,  0,                                        // image size 4 x 12 x 4
+      0,   0,   0,  0, 0,  0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0,  // pixels per metre, colours
   };
   const std::vector<std::uint8_t> maskHeaders = {
-      'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0,  // total-size field 62, offset 62
-      40, 0, 0, 0, 12, 0, 0, 0, 4, 0, 0, 0,            // header size, W, H
-      1, 0, 1, 0, 0, 0, 0, 0,                          // planes, 1 bit, no compression
-      16, 0, 0, 0,                                     // image size S x H
-      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // pixels per metre, colours
-      0, 0, 0, 0, 255, 255, 255, 0,                    // black, white
+      'B', 'M', 62, 0, 0,   0,   0,   0, 0, 0, 62, 0, 0, 0,        // total-size field 62, offset 62
+      40,  0,   0,  0, 12,  0,   0,   0, 4, 0, 0,  0,              // header size, W, H
+      1,   0,   1,  0, 0,   0,   0,   0,                           // planes, 1 bit, no compression
+      16,  0,   0,  0,                                             // image size S x H
+      0,   0,   0,  0, 0,   0,   0,   0, 0, 0, 0,  0, 0, 0, 0, 0,  // pixels per metre, colours
+      0,   0,   0,  0, 255, 255, 255, 0,                           // black, white
   };
   const std::size_t maskAt = 28 + 54 + 192;
   ASSERT_EQ(bytes.size(), maskAt + 62 + 16 + 22);

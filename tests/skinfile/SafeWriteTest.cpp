@@ -47,8 +47,8 @@ class SafeWriteTest : public ::testing::Test {
   std::string Path(const std::string& name) const { return (folder_ / name).string(); }
 
   static void WriteBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
   static Bytes ReadBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -93,7 +93,8 @@ TEST_F(SafeWriteTest, EveryKindOfTargetIsWrittenAsItShouldBe) {
          fs::create_symlink("real.skn", Path("link.skn"));
          return Path("link.skn");
        },
-       "", "",
+       "",
+       "",
        [&](const std::string& saved) {
          EXPECT_TRUE(fs::is_symlink(saved));
          EXPECT_EQ(ReadBytes(Path("real.skn")), expected_);
@@ -105,7 +106,8 @@ TEST_F(SafeWriteTest, EveryKindOfTargetIsWrittenAsItShouldBe) {
          fs::create_symlink("elsewhere/new.skn", Path("dangling.skn"));
          return Path("dangling.skn");
        },
-       "", "",
+       "",
+       "",
        [&](const std::string& saved) {
          EXPECT_TRUE(fs::is_symlink(saved));
          EXPECT_EQ(ReadBytes(Path("elsewhere/new.skn")), expected_);
@@ -118,7 +120,8 @@ TEST_F(SafeWriteTest, EveryKindOfTargetIsWrittenAsItShouldBe) {
          fs::permissions(Path("kept.skn"), fs::perms::owner_read | fs::perms::group_read);
          return Path("kept.skn");
        },
-       "Cannot create file " + Path("kept.skn"), "Permission denied",
+       "Cannot create file " + Path("kept.skn"),
+       "Permission denied",
        [&](const std::string& saved) {
          EXPECT_EQ(ReadBytes(saved), old);
          EXPECT_EQ(fs::status(saved).permissions(), fs::perms::owner_read | fs::perms::group_read);
@@ -133,7 +136,8 @@ TEST_F(SafeWriteTest, EveryKindOfTargetIsWrittenAsItShouldBe) {
          group = FileGroup(Path("shared.skn"));
          return Path("shared.skn");
        },
-       "", "",
+       "",
+       "",
        [&](const std::string& saved) {
          EXPECT_EQ(ReadBytes(saved), expected_);
          EXPECT_EQ(fs::status(saved).permissions(),
@@ -141,13 +145,27 @@ TEST_F(SafeWriteTest, EveryKindOfTargetIsWrittenAsItShouldBe) {
          EXPECT_EQ(FileGroup(saved), group);
        },
        {"shared.skn"}},
-      {"a folder is refused", [&] { fs::create_directory(Path("folder.skn")); return Path("folder.skn"); },
-       "Cannot create file " + Path("folder.skn"), "Is a directory",
-       [&](const std::string& saved) { EXPECT_TRUE(fs::is_directory(saved)); }, {"folder.skn"}},
-      {"a device is written straight", [] { return std::string("/dev/null"); }, "", "",
-       [](const std::string& saved) { EXPECT_TRUE(fs::is_character_file(saved)); }, {}},
-      {"a full device is reported and kept", [] { return std::string("/dev/full"); }, "Stream write error",
-       "No space left on device", [](const std::string& saved) { EXPECT_TRUE(fs::is_character_file(saved)); }, {}},
+      {"a folder is refused",
+       [&] {
+         fs::create_directory(Path("folder.skn"));
+         return Path("folder.skn");
+       },
+       "Cannot create file " + Path("folder.skn"),
+       "Is a directory",
+       [&](const std::string& saved) { EXPECT_TRUE(fs::is_directory(saved)); },
+       {"folder.skn"}},
+      {"a device is written straight",
+       [] { return std::string("/dev/null"); },
+       "",
+       "",
+       [](const std::string& saved) { EXPECT_TRUE(fs::is_character_file(saved)); },
+       {}},
+      {"a full device is reported and kept",
+       [] { return std::string("/dev/full"); },
+       "Stream write error",
+       "No space left on device",
+       [](const std::string& saved) { EXPECT_TRUE(fs::is_character_file(saved)); },
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

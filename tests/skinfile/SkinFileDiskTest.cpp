@@ -9,8 +9,9 @@
 #include <vector>
 
 #if defined(__unix__) || defined(__APPLE__)
-#include <csignal>
 #include <sys/resource.h>
+
+#include <csignal>
 #endif
 
 #include "skin/Error.h"

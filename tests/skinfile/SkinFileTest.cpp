@@ -81,8 +81,8 @@ TEST(SkinFileTest, StartupSkinHeaderAndRecords) {
   const SkinFileInfo info = InspectSkinFile(file, SkinFileFormat::kSkn);
   EXPECT_EQ(info.header.marker, 9);
   EXPECT_EQ(info.header.gaugeColorName, "$00996633");
-  const char* names[] = {"bgTop", "bgBottom", "ilLButtons", "ilSButtons", "ilImages",
-                         "ilHot", "ilDisable", "ilDown", "ilMain", "ilPage"};
+  const char* names[] = {"bgTop", "bgBottom",  "ilLButtons", "ilSButtons", "ilImages",
+                         "ilHot", "ilDisable", "ilDown",     "ilMain",     "ilPage"};
   ASSERT_EQ(info.records.size(), 10u);
   EXPECT_EQ(info.records[0].offset, kHeader);
   EXPECT_EQ(info.records[0].length, 57u);
@@ -118,9 +118,9 @@ TEST(SkinFileTest, HeaderFieldsAreReadLeniently) {
   Skin source;
   MakeSmallSkin(source);
   Bytes file = BuildSkinFile(source);
-  file[0] = 2;        // any non-zero byte means stretched
-  file[4] = 0x34;     // a marker other than 9 is not examined
-  file[138] = 200;    // a length above 64 is cut to 64
+  file[0] = 2;      // any non-zero byte means stretched
+  file[4] = 0x34;   // a marker other than 9 is not examined
+  file[138] = 200;  // a length above 64 is cut to 64
   std::fill(file.begin() + 139, file.begin() + 203, 'X');
   Skin skin;
   ReadSkinFile(file, SkinFileFormat::kSkn, skin);
@@ -207,7 +207,8 @@ TEST(SkinFileTest, EveryShorterFileFailsCleanlyAndChangesNothing) {
     Skin skin;  // the default skin: every record of `full` would change it
     const Bytes before = Stored(skin);
     for (std::size_t length = 0; length < full.size(); ++length) {
-      const std::string error = ReadError(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length)), format, skin);
+      const std::string error =
+          ReadError(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length)), format, skin);
       const bool known = error == "Stream read error" || error == "Invalid stream format" ||
                          (error.rfind("Error reading ", 0) == 0 &&
                           (error.ends_with(": Stream read error") || error.ends_with(": Bitmap image is not valid") ||

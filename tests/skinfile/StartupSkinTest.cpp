@@ -1,5 +1,3 @@
-#include "skinfile/StartupSkin.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +8,7 @@
 
 #include "skinfile/ByteReader.h"
 #include "skinfile/ImageListPayload.h"
+#include "skinfile/StartupSkin.h"
 
 namespace tessary {
 namespace {
@@ -205,8 +204,7 @@ TEST_F(StartupSkinTest, EveryImageIsDistinctAndHasSeveralColours) {
     for (int i = 0; i < list->ImageCount(); ++i) {
       EXPECT_GE(OpaqueColours(list->ImageAt(i)).size(), 4u) << list->name << " " << i;
       for (int j = 0; j < i; ++j) {
-        EXPECT_NE(list->ImageAt(i).pixels, list->ImageAt(j).pixels)
-            << list->name << " slots " << j << " and " << i;
+        EXPECT_NE(list->ImageAt(i).pixels, list->ImageAt(j).pixels) << list->name << " slots " << j << " and " << i;
       }
     }
   }

@@ -1,7 +1,8 @@
 // Test main for widget tests: one QApplication for the whole program, offscreen unless
 // the caller chose a platform.
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

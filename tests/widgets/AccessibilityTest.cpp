@@ -1,11 +1,10 @@
 // Accessibility of bars, items, popups and menu entries: what a screen reader or a GUI test
 // tool finds through Qt's accessibility interfaces, and that pressing an item through them
 // does what a click does.
-#include "ToolbarFixture.h"
-
 #include <QAccessible>
 #include <QLineEdit>
 
+#include "ToolbarFixture.h"
 #include "widgets/Command.h"
 #include "widgets/CommandList.h"
 #include "widgets/PopupWindow.h"
@@ -88,8 +87,9 @@ TEST_F(Accessibility, BarChildrenAreItsVisibleItemsWithRolesNamesStatesAndAction
     QAccessible::Role role;
     const char* name;
   } expected[] = {
-      {QAccessible::Button, "Back"},  {QAccessible::CheckBox, "Allow Pictures"}, {QAccessible::Separator, ""},
-      {QAccessible::Button, "Search the Web"}, {QAccessible::Button, "Off"}, {QAccessible::StaticText, "Address:"},
+      {QAccessible::Button, "Back"},   {QAccessible::CheckBox, "Allow Pictures"},
+      {QAccessible::Separator, ""},    {QAccessible::Button, "Search the Web"},
+      {QAccessible::Button, "Off"},    {QAccessible::StaticText, "Address:"},
       {QAccessible::EditableText, ""}, {QAccessible::Button, "New"},
   };
   ASSERT_EQ(iface->childCount(), 8);  // the hidden item is no child
@@ -114,8 +114,8 @@ TEST_F(Accessibility, BarChildrenAreItsVisibleItemsWithRolesNamesStatesAndAction
   EXPECT_TRUE(Actions(iface->child(4)).isEmpty());
   EXPECT_TRUE(Actions(iface->child(2)).isEmpty());
   EXPECT_TRUE(iface->child(7)->state().hasPopup);
-  EXPECT_EQ(Actions(iface->child(7)), (QStringList{QAccessibleActionInterface::pressAction(),
-                                                   QAccessibleActionInterface::showMenuAction()}));
+  EXPECT_EQ(Actions(iface->child(7)),
+            (QStringList{QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::showMenuAction()}));
 
   // Press runs the item as a click does; Toggle flips the check mark, and the state
   // follows the command whoever changes it.

@@ -1,11 +1,10 @@
 // Dragging bars by their handles with simulated mouse events: along a row, to a new row,
 // to the other dock, off the docks into a floating window, back by dragging the floating
 // caption, and back to the old place by a double click on that caption.
-#include "ToolbarFixture.h"
-
 #include <QImage>
 #include <QKeyEvent>
 
+#include "ToolbarFixture.h"
 #include "widgets/FloatingWindow.h"
 
 namespace tessary::widgets::testing {

@@ -149,7 +149,7 @@ TEST_F(BarList, DeletingAFloatingBarTakesItsWindowAlong) {
   delete b;
   b = nullptr;
   EXPECT_TRUE(floater.isNull());
-  SwitchTheme(ActiveThemeName());  // nothing left to call back into the deleted bar
+  SwitchTheme(ActiveThemeName());                                     // nothing left to call back into the deleted bar
   EXPECT_EQ(BarList::RightClick(top, QPoint(2, 2))->LineCount(), 1);  // only A is listed
   QApplication::activePopupWidget()->close();
   // A bar deleted after it docked, while its old window still waits to be deleted.

@@ -19,9 +19,7 @@
 namespace tessary::widgets::testing {
 namespace {
 
-QImage Shot(QWidget& widget) {
-  return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
+QImage Shot(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 void Hover(QWidget& widget, QEvent::Type type, QPoint pos) {
   QHoverEvent event(type, QPointF(pos), QPointF(widget.mapToGlobal(pos)), QPointF(pos));
@@ -71,7 +69,8 @@ TEST(CachedScrollBar, ShowsWhatAPlainBarShowsInEveryStateAndAfterEveryChange) {
       {"a page step", [](QWidget& bar) { static_cast<QScrollBar&>(bar).setPageStep(40); }},
       {"scrolled", [](QWidget& bar) { static_cast<QScrollBar&>(bar).setValue(60); }},
       {"at the end", [](QWidget& bar) { static_cast<QScrollBar&>(bar).setValue(100); }},
-      {"pointer on the slider", [&](QWidget& bar) {
+      {"pointer on the slider",
+       [&](QWidget& bar) {
          bar.setAttribute(Qt::WA_UnderMouse);  // as the platform's enter sets it
          Hover(bar, QEvent::HoverEnter, slider(bar));
        }},
@@ -80,7 +79,8 @@ TEST(CachedScrollBar, ShowsWhatAPlainBarShowsInEveryStateAndAfterEveryChange) {
       {"pointer on the page", [&](QWidget& bar) { Hover(bar, QEvent::HoverMove, page(bar)); }},
       {"page pressed", [&](QWidget& bar) { Mouse(bar, QEvent::MouseButtonPress, page(bar)); }},
       {"page released", [&](QWidget& bar) { Mouse(bar, QEvent::MouseButtonRelease, page(bar)); }},
-      {"pointer gone", [](QWidget& bar) {
+      {"pointer gone",
+       [](QWidget& bar) {
          bar.setAttribute(Qt::WA_UnderMouse, false);
          Hover(bar, QEvent::HoverLeave, QPoint(-5, -5));
        }},
@@ -88,13 +88,15 @@ TEST(CachedScrollBar, ShowsWhatAPlainBarShowsInEveryStateAndAfterEveryChange) {
       {"disabled", [](QWidget& bar) { bar.setEnabled(false); }},
       {"enabled", [](QWidget& bar) { bar.setEnabled(true); }},
       {"shorter", [](QWidget& bar) { bar.resize(bar.width(), 120); }},
-      {"another colour", [](QWidget& bar) {
+      {"another colour",
+       [](QWidget& bar) {
          QPalette colours = bar.palette();
          colours.setColor(QPalette::Button, QColor(0x40, 0x90, 0x30));
          colours.setColor(QPalette::Window, QColor(0x90, 0x30, 0x40));
          bar.setPalette(colours);
        }},
-      {"lying", [](QWidget& bar) {
+      {"lying",
+       [](QWidget& bar) {
          static_cast<QScrollBar&>(bar).setOrientation(Qt::Horizontal);
          bar.resize(300, 16);
        }},
@@ -116,28 +118,33 @@ TEST(NoteBox, ShowsWhatAPlainTextBoxShowsAfterEveryEdit) {
   const QString lines = QStringLiteral("Note:\n\nEach line wraps at the box's width when it is longer than the box.\n");
   const std::vector<Step> steps = {
       {"text set", [&](QWidget& w) { box(w).setPlainText(lines.repeated(3)); }},
-      {"a line typed", [&](QWidget& w) {
+      {"a line typed",
+       [&](QWidget& w) {
          QTextCursor cursor(box(w).document()->findBlockByNumber(2));
          cursor.insertText(QStringLiteral("Typed first, "));
        }},
-      {"a line broken in two", [&](QWidget& w) {
+      {"a line broken in two",
+       [&](QWidget& w) {
          QTextCursor cursor(box(w).document()->findBlockByNumber(2));
          cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 5);
          cursor.insertBlock();
        }},
-      {"lines removed", [&](QWidget& w) {
+      {"lines removed",
+       [&](QWidget& w) {
          QTextCursor cursor(box(w).document()->findBlockByNumber(4));
          cursor.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, 2);
          cursor.removeSelectedText();
        }},
       {"narrower", [&](QWidget& w) { w.resize(180, 300); }},
       {"scrolled", [&](QWidget& w) { box(w).verticalScrollBar()->setValue(4); }},
-      {"text selected", [&](QWidget& w) {
+      {"text selected",
+       [&](QWidget& w) {
          QTextCursor cursor(box(w).document()->findBlockByNumber(6));
          cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
          box(w).setTextCursor(cursor);
        }},
-      {"another font", [&](QWidget& w) {
+      {"another font",
+       [&](QWidget& w) {
          QFont font = w.font();
          font.setPixelSize(17);
          w.setFont(font);

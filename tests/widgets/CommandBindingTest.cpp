@@ -1,7 +1,6 @@
 // Commands and the items bound to them: check marks reach every bound item, radio groups
 // within a list, auto-check, hidden commands hide their items, shortcut texts and codes.
 #include "ToolbarFixture.h"
-
 #include "widgets/Command.h"
 #include "widgets/CommandList.h"
 
@@ -111,12 +110,12 @@ TEST(Shortcuts, DisplayTextPerKeyClassAndCodes) {
     std::uint16_t code;
     const char* text;
   } cases[] = {
-      {kShortcutCtrl | 'N', "Ctrl+N"},                          // letters as capitals
-      {kShortcutAlt | '7', "Alt+7"},                            // digits
-      {0x70, "F1"},                                             // function keys
+      {kShortcutCtrl | 'N', "Ctrl+N"},  // letters as capitals
+      {kShortcutAlt | '7', "Alt+7"},    // digits
+      {0x70, "F1"},                     // function keys
       {0x7B, "F12"},
       {0x87, "F24"},
-      {kShortcutAlt | 0x25, "Alt+Left"},                        // the program's own key names
+      {kShortcutAlt | 0x25, "Alt+Left"},  // the program's own key names
       {kShortcutShift | 0x1B, "Shift+Esc"},
       {0x08, "BkSp"},
       {0x21, "PgUp"},
@@ -125,15 +124,14 @@ TEST(Shortcuts, DisplayTextPerKeyClassAndCodes) {
       {0x2E, "Del"},
       {kShortcutShift | kShortcutCtrl | kShortcutAlt | 0x20, "Shift+Ctrl+Alt+Space"},  // fixed order
       {kShortcutShift | kShortcutCtrl | 0x73, "Shift+Ctrl+F4"},
-      {kShortcutCtrl | 0x91, "Ctrl+Scroll Lock"},               // other keys: the keyboard's name
+      {kShortcutCtrl | 0x91, "Ctrl+Scroll Lock"},  // other keys: the keyboard's name
       {kShortcutCtrl | 0xBC, "Ctrl+,"},
-      {0, ""},                                                  // no key
-      {kShortcutCtrl | 0xFF, ""},                               // no nameable key: no text at all
+      {0, ""},                     // no key
+      {kShortcutCtrl | 0xFF, ""},  // no nameable key: no text at all
       {kShortcutCtrl, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(ShortcutText(c.code), c.text) << std::hex << c.code;
-  EXPECT_EQ(ShortcutCode(Qt::Key_F4, Qt::ShiftModifier | Qt::ControlModifier),
-            kShortcutShift | kShortcutCtrl | 0x73);
+  EXPECT_EQ(ShortcutCode(Qt::Key_F4, Qt::ShiftModifier | Qt::ControlModifier), kShortcutShift | kShortcutCtrl | 0x73);
   EXPECT_EQ(ShortcutCode(Qt::Key_Left, Qt::AltModifier), kShortcutAlt | 0x25);
   EXPECT_EQ(ShortcutCode(Qt::Key_Q, Qt::ControlModifier), kShortcutCtrl | 'Q');
   EXPECT_EQ(ShortcutCode(Qt::Key_Comma, Qt::ControlModifier), kShortcutCtrl | 0xBC);

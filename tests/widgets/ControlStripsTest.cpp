@@ -34,8 +34,8 @@ TEST(ControlStrips, EveryPictureDecodesAtItsSizeAndADamagedResourceToNothing) {
   const struct {
     const char* name;
     QSize size;
-  } pictures[] = {{"XPBUTTON", {90, 21}}, {"XPRADIOBOX", {78, 13}}, {"DFS_ARROW_BMP", {7, 4}},
-                  {"DFS_ARROW_DISABLED_BMP", {8, 5}}};
+  } pictures[] = {
+      {"XPBUTTON", {90, 21}}, {"XPRADIOBOX", {78, 13}}, {"DFS_ARROW_BMP", {7, 4}}, {"DFS_ARROW_DISABLED_BMP", {8, 5}}};
   for (const auto& picture : pictures)
     EXPECT_EQ(DecodeStripPicture(Resource(), picture.name).size(), picture.size) << picture.name;
   // Rounded shapes blend into what lies beneath: see-through corners, opaque middles.
@@ -67,10 +67,12 @@ TEST(ControlStrips, ScalingKeepsLeftAndRightHalvesAndStretchesTheMiddleColumnAnd
     std::vector<int> rows;
   } cases[] = {
       // Wider and taller: 9 columns each side kept, column 9 repeated; 10 rows each side, row 10 repeated.
-      {{22, 23}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9, 9, 9, 10, 11, 12, 13, 14, 15, 16, 17},
+      {{22, 23},
+       {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9, 9, 9, 10, 11, 12, 13, 14, 15, 16, 17},
        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 10, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}},
       // The source size is the source.
-      {{18, 21}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17},
+      {{18, 21},
+       {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17},
        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}},
       // Smaller: half of the target from each side.
       {{5, 4}, {0, 1, 15, 16, 17}, {0, 1, 19, 20}},
@@ -91,9 +93,9 @@ TEST(ControlStrips, AWide235PixelButtonHasTheStripsCornersUnbent) {
   const QImage wide = ButtonLookPixmap(ButtonLook::Normal, {235, 24}).toImage().convertToFormat(strip.format());
   for (int y = 0; y < 10; ++y) {
     for (int x = 0; x < 9; ++x) {
-      ASSERT_EQ(wide.pixel(x, y), normal.pixel(x, y));                                // top left
-      ASSERT_EQ(wide.pixel(234 - x, 23 - y), normal.pixel(17 - x, 20 - y));           // bottom right
-      ASSERT_EQ(wide.pixel(234 - x, y), normal.pixel(17 - x, y));                     // top right
+      ASSERT_EQ(wide.pixel(x, y), normal.pixel(x, y));                       // top left
+      ASSERT_EQ(wide.pixel(234 - x, 23 - y), normal.pixel(17 - x, 20 - y));  // bottom right
+      ASSERT_EQ(wide.pixel(234 - x, y), normal.pixel(17 - x, y));            // top right
     }
   }
   for (int x = 9; x < 226; ++x) ASSERT_EQ(wide.pixel(x, 0), normal.pixel(9, 0)) << x;  // the top edge runs on

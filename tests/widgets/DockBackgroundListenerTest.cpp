@@ -2,7 +2,6 @@
 // replaced or the dock goes; a change repaints the dock and its docked bars; the stretch
 // size is the dock's client size, from the background's assignment on.
 #include "ToolbarFixture.h"
-
 #include "skin/TTBBackground.h"
 
 namespace tessary::widgets::testing {

@@ -18,8 +18,8 @@ Bitmap CoordinatePicture(int w, int h, int blue = 0x80) {
   std::vector<Argb> pixels;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      pixels.push_back(0xFF000000u | (static_cast<Argb>(x & 0xFF) << 16) |
-                       (static_cast<Argb>(y & 0xFF) << 8) | static_cast<Argb>(blue));
+      pixels.push_back(0xFF000000u | (static_cast<Argb>(x & 0xFF) << 16) | (static_cast<Argb>(y & 0xFF) << 8) |
+                       static_cast<Argb>(blue));
     }
   }
   return Bitmap::FromArgb(w, h, pixels);
@@ -83,8 +83,7 @@ TEST(DockBackgroundPaint, SmallPicturesTileLikeAnyOther) {
     const QRect area(1, 1, 200, 100);
     const QPoint origin(0, 0);
     SCOPED_TRACE(testing::Message() << tile.width() << "x" << tile.height());
-    ExpectTiled(Paint(bg, QSize(202, 102), area, origin), area, origin, tile.width(),
-                tile.height());
+    ExpectTiled(Paint(bg, QSize(202, 102), area, origin), area, origin, tile.width(), tile.height());
     const QPoint odd(-5, 3);
     ExpectTiled(Paint(bg, QSize(202, 102), area, odd), area, odd, tile.width(), tile.height());
   }
@@ -105,8 +104,7 @@ TEST(DockBackgroundPaint, NothingIsPaintedWithoutAPicture) {
   EXPECT_EQ(image.pixel(10, 10), 0xFF00FF00u);
   bg.SetBitmap(CoordinatePicture(4, 4));
   bg.SetBitmap(Bitmap());  // cleared: falls back at once
-  EXPECT_EQ(Paint(bg, QSize(20, 20), QRect(0, 0, 20, 20), QPoint(0, 0)).pixel(10, 10),
-            0xFF00FF00u);
+  EXPECT_EQ(Paint(bg, QSize(20, 20), QRect(0, 0, 20, 20), QPoint(0, 0)).pixel(10, 10), 0xFF00FF00u);
 }
 
 TEST(DockBackgroundPaint, TheCacheIsRebuiltOnlyOnAChange) {
@@ -128,8 +126,7 @@ TEST(DockBackgroundPaint, StretchedPictureCoversTheRecordedSizeOnce) {
   TTBBackground bg;
   bg.SetBitmap(CoordinatePicture(10, 4));
   bg.SetStretchBitmap(true);  // no size recorded yet: still tiled at its own size
-  ExpectTiled(Paint(bg, QSize(40, 12), QRect(0, 0, 40, 12), QPoint(0, 0)), QRect(0, 0, 40, 12),
-              QPoint(0, 0), 10, 4);
+  ExpectTiled(Paint(bg, QSize(40, 12), QRect(0, 0, 40, 12), QPoint(0, 0)), QRect(0, 0, 40, 12), QPoint(0, 0), 10, 4);
   bg.SetStretchSize(40, 8);
   const QImage image = Paint(bg, QSize(40, 8), QRect(0, 0, 40, 8), QPoint(0, 0));
   EXPECT_EQ(image.pixel(39, 7), qRgb(9, 3, 0x80));

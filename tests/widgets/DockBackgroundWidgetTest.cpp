@@ -17,8 +17,7 @@ Bitmap CoordinatePicture(int w, int h) {
   std::vector<Argb> pixels;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      pixels.push_back(0xFF000000u | static_cast<Argb>(x & 0xFF) << 16 |
-                       static_cast<Argb>(y & 0xFF) << 8 | 0x80u);
+      pixels.push_back(0xFF000000u | static_cast<Argb>(x & 0xFF) << 16 | static_cast<Argb>(y & 0xFF) << 8 | 0x80u);
     }
   }
   return Bitmap::FromArgb(w, h, pixels);
@@ -87,8 +86,8 @@ TEST_F(DockBackgroundWidget, SeamsOfA100x40PictureRunThroughDockBarAndBorder) {
   const QImage two = top->grab().toImage();
   const int x = 400;
   for (int y = 1; y < top->height() - 1; ++y) {
-    const bool onFrame = y == bar->y() || y == bar->geometry().bottom() || y == second->y() ||
-                         y == second->geometry().bottom();
+    const bool onFrame =
+        y == bar->y() || y == bar->geometry().bottom() || y == second->y() || y == second->geometry().bottom();
     if (!onFrame) {
       ASSERT_EQ(two.pixel(x, y), TilePixel({x, y}, 100, 40)) << x << "," << y;
     }

@@ -1,9 +1,8 @@
 // Dock layout: rows in order, stretching bars, a fixed-width tool window beside the menu
 // bar, the dock's height from its rows and bound lines, and rows closing up.
-#include "ToolbarFixture.h"
-
 #include <QImage>
 
+#include "ToolbarFixture.h"
 #include "widgets/BarListMenu.h"
 #include "widgets/TTBXToolWindow.h"
 
@@ -196,7 +195,10 @@ TEST_F(DockLayout, ABarOnAPanelSizesToItsItemsAndTakesThePanelsColour) {
   EXPECT_TRUE(bar->OnPanel());
   EXPECT_EQ(bar->ClientRect(), bar->rect());
   const QSize hint = bar->sizeHint();
-  const QRect last = [&] { bar->resize(hint); return bar->ItemRect(bar->Items().back().get()); }();
+  const QRect last = [&] {
+    bar->resize(hint);
+    return bar->ItemRect(bar->Items().back().get());
+  }();
   EXPECT_EQ(last.right() + 1, hint.width());  // the items and nothing else
   EXPECT_EQ(last.height(), hint.height());
   EXPECT_FALSE(bar->ChevronShown());

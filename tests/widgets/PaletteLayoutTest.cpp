@@ -42,8 +42,8 @@ TEST(PaletteLayout, FindsTheCellUnderAPoint) {
     QPoint point;
     int x, y;
   } cases[] = {
-      {{0, 0}, 1, 1},      {{17, 17}, 1, 1},   {{18, 0}, 2, 1},     {{71, 89}, 4, 5},
-      {{53, 99}, 1, 0},    {{70, 116}, 1, 0},  // the other cell, where it is drawn
+      {{0, 0}, 1, 1},      {{17, 17}, 1, 1},   {{18, 0}, 2, 1},
+      {{71, 89}, 4, 5},    {{53, 99}, 1, 0},   {{70, 116}, 1, 0},    // the other cell, where it is drawn
       {{52, 108}, -1, -1}, {{60, 98}, -1, -1}, {{60, 117}, -1, -1},  // just beside it
       {{10, 92}, -1, -1},  {{72, 10}, -1, -1}, {{-3, 5}, -1, -1},
   };
@@ -89,12 +89,12 @@ TEST(PaletteLayout, OpensBelowTheButtonOrAboveAndStaysOnTheWorkArea) {
     QRect button;
     QPoint at;
   } cases[] = {
-      {{107, 224, 142, 22}, {107, 246}},     // below
-      {{107, 880, 142, 22}, {107, 759}},     // 121 above the top: no room below
-      {{107, 857, 142, 22}, {107, 879}},     // just fits below
-      {{-30, 100, 142, 22}, {0, 122}},       // onto the left edge
-      {{1250, 100, 142, 22}, {1202, 122}},   // 78 left of the right edge
-      {{1208, 100, 45, 22}, {1208, 122}},    // right edge exactly reached
+      {{107, 224, 142, 22}, {107, 246}},    // below
+      {{107, 880, 142, 22}, {107, 759}},    // 121 above the top: no room below
+      {{107, 857, 142, 22}, {107, 879}},    // just fits below
+      {{-30, 100, 142, 22}, {0, 122}},      // onto the left edge
+      {{1250, 100, 142, 22}, {1202, 122}},  // 78 left of the right edge
+      {{1208, 100, 45, 22}, {1208, 122}},   // right edge exactly reached
   };
   for (const auto& c : cases) EXPECT_EQ(palette::Placement(c.button, work), c.at) << c.button.y();
 }

@@ -2,8 +2,6 @@
 // skips separators and hidden entries, submenus by Right and by hovering, Esc closing one
 // level, Enter and accelerator letters running an entry after the chain closed, Left and
 // Right moving between the menu bar's menus, and the chevron list of a narrow bar.
-#include "ToolbarFixture.h"
-
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,6 +10,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "ToolbarFixture.h"
 #include "widgets/Command.h"
 #include "widgets/CommandList.h"
 #include "widgets/PopupWindow.h"
@@ -42,16 +41,16 @@ class Menus : public DockWindowTest {
     menuBar->SetMenuBar(true);
     auto file = std::make_unique<TTBXSubmenuItem>();
     file->SetCaption("&File");
-    Entry(*file, "&Open");                                   // line 0
-    file->Add(std::make_unique<TTBXSeparatorItem>());        // line 1
-    Entry(*file, "Hidden").SetVisible(false);                // not shown
-    Entry(*file, "&Closed").SetEnabled(false);               // line 2
+    Entry(*file, "&Open");                                       // line 0
+    file->Add(std::make_unique<TTBXSeparatorItem>());            // line 1
+    Entry(*file, "Hidden").SetVisible(false);                    // not shown
+    Entry(*file, "&Closed").SetEnabled(false);                   // line 2
     auto& sub = file->Add(std::make_unique<TTBXSubmenuItem>());  // line 3
     sub.SetCaption("&New");
     Entry(sub, "&Blank");
     Entry(sub, "&Current");
-    Entry(*file, "&Delete");                                 // line 4
-    Entry(*file, "&Dup");                                    // line 5: shares "d"
+    Entry(*file, "&Delete");  // line 4
+    Entry(*file, "&Dup");     // line 5: shares "d"
     menuBar->Add(std::move(file));
     auto edit = std::make_unique<TTBXSubmenuItem>();
     edit->SetCaption("&Edit");
@@ -423,12 +422,12 @@ TEST_F(Menus, AListTallerThanTheScreenScrollsToEveryEntry) {
   EXPECT_EQ(popup->ScrollOffset(), 0);
 
   // The wheel scrolls, within the ends.
-  QWheelEvent down(QPointF(10, 10), popup->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120 * 3),
-                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent down(QPointF(10, 10), popup->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120 * 3), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(popup, &down);
   EXPECT_EQ(popup->ScrollOffset(), 3 * popup->LineRect(0).height());
-  QWheelEvent up(QPointF(10, 10), popup->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120 * 50),
-                 Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent up(QPointF(10, 10), popup->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120 * 50), Qt::NoButton,
+                 Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(popup, &up);
   EXPECT_EQ(popup->ScrollOffset(), 0);
 

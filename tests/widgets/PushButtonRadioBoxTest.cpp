@@ -55,15 +55,35 @@ TEST_F(PushButtons, EachStatePaintsItsLookFromTheStrip) {
   } steps[] = {
       {"at rest", [] {}, ButtonLook::Normal},
       {"mouse enters", [&] { Enter(button); }, ButtonLook::Hot},
-      {"pressed", [&] { SendMouse(button, QEvent::MouseButtonPress, {5, 5}); }, ButtonLook::Pressed},
-      {"dragged off", [&] { SendMouse(button, QEvent::MouseMove, {200, 5}); }, ButtonLook::Focused},
-      {"dragged back", [&] { SendMouse(button, QEvent::MouseMove, {6, 6}); }, ButtonLook::Pressed},
-      {"released: focused, not hot", [&] { SendMouse(button, QEvent::MouseButtonRelease, {6, 6}); },
+      {"pressed",
+       [&] {
+         SendMouse(button, QEvent::MouseButtonPress, {5, 5});
+       },
+       ButtonLook::Pressed},
+      {"dragged off",
+       [&] {
+         SendMouse(button, QEvent::MouseMove, {200, 5});
+       },
+       ButtonLook::Focused},
+      {"dragged back",
+       [&] {
+         SendMouse(button, QEvent::MouseMove, {6, 6});
+       },
+       ButtonLook::Pressed},
+      {"released: focused, not hot",
+       [&] {
+         SendMouse(button, QEvent::MouseButtonRelease, {6, 6});
+       },
        ButtonLook::Focused},
       {"hot wins over focused", [&] { Enter(button); }, ButtonLook::Hot},
       {"mouse leaves", [&] { Leave(button); }, ButtonLook::Focused},
       {"focus elsewhere", [&] { other->setFocus(); }, ButtonLook::Normal},
-      {"disabled, even hovered", [&] { button->setEnabled(false); Enter(button); }, ButtonLook::Disabled},
+      {"disabled, even hovered",
+       [&] {
+         button->setEnabled(false);
+         Enter(button);
+       },
+       ButtonLook::Disabled},
   };
   for (const auto& step : steps) {
     step.act();

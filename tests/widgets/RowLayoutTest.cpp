@@ -17,17 +17,24 @@ struct RowCase {
 
 const RowCase kRowCases[] = {
     {"fits: places kept, pushed apart, pulled back from the end",
-     {{100, 20, false, 50}, {100, 20, false, 120}, {100, 20, false, 900}}, 500,
+     {{100, 20, false, 50}, {100, 20, false, 120}, {100, 20, false, 900}},
+     500,
      {{50, 100}, {150, 100}, {400, 100}}},
     {"menu bar takes what the fixed tool window leaves",
-     {{100, 20, true, 0}, {150, 150, false, 10000}}, 600, {{0, 450}, {450, 150}}},
+     {{100, 20, true, 0}, {150, 150, false, 10000}},
+     600,
+     {{0, 450}, {450, 150}}},
     {"two stretching bars share the left-over width equally",
-     {{300, 26, true, 0}, {200, 26, true, 0}}, 700, {{0, 400}, {400, 300}}},
+     {{300, 26, true, 0}, {200, 26, true, 0}},
+     700,
+     {{0, 400}, {400, 300}}},
     {"too narrow: each gives up in proportion to its room, the fixed one nothing",
-     {{280, 20, true, 0}, {500, 30, false, 0}, {140, 140, false, 0}}, 500,
+     {{280, 20, true, 0}, {500, 30, false, 0}, {140, 140, false, 0}},
+     500,
      {{0, 131}, {131, 229}, {360, 140}}},
     {"minimums do not fit: all at their minimum, the last cut at the end",
-     {{280, 20, true, 0}, {500, 30, false, 0}, {140, 140, false, 0}}, 100,
+     {{280, 20, true, 0}, {500, 30, false, 0}, {140, 140, false, 0}},
+     100,
      {{0, 20}, {20, 30}, {50, 50}}},
 };
 
@@ -44,7 +51,8 @@ TEST(RowLayout, SharesTheRowWidth) {
 }
 
 TEST(RowLayout, NeverBelowTheMinimumNorPastTheEndAtAnyWidth) {
-  const std::vector<RowMember> members{{280, 26, true, 0}, {500, 26, false, 0}, {240, 240, false, 0}, {90, 26, true, 0}};
+  const std::vector<RowMember> members{
+      {280, 26, true, 0}, {500, 26, false, 0}, {240, 240, false, 0}, {90, 26, true, 0}};
   for (int available = 0; available <= 1300; available += 7) {
     const std::vector<RowPlace> places = ArrangeRowMembers(members, available);
     int x = 0;

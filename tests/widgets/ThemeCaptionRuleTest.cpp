@@ -199,7 +199,7 @@ TEST(CaptionPrefix, MarkersResolveAsTheFlagsAsk) {
   EXPECT_EQ(split("A&&B", cfShowPrefix).underline, -1);
   EXPECT_EQ(split("&&&x", cfShowPrefix).plain, "&x");
   EXPECT_EQ(split("&&&x", cfShowPrefix).underline, 1);
-  EXPECT_EQ(split("&a&b", cfShowPrefix).underline, 0);  // only the first marker
+  EXPECT_EQ(split("&a&b", cfShowPrefix).underline, 0);   // only the first marker
   EXPECT_EQ(split("End&", cfShowPrefix).plain, "End&");  // a trailing marker stays
   EXPECT_EQ(split("&File", cfHidePrefix).plain, "File");
   EXPECT_EQ(split("&File", cfHidePrefix).underline, -1);

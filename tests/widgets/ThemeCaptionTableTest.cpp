@@ -80,8 +80,7 @@ std::vector<Row> Rows() {
       {"Default", "hovered bar button", Bar(hkHot), {S()}},
       {"Default", "hovered menu line", Line(hkHot), {T()}},
       {"Default", "pushed bar button", BarPushed(), {S(kDownRight)}},
-      {"Default", "disabled bar button", Bar(hkNone, false),
-       {Fixed(clBtnHighlight, kDownRight), Fixed(clBtnShadow)}},
+      {"Default", "disabled bar button", Bar(hkNone, false), {Fixed(clBtnHighlight, kDownRight), Fixed(clBtnShadow)}},
       {"Default", "disabled line reached by keyboard", Line(hkKeyboard, false), {T()}},
 
       {"Xito", "hovered bar button", Bar(hkHot), {S()}},

@@ -133,7 +133,6 @@ TEST(ThemeLooks, CaptionsInTheDefaultSkinColourStandOutOfEveryFaceInEveryTheme) 
   SetSkinTextColour(savedS);
 }
 
-
 // How far two pictures of a bar button are apart: the mean colour distance inside the face
 // and the largest one on its frame.
 struct FaceDistance {
@@ -162,8 +161,8 @@ FaceDistance Distance(const QImage& a, const QImage& b) {
 TEST(ThemeLooks, EveryButtonStateLooksDifferentFromItsNeighboursInEveryTheme) {
   StartThemes();
   enum { kPlain, kHot, kPushed, kChecked, kCheckedHot };
-  const std::pair<int, int> pairs[] = {{kPlain, kHot}, {kPlain, kChecked}, {kHot, kPushed}, {kHot, kChecked},
-                                       {kChecked, kCheckedHot}};
+  const std::pair<int, int> pairs[] = {
+      {kPlain, kHot}, {kPlain, kChecked}, {kHot, kPushed}, {kHot, kChecked}, {kChecked, kCheckedHot}};
   const char* names[] = {"plain", "hovered", "pushed", "checked", "hovered checked"};
   for (const QString& name : kThemes) {
     Theme* theme = UseTheme(name);
@@ -183,9 +182,8 @@ TEST(ThemeLooks, EveryButtonStateLooksDifferentFromItsNeighboursInEveryTheme) {
     }
     for (const auto& [a, b] : pairs) {
       const FaceDistance d = Distance(faces[a], faces[b]);
-      EXPECT_TRUE(d.inside >= 32 || d.frame >= 60)
-          << qPrintable(name) << ": " << names[a] << " and " << names[b] << " look alike (" << d.inside << ", "
-          << d.frame << ")";
+      EXPECT_TRUE(d.inside >= 32 || d.frame >= 60) << qPrintable(name) << ": " << names[a] << " and " << names[b]
+                                                   << " look alike (" << d.inside << ", " << d.frame << ")";
     }
     UnuseTheme(theme);
   }

@@ -112,7 +112,7 @@ TEST_F(DefaultPainter, BarFrameKeepsItsOuterLineAndGripsOverABackground) {
   const QRect client = outer.marginsRemoved(border).adjusted(theme.DragHandleSize(vkToolbar), 0, 0, 0);
   theme.PaintBarFrame(p, outer, client, vkToolbar, true, /*backgroundShows=*/true);
   p.end();
-  EXPECT_EQ(image.pixel(0, 10), kLight);   // outer raised line
+  EXPECT_EQ(image.pixel(0, 10), kLight);  // outer raised line
   EXPECT_EQ(image.pixel(59, 10), kShadow);
   EXPECT_EQ(image.pixel(30, 1), 0xFF00FF00u);  // the border inside it shows the picture
   EXPECT_EQ(image.pixel(30, 12), 0xFF00FF00u);

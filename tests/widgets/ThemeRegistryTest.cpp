@@ -26,8 +26,7 @@ struct Probe {
 
 class ProbeTheme : public ThemePainter {
  public:
-  ProbeTheme(const QString& name, Probe& probe)
-      : ThemePainter(DefaultThemeDefinition(), name), probe_(probe) {
+  ProbeTheme(const QString& name, Probe& probe) : ThemePainter(DefaultThemeDefinition(), name), probe_(probe) {
     ++probe_.created;
   }
   ~ProbeTheme() override { ++probe_.destroyed; }
@@ -87,10 +86,8 @@ TEST_F(ThemeRegistryTest, RegistrationErrorsCarryTheExactMessages) {
   EXPECT_EQ(ErrorOf([&] { AddThemeClass("", ProbeFactory(probe)); }), "Cannot register theme");
   EXPECT_EQ(ErrorOf([&] { AddThemeClass("NoFactory", nullptr); }), "Cannot register theme");
   EXPECT_FALSE(HasThemeName("NoFactory"));
-  EXPECT_EQ(ErrorOf([&] { AddThemeClass("DEFAULT", ProbeFactory(probe)); }),
-            "Theme DEFAULT is already registered");
-  EXPECT_EQ(ErrorOf([&] { AddThemeClass(QString(256, u'x'), ProbeFactory(probe)); }),
-            "Cannot register theme");
+  EXPECT_EQ(ErrorOf([&] { AddThemeClass("DEFAULT", ProbeFactory(probe)); }), "Theme DEFAULT is already registered");
+  EXPECT_EQ(ErrorOf([&] { AddThemeClass(QString(256, u'x'), ProbeFactory(probe)); }), "Cannot register theme");
   EXPECT_EQ(probe.created, 0);
 }
 
@@ -258,7 +255,7 @@ TEST_F(ThemeRegistryTest, SwitcherDerivesFlatMenusAndNotifiesOnlyOnChange) {
   EXPECT_FALSE(FlatMenusInEffect());
   switcher.SetFlatMenuStyle(FlatMenuStyle::fmsAuto);  // classic system: still not flat
   EXPECT_FALSE(FlatMenusInEffect());
-  EXPECT_EQ(spy.count(), 6);  // the last change left the flags as they were
+  EXPECT_EQ(spy.count(), 6);         // the last change left the flags as they were
   switcher.SetEnableXPStyles(true);  // the fixed classic system has no visual styles
   EXPECT_FALSE(VisualStylesInUse());
 }

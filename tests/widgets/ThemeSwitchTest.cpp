@@ -24,8 +24,8 @@ Colour NexosMarks() { return dynamic_cast<const ThemePainter&>(CurrentTheme()).P
 
 TEST(ThemeSwitch, TheEightThemesAreRegisteredInOrderWithDefaultCurrent) {
   StartThemes();
-  const QStringList expected{"Default", "OfficeXP", "Tristan2", "MonaiXP", "Office11Adaptive", "Roma", "Nexos4",
-                             "Xito"};
+  const QStringList expected{"Default",          "OfficeXP", "Tristan2", "MonaiXP",
+                             "Office11Adaptive", "Roma",     "Nexos4",   "Xito"};
   EXPECT_EQ(RegisteredThemeNames().mid(0, 8), expected);
   EXPECT_EQ(ActiveThemeName(), "Default");
 }

@@ -33,18 +33,15 @@ inline std::unique_ptr<ImageList> SolidList(int size, int count) {
 
 // Sends a mouse event to `widget` at screen position `global` (local position mapped
 // from it, as the platform would: the widget may have moved since the last event).
-inline void SendMouseAt(QWidget* widget, QEvent::Type type, QPoint global,
-                        Qt::MouseButton button = Qt::LeftButton) {
-  const Qt::MouseButtons buttons =
-      type == QEvent::MouseButtonRelease ? Qt::MouseButtons() : Qt::MouseButtons(button);
+inline void SendMouseAt(QWidget* widget, QEvent::Type type, QPoint global, Qt::MouseButton button = Qt::LeftButton) {
+  const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::MouseButtons() : Qt::MouseButtons(button);
   QMouseEvent event(type, QPointF(widget->mapFromGlobal(global)), QPointF(global),
                     type == QEvent::MouseMove ? Qt::NoButton : button, buttons, Qt::NoModifier);
   QApplication::sendEvent(widget, &event);
 }
 
 // Sends a mouse event to `widget` at local `pos`.
-inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos,
-                      Qt::MouseButton button = Qt::LeftButton) {
+inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
   SendMouseAt(widget, type, widget->mapToGlobal(pos), button);
 }
 
@@ -95,7 +92,10 @@ class DockWindowTest : public ::testing::Test {
   }
 
   // Lets the layout settle (the window's layout resizes docks on a posted event).
-  void Settle() { QApplication::processEvents(); QApplication::processEvents(); }
+  void Settle() {
+    QApplication::processEvents();
+    QApplication::processEvents();
+  }
 
   std::unique_ptr<ImageList> images = SolidList(16, 4);
   std::unique_ptr<QWidget> window;

@@ -1,13 +1,12 @@
 // Items on a toolbar: which image they show (own list and slot, the bar's list and the
 // command's slot, nothing past the end), repaint when a list changes, clicks on buttons,
 // split buttons and drop-down entries, and tooltips.
-#include "ToolbarFixture.h"
-
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <functional>
 
+#include "ToolbarFixture.h"
 #include "widgets/Command.h"
 #include "widgets/CommandList.h"
 #include "widgets/items/ItemPainter.h"
@@ -75,7 +74,7 @@ TEST_F(ToolbarItems, ImageFromTheBarListOrTheItemsOwnListAndNothingPastTheEnd) {
   TTBXItem& ownListCommandSlot = bar->Add(std::make_unique<TTBXItem>());
   ownListCommandSlot.SetCommand(&command);
   ownListCommandSlot.SetImages(own.get());  // own list, the command's slot
-  TTBXItem& pastTheEnd = AddButton(4);  // the bar's list has 4 images
+  TTBXItem& pastTheEnd = AddButton(4);      // the bar's list has 4 images
   TTBXItem& blank = AddButton(-1);
   Dock();
 
@@ -158,14 +157,18 @@ TEST_F(ToolbarItems, EveryItemShowsItsSlotAfterEveryChangeOfTheList) {
   };
   const std::vector<Step> steps = {
       {"as made", [](ImageList&) {}, {CellColour(0), CellColour(1), CellColour(2), CellColour(3)}},
-      {"one replaced", [&](ImageList& list) { list.ReplaceImage(2, solid(0xFF405060u), clNone); },
+      {"one replaced",
+       [&](ImageList& list) { list.ReplaceImage(2, solid(0xFF405060u), clNone); },
        {CellColour(0), CellColour(1), 0xFF405060u, CellColour(3)}},
       {"emptied", [](ImageList& list) { list.Clear(); }, {kNoPicture, kNoPicture, kNoPicture, kNoPicture}},
-      {"two added", [&](ImageList& list) {
+      {"two added",
+       [&](ImageList& list) {
          list.AppendImage(solid(0xFF102030u), clNone);
          list.AppendImage(solid(0xFF203040u), clNone);
-       }, {0xFF102030u, 0xFF203040u, kNoPicture, kNoPicture}},
-      {"another list taken", [](ImageList& list) { list.Assign(*SolidList(16, 4)); },
+       },
+       {0xFF102030u, 0xFF203040u, kNoPicture, kNoPicture}},
+      {"another list taken",
+       [](ImageList& list) { list.Assign(*SolidList(16, 4)); },
        {CellColour(0), CellColour(1), CellColour(2), CellColour(3)}},
   };
   for (const Step& step : steps) {

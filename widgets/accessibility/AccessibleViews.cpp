@@ -32,7 +32,9 @@ QString AccessibleBar::text(QAccessible::Text t) const {
   return t == QAccessible::Name ? Bar()->Caption() : AccessibleItemView::text(t);
 }
 
-QAccessible::Role AccessibleBar::role() const { return Bar()->IsMenuBar() ? QAccessible::MenuBar : QAccessible::ToolBar; }
+QAccessible::Role AccessibleBar::role() const {
+  return Bar()->IsMenuBar() ? QAccessible::MenuBar : QAccessible::ToolBar;
+}
 
 bool AccessibleBar::ShowsMenuEntries() const { return Bar()->IsMenuBar(); }
 

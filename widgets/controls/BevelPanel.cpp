@@ -13,17 +13,13 @@ void DrawBevel(QPainter& p, const QRect& r, BevelPanel::Bevel bevel) {
   if (bevel == BevelPanel::Bevel::None) return;
   const QColor light = ToQColor(clBtnHighlight);
   const QColor dark = ToQColor(clBtnShadow);
-  if (bevel == BevelPanel::Bevel::Raised)
-    DrawEdge(p, r, light, dark);
-  else
-    DrawEdge(p, r, dark, light);
+  if (bevel == BevelPanel::Bevel::Raised) DrawEdge(p, r, light, dark);
+  else DrawEdge(p, r, dark, light);
 }
 
 }  // namespace
 
-BevelPanel::BevelPanel(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
+BevelPanel::BevelPanel(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void BevelPanel::SetCaption(const QString& caption) {
   caption_ = caption;
@@ -56,8 +52,8 @@ void BevelPanel::paintEvent(QPaintEvent*) {
   const int inset = BevelWidth();
   p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   p.setFont(font());
-  p.drawText(rect().adjusted(inset, inset, -inset, -inset), static_cast<int>(alignment_ | Qt::AlignVCenter | Qt::TextSingleLine),
-             caption_);
+  p.drawText(rect().adjusted(inset, inset, -inset, -inset),
+             static_cast<int>(alignment_ | Qt::AlignVCenter | Qt::TextSingleLine), caption_);
 }
 
 }  // namespace tessary::widgets

@@ -39,9 +39,7 @@ bool CachedScrollBar::event(QEvent* event) {
     case QEvent::HoverMove: hovered_ = true; break;
     case QEvent::HoverLeave: hovered_ = false; break;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-      pressed_ = static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
-      break;
+    case QEvent::MouseButtonRelease: pressed_ = static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton; break;
     default: break;
   }
   return QScrollBar::event(event);

@@ -42,10 +42,8 @@ bool CaptionedControl::event(QEvent* event) {
     const auto* shortcut = static_cast<QShortcutEvent*>(event);
     if (shortcut->shortcutId() == shortcutId_ && isEnabled()) {
       // Two controls sharing a letter: each press moves the focus on, none is worked.
-      if (shortcut->isAmbiguous())
-        setFocus(Qt::ShortcutFocusReason);
-      else
-        Accelerate();
+      if (shortcut->isAmbiguous()) setFocus(Qt::ShortcutFocusReason);
+      else Accelerate();
       return true;
     }
   }

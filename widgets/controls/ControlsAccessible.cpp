@@ -45,7 +45,6 @@ class CaptionedAccessible : public PressableAccessible {
     return s;
   }
 
-
  private:
   CaptionedControl* Control() const { return static_cast<CaptionedControl*>(widget()); }
 };
@@ -218,7 +217,8 @@ class PaletteAccessible : public QAccessibleWidget {
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (auto* button = qobject_cast<TXP_Button*>(object)) return new CaptionedAccessible(button, QAccessible::Button);
-  if (auto* radio = qobject_cast<TXP_RadioBox*>(object)) return new CaptionedAccessible(radio, QAccessible::RadioButton);
+  if (auto* radio = qobject_cast<TXP_RadioBox*>(object))
+    return new CaptionedAccessible(radio, QAccessible::RadioButton);
   if (auto* colour = qobject_cast<TdfsColorButton*>(object)) return new ColourButtonAccessible(colour);
   if (auto* palette = qobject_cast<TDFSColorButtonPalette*>(object)) return new PaletteAccessible(palette);
   if (auto* list = qobject_cast<DropDownList*>(object)) return new DropDownAccessible(list);

@@ -92,10 +92,10 @@ void PaintDropDownFrame(QPainter& p, const QComboBox& combo) {
   p.fillRect(combo.rect(), accent ? kBorderAccent : enabled ? kBorder : ToQColor(clBtnShadow));
   const QRect field = DropDownFieldRect(combo);
   const QRect button(field.right() + 1, kFrame, kButtonWidth, combo.height() - 2 * kFrame);
-  const ButtonLook look = !enabled                 ? ButtonLook::Disabled
-                          : DropDownOpen(combo)    ? ButtonLook::Pressed
-                          : combo.underMouse()     ? ButtonLook::Hot
-                                                   : ButtonLook::Normal;
+  const ButtonLook look = !enabled              ? ButtonLook::Disabled
+                          : DropDownOpen(combo) ? ButtonLook::Pressed
+                          : combo.underMouse()  ? ButtonLook::Hot
+                                                : ButtonLook::Normal;
   p.drawPixmap(button.topLeft(), ButtonLookPixmap(look, button.size()));
   const QPixmap arrow = DropDownArrowPixmap(!enabled);
   p.drawPixmap(button.left() + (button.width() - arrow.width()) / 2,

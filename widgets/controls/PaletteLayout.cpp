@@ -38,8 +38,7 @@ PaletteCell Walk(PaletteCell from, Qt::Key key, int columns, int rows) {
 QPoint Placement(const QRect& button, const QRect& workArea, QSize size) {
   QPoint at(button.left(), button.top() + button.height());
   if (at.y() + size.height() > workArea.top() + workArea.height()) at.setY(button.top() - size.height());
-  if (at.x() < workArea.left())
-    at.setX(workArea.left());
+  if (at.x() < workArea.left()) at.setX(workArea.left());
   else if (at.x() + size.width() > workArea.left() + workArea.width())
     at.setX(workArea.left() + workArea.width() - kRightEdgeOffset);
   return at;

@@ -24,9 +24,7 @@ struct PaletteCell {
   bool IsNone() const { return y < 0; }
   bool IsOther() const { return y == 0; }
   // The same square (the other cell is one square whatever column it remembers).
-  bool Same(const PaletteCell& other) const {
-    return y == other.y && (IsOther() || IsNone() || x == other.x);
-  }
+  bool Same(const PaletteCell& other) const { return y == other.y && (IsOther() || IsNone() || x == other.x); }
 };
 
 namespace palette {

@@ -16,10 +16,8 @@ QStringList PressableAccessible::actionNames() const {
 }
 
 void PressableAccessible::doAction(const QString& name) {
-  if (name == action_ && widget()->isEnabled())
-    click_();
-  else
-    QAccessibleWidget::doAction(name);
+  if (name == action_ && widget()->isEnabled()) click_();
+  else QAccessibleWidget::doAction(name);
 }
 
 void InstallAccessibleFactoryOnce(QAccessible::InterfaceFactory factory) {

@@ -18,9 +18,7 @@ TColorBox::TColorBox(QWidget* parent) : DropDownList(parent) {
   connect(this, &QComboBox::activated, this, &TColorBox::Change);
 }
 
-void TColorBox::AddColour(const QString& text, Colour colour) {
-  addItem(text, QVariant::fromValue<quint32>(colour));
-}
+void TColorBox::AddColour(const QString& text, Colour colour) { addItem(text, QVariant::fromValue<quint32>(colour)); }
 
 Colour TColorBox::ColourAt(int index) const {
   if (index < 0 || index >= count()) return kNoSelection;
@@ -49,8 +47,9 @@ void TColorBox::DrawEntry(QPainter& p, int index, const QRect& rect, bool select
 }
 
 QSize TColorBox::sizeHint() const {
-  return {2 * dropdown::kFrame + kSwatchWidth + kTextGap + dropdown::kButtonWidth + 4 * fontMetrics().averageCharWidth(),
-          std::max(fontMetrics().height() + 4, kEntryHeight + 4) + 2 * dropdown::kFrame};
+  return {
+      2 * dropdown::kFrame + kSwatchWidth + kTextGap + dropdown::kButtonWidth + 4 * fontMetrics().averageCharWidth(),
+      std::max(fontMetrics().height() + 4, kEntryHeight + 4) + 2 * dropdown::kFrame};
 }
 
 void TColorBox::paintEvent(QPaintEvent*) {

@@ -19,7 +19,9 @@ namespace tessary::widgets {
 
 TDFSColorButtonPalette::TDFSColorButtonPalette(Settings settings, std::function<void(const Result&)> finished,
                                                QWidget* owner)
-    : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint), settings_(std::move(settings)), finished_(std::move(finished)) {
+    : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint),
+      settings_(std::move(settings)),
+      finished_(std::move(finished)) {
   InstallControlsAccessibility();
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedSize(palette::kClientSize);
@@ -89,8 +91,8 @@ void TDFSColorButtonPalette::RunColourDialog() {
   hide();
   Colour colour = settings_.otherColour;
   QStringList entries = CustomColourEntries(settings_.custom);
-  const bool confirmed = settings_.dialog ? settings_.dialog(colour, entries)
-                                          : RunQtColourDialog(colour, entries, parentWidget());
+  const bool confirmed =
+      settings_.dialog ? settings_.dialog(colour, entries) : RunQtColourDialog(colour, entries, parentWidget());
   if (self.isNull()) return;
   dialogOpen_ = false;
   if (!confirmed) {  // cancelled: the palette stays open
@@ -139,8 +141,8 @@ void TDFSColorButtonPalette::paintEvent(QPaintEvent*) {
 }
 
 void TDFSColorButtonPalette::mouseMoveEvent(QMouseEvent* event) {
-  PaletteCell cell = palette::CellAt(event->position().toPoint(), settings_.palette.XSize(),
-                                     settings_.palette.YSize(), size());
+  PaletteCell cell =
+      palette::CellAt(event->position().toPoint(), settings_.palette.XSize(), settings_.palette.YSize(), size());
   if (cell.IsNone()) return;  // over no cell the highlight stays
   if (cell.IsOther() && highlighted_.x > 0) cell.x = highlighted_.x;
   SetHighlighted(cell);
@@ -196,13 +198,11 @@ void TDFSColorButtonPalette::closeEvent(QCloseEvent* event) {
 bool TDFSColorButtonPalette::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     const auto* help = static_cast<QHelpEvent*>(event);
-    const PaletteCell cell =
-        palette::CellAt(help->pos(), settings_.palette.XSize(), settings_.palette.YSize(), size());
+    const PaletteCell cell = palette::CellAt(help->pos(), settings_.palette.XSize(), settings_.palette.YSize(), size());
     if (settings_.showHints && !cell.IsNone())
       QToolTip::showText(help->globalPos(), palette::ColourHint(CellColour(cell)), this,
                          palette::CellRect(cell, size()));
-    else
-      QToolTip::hideText();
+    else QToolTip::hideText();
     return true;
   }
   return QWidget::event(event);

@@ -22,9 +22,9 @@ constexpr int kIndentRole = Qt::UserRole + 2;
 
 using dropdown::kButtonWidth;
 using dropdown::kFrame;
-constexpr int kImageLeft = 2;   // the image starts this far right of the entry's left edge
-constexpr int kImageGap = 8;    // the text area starts this far right of the image's left edge
-constexpr int kTextWiden = 2;   // the text area reaches this far left and right of the text
+constexpr int kImageLeft = 2;  // the image starts this far right of the entry's left edge
+constexpr int kImageGap = 8;   // the text area starts this far right of the image's left edge
+constexpr int kTextWiden = 2;  // the text area reaches this far left and right of the text
 
 QString DisplayText(const ImageComboItem& item) {
   return item.text.trimmed().isEmpty() ? QStringLiteral("Image %1").arg(item.imageIndex) : item.text;

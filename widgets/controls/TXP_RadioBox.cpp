@@ -73,8 +73,9 @@ void TXP_RadioBox::paintEvent(QPaintEvent*) {
   if (hasFocus() && isEnabled()) {
     const int textTop = (height() - fm.height()) / 2;
     const int focusLeft = kRadioCell.width() + kFocusGap;
-    DrawFocusRect(p, QRect(focusLeft, textTop - 1, fm.horizontalAdvance(PlainCaption()) + 2 * (textLeft - focusLeft),
-                           fm.height() + 2),
+    DrawFocusRect(p,
+                  QRect(focusLeft, textTop - 1, fm.horizontalAdvance(PlainCaption()) + 2 * (textLeft - focusLeft),
+                        fm.height() + 2),
                   text);
   }
 }

@@ -46,10 +46,8 @@ void TdfsColorButton::SetFlat(bool flat) {
 }
 
 void TdfsColorButton::Click() {
-  if (cycleColors_)
-    StepColour();
-  else
-    OpenPalette();
+  if (cycleColors_) StepColour();
+  else OpenPalette();
 }
 
 void TdfsColorButton::StepColour() {
@@ -122,10 +120,8 @@ void TdfsColorButton::paintEvent(QPaintEvent*) {
   const QColor frame = ToQColor(clWindowFrame);
   DrawEdge(p, swatch, frame, frame);
   const QRect fill = swatch.adjusted(1, 1, -1, -1);
-  if (isEnabled())
-    p.fillRect(fill, ToQColor(color_));
-  else
-    FillDithered(p, fill, ToQColor(clBtnShadow), ToQColor(clBtnFace));
+  if (isEnabled()) p.fillRect(fill, ToQColor(color_));
+  else FillDithered(p, fill, ToQColor(clBtnShadow), ToQColor(clBtnFace));
 
   const int lineX = swatch.right() + kLineGap;
   p.fillRect(QRect(lineX, swatch.top(), 1, swatch.height()), ToQColor(clBtnShadow));
@@ -137,7 +133,8 @@ void TdfsColorButton::paintEvent(QPaintEvent*) {
 void TdfsColorButton::keyPressEvent(QKeyEvent* event) {
   // Besides Enter and Space, the keys that open drop-down lists.
   const Qt::KeyboardModifiers held = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
-  if ((held == Qt::NoModifier && event->key() == Qt::Key_F4) || (held == Qt::AltModifier && event->key() == Qt::Key_Down))
+  if ((held == Qt::NoModifier && event->key() == Qt::Key_F4) ||
+      (held == Qt::AltModifier && event->key() == Qt::Key_Down))
     return Click();
   PaintedControl::keyPressEvent(event);
 }

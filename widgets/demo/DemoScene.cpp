@@ -133,7 +133,6 @@ class StatusText : public QLabel {
   }
 };
 
-
 Command& AddCommand(CommandList& list, const MenuRow& row) {
   Command& command = list.Add(QString::fromLatin1(row.caption));
   command.SetCaption(QString::fromLatin1(row.caption));

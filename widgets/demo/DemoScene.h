@@ -26,12 +26,12 @@ struct DemoScene {
   QWidget window;
   TTBDock* top = nullptr;
   TTBDock* bottom = nullptr;
-  TTBXToolbar* menuBar = nullptr;   // File, View (with a Text Size submenu), ...
+  TTBXToolbar* menuBar = nullptr;  // File, View (with a Text Size submenu), ...
   TTBXToolWindow* controls = nullptr;
-  TTBXToolbar* large = nullptr;     // large image-only buttons; Favorites is checked
-  TTBXToolbar* small = nullptr;     // small buttons, some captioned, one disabled
-  TTBXToolbar* address = nullptr;   // label, address box and the split "Go" button
-  TTBXToolbar* search = nullptr;    // label, search box and three captioned buttons
+  TTBXToolbar* large = nullptr;    // large image-only buttons; Favorites is checked
+  TTBXToolbar* small = nullptr;    // small buttons, some captioned, one disabled
+  TTBXToolbar* address = nullptr;  // label, address box and the split "Go" button
+  TTBXToolbar* search = nullptr;   // label, search box and three captioned buttons
   TTBXToolWindow* status = nullptr;
 };
 

@@ -51,8 +51,8 @@ int main(int argc, char** argv) {
       const QPoint handle(2, address->height() / 2);
       const QPoint start = address->mapToGlobal(handle);
       const QPoint over = window.mapToGlobal(QPoint(300, 250));
-      QMouseEvent press(QEvent::MouseButtonPress, QPointF(handle), QPointF(start), Qt::LeftButton,
-                        Qt::LeftButton, Qt::NoModifier);
+      QMouseEvent press(QEvent::MouseButtonPress, QPointF(handle), QPointF(start), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
       QApplication::sendEvent(address, &press);
       QMouseEvent move(QEvent::MouseMove, QPointF(address->mapFromGlobal(over)), QPointF(over), Qt::NoButton,
                        Qt::LeftButton, Qt::NoModifier);

@@ -32,7 +32,8 @@ int BarSplitPart(const TTBCustomItem& item, const ItemView& view) {
 // The width of the item's caption as displayed, looked up where the view keeps them.
 int CaptionWidth(const TTBCustomItem& item, const ItemView& view) {
   const QString text = ItemPainter::DisplayText(item.Caption());
-  return view.captionWidths != nullptr ? view.captionWidths->Of(text, view.metrics) : view.metrics.horizontalAdvance(text);
+  return view.captionWidths != nullptr ? view.captionWidths->Of(text, view.metrics)
+                                       : view.metrics.horizontalAdvance(text);
 }
 
 QSize ImageSize(const TTBCustomItem& item, const ItemView& view) {
@@ -106,22 +107,18 @@ bool ItemPainter::ShowsCaption(const TTBCustomItem& item, const ItemView& view) 
 QSize ItemPainter::BarItemSize(const TTBCustomItem& item, const ItemView& view) {
   const Theme& theme = CurrentTheme();
   switch (item.Kind()) {
-    case ItemKind::Separator:
-      return {static_cast<const TTBXSeparatorItem&>(item).Width(), 0};
-    case ItemKind::Spacer:
-      return static_cast<const TTBXSpacerItem&>(item).Size();
+    case ItemKind::Separator: return {static_cast<const TTBXSeparatorItem&>(item).Width(), 0};
+    case ItemKind::Spacer: return static_cast<const TTBXSpacerItem&>(item).Size();
     case ItemKind::Control: {
       const QWidget* control = static_cast<const TTBControlItem&>(item).Control();
       return control ? control->size() : QSize();
     }
-    case ItemKind::Label:
-      return {CaptionWidth(item, view) + 2, view.metrics.height()};
+    case ItemKind::Label: return {CaptionWidth(item, view) + 2, view.metrics.height()};
     case ItemKind::Button:
     case ItemKind::Submenu: break;
   }
   if (OnMenuBar(view)) {
-    return {CaptionWidth(item, view) + 2 * kMenuBarPadding,
-            view.metrics.height() + 2 * 3};
+    return {CaptionWidth(item, view) + 2 * kMenuBarPadding, view.metrics.height() + 2 * 3};
   }
   const QMargins padding = theme.ItemPadding(StateOf(item, view, {}));
   int width = 0;
@@ -158,8 +155,8 @@ QRect ItemPainter::ArrowRect(const TTBCustomItem& item, const ItemView& view, co
   }
 }
 
-void ItemPainter::PaintBarItem(QPainter& painter, const TTBCustomItem& item, const ItemView& view,
-                               const QRect& rect, const ItemLook& look) {
+void ItemPainter::PaintBarItem(QPainter& painter, const TTBCustomItem& item, const ItemView& view, const QRect& rect,
+                               const ItemLook& look) {
   const Theme& theme = CurrentTheme();
   switch (item.Kind()) {
     case ItemKind::Separator: theme.PaintSeparator(painter, rect, view.viewKind, false); return;
@@ -233,9 +230,8 @@ int ItemPainter::MenuShortcutWidth(const TTBCustomItem& item, const ItemView& vi
   return shortcut.isEmpty() ? 0 : view.metrics.horizontalAdvance(shortcut);
 }
 
-void ItemPainter::PaintMenuLine(QPainter& painter, const TTBCustomItem& item, const ItemView& view,
-                                const QRect& rect, const ItemLook& look, int imageColumn,
-                                int shortcutColumn) {
+void ItemPainter::PaintMenuLine(QPainter& painter, const TTBCustomItem& item, const ItemView& view, const QRect& rect,
+                                const ItemLook& look, int imageColumn, int shortcutColumn) {
   const Theme& theme = CurrentTheme();
   if (item.Kind() == ItemKind::Separator) {
     theme.PaintSeparator(painter, rect, view.viewKind, true, imageColumn);
@@ -250,8 +246,7 @@ void ItemPainter::PaintMenuLine(QPainter& painter, const TTBCustomItem& item, co
   if (view.pixmaps != nullptr && ImageListPixmaps::HasImage(list, index)) image = view.pixmaps->Image(list, index);
   if (!image.isNull()) {
     const QRect imageRect(imageCell.left() + (imageCell.width() - list->Width()) / 2,
-                          imageCell.top() + (imageCell.height() - list->Height()) / 2, list->Width(),
-                          list->Height());
+                          imageCell.top() + (imageCell.height() - list->Height()) / 2, list->Width(), list->Height());
     theme.PaintItemImage(painter, imageRect, state, image);
   } else if (state.checked) {
     theme.PaintCheckMark(painter, imageCell, state);

@@ -61,17 +61,16 @@ class ItemPainter {
   // The arrow part of a split or drop-down item on a bar within its rectangle (empty if
   // the item has none).
   static QRect ArrowRect(const TTBCustomItem& item, const ItemView& view, const QRect& rect);
-  static void PaintBarItem(QPainter& painter, const TTBCustomItem& item, const ItemView& view,
-                           const QRect& rect, const ItemLook& look);
+  static void PaintBarItem(QPainter& painter, const TTBCustomItem& item, const ItemView& view, const QRect& rect,
+                           const ItemLook& look);
 
   // A menu line: its height, and the widths of its caption and shortcut columns.
   static int MenuLineHeight(const TTBCustomItem& item, const ItemView& view);
   static int MenuCaptionWidth(const TTBCustomItem& item, const ItemView& view);
   static int MenuShortcutWidth(const TTBCustomItem& item, const ItemView& view);
   // Paints a menu line; `imageColumn` and `shortcutColumn` are the popup's column widths.
-  static void PaintMenuLine(QPainter& painter, const TTBCustomItem& item, const ItemView& view,
-                            const QRect& rect, const ItemLook& look, int imageColumn,
-                            int shortcutColumn);
+  static void PaintMenuLine(QPainter& painter, const TTBCustomItem& item, const ItemView& view, const QRect& rect,
+                            const ItemLook& look, int imageColumn, int shortcutColumn);
 };
 
 }  // namespace tessary::widgets

@@ -24,7 +24,7 @@ enum class ItemKind { Button, Submenu, Separator, Label, Spacer, Control };
 
 // What a toolbar-style item shows. Menu lines always show image column and caption.
 enum class DisplayMode {
-  Auto,             // image when there is one, else the caption
+  Auto,  // image when there is one, else the caption
   ImageOnly,
   CaptionOnly,
   ImageAndCaption,  // image, then the caption to its right
@@ -66,9 +66,15 @@ class TTBCustomItem {
 
   // Own image list and slot; each falls back separately (list: the bar's, slot: the
   // command's).
-  void SetImages(ImageList* images) { images_ = images; Changed(); }
+  void SetImages(ImageList* images) {
+    images_ = images;
+    Changed();
+  }
   ImageList* Images() const { return images_; }
-  void SetImageIndex(int index) { imageIndex_ = index; Changed(); }
+  void SetImageIndex(int index) {
+    imageIndex_ = index;
+    Changed();
+  }
   // The list and slot the item shows, given its view's list; the slot may lie beyond the
   // list's end (then no image shows).
   ImageList* EffectiveImages(ImageList* viewImages) const { return images_ ? images_ : viewImages; }
@@ -76,10 +82,16 @@ class TTBCustomItem {
 
   // The item's own caption colour; clNone (the default) leaves it to the theme.
   Colour FontColour() const { return fontColour_; }
-  void SetFontColour(Colour colour) { fontColour_ = colour; Changed(); }
+  void SetFontColour(Colour colour) {
+    fontColour_ = colour;
+    Changed();
+  }
 
   DisplayMode Display() const { return display_; }
-  void SetDisplay(DisplayMode mode) { display_ = mode; Changed(); }
+  void SetDisplay(DisplayMode mode) {
+    display_ = mode;
+    Changed();
+  }
 
   // The accelerator letter of the caption (lower case), or 0.
   QChar Accelerator() const;
@@ -95,9 +107,7 @@ class TTBCustomItem {
   const std::vector<std::unique_ptr<TTBCustomItem>>& Items() const { return items_; }
 
   // Registers an observer told after every change of what the item shows.
-  [[nodiscard]] Connection OnChange(std::function<void()> observer) {
-    return changed_.Connect(std::move(observer));
-  }
+  [[nodiscard]] Connection OnChange(std::function<void()> observer) { return changed_.Connect(std::move(observer)); }
 
  protected:
   void Changed() { changed_.Emit(); }

@@ -22,11 +22,17 @@ class TTBXSubmenuItem : public TTBCustomItem {
   }
 
   // Split: the main part runs the command and a separate arrow opens the list.
-  void SetSplit(bool split) { split_ = split; Changed(); }
+  void SetSplit(bool split) {
+    split_ = split;
+    Changed();
+  }
   bool Split() const { return split_; }
 
   // Shows the entries of another submenu item instead of its own (not owned).
-  void SetLinkedList(const TTBXSubmenuItem* list) { linked_ = list; Changed(); }
+  void SetLinkedList(const TTBXSubmenuItem* list) {
+    linked_ = list;
+    Changed();
+  }
   // The item whose entries this one opens.
   const TTBXSubmenuItem& ListSource() const { return linked_ ? *linked_ : *this; }
 

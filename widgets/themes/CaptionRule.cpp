@@ -3,15 +3,14 @@
 namespace tessary::widgets {
 
 CaptionDraws DefaultCaptionRule(const ItemState& state, const CaptionContext& context) {
-  const Colour c = (state.InPopup() && state.hoverKind != hkNone) ? context.themeText
-                                                                   : context.skinText;
+  const Colour c = (state.InPopup() && state.hoverKind != hkNone) ? context.themeText : context.skinText;
   CaptionDraws draws;
   if (!state.ToolbarStyle() && !state.enabled && state.hoverKind == hkKeyboard) {
     draws.Add(c);
   } else if (state.enabled) {
     // A pressed button's face moves down-right; a flat menu bar has no pressed face.
-    const bool sunken = state.ToolbarStyle() && (state.pushed || state.checked) &&
-                        !(state.OnMenuBar() && context.flatMenus);
+    const bool sunken =
+        state.ToolbarStyle() && (state.pushed || state.checked) && !(state.OnMenuBar() && context.flatMenus);
     draws.Add(c, sunken ? QPoint(1, 1) : QPoint());
   } else if (context.visualStyles) {
     draws.Add(c);
@@ -40,9 +39,7 @@ Colour HighlightTextRule(const ItemState& state, const CaptionContext& context, 
   return otherMenuLines;
 }
 
-bool PressedOffBar(const ItemState& state) {
-  return (state.pushed || state.checked) && !state.OnMenuBar();
-}
+bool PressedOffBar(const ItemState& state) { return (state.pushed || state.checked) && !state.OnMenuBar(); }
 
 }  // namespace
 

@@ -75,8 +75,7 @@ void DrawCaptionText(QPainter& p, const QRect& rect, const QString& caption, int
 
   if (shaped.width > rect.width()) {
     // Rare (bars size items to their captions): cut the text, no accelerator shown.
-    const QString cut = fm.elidedText(SplitPrefix(caption, flags & ~cfShowPrefix).plain,
-                                      Qt::ElideRight, rect.width());
+    const QString cut = fm.elidedText(SplitPrefix(caption, flags & ~cfShowPrefix).plain, Qt::ElideRight, rect.width());
     p.drawText(QPoint(rect.left(), top + fm.ascent()), cut);
     return;
   }
@@ -87,8 +86,7 @@ void DrawCaptionText(QPainter& p, const QRect& rect, const QString& caption, int
   p.drawStaticText(QPoint(left, top), shaped.text);
   if (shaped.underlineWidth > 0) {
     const int y = top + fm.ascent() + std::max(fm.underlinePos(), 1);
-    p.fillRect(QRect(left + shaped.underlineX, y, shaped.underlineWidth, std::max(fm.lineWidth(), 1)),
-               p.pen().color());
+    p.fillRect(QRect(left + shaped.underlineX, y, shaped.underlineWidth, std::max(fm.lineWidth(), 1)), p.pen().color());
   }
 }
 

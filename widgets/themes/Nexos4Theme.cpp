@@ -17,8 +17,8 @@ constexpr Colour kDeepFrame = Rgb(120, 120, 120);
 constexpr Colour kCharcoal = Rgb(52, 52, 56);
 
 void SetupNexos(ThemePalette& p, const ColourEnvironment& environment) {
-  const Colour s = environment.skinText == clNone || environment.skinText == clDefault ? clBtnText
-                                                                                       : environment.skinText;
+  const Colour s =
+      environment.skinText == clNone || environment.skinText == clDefault ? clBtnText : environment.skinText;
   p.mark = ContrastAdjusted(s, kLight, kMarkContrast);
   p.markDisabled = Mix(p.mark, kLight, kDisabledMarkPercent);
 }

@@ -16,6 +16,7 @@ constexpr int kMaskLightnessLimit = 192;
 // Opacity of a faded (disabled) image, out of 255.
 constexpr int kFadedOpacity = 110;
 
+// clang-format off
 constexpr const char* kCheckMark[] = {
     "......#",
     ".....##",
@@ -52,6 +53,7 @@ constexpr const char* kClose[] = {
     ".##..##.",
     "##....##",
 };
+// clang-format on
 
 }  // namespace
 
@@ -118,8 +120,7 @@ void DrawGlyph(QPainter& p, const Glyph& glyph, QPoint at, const QColor& colour)
 }
 
 void DrawGlyphCentred(QPainter& p, const Glyph& glyph, const QRect& r, const QColor& colour) {
-  const QPoint at(r.left() + (r.width() - glyph.Width()) / 2,
-                  r.top() + (r.height() - glyph.Height()) / 2);
+  const QPoint at(r.left() + (r.width() - glyph.Width()) / 2, r.top() + (r.height() - glyph.Height()) / 2);
   DrawGlyph(p, glyph, at, colour);
 }
 
@@ -211,16 +212,18 @@ void DrawRoundedOutline(QPainter& p, const QRect& r, int radius, int corners, in
   const int cut = radius > 1 ? radius - 1 : 0;
   const auto inset = [&](int corner) { return (corners & corner) ? cut : 0; };
   if (sides & sdTop)
-    p.fillRect(QRect(r.left() + inset(crTopLeft), r.top(), r.width() - inset(crTopLeft) - inset(crTopRight), 1), colour);
+    p.fillRect(QRect(r.left() + inset(crTopLeft), r.top(), r.width() - inset(crTopLeft) - inset(crTopRight), 1),
+               colour);
   if (sides & sdBottom)
-    p.fillRect(QRect(r.left() + inset(crBottomLeft), r.bottom(),
-                     r.width() - inset(crBottomLeft) - inset(crBottomRight), 1), colour);
+    p.fillRect(
+        QRect(r.left() + inset(crBottomLeft), r.bottom(), r.width() - inset(crBottomLeft) - inset(crBottomRight), 1),
+        colour);
   if (sides & sdLeft)
     p.fillRect(QRect(r.left(), r.top() + inset(crTopLeft), 1, r.height() - inset(crTopLeft) - inset(crBottomLeft)),
                colour);
   if (sides & sdRight)
-    p.fillRect(QRect(r.right(), r.top() + inset(crTopRight), 1,
-                     r.height() - inset(crTopRight) - inset(crBottomRight)), colour);
+    p.fillRect(QRect(r.right(), r.top() + inset(crTopRight), 1, r.height() - inset(crTopRight) - inset(crBottomRight)),
+               colour);
   // The diagonal steps of each cut corner next to a drawn side.
   for (int row = 1; row < cut; ++row) {
     const int x = CornerCut(radius, row);
@@ -239,7 +242,8 @@ void FillGradient(QPainter& p, const QRect& r, const QColor& from, const QColor&
     p.fillRect(r, from);
     return;
   }
-  QLinearGradient gradient(r.topLeft(), horizontal ? QPointF(r.right() + 1, r.top()) : QPointF(r.left(), r.bottom() + 1));
+  QLinearGradient gradient(r.topLeft(),
+                           horizontal ? QPointF(r.right() + 1, r.top()) : QPointF(r.left(), r.bottom() + 1));
   if (glossy) {
     // A light upper half ending in a sharp step to the deep colour, which brightens again
     // towards the bottom as if lit from below.

@@ -61,8 +61,7 @@ int CornerCut(int radius, int row);
 // The pixels the given corners of `r` leave out.
 QRegion CornerRegion(const QRect& r, int radius, int corners);
 // A one-pixel outline on the given sides of `r`, following its cut corners.
-void DrawRoundedOutline(QPainter& p, const QRect& r, int radius, int corners, int sides,
-                        const QColor& colour);
+void DrawRoundedOutline(QPainter& p, const QRect& r, int radius, int corners, int sides, const QColor& colour);
 
 // An item face: a fill (solid, a vertical gradient to fillEnd, or glossy: a light upper
 // half over a deeper lower half) and a frame, with rounded corners. An invalid colour

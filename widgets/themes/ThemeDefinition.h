@@ -29,7 +29,7 @@ struct FaceColours {
 struct ThemePalette {
   // Docks and bars.
   Colour dock = clBtnFace;
-  Colour dockEnd = clNone;     // horizontal gradient end of the dock (clNone: plain)
+  Colour dockEnd = clNone;  // horizontal gradient end of the dock (clNone: plain)
   Colour boundLines = clBtnShadow;
   Colour barFace = clBtnFace;  // bar client area (gradient start)
   Colour barFaceEnd = clNone;  // gradient end (BarFillStyle other than Plain)
@@ -69,9 +69,9 @@ struct ThemePalette {
   FaceColours selection{clHighlight};  // the highlighted line
   FaceColours selectionDisabled{};     // ... when it is disabled (empty: as selection)
   Colour selectionText = clHighlightText;
-  FaceColours menuCheck{};             // box around a checked line's image or mark
-  Colour mark = clNone;                // check marks and radio dots (clNone: menu text)
-  Colour markDisabled = clNone;        // ... of a disabled line (clNone: disabled text)
+  FaceColours menuCheck{};       // box around a checked line's image or mark
+  Colour mark = clNone;          // check marks and radio dots (clNone: menu text)
+  Colour markDisabled = clNone;  // ... of a disabled line (clNone: disabled text)
   Colour separator = clBtnShadow;
   Colour separatorLight = clBtnHighlight;  // line under it (clNone: single line)
   Colour popupFrame = clBtnShadow;         // PopupFrameStyle::Flat
@@ -147,9 +147,9 @@ struct ThemeDefinition {
   PopupFrameStyle popupFrame = PopupFrameStyle::Raised3D;
   DisabledImageStyle disabledImages = DisabledImageStyle::Embossed;
   FloatingFrameStyle floatingFrame = FloatingFrameStyle::Raised3D;
-  bool pressedShift = false;      // pressed and checked buttons move their content down-right
-  bool menuBarOpenTab = false;    // an open menu's title joins the menu as a tab
-  bool hotImageLift = false;      // a hovered button's image rises over its shadow
+  bool pressedShift = false;         // pressed and checked buttons move their content down-right
+  bool menuBarOpenTab = false;       // an open menu's title joins the menu as a tab
+  bool hotImageLift = false;         // a hovered button's image rises over its shadow
   bool menuSeparatorIndent = false;  // menu separators start after the image column
   CaptionRule captionRule = DefaultCaptionRule;
   ColourSetup setupColours = nullptr;

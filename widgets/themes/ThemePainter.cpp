@@ -25,8 +25,7 @@ Colour Or(Colour a, Colour b) { return a != clNone ? a : b; }
 
 }  // namespace
 
-ThemePainter::ThemePainter(const ThemeDefinition& definition, QString name)
-    : def_(definition), name_(std::move(name)) {
+ThemePainter::ThemePainter(const ThemeDefinition& definition, QString name) : def_(definition), name_(std::move(name)) {
   ThemePainter::SetupColours();
 }
 
@@ -80,9 +79,7 @@ int ThemePainter::MenuItemHeight(int imageHeight, int textHeight) const {
 
 int ThemePainter::MenuSeparatorHeight() const { return def_.metrics.menuSeparator; }
 
-int ThemePainter::MenuImageColumnWidth(int imageWidth) const {
-  return imageWidth + def_.metrics.menuImageMargin;
-}
+int ThemePainter::MenuImageColumnWidth(int imageWidth) const { return imageWidth + def_.metrics.menuImageMargin; }
 
 QMargins ThemePainter::PopupBorder(int) const {
   const int b = def_.metrics.popupBorder;
@@ -162,8 +159,8 @@ QColor ThemePainter::MarkColour(const ItemState& state) const {
 
 // ---- captions ----
 
-void ThemePainter::PaintItemCaption(QPainter& p, const QRect& rect, const ItemState& state,
-                                    const QString& caption, int flags, bool rotated) const {
+void ThemePainter::PaintItemCaption(QPainter& p, const QRect& rect, const ItemState& state, const QString& caption,
+                                    int flags, bool rotated) const {
   if (caption.isEmpty()) return;
   const CaptionDraws passes = CaptionPasses(state);
   p.save();
@@ -175,8 +172,8 @@ void ThemePainter::PaintItemCaption(QPainter& p, const QRect& rect, const ItemSt
     }
   } else {
     // Vertical bars: text runs top to bottom, without the accelerator, cut with "...".
-    const QString plain = p.fontMetrics().elidedText(SplitPrefix(caption, cfHidePrefix).plain, Qt::ElideRight,
-                                                     rect.height());
+    const QString plain =
+        p.fontMetrics().elidedText(SplitPrefix(caption, cfHidePrefix).plain, Qt::ElideRight, rect.height());
     for (const CaptionDraw& pass : passes) {
       p.save();
       const QRect r = rect.translated(pass.offset);

@@ -44,25 +44,23 @@ class ThemePainter : public Theme {
 
   void PaintDock(QPainter& p, const QRect& rect) const override;
   void PaintBarBackground(QPainter& p, const QRect& rect, int viewKind) const override;
-  void PaintBarFrame(QPainter& p, const QRect& outer, const QRect& client, int viewKind,
-                     bool dragHandle, bool backgroundShows) const override;
+  void PaintBarFrame(QPainter& p, const QRect& outer, const QRect& client, int viewKind, bool dragHandle,
+                     bool backgroundShows) const override;
   QRegion BarCorners(const QRect& outer, int viewKind) const override;
   void PaintItemFrame(QPainter& p, const QRect& rect, const ItemState& state) const override;
-  void PaintItemImage(QPainter& p, const QRect& rect, const ItemState& state,
-                      const QPixmap& image) const override;
-  void PaintItemCaption(QPainter& p, const QRect& rect, const ItemState& state,
-                        const QString& caption, int flags, bool rotated) const override;
+  void PaintItemImage(QPainter& p, const QRect& rect, const ItemState& state, const QPixmap& image) const override;
+  void PaintItemCaption(QPainter& p, const QRect& rect, const ItemState& state, const QString& caption, int flags,
+                        bool rotated) const override;
   void PaintDropDownArrow(QPainter& p, const QRect& rect, const ItemState& state) const override;
   void PaintSubmenuArrow(QPainter& p, const QRect& rect, const ItemState& state) const override;
   void PaintCheckMark(QPainter& p, const QRect& rect, const ItemState& state) const override;
   void PaintSeparator(QPainter& p, const QRect& rect, int viewKind, bool horizontal,
                       int imageColumnWidth) const override;
-  void PaintPopupBackground(QPainter& p, const QRect& rect, int viewKind,
-                            int imageColumnWidth) const override;
+  void PaintPopupBackground(QPainter& p, const QRect& rect, int viewKind, int imageColumnWidth) const override;
   void PaintPopupFrame(QPainter& p, const QRect& rect, int viewKind) const override;
   QRect FloatingCloseButtonRect(const QRect& captionRect) const override;
-  void PaintFloatingFrame(QPainter& p, const QRect& rect, const QRect& captionRect,
-                          const QString& caption, bool active) const override;
+  void PaintFloatingFrame(QPainter& p, const QRect& rect, const QRect& captionRect, const QString& caption,
+                          bool active) const override;
   void PaintFloatingCloseButton(QPainter& p, const QRect& rect, bool pressed) const override;
   void PaintChevron(QPainter& p, const QRect& rect, const ItemState& state) const override;
 

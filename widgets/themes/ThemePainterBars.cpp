@@ -11,11 +11,11 @@
 namespace tessary::widgets {
 namespace {
 
-constexpr int kGripBarWidth = 3;     // one raised bar of the double-line grip
-constexpr int kGripDotStep = 4;      // distance between the dots of a dotted grip
-constexpr int kGripRidgeWidth = 5;   // length of a ridge across the handle
-constexpr int kGripEndGap = 3;       // space above and below a flat grip
-constexpr int kAccentBarWidth = 2;   // the flat single-bar grip
+constexpr int kGripBarWidth = 3;    // one raised bar of the double-line grip
+constexpr int kGripDotStep = 4;     // distance between the dots of a dotted grip
+constexpr int kGripRidgeWidth = 5;  // length of a ridge across the handle
+constexpr int kGripEndGap = 3;      // space above and below a flat grip
+constexpr int kAccentBarWidth = 2;  // the flat single-bar grip
 constexpr int kCaptionTextIndent = 3;
 constexpr int kCloseButtonInset = 2;
 constexpr int kPressedClosePercent = 75;  // a held flat close button: the caption darkened
@@ -97,14 +97,13 @@ void ThemePainter::PaintBarEdge(QPainter& p, const QRect& bar) const {
   }
 }
 
-void ThemePainter::PaintBarFrame(QPainter& p, const QRect& outer, const QRect& client, int viewKind,
-                                 bool dragHandle, bool) const {
+void ThemePainter::PaintBarFrame(QPainter& p, const QRect& outer, const QRect& client, int viewKind, bool dragHandle,
+                                 bool) const {
   if (IsFloating(viewKind) || outer.isEmpty()) return;
   PaintBarEdge(p, outer);
   if (dragHandle && DragHandleSize(viewKind) > 0) {
     const int left = outer.left() + BarBorder(viewKind).left();
-    const QRect handle(left, client.top(), std::min(DragHandleSize(viewKind), client.left() - left),
-                       client.height());
+    const QRect handle(left, client.top(), std::min(DragHandleSize(viewKind), client.left() - left), client.height());
     PaintGrip(p, handle);
   }
 }
@@ -126,8 +125,7 @@ QRect ThemePainter::FloatingCloseButtonRect(const QRect& captionRect) const {
   return QRect(captionRect.right() - kCloseButtonInset - w + 1, captionRect.top() + kCloseButtonInset, w, h);
 }
 
-void ThemePainter::PaintCaptionBar(QPainter& p, const QRect& captionRect, const QString& caption,
-                                   bool active) const {
+void ThemePainter::PaintCaptionBar(QPainter& p, const QRect& captionRect, const QString& caption, bool active) const {
   const Colour from = active ? pal_.caption : pal_.inactiveCaption;
   const Colour to = active ? pal_.captionEnd : pal_.inactiveCaptionEnd;
   FillGradient(p, captionRect, C(from), to == clNone ? QColor() : C(to), /*horizontal=*/true);
@@ -171,8 +169,8 @@ void ThemePainter::PaintFloatingCloseButton(QPainter& p, const QRect& rect, bool
   PaintCloseButton(p, rect, pressed, true);
 }
 
-void ThemePainter::PaintFloatingFrame(QPainter& p, const QRect& rect, const QRect& captionRect,
-                                      const QString& caption, bool active) const {
+void ThemePainter::PaintFloatingFrame(QPainter& p, const QRect& rect, const QRect& captionRect, const QString& caption,
+                                      bool active) const {
   const int border = def_.metrics.floatingBorder;
   // A floating bar belongs to its main window: its caption looks active whenever the
   // application is, even though the tool window itself rarely holds the focus.

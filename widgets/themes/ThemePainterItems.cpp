@@ -12,12 +12,12 @@ namespace {
 
 constexpr int kDropDownTriangleWidth = 5;
 constexpr int kSubmenuTriangleHeight = 7;
-constexpr int kCheckedImageRing = 2;   // gap plus edge around a checked menu image
-constexpr int kCheckBoxMargin = 2;     // space around the box of a check mark
-constexpr int kAccentLine = 2;         // thickness of the accent under a checked button
-constexpr int kSeparatorIndent = 4;    // after the image column
-constexpr int kBarSeparatorGap = 3;    // above and below a flat separator on a bar
-constexpr int kLiftShadowPercent = 70; // the hovered image's shadow: the hot face darkened
+constexpr int kCheckedImageRing = 2;    // gap plus edge around a checked menu image
+constexpr int kCheckBoxMargin = 2;      // space around the box of a check mark
+constexpr int kAccentLine = 2;          // thickness of the accent under a checked button
+constexpr int kSeparatorIndent = 4;     // after the image column
+constexpr int kBarSeparatorGap = 3;     // above and below a flat separator on a bar
+constexpr int kLiftShadowPercent = 70;  // the hovered image's shadow: the hot face darkened
 
 bool IsPopup(int viewKind) { return (viewKind & vkPopup) == vkPopup; }
 bool Hot(const ItemState& state) { return state.hoverKind != hkNone; }
@@ -120,8 +120,7 @@ void ThemePainter::PaintDisabledImage(QPainter& p, QPoint at, const QPixmap& ima
   }
 }
 
-void ThemePainter::PaintItemImage(QPainter& p, const QRect& rect, const ItemState& state,
-                                  const QPixmap& image) const {
+void ThemePainter::PaintItemImage(QPainter& p, const QRect& rect, const ItemState& state, const QPixmap& image) const {
   if (image.isNull()) return;
   const QSize size = image.deviceIndependentSize().toSize();
   QPoint at(rect.left() + (rect.width() - size.width()) / 2, rect.top() + (rect.height() - size.height()) / 2);
@@ -129,8 +128,8 @@ void ThemePainter::PaintItemImage(QPainter& p, const QRect& rect, const ItemStat
 
   if (!state.ToolbarStyle() && state.checked) {
     // A checked menu line shows its image in a box: pressed in, or framed.
-    const QRect ring = QRect(at, size).adjusted(-kCheckedImageRing, -kCheckedImageRing, kCheckedImageRing,
-                                                kCheckedImageRing);
+    const QRect ring =
+        QRect(at, size).adjusted(-kCheckedImageRing, -kCheckedImageRing, kCheckedImageRing, kCheckedImageRing);
     if (RaisedItems()) {
       if (state.enabled && !Hot(state)) FillDithered(p, ring.adjusted(1, 1, -1, -1), C(pal_.dither), C(pal_.menu));
       DrawEdge(p, ring, C(pal_.shadow), C(pal_.highlight));
@@ -143,8 +142,8 @@ void ThemePainter::PaintItemImage(QPainter& p, const QRect& rect, const ItemStat
     PaintDisabledImage(p, at, image);
     return;
   }
-  const bool lift = def_.hotImageLift && state.ToolbarStyle() && Hot(state) && !Pressed(state) &&
-                    !state.checked && !state.OnMenuBar();
+  const bool lift = def_.hotImageLift && state.ToolbarStyle() && Hot(state) && !Pressed(state) && !state.checked &&
+                    !state.OnMenuBar();
   if (lift) {
     // The hovered image rises up-left over its own flat shadow.
     const Colour base = pal_.hot.fill != clNone ? pal_.hot.fill : pal_.barFace;
