@@ -12,7 +12,7 @@ SANITIZE_FLAGS := -O1 -g1 -fno-omit-frame-pointer -fsanitize=address,undefined -
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test sanitize-build sanitize-test bench fuzz clean
+.PHONY: all deps configure build run test format-check sanitize-build sanitize-test bench fuzz clean
 
 all: build
 
@@ -28,10 +28,14 @@ build: configure
 run: build
 	./$(BUILD)/app/tessary
 
-test: build sanitize-build
+test: format-check build sanitize-build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	$(MAKE) --no-print-directory sanitize-test
 	scripts/fuzz-smoke.sh
+
+# Every C++ file laid out as .clang-format says.
+format-check: deps
+	@scripts/check-format.sh
 
 sanitize-build: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=None -DTESSARY_BENCH=OFF $(LAUNCHER) \
