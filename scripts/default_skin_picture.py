@@ -1,21 +1,11 @@
-"""Pictures with one-bit masks, Tango icon loading and the image-list payload writer
-for scripts/make-default-skin.py. Plain integer arithmetic only, so the output is the same
+"""Pictures with one-bit masks and the image-list payload writer for
+scripts/make-default-skin.py. Plain integer arithmetic only, so the output is the same
 byte for byte wherever the same icon files are installed."""
 
-import os
 import struct
 
-from PIL import Image
-
-TANGO = "/usr/share/icons/Tango"
-
 FUCHSIA = (0xFF, 0x00, 0xFF)
-# The face colour partly transparent icon pixels are blended over: a typical toolbar face.
-TOOLBAR_FACE = (0xEC, 0xE9, 0xD8)
 WHITE = (0xFF, 0xFF, 0xFF)
-# A pixel that would come out exactly fuchsia after blending is moved to this neighbour so
-# that only the keyed pixels are transparent.
-NEAR_FUCHSIA = (0xFE, 0x00, 0xFF)
 
 IL_VERSION = 0x0101
 IL_GROW = 4
@@ -97,34 +87,8 @@ class Picture:
 
 
 def blend(c, a, under):
+    """Colour c at coverage a (0 to 255) over the colour under it, rounded."""
     return tuple((c[i] * a + under[i] * (255 - a) + 127) // 255 for i in range(3))
-
-
-def tango(path, size, background=FUCHSIA, soft_under=TOOLBAR_FACE, base=None):
-    """A Tango icon at its native size: fully transparent pixels become `background`,
-    partly transparent ones are blended over `soft_under` (no pink fringes). With a `base`
-    picture the icon is laid over it instead, blending over the base's own pixels where
-    those are not fuchsia."""
-    image = Image.open(os.path.join(TANGO, "%dx%d" % (size, size), path + ".png")).convert("RGBA")
-    if image.size != (size, size):
-        raise SystemExit("%s is %s, expected %d x %d" % (path, image.size, size, size))
-    picture = Picture(size, size, background)
-    for y in range(size):
-        for x in range(size):
-            under = soft_under
-            if base is not None:
-                under = base.get(x, y)
-                picture.set(x, y, under)
-                if under == FUCHSIA:
-                    under = soft_under
-            r, g, b, a = image.getpixel((x, y))
-            if a == 0:
-                continue
-            c = (r, g, b) if a == 255 else blend((r, g, b), a, under)
-            if c == FUCHSIA:
-                c = NEAR_FUCHSIA
-            picture.set(x, y, c)
-    return picture
 
 
 # ---------------------------------------------------------------------------------------------

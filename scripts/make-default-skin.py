@@ -6,10 +6,10 @@ It also writes resources/README.md, the list of which picture fills which slot.
 
 The toolbar, menu and tab images come from the public-domain Tango icon set as installed by
 Debian's tango-icon-theme (/usr/share/icons/Tango, native 16x16 and 24x24 PNGs: nothing is
-rescaled). The window-control images are drawn pixel by pixel (default_skin_buttons.py).
-Only plain integer arithmetic touches the pixels (default_skin_picture.py), so the output is
-the same byte for byte on every machine with the same icon files; PIL is used only to decode
-the PNGs and to save the optional preview.
+rescaled) and given one-bit masks that suit every theme (default_skin_icons.py). The
+window-control images are drawn pixel by pixel (default_skin_buttons.py). Only plain integer
+arithmetic touches the pixels, so the output is the same byte for byte on every machine with
+the same icon files; PIL is used only to decode the PNGs and to save the optional preview.
 
 Resource layout, all integers little-endian:
   for each of the eight lists in skin-file order
@@ -39,8 +39,8 @@ from PIL import Image  # noqa: E402
 
 from default_skin_buttons import (DISABLED, HOT, NORMAL, SYSTEM_GLYPHS, ButtonLook,  # noqa: E402
                                   down_buttons, draw_window, draw_x, system_buttons)
-from default_skin_picture import (FUCHSIA, WHITE, Picture, image_list_payload, tango,  # noqa: E402
-                                  u32)
+from default_skin_icons import tango  # noqa: E402
+from default_skin_picture import FUCHSIA, WHITE, Picture, image_list_payload, u32  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUTPUT = os.path.join(REPO, "resources", "default_skin.bin")
@@ -85,8 +85,8 @@ def button_images(size):
 # Other images (ilMain, 16 x 16). The slots the browser shows in its menus and bars get the
 # icon of their command; the rest are browser-ish icons, each slot a different one.
 
-def tango16(path):
-    make = lambda: tango(path, 16)
+def tango16(path, faded=None):
+    make = lambda: tango(path, 16, faded=faded)
     make.source = "Tango `%s`" % path  # listed in the README
     return make
 
@@ -198,7 +198,7 @@ MAIN_IMAGES = [
     ("Search Web", tango16("actions/system-search")),
     ("Search Site / Find", tango16("actions/edit-find")),
     ("Cut", tango16("actions/edit-cut")),
-    ("Copy", tango16("actions/edit-copy")),
+    ("Copy", tango16("actions/edit-copy", faded=0x40)),  # its page behind is half opaque
     ("Paste", tango16("actions/edit-paste")),
     ("Select All", tango16("actions/edit-select-all")),
     ("Undo", tango16("actions/edit-undo")),
@@ -280,7 +280,7 @@ def page_images():
     images = []
     for _, path in PAGE_ICONS:
         pic = Picture(PAGE_SIZE, PAGE_SIZE, WHITE)
-        pic.blit(tango(path, 16, WHITE, WHITE), 1, 1)
+        pic.blit(tango(path, 16, WHITE), 1, 1)
         images.append(pic)
     return images
 
@@ -344,9 +344,21 @@ Both this file and the resource are written by
 which regenerates them byte for byte from Debian's `tango-icon-theme`.
 
 The toolbar, menu and tab pictures are Tango icons (https://tango.freedesktop.org), which
-their authors released into the public domain. Partly transparent icon pixels are blended
-over the toolbar face colour 0xECE9D8; fully transparent ones become fuchsia, the
-transparent colour of the large, small and other images. Tab images are blended over white.
+their authors released into the public domain. An image list draws a pixel fully or not at
+all, over whatever face the theme or a background picture shows, so the icons' soft pixels
+are decided once, for every face alike (`scripts/default_skin_icons.py`):
+
+- A pixel less than half covered (alpha below 128) becomes the transparent colour when it
+  belongs to the surround, a drop shadow (glints in it too) or a hole: fuchsia in the
+  large, small and other images, white in the tab images (stored opaque on white, white
+  being the colour a replaced tab image is keyed by). Tinted glass enclosed by an icon (a
+  lens, a bulb) stays, and so does Copy's half-opaque page behind, drawn solid as it
+  looks over white.
+- A partly transparent pixel that stays is blended over the mean colour of the solid icon
+  pixels around it, darkened by an eighth, never over a face colour: the edge keeps the
+  icon's own colours and reads as a slightly softened outline on light and dark faces.
+- No other pixel has the transparent colour (one that would is moved by one step).
+
 The window-control buttons and the images marked "drawn" are drawn by the script.
 """
 

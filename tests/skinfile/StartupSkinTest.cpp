@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -155,6 +156,30 @@ TEST_F(StartupSkinTest, FuchsiaKeyedListsHaveTransparentSurroundsAndNoVisibleFuc
       }
     }
     EXPECT_GE(withSurround * 4, list->ImageCount() * 3) << list->name;
+  }
+}
+
+// The icons are cut out for every face: no pixel on the edge of a large, small or other image
+// has the light toolbar face that soft icon edges used to be flattened on (it showed as a
+// fringe and an oval on every other face and over pictures).
+TEST_F(StartupSkinTest, IconEdgesCarryNoFaceColour) {
+  const auto nearFace = [](Argb c) {
+    const int r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
+    return std::abs(r - 0xEC) + std::abs(g - 0xE9) + std::abs(b - 0xD8) <= 24;
+  };
+  for (const ImageList* list : {&skin.ilLButtons, &skin.ilSButtons, &skin.ilMain}) {
+    const int w = list->Width(), h = list->Height();
+    for (int i = 0; i < list->ImageCount(); ++i) {
+      const auto& image = list->ImageAt(i);
+      const auto clear = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && image.mask[y * w + x]; };
+      for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+          const bool edge = clear(x - 1, y) || clear(x + 1, y) || clear(x, y - 1) || clear(x, y + 1);
+          EXPECT_FALSE(!clear(x, y) && edge && nearFace(image.pixels[y * w + x]))
+              << list->name << " " << i << " at " << x << ", " << y;
+        }
+      }
+    }
   }
 }
 
