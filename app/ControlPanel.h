@@ -81,6 +81,7 @@ struct ControlPanel {
   widgets::TXP_Button* btnSave = nullptr;
   widgets::TXP_Button* btnUndo = nullptr;  // the edit history, right of "Save"
   widgets::TXP_Button* btnRedo = nullptr;
+  widgets::TXP_Button* btnNew = nullptr;  // the start-up skin again, right of "Redo"
 
   // The samples of each row, left to right (slots 8, 7, 6, 5, 4, 10, 3, 9, 2, 1, 0).
   std::array<std::array<preview::TGButton*, kSamplesPerRow>, kSampleRowCount> samples{};

@@ -90,6 +90,7 @@ constexpr ControlRow kControls[] = {
     // The edit history, spaced as the file buttons are.
     {CONTROL(btnUndo), &CP::pnlBottom, "Undo", {284, 9, 73, 24}},
     {CONTROL(btnRedo), &CP::pnlBottom, "Redo", {368, 9, 73, 24}},
+    {CONTROL(btnNew), &CP::pnlBottom, "New", {452, 9, 73, 24}},
 };
 #undef CONTROL
 
@@ -99,7 +100,7 @@ constexpr ControlRow kControls[] = {
 constexpr const char* kKeyboardOrder[] = {
     "cbSearchBar",                                                                        // tbdTop
     "btnTop", "rbTopTile", "rbStretch", "rbBottomStretch", "rbBottomTile", "btnBottom",  // pnlTop
-    "btnRedo", "btnUndo", "btnSave", "btnOpen", "XP_Button3",  // pnlBottom, right to left as stored
+    "btnNew", "btnRedo", "btnUndo", "btnSave", "btnOpen", "XP_Button3",  // pnlBottom, right to left as stored
     "pnlNormal", "Panel1", "Panel2", "Panel3",  // pnlSysBtns: the sample rows (Normal, Down, Hot, Disabled),
     "ListBox1", "cbPages", "XP_Button1", "cbOther", "XP_Button2", "ColorBox", "dfsColorButton",  // ... the rest
     "TBXToolbar1", "TBXToolbar2", "mmNote",

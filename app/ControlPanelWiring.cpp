@@ -40,8 +40,33 @@ constexpr ButtonWire kButtonWires[] = {
      "Replace the other image selected in the list"},
     {&CP::XP_Button3, [](SkinEditor& e, const CP&) { e.Open(); }},
     {&CP::btnOpen, [](SkinEditor& e, const CP&) { e.ImportOldSkins(); }},
-    {&CP::btnSave, [](SkinEditor& e, const CP&) { e.Save(); }},
 };
+
+// The controls that stand for one place of the skin besides the samples: the background
+// buttons, and each image drop-down list with its "Change..." button (its selected entry).
+struct PlaceWire {
+  QWidget* (*widget)(const ControlPanel& panel);
+  PicturePlace (*place)(const ControlPanel& panel);
+};
+constexpr PlaceWire kPlaceWires[] = {
+    {[](const CP& p) -> QWidget* { return p.btnTop; }, [](const CP&) { return PicturePlace::Of(Background::bgTop); }},
+    {[](const CP& p) -> QWidget* { return p.btnBottom; },
+     [](const CP&) { return PicturePlace::Of(Background::bgBottom); }},
+    {[](const CP& p) -> QWidget* { return p.cbPages; },
+     [](const CP& p) { return PicturePlace::Slot(XP_Button1Click, p.cbPages->ItemIndex()); }},
+    {[](const CP& p) -> QWidget* { return p.XP_Button1; },
+     [](const CP& p) { return PicturePlace::Slot(XP_Button1Click, p.cbPages->ItemIndex()); }},
+    {[](const CP& p) -> QWidget* { return p.cbOther; },
+     [](const CP& p) { return PicturePlace::Slot(XP_Button2Click, p.cbOther->ItemIndex()); }},
+    {[](const CP& p) -> QWidget* { return p.XP_Button2; },
+     [](const CP& p) { return PicturePlace::Slot(XP_Button2Click, p.cbOther->ItemIndex()); }},
+};
+
+std::optional<PicturePlace> PlaceOfControl(const ControlPanel& panel, const QWidget* widget) {
+  for (const PlaceWire& wire : kPlaceWires)
+    if (wire.widget(panel) == widget) return wire.place(panel);
+  return std::nullopt;
+}
 
 // The Tile/Stretch groups: a click on either box stretches the background exactly when its
 // group's "Stretch" box is checked.
@@ -84,20 +109,35 @@ QString SlotName(const SlotWire& wire, const widgets::Command& command) {
   return command.Caption();
 }
 
+// The slot wire of a sample's or sample toolbar item's command; none when it edits no slot.
+const SlotWire* SlotWireOf(const CommandVocabulary& vocabulary, const widgets::Command* command) {
+  if (command == nullptr) return nullptr;
+  for (const SlotWire& wire : kSlotWires)
+    if (command->List() == &(vocabulary.*wire.list)()) return &wire;
+  return nullptr;
+}
+
 // A picture dropped on the sample or sample toolbar item of `command` runs the slot command
 // that its list runs, with the file; none when its command edits no slot.
 std::optional<PictureTarget> SlotTarget(SkinEditor& editor, const CommandVocabulary& vocabulary,
                                         const widgets::Command* command, QRect area) {
-  if (command == nullptr) return std::nullopt;
-  for (const SlotWire& wire : kSlotWires) {
-    if (command->List() != &(vocabulary.*wire.list)()) continue;
-    const int slot = command->ImageIndex();
-    const QString action = QStringLiteral("Replace %1: %2").arg(QLatin1String(wire.samples), SlotName(wire, *command));
-    return PictureTarget{action, area, [&editor, slotCommand = wire.command, slot](const std::string& path) {
-                           editor.ReplaceImageSlotFromFile(slotCommand, slot, path);
-                         }};
-  }
-  return std::nullopt;
+  const SlotWire* wire = SlotWireOf(vocabulary, command);
+  if (wire == nullptr) return std::nullopt;
+  const int slot = command->ImageIndex();
+  const QString action = QStringLiteral("Replace %1: %2").arg(QLatin1String(wire->samples), SlotName(*wire, *command));
+  return PictureTarget{action, area,
+                       [&editor, slotCommand = wire->command, slot](const std::string& path) {
+                         editor.ReplaceImageSlotFromFile(slotCommand, slot, path);
+                       },
+                       PicturePlace::Slot(wire->command, slot)};
+}
+
+// The sample toolbar item at `pos`, or the one the keyboard is on.
+const widgets::TTBCustomItem* ToolbarItem(const widgets::TTBXToolbar& bar, std::optional<QPoint> pos) {
+  if (pos) return bar.ItemAt(*pos);
+  const int hot = bar.HotIndex();
+  if (hot < 0 || static_cast<std::size_t>(hot) >= bar.Items().size()) return nullptr;
+  return bar.Items()[static_cast<std::size_t>(hot)].get();
 }
 
 // Repaint targets that are controls of the panel.
@@ -173,7 +213,7 @@ std::optional<PictureTarget> PictureTargetAt(const ControlPanel& panel, SkinEdit
     const auto run = [&editor, &panel, withFile = wire.runWithFile](const std::string& path) {
       withFile(editor, panel, path);
     };
-    return PictureTarget{QString::fromLatin1(wire.dropAction), widget->rect(), run};
+    return PictureTarget{QString::fromLatin1(wire.dropAction), widget->rect(), run, *PlaceOfControl(panel, widget)};
   }
   if (auto* sample = qobject_cast<preview::TGButton*>(widget))
     return SlotTarget(editor, vocabulary, sample->Command(), sample->rect());
@@ -183,6 +223,48 @@ std::optional<PictureTarget> PictureTargetAt(const ControlPanel& panel, SkinEdit
       return SlotTarget(editor, vocabulary, item->GetCommand(), bar->ItemRect(item));
   }
   return std::nullopt;
+}
+
+std::optional<PicturePlace> PicturePlaceAt(const ControlPanel& panel, const CommandVocabulary& vocabulary,
+                                           QWidget* widget, std::optional<QPoint> pos) {
+  if (std::optional<PicturePlace> place = PlaceOfControl(panel, widget)) return place;
+  const widgets::Command* command = nullptr;
+  if (auto* sample = qobject_cast<preview::TGButton*>(widget)) command = sample->Command();
+  if (widget == panel.TBXToolbar1 || widget == panel.TBXToolbar2) {
+    if (const widgets::TTBCustomItem* item = ToolbarItem(*static_cast<widgets::TTBXToolbar*>(widget), pos))
+      command = item->GetCommand();
+  }
+  const SlotWire* wire = SlotWireOf(vocabulary, command);
+  if (wire == nullptr) return std::nullopt;
+  return PicturePlace::Slot(wire->command, command->ImageIndex());
+}
+
+std::vector<PlaceView> ViewsOfPlace(const ControlPanel& panel, const CommandVocabulary& vocabulary,
+                                    const PicturePlace& place) {
+  std::vector<PlaceView> views;
+  for (const PlaceWire& wire : kPlaceWires) {
+    QWidget* widget = wire.widget(panel);
+    // A drop-down list shows the place while it is the selected entry; its button, never.
+    if (qobject_cast<widgets::TJvImageComboBox*>(widget) != nullptr || !place.IsSlot()) {
+      if (wire.place(panel) == place) views.push_back({widget, widget->rect()});
+    }
+  }
+  if (!place.IsSlot()) return views;
+  for (const auto& row : panel.samples) {
+    for (preview::TGButton* sample : row) {
+      const SlotWire* wire = SlotWireOf(vocabulary, sample->Command());
+      if (wire != nullptr && wire->command == place.command && sample->Command()->ImageIndex() == place.slot)
+        views.push_back({sample, sample->rect()});
+    }
+  }
+  for (widgets::TTBXToolbar* bar : {panel.TBXToolbar1, panel.TBXToolbar2}) {
+    for (const auto& item : bar->Items()) {
+      const SlotWire* wire = SlotWireOf(vocabulary, item->GetCommand());
+      if (wire != nullptr && wire->command == place.command && item->GetCommand()->ImageIndex() == place.slot)
+        views.push_back({bar, bar->ItemRect(item.get())});
+    }
+  }
+  return views;
 }
 
 }  // namespace tessary::app

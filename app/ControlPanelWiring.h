@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/ControlPanel.h"
 #include "app/WidgetSkinView.h"
@@ -31,11 +32,28 @@ struct PictureTarget {
   QString action;                                    // what a picture dropped there does ("Replace Hot: Close")
   QRect area;                                        // the place in the coordinates of the widget asked about
   std::function<void(const std::string& path)> run;  // the command, to run in the error handler
+  PicturePlace place;                                // the place of the skin it changes
 };
 
 // The picture place at `pos` in `widget` (a sample, an item of a sample toolbar, a
 // "Change..." button or a background button), or none.
 std::optional<PictureTarget> PictureTargetAt(const ControlPanel& panel, SkinEditor& editor,
                                              const preview::CommandVocabulary& vocabulary, QWidget* widget, QPoint pos);
+
+// The place of the skin a control of the panel shows, for its context menu: a sample, the
+// item of a sample toolbar at `pos` (none: the item the keyboard is on), an image drop-down
+// list or its "Change..." button (the selected entry), a background button. None for any
+// other control (the example sample included).
+std::optional<PicturePlace> PicturePlaceAt(const ControlPanel& panel, const preview::CommandVocabulary& vocabulary,
+                                           QWidget* widget, std::optional<QPoint> pos);
+
+// The sample widgets and sample toolbar items that show a place (for marks on them): the
+// samples of its row, or the toolbar with the item's rectangle.
+struct PlaceView {
+  QWidget* widget;
+  QRect area;  // in the widget's coordinates
+};
+std::vector<PlaceView> ViewsOfPlace(const ControlPanel& panel, const preview::CommandVocabulary& vocabulary,
+                                    const PicturePlace& place);
 
 }  // namespace tessary::app

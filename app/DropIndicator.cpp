@@ -55,10 +55,11 @@ QRect DropIndicator::TextBox() const {
 void DropIndicator::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QColor colour = QColor::fromRgb(takes_ ? kTakesColour : kRefusedColour);
-  if (takes_ && !area_.isEmpty()) {
+  if (!area_.isEmpty()) {
+    // A place that takes the file is filled lightly; one that refuses it is only framed.
     QColor fill = colour;
     fill.setAlpha(kAreaFillAlpha);
-    painter.fillRect(area_, fill);
+    if (takes_) painter.fillRect(area_, fill);
     painter.setPen(QPen(colour, kFrameWidth));
     painter.drawRect(area_.adjusted(kFrameWidth / 2, kFrameWidth / 2, -kFrameWidth / 2, -kFrameWidth / 2));
   }

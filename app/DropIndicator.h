@@ -1,8 +1,8 @@
 #pragma once
 // What the editor window shows while a file is dragged over it: a frame around the place
-// under the pointer that takes the file, and beside the pointer what dropping it does, or
-// why the place does not take it. Lies over the whole window and lets every mouse event
-// through; hidden when no file is dragged.
+// under the pointer (green when it takes the file, red when it refuses it), and beside the
+// pointer what dropping it does, or why the place does not take it. Lies over the whole window and lets every mouse
+// event through; hidden when no file is dragged.
 #include <QWidget>
 
 namespace tessary::app {

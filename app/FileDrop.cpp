@@ -8,6 +8,8 @@
 #include "app/ControlPanelWiring.h"
 #include "app/FileKinds.h"
 #include "editing/CommandRunner.h"
+#include "platform/PictureDecoder.h"
+#include "skin/Error.h"
 #include "widgets/FloatingWindow.h"
 
 namespace tessary::app {
@@ -69,8 +71,9 @@ FileDrop::Verdict FileDrop::VerdictAt(const QMimeData& data, QWidget& top, QPoin
                                           name),
               top.rect(), [this, path] { RunCommand(dialogs_, [&] { OpenSkinFile(editor_, path); }); }};
     case FileKind::kPicture: {
+      // A place that takes pictures says itself whether it takes this one.
       Verdict verdict = PictureVerdictAt(path, top, pos);
-      return verdict.takes ? verdict : refuse(QString::fromLatin1(kNoPicturePlace));
+      return verdict.text.isEmpty() ? refuse(QString::fromLatin1(kNoPicturePlace)) : verdict;
     }
     case FileKind::kOther: break;
   }
@@ -84,11 +87,30 @@ FileDrop::Verdict FileDrop::PictureVerdictAt(const QString& path, QWidget& top, 
     std::optional<PictureTarget> target = PictureTargetAt(panel_, editor_, vocabulary_, widget, local);
     if (!target) continue;
     const QRect area(widget->mapTo(&top, target->area.topLeft()), target->area.size());
+    const QString refusal = PictureRefusal(path, target->place);
+    if (!refusal.isEmpty())
+      return {false, refusal, area, [this, refusal] { dialogs_.ShowErrorBox(refusal.toStdString()); }};
     return {true, target->action, area, [this, run = std::move(target->run), file = path.toStdString()] {
               RunCommand(dialogs_, [&] { run(file); });
             }};
   }
   return {};
+}
+
+QString FileDrop::PictureRefusal(const QString& path, const PicturePlace& place) const {
+  if (!header_ || header_->path != path) {
+    header_ = Header{path, {}, {}};
+    try {
+      header_->size = platform::PictureFileSize(path);
+    } catch (const SkinError& error) {
+      header_->error = QString::fromStdString(ErrorBoxText(error.what()));
+    }
+  }
+  if (!header_->error.isEmpty()) return header_->error;
+  if (!place.IsSlot()) return {};  // a background takes any size
+  const ImageSlotRule& rule = RuleOf(place.command);
+  if (header_->size == QSize(rule.width, rule.height)) return {};
+  return QString::fromStdString(WrongSizeMessage(rule));
 }
 
 QWidget* FileDrop::DropWindowOf(QWidget& widget) const {
@@ -116,12 +138,15 @@ bool FileDrop::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   auto* drop = static_cast<QDropEvent*>(event);
-  // Never a move: a file manager would delete a file it believes moved.
-  if (!drop->possibleActions().testFlag(Qt::CopyAction)) return false;
+  // A new drag reads its picture's header afresh (the file may have changed meanwhile).
+  if (event->type() == QEvent::DragEnter) header_.reset();
   const QPoint pos = widget->mapTo(top, drop->position().toPoint());
   Verdict verdict = VerdictAt(*drop->mimeData(), *top, pos);
-  // Every file is taken by the window, so that a refused one can say why when dropped.
-  drop->setDropAction(Qt::CopyAction);
+  // Every file is taken by the window, so that a refused one can say why when dropped, and
+  // taken as a copy: the file is only read. A drag that offers only "move" (Shift in a
+  // file manager) is answered with the action it offers, which Qt requires; the file
+  // manager leaves moving a file to the program it gave it to, and this one does not.
+  drop->setDropAction(drop->possibleActions().testFlag(Qt::CopyAction) ? Qt::CopyAction : drop->proposedAction());
   drop->accept();
   if (event->type() != QEvent::Drop) {
     IndicatorOver(*top).ShowVerdict(verdict.takes, verdict.text, verdict.area, pos);

@@ -4,8 +4,11 @@
 // a place that takes one (a sample, an item of a sample toolbar, a "Change..." button, a
 // background button) runs that place's command with the file instead of the dialog, with
 // the same checks and messages. While a file is dragged, the DropIndicator shows whether
-// the place under the pointer takes it; a file dropped where it is not taken is refused
-// with the reason in the "Error" box.
+// the place under the pointer takes it, and a picture's size is read from its header
+// then, so a picture of the wrong size (or no picture at all) is refused with the reason
+// before the drop; a file dropped where it is not taken is refused with the reason in the
+// "Error" box. A file drag is taken as a copy whatever actions it offers (a drag that
+// offers only "move" included): the file is read and left where it is.
 //
 // The drag is watched for the whole window at once (an application event filter), so
 // that neither the note nor a box of the preview takes a dropped skin as text; a bar of
@@ -55,6 +58,9 @@ class FileDrop : public QObject {
 
  private:
   Verdict PictureVerdictAt(const QString& path, QWidget& top, QPoint pos) const;
+  // Why the place refuses the picture in `path` (its header read once per drag); empty
+  // when it takes it.
+  QString PictureRefusal(const QString& path, const PicturePlace& place) const;
   // The top-level window of `widget` when it is the editor window or a bar floating from
   // it; none for any other window (a dialog takes drops its own way).
   QWidget* DropWindowOf(QWidget& widget) const;
@@ -67,6 +73,13 @@ class FileDrop : public QObject {
   Dialogs& dialogs_;
   const preview::CommandVocabulary& vocabulary_;
   QPointer<DropIndicator> indicator_;
+  // The picture header of the file dragged now: its path, its size or why it is refused.
+  struct Header {
+    QString path;
+    QSize size;
+    QString error;
+  };
+  mutable std::optional<Header> header_;
 };
 
 }  // namespace tessary::app

@@ -1,17 +1,24 @@
 #include "app/TfrmMain.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "app/ControlPanelContents.h"
 #include "app/ControlPanelLayout.h"
 #include "app/ControlPanelWiring.h"
+#include "app/FileCommandsWiring.h"
 #include "app/FileDrop.h"
 #include "app/FileKinds.h"
+#include "app/LinkMarks.h"
+#include "app/PictureMenus.h"
 #include "app/UndoRedo.h"
 #include "editing/CommandRunner.h"
+#include "platform/ExternalImageEditor.h"
 #include "platform/PictureDecoder.h"
+#include "platform/PictureEncoder.h"
 #include "platform/QtDialogs.h"
 #include "preview/TFlatGauge.h"
 #include "skinfile/StartupSkin.h"
@@ -29,10 +36,19 @@ constexpr const char* kStoredThemeName = "Nexos";
 
 constexpr const char* kCaption = "Tessary 2.0";
 
+// The working files of "Edit Externally", a folder per skin, under the user's cache folder.
+constexpr const char* kWorkingFilesFolder = "linked";
+
 }  // namespace
 
 TfrmMain::TfrmMain(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs ? std::move(dialogs) : std::make_unique<platform::QtDialogs>(this)) {
+    : TfrmMain(WindowServices{std::move(dialogs), nullptr, {}, {}, false}, parent) {}
+
+TfrmMain::TfrmMain(WindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(std::make_unique<platform::EditorSettings>(services.settingsFile)),
+      dialogs_(services.dialogs ? std::move(services.dialogs)
+                                : std::make_unique<platform::QtDialogs>(this, settings_.get())) {
   LoadStartupSkin(skin_);
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromLatin1(kCaption));
@@ -46,6 +62,8 @@ TfrmMain::TfrmMain(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
   BuildControlPanel(*central, panel_);
   FillControlPanel(panel_, skin_, vocabulary_, editor_.ColorBoxEntries());
   editor_.SetPictureDecoder(platform::DecodePicture);
+  editor_.SetPictureEncoder(platform::EncodePng);
+  AttachPictureServices(services);
   WireControlPanel(panel_, editor_, *dialogs_, vocabulary_, view_);
   undoRedoWatch_ = WireUndoRedo(panel_, history_, *dialogs_, *this);
   historyWatch_ = history_.OnStateChanged([this] { ShowCaption(); });
@@ -54,15 +72,54 @@ TfrmMain::TfrmMain(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
   SetKeyboardOrder(panel_);
   dispatcher_ = std::make_unique<preview::ShortcutDispatcher>(vocabulary_, this);
   drop_ = new FileDrop(*this, panel_, editor_, *dialogs_, vocabulary_);
+  // Asked before the dispatcher (installed after it): the editor's own keys come first.
+  fileCommands_ = new FileCommandsWiring(*this, panel_, editor_, history_, *dialogs_);
+  menus_ = new PictureMenus(*this, panel_, vocabulary_, *pictureActions_, *dialogs_);
+  marks_ = new LinkMarks(panel_, vocabulary_, *links_);
   FormCreate();
 }
 
 TfrmMain::~TfrmMain() {
-  // The dispatcher, the drop handler and the controls refer to the vocabulary and the
-  // skin: they go first.
+  // The dispatcher, the drop handler, the menus and the controls refer to the vocabulary,
+  // the skin and the live links: they go first.
   dispatcher_.reset();
+  delete menus_;
+  delete fileCommands_;
+  delete marks_;
   delete drop_;
   delete takeCentralWidget();
+}
+
+void TfrmMain::AttachPictureServices(WindowServices& services) {
+  recent_ = RecentFiles([this] {
+    std::vector<std::string> files;
+    for (const QString& file : settings_->RecentSkins()) files.push_back(file.toStdString());
+    return files;
+  }());
+  recentWatch_ =
+      editor_.OnSavedOrOpened([this, remember = services.remembersSkins](const std::string& path, FileEvent) {
+        if (path.empty()) return;
+        recent_.Add(path);
+        if (!remember) return;
+        QStringList files;
+        for (const std::string& file : recent_.Files()) files << QString::fromStdString(file);
+        settings_->SetRecentSkins(files);
+      });
+  if (auto* qtDialogs = dynamic_cast<platform::QtDialogs*>(dialogs_.get())) qtDialogs->SetRecentFiles(&recent_);
+
+  imageEditor_ = services.imageEditor ? std::move(services.imageEditor)
+                                      : std::make_unique<platform::ExternalImageEditor>(*settings_);
+  watcher_ = std::make_unique<platform::QtFileWatcher>([this](const std::string& path, bool lastTry) {
+    // A save of a watched file is a command of its own: its errors show, and the window goes on.
+    LiveLinks::Outcome outcome = LiveLinks::Outcome::kRefused;
+    RunCommand(*dialogs_, [&] { outcome = links_->FileChanged(path, lastTry); });
+    return outcome == LiveLinks::Outcome::kTryLater;
+  });
+  QString cache = services.cacheFolder;
+  if (cache.isEmpty()) cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  links_ = std::make_unique<LiveLinks>(editor_, *watcher_, *imageEditor_,
+                                       QDir(cache).filePath(QString::fromLatin1(kWorkingFilesFolder)).toStdString());
+  pictureActions_ = std::make_unique<PictureActions>(editor_, *dialogs_, clipboard_, *links_);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -71,7 +128,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
   bool close = !Modified();
   if (!close) {
     switch (dialogs_->AskToSaveChanges()) {
-      case SaveChanges::kSave: RunCommand(*dialogs_, [this, &close] { close = editor_.Save(); }); break;
+      case SaveChanges::kSave: RunCommand(*dialogs_, [this, &close] { close = QuickSave(editor_, history_); }); break;
       case SaveChanges::kDiscard: close = true; break;
       case SaveChanges::kCancel: break;
     }

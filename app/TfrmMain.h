@@ -9,7 +9,13 @@
 #include "app/WidgetSkinView.h"
 #include "editing/Dialogs.h"
 #include "editing/EditHistory.h"
+#include "editing/FileCommands.h"
+#include "editing/LiveLinks.h"
+#include "editing/PictureActions.h"
 #include "editing/SkinEditor.h"
+#include "platform/EditorSettings.h"
+#include "platform/QtClipboard.h"
+#include "platform/QtFileWatcher.h"
 #include "preview/BrowserChromeBottom.h"
 #include "preview/BrowserChromeTop.h"
 #include "preview/CommandVocabulary.h"
@@ -19,7 +25,21 @@
 
 namespace tessary::app {
 
+class FileCommandsWiring;
 class FileDrop;
+class LinkMarks;
+class PictureMenus;
+
+// What the window uses of the platform; each left empty is the real one.
+struct WindowServices {
+  std::unique_ptr<Dialogs> dialogs;                  // tests: scripted ones
+  std::unique_ptr<ImageEditorLauncher> imageEditor;  // the settings' command, or the desktop's default
+  QString settingsFile;                              // the user's settings file
+  QString cacheFolder;                               // the user's cache folder (working files of "Edit Externally")
+  // Whether the skins opened and saved go into the settings' recent skins: the program's
+  // window does; a window drawn into a picture (tessary-skin render) leaves them alone.
+  bool remembersSkins = false;
+};
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -27,6 +47,7 @@ class TfrmMain : public QMainWindow {
  public:
   // The window with the platform's dialogs, or with `dialogs` (tests: scripted ones).
   explicit TfrmMain(std::unique_ptr<Dialogs> dialogs = nullptr, QWidget* parent = nullptr);
+  explicit TfrmMain(WindowServices services, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
   Skin& skin() { return skin_; }
@@ -39,6 +60,12 @@ class TfrmMain : public QMainWindow {
   const preview::BrowserChromeTop& chromeTop() const { return top_; }
   const preview::BrowserChromeBottom& chromeBottom() const { return bottom_; }
   const FileDrop& fileDrop() const { return *drop_; }
+  LiveLinks& links() { return *links_; }
+  PictureActions& pictureActions() { return *pictureActions_; }
+  PictureMenus& pictureMenus() { return *menus_; }
+  const LinkMarks& linkMarks() const { return *marks_; }
+  const platform::QtFileWatcher& fileWatcher() const { return *watcher_; }
+  const RecentFiles& recentFiles() const { return recent_; }
   // The skin changed since it was last saved or opened (the window asks before closing,
   // and its caption carries a mark).
   bool Modified() const { return history_.Modified(); }
@@ -61,19 +88,32 @@ class TfrmMain : public QMainWindow {
   // and redone Opens leave it), then " *" while the skin differs from it.
   void ShowCaption();
 
+  // The picture services, the live link and the per-place actions.
+  void AttachPictureServices(WindowServices& services);
+
   Skin skin_;
+  std::unique_ptr<platform::EditorSettings> settings_;
   std::unique_ptr<Dialogs> dialogs_;
   widgets::TTBXSwitcher TBXSwitcher_;
   WidgetSkinView view_{TBXSwitcher_};
   SkinEditor editor_{skin_, *dialogs_, view_};
   EditHistory history_{editor_};
+  RecentFiles recent_;
+  platform::QtClipboard clipboard_;
+  std::unique_ptr<ImageEditorLauncher> imageEditor_;
+  std::unique_ptr<platform::QtFileWatcher> watcher_;
+  std::unique_ptr<LiveLinks> links_;
+  std::unique_ptr<PictureActions> pictureActions_;
   preview::CommandVocabulary vocabulary_{skin_};
   ControlPanel panel_;
   preview::BrowserChromeTop top_;
   preview::BrowserChromeBottom bottom_;
   std::unique_ptr<preview::ShortcutDispatcher> dispatcher_;
-  FileDrop* drop_ = nullptr;  // a child of the window
-  Connection historyWatch_, undoRedoWatch_;
+  FileDrop* drop_ = nullptr;  // children of the window
+  PictureMenus* menus_ = nullptr;
+  FileCommandsWiring* fileCommands_ = nullptr;
+  LinkMarks* marks_ = nullptr;
+  Connection historyWatch_, undoRedoWatch_, recentWatch_;
 };
 
 }  // namespace tessary::app

@@ -14,7 +14,9 @@ int main(int argc, char** argv) {
   tessary::InstallInterruptCleanup();
   tessary::app::GuardedApplication application(argc, argv);
   tessary::app::StartApplication();
-  tessary::app::TfrmMain window;
+  tessary::app::WindowServices services;
+  services.remembersSkins = true;
+  tessary::app::TfrmMain window(std::move(services));
   if (qEnvironmentVariableIsSet("TESSARY_QUIT_AT_FIRST_FRAME")) tessary::app::QuitAtFirstFrame(window);
   window.showMaximized();
   const QStringList arguments = QApplication::arguments();

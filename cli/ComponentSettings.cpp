@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/AsciiText.h"
+#include "skin/AsciiText.h"
 #include "skin/Colour.h"
 #include "skin/Error.h"
 

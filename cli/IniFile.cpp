@@ -1,7 +1,7 @@
 #include "cli/IniFile.h"
 
-#include "cli/AsciiText.h"
 #include "cli/CliError.h"
+#include "skin/AsciiText.h"
 
 namespace tessary::cli {
 namespace {

@@ -16,7 +16,6 @@
 #include <system_error>
 
 #include "cli/Arguments.h"
-#include "cli/AsciiText.h"
 #include "cli/CliError.h"
 #include "cli/Command.h"
 #include "cli/ComponentSettings.h"
@@ -24,6 +23,7 @@
 #include "cli/SkinDirectory.h"
 #include "cli/SkinFiles.h"
 #include "cli/SlotImage.h"
+#include "skin/AsciiText.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/FileIo.h"
 #include "skinfile/SkinProperties.h"

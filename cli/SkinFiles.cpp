@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "cli/AsciiText.h"
 #include "cli/CliError.h"
+#include "skin/AsciiText.h"
 #include "skinfile/FileIo.h"
 
 namespace tessary::cli {

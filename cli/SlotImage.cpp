@@ -5,20 +5,16 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/AsciiText.h"
 #include "cli/SkinDirectory.h"
 #include "skin/AlphaPicture.h"
+#include "skin/AsciiText.h"
 #include "skin/Error.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/SkinFile.h"
 
 // Qt last: its "slots" keyword macro would otherwise rewrite the core's Signal.h.
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#include <QImageWriter>
-
 #include "platform/PictureDecoder.h"
+#include "platform/PictureEncoder.h"
 
 namespace tessary::cli {
 namespace {
@@ -34,7 +30,6 @@ constexpr std::array<SlotRule, 8> kSlotRules{{
     {"ilPage", clWhite},
 }};
 
-constexpr const char* kPngFormat = "png";
 constexpr Argb kOpaqueAlpha = 0xFF000000u;
 constexpr Argb kStoredTransparent = 0xFF000000u;  // the list stores transparent pixels black
 constexpr Argb kRgbBits = 0x00FFFFFFu;
@@ -116,22 +111,9 @@ void CheckSlotSize(const ImageList& list, int width, int height) {
 }
 
 std::vector<std::uint8_t> EncodeSlotPng(const ImageList& list, int index) {
-  const ImageList::Image& image = list.ImageAt(index);
-  QImage picture(list.Width(), list.Height(), QImage::Format_ARGB32);
-  std::size_t i = 0;
-  for (int y = 0; y < picture.height(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-    for (int x = 0; x < picture.width(); ++x, ++i) {
-      const Argb rgb = image.pixels[i] & kRgbBits;
-      row[x] = image.mask[i] != 0 ? rgb : rgb | kOpaqueAlpha;
-    }
-  }
-  QByteArray data;
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, kPngFormat);
-  if (!writer.write(picture)) Fail(msg::kStreamWriteError);
-  return std::vector<std::uint8_t>(data.begin(), data.end());
+  std::vector<std::uint8_t> bytes = platform::EncodePng(ListImageWithAlpha(list, index));
+  if (bytes.empty()) Fail(msg::kStreamWriteError);
+  return bytes;
 }
 
 ImageList::Image LoadSlotImage(const std::string& path, const ImageList& list) {

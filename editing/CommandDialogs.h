@@ -13,14 +13,18 @@ enum class FileDialogId {
   SaveDialog,     // Save (".skn", asks before overwriting)
   CRSOpenDialog,  // Import Old Skins (".crs")
   SknOpenDialog,  // Open (".skn")
+  ExportDialog,   // Export Image (PNG, or BMP by the chosen filter; asks before overwriting)
 };
 
 class CommandDialogs {
  public:
   virtual ~CommandDialogs() = default;
 
-  // Shows the dialog modally; the chosen path (UTF-8), or nothing when cancelled.
-  virtual std::optional<std::string> ChooseFile(FileDialogId dialog) = 0;
+  // Shows the dialog modally; the chosen path (UTF-8), or nothing when cancelled. The
+  // dialog starts on `startAt` when it is given (a path, or a name for the folder last
+  // used), else on the file last chosen in it.
+  virtual std::optional<std::string> ChooseFile(FileDialogId dialog, const std::string& startAt) = 0;
+  std::optional<std::string> ChooseFile(FileDialogId dialog) { return ChooseFile(dialog, std::string()); }
 
   // The modal box owned by the window with caption "Error", the text, one OK button and
   // no icon: a command's own check refused the input.

@@ -8,8 +8,11 @@ EditHistory::EditHistory(SkinEditor& editor, std::size_t limit) : editor_(editor
   beforeWatch_ = editor_.OnBeforeChange([this](SkinParts parts) { BeforeChange(parts); });
   changeWatch_ = editor_.OnChanged([this](SkinParts) { Changed(); });
   fileWatch_ = editor_.OnSavedOrOpened([this](const std::string& path, FileEvent event) {
-    // An Open was the step just made: undoing it goes back to the file held before.
-    if (event == FileEvent::kOpened && !undo_.empty()) undo_.back().otherFile = file_;
+    // An imported old skin cannot be saved back: the skin stays what it was to its file.
+    if (event == FileEvent::kImported) return;
+    // An Open (or New, which opens no file) was the step just made: undoing it goes back
+    // to the file held before.
+    if (event != FileEvent::kSaved && !undo_.empty()) undo_.back().otherFile = file_;
     file_ = {path, state_};
     stateChanged_.Emit();
   });

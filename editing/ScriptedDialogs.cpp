@@ -14,8 +14,9 @@ void ScriptedDialogs::AnswerColour(Colour colour, std::optional<CustomColours> c
 
 void ScriptedDialogs::CancelColour() { colours_.push_back({std::nullopt, std::nullopt}); }
 
-std::optional<std::string> ScriptedDialogs::ChooseFile(FileDialogId dialog) {
+std::optional<std::string> ScriptedDialogs::ChooseFile(FileDialogId dialog, const std::string& startAt) {
   fileQuestions.push_back(dialog);
+  fileStarts.push_back(startAt);
   if (files_.empty()) throw std::logic_error("a file dialog opened without a scripted answer");
   auto answer = std::move(files_.front());
   files_.pop_front();
@@ -37,6 +38,7 @@ std::optional<Colour> ScriptedDialogs::ChooseColour(Colour, CustomColours& custo
 }
 
 SaveChanges ScriptedDialogs::AskToSaveChanges() {
+  ++saveQuestions;
   if (saveAnswers_.empty()) throw std::logic_error("asked whether to save without a scripted answer");
   const SaveChanges answer = saveAnswers_.front();
   saveAnswers_.pop_front();

@@ -32,9 +32,12 @@ class ScriptedDialogs : public Dialogs {
   };
   // What was asked and shown, in order.
   std::vector<FileDialogId> fileQuestions;
+  std::vector<std::string> fileStarts;  // where each file question started (empty: no start given)
+  int saveQuestions = 0;                // whether-to-save questions asked
   std::vector<Box> boxes;
 
-  std::optional<std::string> ChooseFile(FileDialogId dialog) override;
+  using Dialogs::ChooseFile;
+  std::optional<std::string> ChooseFile(FileDialogId dialog, const std::string& startAt) override;
   void ShowErrorBox(const std::string& text) override;
   void ShowApplicationError(const std::string& text) override;
   std::optional<Colour> ChooseColour(Colour initial, CustomColours& custom) override;

@@ -1,5 +1,6 @@
 #include "editing/SkinEditor.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -8,6 +9,7 @@
 #include "skinfile/BmpCodec.h"
 #include "skinfile/FileIo.h"
 #include "skinfile/SkinFile.h"
+#include "skinfile/StartupSkin.h"
 #include "skinfile/TextEncoding.h"
 
 namespace tessary {
@@ -42,11 +44,6 @@ bool IsBmpOrEmpty(std::span<const std::uint8_t> bytes) {
   return bytes.empty() || (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M');
 }
 
-// A system-button list stores its images opaque; the others leave out their mask colour.
-AlphaRule AlphaRuleOf(const ImageSlotRule& rule) {
-  return rule.maskColour == clNone ? AlphaRule::kOverFuchsia : AlphaRule::kKeyColour;
-}
-
 }  // namespace
 
 SkinEditor::SkinEditor(Skin& skin, CommandDialogs& dialogs, SkinView& view)
@@ -56,10 +53,15 @@ SkinEditor::SkinEditor(Skin& skin, CommandDialogs& dialogs, SkinView& view)
 
 // --- Image slots ---
 
-void SkinEditor::CheckSlot(const ImageSlotRule& rule, int slot) const {
+bool SkinEditor::TakesSlot(ImageSlotCommand command, int slot) const {
+  const ImageSlotRule& rule = RuleOf(command);
   const int count = (skin_.*rule.list).ImageCount();
   const bool appends = rule.store == StoreRule::kReplaceOrAppend && slot >= count;
-  if (slot < 0 || (slot >= count && !appends)) Fail(msg::kUnableToReplaceImage);
+  return slot >= 0 && (slot < count || appends);
+}
+
+void SkinEditor::CheckSlot(const ImageSlotRule& rule, int slot) const {
+  if (!TakesSlot(rule.command, slot)) Fail(msg::kUnableToReplaceImage);
 }
 
 void SkinEditor::ReplaceImageSlot(ImageSlotCommand command, int slot) {
@@ -69,15 +71,19 @@ void SkinEditor::ReplaceImageSlot(ImageSlotCommand command, int slot) {
 }
 
 void SkinEditor::ReplaceImageSlotFromFile(ImageSlotCommand command, int slot, const std::string& path) {
-  const ImageSlotRule& rule = RuleOf(command);
-  ReplaceImageSlotWith(command, slot, LoadPicture(path, AlphaRuleOf(rule), rule.maskColour));
+  const PicturePlace place = PicturePlace::Slot(command, slot);
+  if (ReplaceImageSlotWith(command, slot, ReadPicture(place, path))) pictureTaken_.Emit(place, path);
 }
 
-void SkinEditor::ReplaceImageSlotWith(ImageSlotCommand command, int slot, const Bitmap& picture) {
+bool SkinEditor::ReplaceImageSlotWith(ImageSlotCommand command, int slot, const Bitmap& picture) {
+  return ReplaceImageSlotWith(command, slot, PlacePicture{picture, {}});
+}
+
+bool SkinEditor::ReplaceImageSlotWith(ImageSlotCommand command, int slot, const PlacePicture& picture) {
   const ImageSlotRule& rule = RuleOf(command);
-  if (picture.Width() != rule.width || picture.Height() != rule.height) {
+  if (picture.bitmap.Width() != rule.width || picture.bitmap.Height() != rule.height) {
     dialogs_.ShowErrorBox(WrongSizeMessage(rule));
-    return;
+    return false;
   }
   CheckSlot(rule, slot);
   ImageList& list = skin_.*rule.list;
@@ -85,20 +91,48 @@ void SkinEditor::ReplaceImageSlotWith(ImageSlotCommand command, int slot, const 
   beforeChange_.Emit(parts);
   // A short list gets the image at its end, which is not `slot` when more than one is
   // missing: the list never has holes.
-  if (slot >= list.ImageCount()) {
-    list.AppendImage(picture, rule.maskColour);
+  list.SetImage(std::min(slot, list.ImageCount()),
+                std::make_shared<const ImageList::Image>(StoredImage(PicturePlace::Slot(command, slot), picture)));
+  Show(parts);
+  changed_.Emit(parts);
+  return true;
+}
+
+// --- Any place that holds a picture ---
+
+PlacePicture SkinEditor::ReadPicture(const PicturePlace& place, const std::string& path) {
+  return LoadPicture(path, place);
+}
+
+void SkinEditor::TakePictureFromFile(const PicturePlace& place, const std::string& path) {
+  if (place.IsSlot()) {
+    ReplaceImageSlotFromFile(place.command, place.slot, path);
   } else {
-    list.ReplaceImage(slot, picture, rule.maskColour);
+    ChangeBackgroundFromFile(place.background, path);
   }
+}
+
+bool SkinEditor::PutPicture(const PicturePlace& place, const PlacePicture& picture) {
+  if (place.IsSlot()) return ReplaceImageSlotWith(place.command, place.slot, picture);
+  SetBackgroundPicture(place.background, picture.bitmap);
+  return true;
+}
+
+void SkinEditor::ChangeParts(SkinParts parts, const std::function<void()>& change) {
+  beforeChange_.Emit(parts);
+  change();
   Show(parts);
   changed_.Emit(parts);
 }
 
-// --- Backgrounds ---
-
-TTBBackground& SkinEditor::BackgroundOf(Background which) {
-  return which == Background::bgTop ? skin_.bgTop : skin_.bgBottom;
+std::vector<std::uint8_t> SkinEditor::EncodePng(const AlphaPicture& picture) const {
+  std::vector<std::uint8_t> bytes;
+  if (encoder_) bytes = encoder_(picture);
+  if (bytes.empty()) Fail(msg::kStreamWriteError);
+  return bytes;
 }
+
+// --- Backgrounds ---
 
 void SkinEditor::ChangeBackground(Background which) {
   const auto path = dialogs_.ChooseFile(FileDialogId::OpenDialog);
@@ -110,19 +144,21 @@ void SkinEditor::ChangeBackground(Background which) {
 }
 
 void SkinEditor::ChangeBackgroundFromFile(Background which, const std::string& path) {
-  SetBackgroundPicture(which, LoadPicture(path, AlphaRule::kKeepRgb, clNone));
+  const PicturePlace place = PicturePlace::Of(which);
+  SetBackgroundPicture(which, ReadPicture(place, path).bitmap);
+  pictureTaken_.Emit(place, path);
 }
 
 void SkinEditor::SetBackgroundPicture(Background which, const Bitmap& picture) {
   const SkinParts parts = PartOf(which);
   beforeChange_.Emit(parts);
-  BackgroundOf(which).SetBitmap(picture);  // tells the docks
+  BackgroundOf(skin_, which).SetBitmap(picture);  // tells the docks
   Show(parts);
   changed_.Emit(parts);
 }
 
 void SkinEditor::SetBackgroundStretch(Background which, bool stretched) {
-  TTBBackground& background = BackgroundOf(which);
+  TTBBackground& background = BackgroundOf(skin_, which);
   const SkinParts parts = PartOf(which);
   const bool changes = background.StretchBitmap() != stretched;
   if (changes) beforeChange_.Emit(parts);
@@ -131,13 +167,13 @@ void SkinEditor::SetBackgroundStretch(Background which, bool stretched) {
   if (changes) changed_.Emit(parts);
 }
 
-Bitmap SkinEditor::LoadPicture(const std::string& path, AlphaRule rule, Colour key) {
+PlacePicture SkinEditor::LoadPicture(const std::string& path, const PicturePlace& place) {
   const SharedBytes bytes = ReadFileBytes(path);
   if (decoder_ && !IsBmpOrEmpty(bytes.Span())) {
-    if (const std::optional<AlphaPicture> decoded = decoder_(bytes.Span())) return FlattenAlpha(*decoded, rule, key);
+    if (const std::optional<AlphaPicture> decoded = decoder_(bytes.Span())) return FlattenFor(place, *decoded);
   }
   // A BMP, or a file no decoder reads: the BMP reader's message says why it is refused.
-  return ReadBmp(bytes);
+  return {ReadBmp(bytes), {}};
 }
 
 // --- Colours and theme ---
@@ -187,8 +223,8 @@ void SkinEditor::ApplyTheme(const std::string& name) {
 
 // --- Files ---
 
-bool SkinEditor::Save() {
-  const auto path = dialogs_.ChooseFile(FileDialogId::SaveDialog);
+bool SkinEditor::Save(const std::string& startAt) {
+  const auto path = dialogs_.ChooseFile(FileDialogId::SaveDialog, startAt);
   if (path) SaveToFile(*path);
   return path.has_value();
 }
@@ -220,9 +256,19 @@ void SkinEditor::ImportOldSkins() {
   if (const auto path = dialogs_.ChooseFile(FileDialogId::CRSOpenDialog)) ImportFromFile(*path);
 }
 
-void SkinEditor::ImportFromFile(const std::string& path) { ImportFromBytes(ReadWholeFile(path)); }
+void SkinEditor::ImportFromFile(const std::string& path) {
+  ImportFromBytes(ReadWholeFile(path));
+  savedOrOpened_.Emit(path, FileEvent::kImported);
+}
 
 void SkinEditor::ImportFromBytes(std::span<const std::uint8_t> bytes) { ReadInto(bytes, FileKind::kOldSkin); }
+
+void SkinEditor::NewSkin() {
+  Skin fresh;
+  LoadStartupSkin(fresh);
+  ChangeParts(kPartsAll, [&] { skin_.Assign(fresh); });
+  savedOrOpened_.Emit(std::string(), FileEvent::kNew);
+}
 
 void SkinEditor::ReadInto(std::span<const std::uint8_t> bytes, FileKind kind) {
   const bool skinFile = kind == FileKind::kSkin;

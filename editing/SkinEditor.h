@@ -28,7 +28,9 @@
 #include <vector>
 
 #include "editing/CommandDialogs.h"
+#include "editing/EditingServices.h"
 #include "editing/ImageSlotCommands.h"
+#include "editing/PicturePlace.h"
 #include "editing/SkinSnapshot.h"
 #include "editing/SkinView.h"
 #include "skin/AlphaPicture.h"
@@ -38,10 +40,10 @@
 
 namespace tessary {
 
-enum class Background { bgTop, bgBottom };
-
-// What made the skin equal a file: it was written there, or read from there.
-enum class FileEvent { kSaved, kOpened };
+// What happened between the skin and a file: it was written there (the skin equals the
+// file), read from there (likewise), imported from an old skin file (the skin holds what
+// it held, but cannot be saved there), or the skin was made new (it equals no file).
+enum class FileEvent { kSaved, kOpened, kImported, kNew };
 
 // Decodes a picture file of a format other than BMP (PNG, JPEG, ...) into pixels with
 // alpha; nothing when it cannot. The platform layer provides one (through Qt).
@@ -57,6 +59,10 @@ class SkinEditor {
 
   // Lets the picture commands read the formats `decoder` reads besides BMP.
   void SetPictureDecoder(PictureDecoder decoder) { decoder_ = std::move(decoder); }
+  // Lets the commands that write pictures write PNG files.
+  void SetPictureEncoder(PictureEncoder encoder) { encoder_ = std::move(encoder); }
+  // The PNG bytes of a picture ("Stream write error" without an encoder or when it fails).
+  std::vector<std::uint8_t> EncodePng(const AlphaPicture& picture) const;
 
   // --- Image slots (the sample buttons and toolbar items, the two "Change..." buttons) ---
 
@@ -68,7 +74,11 @@ class SkinEditor {
   void ReplaceImageSlotFromFile(ImageSlotCommand command, int slot, const std::string& path);
   // The same with a picture: a wrong size shows the command's message in the "Error" box
   // and changes nothing; otherwise stores it and repaints what the command names.
-  void ReplaceImageSlotWith(ImageSlotCommand command, int slot, const Bitmap& picture);
+  // True when stored.
+  bool ReplaceImageSlotWith(ImageSlotCommand command, int slot, const Bitmap& picture);
+  bool ReplaceImageSlotWith(ImageSlotCommand command, int slot, const PlacePicture& picture);
+  // Whether the slot command can store a picture at `slot` (it exists, or the list appends).
+  bool TakesSlot(ImageSlotCommand command, int slot) const;
 
   // --- Backgrounds ---
 
@@ -78,6 +88,19 @@ class SkinEditor {
   void ChangeBackground(Background which);
   void ChangeBackgroundFromFile(Background which, const std::string& path);
   void SetBackgroundPicture(Background which, const Bitmap& picture);
+
+  // --- Any place that holds a picture ---
+
+  // Reads a picture file for the place, by its transparency rule; errors as the commands'.
+  PlacePicture ReadPicture(const PicturePlace& place, const std::string& path);
+  // The place's command with a chosen file: ReplaceImageSlotFromFile or ChangeBackgroundFromFile.
+  void TakePictureFromFile(const PicturePlace& place, const std::string& path);
+  // The place's command with a picture; false when the size rule refused it (the "Error"
+  // box was shown, nothing changed).
+  bool PutPicture(const PicturePlace& place, const PlacePicture& picture);
+  // Runs `change`, which changes `parts` of the skin in place, as one command: observers
+  // are told before and after, and the view shows the parts.
+  void ChangeParts(SkinParts parts, const std::function<void()>& change);
 
   // rbTopTileClick / rbBottomTileClick: `stretched` is the checked state of the group's
   // "Stretch" radio box.
@@ -99,7 +122,8 @@ class SkinEditor {
 
   // btnSaveClick: writes the skin as the controls show it; an existing file is replaced
   // only by a complete new one. True when a file was written (not cancelled).
-  bool Save();
+  // The dialog starts on `startAt` (the current file) when one is given.
+  bool Save(const std::string& startAt = {});
   void SaveToFile(const std::string& path);
   // XP_Button3Click: reads a .skn completely, then takes it over and makes the preview
   // and the controls show it. Any failure leaves the skin and every control as before.
@@ -112,6 +136,8 @@ class SkinEditor {
   void ImportOldSkins();
   void ImportFromFile(const std::string& path);
   void ImportFromBytes(std::span<const std::uint8_t> bytes);
+  // "New": the skin the editor starts with, as one change; the skin then equals no file.
+  void NewSkin();
 
   // --- Undo and redo ---
 
@@ -142,19 +168,22 @@ class SkinEditor {
   [[nodiscard]] Connection OnChanged(std::function<void(SkinParts)> observer) {
     return changed_.Connect(std::move(observer));
   }
-  // Called with the file's path once Save wrote the skin or Open read it (after OnChanged):
-  // the skin then equals that file.
+  // Called with the file's path once Save wrote the skin, Open read it or Import Old Skins
+  // imported it, or with an empty path once New made the skin (after OnChanged).
   [[nodiscard]] Connection OnSavedOrOpened(std::function<void(const std::string&, FileEvent)> observer) {
     return savedOrOpened_.Connect(std::move(observer));
+  }
+  // Called once a picture file was put into a place by its command (chosen, dropped).
+  [[nodiscard]] Connection OnPictureTaken(std::function<void(const PicturePlace&, const std::string&)> observer) {
+    return pictureTaken_.Connect(std::move(observer));
   }
 
  private:
   enum class FileKind { kSkin, kOldSkin };
 
-  TTBBackground& BackgroundOf(Background which);
   void CheckSlot(const ImageSlotRule& rule, int slot) const;
-  // A picture file for a place whose transparency follows `rule` (and `key`).
-  Bitmap LoadPicture(const std::string& path, AlphaRule rule, Colour key);
+  // A picture file for the place, by its transparency rule.
+  PlacePicture LoadPicture(const std::string& path, const PicturePlace& place);
   void ReadInto(std::span<const std::uint8_t> bytes, FileKind kind);
   // Makes the view show `parts` of the skin: what does not follow the skin by itself. The
   // preview is switched to `theme` (the skin's theme name, or the one shown when a
@@ -169,9 +198,11 @@ class SkinEditor {
   SkinView& view_;
   std::vector<ColorBoxEntry> colorBoxEntries_;
   PictureDecoder decoder_;
+  PictureEncoder encoder_;
   Signal<SkinParts> beforeChange_;
   Signal<SkinParts> changed_;
   Signal<const std::string&, FileEvent> savedOrOpened_;
+  Signal<const PicturePlace&, const std::string&> pictureTaken_;
 };
 
 }  // namespace tessary

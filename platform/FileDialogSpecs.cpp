@@ -9,12 +9,14 @@ using enum FileDialogId;
 
 // Every open dialog needs an existing file; none has an initial folder or file name. The
 // picture dialog offers PNG beside BMP first, and every other format the commands read
-// under all files.
-constexpr std::array<FileDialogSpec, 4> kSpecs = {{
+// under all files. The skin dialogs list the recent skins they open; the export dialog
+// writes PNG, or BMP when that filter is chosen.
+constexpr std::array<FileDialogSpec, 5> kSpecs = {{
     {OpenDialog, "OpenDialog", "Images (*.bmp *.png)|*.bmp;*.png|BITMAP (*.bmp)|*.bmp|All files (*)|*", false, ""},
     {SaveDialog, "SaveDialog", "Corvane Skin (*.skn)|*.skn", true, "*.skn"},
-    {CRSOpenDialog, "CRSOpenDialog", "Corvane Skin (*.crs)|*.crs", false, ""},
-    {SknOpenDialog, "SknOpenDialog", "Corvane Skin (*.skn)|*.skn", false, ""},
+    {CRSOpenDialog, "CRSOpenDialog", "Corvane Skin (*.crs)|*.crs", false, "", ".crs"},
+    {SknOpenDialog, "SknOpenDialog", "Corvane Skin (*.skn)|*.skn", false, "", ".skn"},
+    {ExportDialog, "ExportDialog", "PNG image (*.png)|*.png|BITMAP (*.bmp)|*.bmp", true, "*.png"},
 }};
 
 constexpr bool RowsFollowTheEnum() {
@@ -54,6 +56,13 @@ std::vector<std::string> QtNameFilters(std::string_view filter) {
     names.push_back(std::move(name));
   }
   return names;
+}
+
+std::string SuffixOfNameFilter(std::string_view nameFilter) {
+  const std::size_t star = nameFilter.find("*.");
+  if (star == std::string_view::npos) return {};
+  const std::string_view rest = nameFilter.substr(star + 2);
+  return std::string(rest.substr(0, rest.find_first_of(" ;)")));
 }
 
 std::string DefaultSuffix(std::string_view defaultExtension) {

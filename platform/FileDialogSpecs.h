@@ -12,10 +12,11 @@ namespace tessary::platform {
 
 struct FileDialogSpec {
   FileDialogId id;
-  std::string_view name;              // the component name
-  std::string_view filter;            // pairs of description and patterns ("*.bmp;*.png"), all separated by "|"
-  bool save;                          // a save dialog (asks before overwriting) rather than an open one
-  std::string_view defaultExtension;  // as stored ("*.skn"); empty for none
+  std::string_view name;               // the component name
+  std::string_view filter;             // pairs of description and patterns ("*.bmp;*.png"), all separated by "|"
+  bool save;                           // a save dialog (asks before overwriting) rather than an open one
+  std::string_view defaultExtension;   // as stored ("*.skn"); empty for none
+  std::string_view recentSuffix = {};  // lists the recent skins whose names end so (".skn"); empty: none
 };
 
 // The rows, in the order of FileDialogId.
@@ -26,6 +27,9 @@ const FileDialogSpec& SpecOf(FileDialogId id);
 // "BITMAP (*.bmp)", the description with its patterns added in parentheses when the
 // description lacks them.
 std::vector<std::string> QtNameFilters(std::string_view filter);
+
+// The suffix of a Qt name filter's first pattern: "BITMAP (*.bmp)" gives "bmp"; "*" none.
+std::string SuffixOfNameFilter(std::string_view nameFilter);
 
 // The suffix a file name typed without one gets: "*.skn" gives "skn".
 std::string DefaultSuffix(std::string_view defaultExtension);

@@ -2,9 +2,13 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+
+#include "skin/Error.h"
+#include "skinfile/BmpCodec.h"
 
 namespace tessary::platform {
 
@@ -40,6 +44,29 @@ std::optional<AlphaPicture> DecodePictureOfAcceptedSize(std::span<const std::uin
     picture.pixels.insert(picture.pixels.end(), row, row + image.width());
   }
   return picture;
+}
+
+QSize PictureFileSize(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) Fail(msg::kCannotOpenFile, {path.toStdString()});
+  const QByteArray head = file.read(static_cast<qint64>(kBmpSizeBytes));
+  const auto bytes =
+      std::span(reinterpret_cast<const std::uint8_t*>(head.constData()), static_cast<std::size_t>(head.size()));
+  const bool bmp = head.isEmpty() || head.startsWith("BM");
+  if (!bmp) {
+    file.seek(0);
+    QImageReader reader(&file);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    // As the commands: too large for the decoder, or no picture, is for the BMP reader.
+    if (size.isValid() && !size.isEmpty() && size.width() <= kMaxBitmapSide && size.height() <= kMaxBitmapSide &&
+        static_cast<std::uint64_t>(size.width()) * static_cast<std::uint64_t>(size.height()) <= kMaxBitmapPixels) {
+      // A photo turned upright by its orientation tag gives the size as shown.
+      return reader.transformation().testFlag(QImageIOHandler::TransformationRotate90) ? size.transposed() : size;
+    }
+  }
+  const BmpSize size = ReadBmpSize(bytes);
+  return {size.width, size.height};
 }
 
 bool IsPictureFileName(const QString& name) {

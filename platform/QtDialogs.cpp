@@ -3,9 +3,12 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
+#include "platform/EditorSettings.h"
 #include "platform/FileDialogSpecs.h"
+#include "platform/RecentFilesPanel.h"
 
 namespace tessary::platform {
 namespace {
@@ -36,7 +39,8 @@ void Show(MessageBoxKind kind, const std::string& text, QWidget* owner) {
 
 }  // namespace
 
-std::unique_ptr<QFileDialog> MakeFileDialog(FileDialogId dialog, const QString& lastFile, QWidget* owner) {
+std::unique_ptr<QFileDialog> MakeFileDialog(FileDialogId dialog, const QString& lastFile, QWidget* owner,
+                                            const QStringList& recent) {
   const FileDialogSpec& setup = SpecOf(dialog);
   auto fileDialog = std::make_unique<QFileDialog>(owner);
   fileDialog->setObjectName(FromUtf8(setup.name));
@@ -50,12 +54,21 @@ std::unique_ptr<QFileDialog> MakeFileDialog(FileDialogId dialog, const QString& 
     fileDialog->setAcceptMode(QFileDialog::AcceptSave);
     fileDialog->setFileMode(QFileDialog::AnyFile);
     fileDialog->setDefaultSuffix(FromUtf8(DefaultSuffix(setup.defaultExtension)));
+    // A name typed without a suffix gets the one of the filter chosen (Export: PNG or BMP).
+    if (nameFilters.size() > 1) {
+      QObject::connect(fileDialog.get(), &QFileDialog::filterSelected, fileDialog.get(),
+                       [d = fileDialog.get()](const QString& filter) {
+                         const std::string suffix = SuffixOfNameFilter(filter.toStdString());
+                         if (!suffix.empty()) d->setDefaultSuffix(FromUtf8(suffix));
+                       });
+    }
   } else {
     // The folder and the file must exist.
     fileDialog->setAcceptMode(QFileDialog::AcceptOpen);
     fileDialog->setFileMode(QFileDialog::ExistingFile);
   }
   if (!lastFile.isEmpty()) fileDialog->selectFile(lastFile);
+  if (!setup.recentSuffix.empty()) AddRecentFilesPanel(*fileDialog, recent);
   return fileDialog;
 }
 
@@ -78,15 +91,31 @@ CustomColours ReadCustomColours() {
   return custom;
 }
 
-QtDialogs::QtDialogs(QWidget* owner) : owner_(owner) {}
+QtDialogs::QtDialogs(QWidget* owner, EditorSettings* settings) : owner_(owner), settings_(settings) {}
 
-std::optional<std::string> QtDialogs::ChooseFile(FileDialogId dialog) {
+std::optional<std::string> QtDialogs::ChooseFile(FileDialogId dialog, const std::string& startAt) {
   QString& last = lastFiles_.at(static_cast<std::size_t>(dialog));
-  const auto fileDialog = MakeFileDialog(dialog, last, owner_);
+  // Where the dialog starts: the given file, else the file last chosen in it this session,
+  // else the folder it last used; a bare name goes into that folder.
+  QString folder = last.isEmpty() ? QString() : QFileInfo(last).absolutePath();
+  if (folder.isEmpty() && settings_ != nullptr) folder = settings_->LastFolder(dialog);
+  QString start = FromUtf8(startAt);
+  if (start.isEmpty()) start = last;
+  if (!start.isEmpty() && QFileInfo(start).fileName() == start && !folder.isEmpty())
+    start = QDir(folder).filePath(start);
+
+  QStringList recent;
+  const std::string_view suffix = SpecOf(dialog).recentSuffix;
+  if (recent_ != nullptr && !suffix.empty()) {
+    for (const std::string& file : recent_->WithSuffix(suffix)) recent << FromUtf8(file);
+  }
+  const auto fileDialog = MakeFileDialog(dialog, start, owner_, recent);
+  if (start.isEmpty() && !folder.isEmpty()) fileDialog->setDirectory(folder);
   if (fileDialog->exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = fileDialog->selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
   last = chosen.first();
+  if (settings_ != nullptr) settings_->SetLastFolder(dialog, QFileInfo(last).absolutePath());
   return last.toStdString();
 }
 

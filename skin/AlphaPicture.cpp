@@ -1,5 +1,7 @@
 #include "skin/AlphaPicture.h"
 
+#include <algorithm>
+
 #include "skin/Error.h"
 
 namespace tessary {
@@ -8,6 +10,7 @@ namespace {
 constexpr int kBitsPerPixel = 24;
 constexpr int kFullAlpha = 255;
 constexpr Argb kRgbBits = 0x00FFFFFFu;
+constexpr Argb kOpaque = 0xFF000000u;
 
 int Channel(Argb pixel, int shift) { return static_cast<int>((pixel >> shift) & 0xFF); }
 
@@ -59,6 +62,29 @@ Bitmap FlattenAlpha(const AlphaPicture& picture, AlphaRule rule, Colour key) {
     }
   }
   return Bitmap::FromStored(std::move(format), std::move(rows));
+}
+
+AlphaPicture ListImageWithAlpha(const ImageList& list, int index, bool keyFromCorner) {
+  const ImageList::Image& image = list.ImageAt(index);
+  AlphaPicture picture{list.Width(), list.Height(), {}};
+  const std::size_t bottomLeft = image.pixels.size() - static_cast<std::size_t>(std::max(list.Width(), 0));
+  const bool hasCorner = keyFromCorner && !image.pixels.empty() && bottomLeft < image.pixels.size();
+  const Argb key = hasCorner ? image.pixels[bottomLeft] & kRgbBits : 0;
+  picture.pixels.reserve(image.pixels.size());
+  for (std::size_t i = 0; i < image.pixels.size(); ++i) {
+    const Argb rgb = image.pixels[i] & kRgbBits;
+    const bool transparent = image.mask[i] != 0 || (hasCorner && rgb == key);
+    picture.pixels.push_back(transparent ? rgb : rgb | kOpaque);
+  }
+  return picture;
+}
+
+AlphaPicture OpaquePicture(const Bitmap& bitmap) {
+  AlphaPicture picture{bitmap.Width(), bitmap.Height(), {}};
+  if (bitmap.IsEmpty()) return picture;
+  picture.pixels = bitmap.Pixels();
+  for (Argb& pixel : picture.pixels) pixel |= kOpaque;
+  return picture;
 }
 
 }  // namespace tessary

@@ -7,6 +7,7 @@
 
 #include "skin/Bitmap.h"
 #include "skin/Colour.h"
+#include "skin/ImageList.h"
 
 namespace tessary {
 
@@ -36,5 +37,13 @@ enum class AlphaRule {
 // The picture as an opaque 24-bit bitmap, the depth every reader of a skin file takes.
 // `key` is the transparent colour of kKeyColour (a system colour is resolved).
 Bitmap FlattenAlpha(const AlphaPicture& picture, AlphaRule rule, Colour key = clNone);
+
+// The other way, for pictures that leave the skin (export, the clipboard, an image editor):
+// image `index` of `list` transparent (alpha 0, the stored colour kept) where its mask is
+// set and, with `keyFromCorner`, wherever it has the colour of its bottom-left pixel (how
+// a system-button image is painted); opaque elsewhere.
+AlphaPicture ListImageWithAlpha(const ImageList& list, int index, bool keyFromCorner = false);
+// A picture's pixels, all opaque.
+AlphaPicture OpaquePicture(const Bitmap& bitmap);
 
 }  // namespace tessary

@@ -83,6 +83,20 @@ void ImageList::ReplaceImage(int index, const Bitmap& bitmap, Colour maskColour)
   Changed();
 }
 
+void ImageList::SetImage(int index, std::shared_ptr<const Image> image) {
+  if (index < 0 || index > ImageCount()) Fail(msg::kUnableToReplaceImage);
+  const std::size_t cellPixels = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+  if (image == nullptr || image->pixels.size() != cellPixels || image->mask.size() != cellPixels)
+    Fail(kWrongCellSize, {std::to_string(width_), std::to_string(height_)});
+  if (index == ImageCount()) {
+    images_.push_back(std::move(image));
+    if (ImageCount() > capacity_) capacity_ += kGrowBy;
+  } else {
+    images_[static_cast<std::size_t>(index)] = std::move(image);
+  }
+  Changed();
+}
+
 void ImageList::SetContent(int width, int height, int capacity, std::vector<Image> images) {
   const std::size_t cellPixels = static_cast<std::size_t>(std::max(width, 0)) * std::max(height, 0);
   for (const Image& image : images) {

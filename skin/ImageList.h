@@ -80,6 +80,11 @@ class ImageList {
   // (list unchanged) when index is outside 0..ImageCount()-1.
   void ReplaceImage(int index, const Bitmap& bitmap, Colour maskColour);
 
+  // Stores an image another list holds, shared rather than copied: replaces image `index`,
+  // or appends it when `index` is ImageCount(). Throws "Unable to Replace Image" (list
+  // unchanged) for any other index, and refuses an image of another size.
+  void SetImage(int index, std::shared_ptr<const Image> image);
+
   // Replaces the whole content at once (the payload readers use this); one notice. The
   // capacity is kept but never below the count; images of another size are refused.
   void SetContent(int width, int height, int capacity, std::vector<Image> images);

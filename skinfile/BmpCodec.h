@@ -24,6 +24,17 @@ namespace tessary {
 Bitmap ReadBmp(const SharedBytes& bytes);
 Bitmap ReadBmp(std::span<const std::uint8_t> bytes);  // copies the bytes first
 
+// The width and height (rows) of the BMP whose first bytes are `header` (the file header
+// and the picture header suffice; the first kBmpSizeBytes of a file hold them for any
+// header a writer makes), checked as ReadBmp checks them, without the colour table or the
+// pixels. Zero bytes give 0 x 0. Errors as ReadBmp's for the headers.
+struct BmpSize {
+  int width = 0;
+  int height = 0;
+};
+inline constexpr std::size_t kBmpSizeBytes = 4096;
+BmpSize ReadBmpSize(std::span<const std::uint8_t> header);
+
 // Reads a BMP that begins at the start of `bytes` and may be followed by other data (the
 // two bitmaps of an image-list payload); `length` receives the bytes the BMP occupies, as
 // its headers give them. RLE data must then state its size. Errors as ReadBmp.

@@ -174,6 +174,18 @@ Bitmap ReadBmpAt(const SharedBytes& bytes, bool embedded, std::size_t& length) {
 
 }  // namespace
 
+BmpSize ReadBmpSize(std::span<const std::uint8_t> header) {
+  if (header.empty()) return {};
+  ByteReader in(header);
+  auto magic = in.Take(2);
+  if (magic[0] != kBmpMagic[0] || magic[1] != kBmpMagic[1]) Fail(msg::kBitmapNotValid);
+  in.Skip(kBmpFileHeaderSize - sizeof kBmpMagic);  // total size, reserved words, offset
+  const std::uint32_t headerSize = in.U32();
+  const HeaderInfo info = headerSize == kBmpCoreHeaderSize ? ReadCoreHeader(in) : ReadInfoHeader(in, headerSize);
+  if (!BitmapFormatIsValid(info.format)) Fail(msg::kBitmapNotValid);
+  return {info.format.width, info.format.Rows()};
+}
+
 Bitmap ReadBmp(const SharedBytes& bytes) {
   if (bytes.empty()) return Bitmap();
   std::size_t length = 0;

@@ -229,6 +229,8 @@ BENCHMARK(BM_ReplaceHotCloseToRepainted)->Unit(benchmark::kMicrosecond)->UseReal
 BENCHMARK(BM_ReplaceLargeBackToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ReplaceTabImageToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_UndoRedoImageChangeToRepainted)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_WatchedFileSaveToRepainted)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+BENCHMARK(BM_WatchedFilesIdleCpu)->Arg(0)->Arg(100)->Iterations(3);
 
 }  // namespace
 }  // namespace tessary::bench

@@ -1,8 +1,8 @@
 #pragma once
 // What the window benchmarks share: a window standing at the screen's size, a probe that
 // counts paints, plain pictures and the process's memory. The undo benchmarks live in
-// UndoBench.cpp and are registered with the others in WindowBench.cpp, where the order in
-// which they run is decided (the memory figures first).
+// UndoBench.cpp, those of the live link in LiveLinkBench.cpp; they are registered with the others in WindowBench.cpp,
+// where the order in which they run is decided (the memory figures first).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -74,5 +74,8 @@ inline double MemoryMiB(const char* field) {
 // UndoBench.cpp.
 void BM_UndoRedoImageChangeToRepainted(benchmark::State& state);
 void BM_HundredImageStepsMemory(benchmark::State& state);
+// LiveLinkBench.cpp.
+void BM_WatchedFileSaveToRepainted(benchmark::State& state);
+void BM_WatchedFilesIdleCpu(benchmark::State& state);
 
 }  // namespace tessary::bench

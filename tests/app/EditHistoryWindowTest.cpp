@@ -4,6 +4,7 @@
 #include <QProcess>
 
 #include "WindowFixture.h"
+#include "platform/EditorSettings.h"
 #include "skinfile/StartupSkin.h"
 #include "widgets/Command.h"
 #include "widgets/ThemeRegistry.h"
@@ -202,11 +203,17 @@ TEST(EditorProgram, OpensTheFileItIsGivenAndQuitsWithoutAsking) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   env.insert(QStringLiteral("TESSARY_QUIT_AFTER_MS"), QStringLiteral("500"));
+  // The user's settings of this run: the program remembers the skin it opened there.
+  QTemporaryDir home;
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+  env.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
   process.setProcessEnvironment(env);
   process.start(QStringLiteral(TESSARY_EDITOR), {QString::fromStdString(file.string())});
   ASSERT_TRUE(process.waitForStarted(10000));
   ASSERT_TRUE(process.waitForFinished(30000)) << "the editor did not quit";
   EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  EXPECT_EQ(platform::EditorSettings(home.filePath(QStringLiteral("config/Tessary/Tessary.ini"))).RecentSkins(),
+            QStringList{QString::fromStdString(file.string())});
   std::filesystem::remove(file);
 }
 

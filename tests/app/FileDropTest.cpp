@@ -22,21 +22,23 @@ class DropTest : public WindowTest {
   }
 
   // Drags `files` over `widget` to `pos` (its coordinates); what the indicator then shows.
-  const DropIndicator& DragOver(QWidget* widget, QPoint pos, const QStringList& files) {
+  const DropIndicator& DragOver(QWidget* widget, QPoint pos, const QStringList& files,
+                                Qt::DropActions actions = kActions) {
     data.setUrls({});
     QList<QUrl> urls;
     for (const QString& file : files) urls << (file.startsWith(u'/') ? QUrl::fromLocalFile(file) : QUrl(file));
     data.setUrls(urls);
-    QDragEnterEvent enter(pos, kActions, &data, Qt::LeftButton, {});
+    QDragEnterEvent enter(pos, actions, &data, Qt::LeftButton, {});
     QApplication::sendEvent(widget, &enter);
-    QDragMoveEvent move(pos, kActions, &data, Qt::LeftButton, {});
+    QDragMoveEvent move(pos, actions, &data, Qt::LeftButton, {});
     QApplication::sendEvent(widget, &move);
     EXPECT_TRUE(move.isAccepted());
-    EXPECT_EQ(move.dropAction(), Qt::CopyAction);  // never a move: the file stays where it is
+    // A copy whenever the source offers one: the file stays where it is.
+    EXPECT_EQ(move.dropAction(), actions.testFlag(Qt::CopyAction) ? Qt::CopyAction : Qt::MoveAction);
     return window->fileDrop().Indicator();
   }
-  void Drop(QWidget* widget, QPoint pos) {
-    QDropEvent drop(pos, kActions, &data, Qt::LeftButton, {});
+  void Drop(QWidget* widget, QPoint pos, Qt::DropActions actions = kActions) {
+    QDropEvent drop(pos, actions, &data, Qt::LeftButton, {});
     QApplication::sendEvent(widget, &drop);
     QApplication::processEvents();  // the command runs once the drop is over
   }
@@ -104,9 +106,15 @@ TEST_F(DropTest, EachPlaceTakesWhatItsCommandTakesAndRefusesTheRestWithAReason) 
        "Change the background of the top panel", kPartTopBackground, {}},
       {"bottom background", c().btnBottom, {4, 4}, {QString::fromStdString(PictureFile(40, 3))}, true,
        "Change the background of the bottom panel", kPartBottomBackground, {}},
-      // The command's own checks and messages.
-      {"wrong size", c().samples[3][0], centre(c().samples[3][0]), {QString::fromStdString(PictureFile(22, 21))}, true,
-       "Replace Disabled: Previous Window", 0, {{MessageBoxKind::kError, "The size of the image should be 21*21!"}}},
+      // The command's own checks and messages, told while hovering: the picture's header is read.
+      {"wrong size", c().samples[3][0], centre(c().samples[3][0]), {QString::fromStdString(PictureFile(22, 21))}, false,
+       "The size of the image should be 21*21!", 0, {{MessageBoxKind::kError, "The size of the image should be 21*21!"}}},
+      {"wrong size PNG", c().TBXToolbar2, item(c().TBXToolbar2, 4), {QString::fromStdString(PngFile(folder, 24, 24))},
+       false, "The size of the image should be 16*16!", 0,
+       {{MessageBoxKind::kError, "The size of the image should be 16*16!"}}},
+      {"no picture inside", c().samples[0][3], centre(c().samples[0][3]),
+       {QString::fromStdString(WriteFile("fake.png", {'n', 'o'}))}, false, "Bitmap image is not valid.", 0,
+       {{MessageBoxKind::kError, "Bitmap image is not valid."}}},
       // Skins anywhere, over any control.
       {"skin on the note", c().mmNote->viewport(), {30, 30}, {QString::fromStdString(skn)}, true, "Open other.skn",
        kPartsAll, {}},
@@ -208,6 +216,30 @@ TEST_F(DropTest, AFloatingPreviewBarTakesFilesAsItDoesDocked) {
   const DropIndicator& again = DragOver(c().btnTop, {5, 5}, {QString::fromStdString(PictureFile(40, 3))});
   EXPECT_TRUE(again.isVisible());
   EXPECT_EQ(again.window(), window.get());
+}
+
+// A drag that offers only "move" (Shift+drag in a file manager) is a file drop like any
+// other, over every control: the note does not take the file's address as text, and the
+// file stays where it was.
+TEST_F(DropTest, AMoveOnlyDragIsTakenAsACopy) {
+  Skin other(skin());
+  other.bgTop.SetStretchBitmap(true);
+  const std::string skn = WriteFile("other.skn", BuildSkinFile(other));
+  const QString note = c().mmNote->toPlainText();
+  const DropIndicator& indicator =
+      DragOver(c().mmNote->viewport(), {30, 30}, {QString::fromStdString(skn)}, Qt::MoveAction);
+  EXPECT_TRUE(indicator.Takes());
+  Drop(c().mmNote->viewport(), {30, 30}, Qt::MoveAction);
+  EXPECT_EQ(c().mmNote->toPlainText(), note);
+  EXPECT_TRUE(skin().bgTop.StretchBitmap());
+
+  const std::string picture = PictureFile(21, 21, 0xFF102030);
+  DragOver(c().samples[1][10], {5, 5}, {QString::fromStdString(picture)}, Qt::MoveAction);
+  Drop(c().samples[1][10], {5, 5}, Qt::MoveAction);
+  EXPECT_EQ(skin().ilHot.ImageBitmap(0).PixelAt(3, 3), 0xFF102030u);
+  EXPECT_TRUE(std::filesystem::exists(picture));
+  EXPECT_TRUE(std::filesystem::exists(skn));
+  EXPECT_TRUE(dialogs->boxes.empty());
 }
 
 // Leaving the window takes the indicator away.

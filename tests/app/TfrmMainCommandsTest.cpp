@@ -112,7 +112,7 @@ TEST_F(WindowTest, EverySlotControlReplacesItsSlotAndRefusesOtherFiles) {
     }
     EXPECT_NE(k.shown(), QColor(kBlue).rgb());
 
-    dialogs->AnswerFile(WriteFile("right.bmp", WriteBmp(FramedPicture(k.width, k.height))));
+    dialogs->AnswerFile(WriteFile(std::string(k.name) + ".bmp", WriteBmp(FramedPicture(k.width, k.height))));
     k.click();
     EXPECT_TRUE(dialogs->boxes.empty());
     EXPECT_EQ(list.ImageBitmap(k.slot).PixelAt(k.width / 2, k.height / 2), kBlue);

@@ -130,7 +130,7 @@ TEST_F(WindowTest, TabWalksTheStoredKeyboardOrder) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
   QStringList expected = {"btnTop",    "rbTopTile", "rbStretch", "rbBottomStretch", "rbBottomTile",
-                          "btnBottom", "btnSave",   "btnOpen",   "XP_Button3"};
+                          "btnBottom", "btnNew",    "btnSave",   "btnOpen",         "XP_Button3"};
   for (const char* row : {"N", "D", "H", "F"})  // the rows Normal, Down, Hot, Disabled
     for (const char* button :
          {"Pre", "Next", "Cascade", "TV", "TH", "Max", "CloseAll", "CloseOthers", "Min", "Restore", "Close"})

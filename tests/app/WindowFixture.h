@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -21,26 +22,33 @@ namespace tessary::app::test {
 using Bytes = std::vector<std::uint8_t>;
 using Box = ScriptedDialogs::Box;
 
+// Records the files the window asked an image editor to open.
+struct RecordingImageEditor : ImageEditorLauncher {
+  void Open(const std::string& path) override { opened.push_back(path); }
+  std::vector<std::string> opened;
+};
+
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest() {
     StartApplication();
+    // A folder of the test's own: its files, and the window's settings and cache folder.
+    folder = std::filesystem::path(scratch.path().toStdString());
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
-    window = std::make_unique<TfrmMain>(std::move(scripted));
+    auto editor = std::make_unique<RecordingImageEditor>();
+    imageEditor = editor.get();
+    window = std::make_unique<TfrmMain>(WindowServices{std::move(scripted), std::move(editor),
+                                                       scratch.filePath(QStringLiteral("settings.ini")),
+                                                       scratch.filePath(QStringLiteral("cache")), true});
     window->show();
     QApplication::processEvents();
-    folder = std::filesystem::temp_directory_path() /
-             ("tessary-window-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
   }
   ~WindowTest() override {
     window.reset();
     // The theme and S are process-wide: the next window starts as a new program would.
     widgets::SwitchTheme(QStringLiteral("Default"));
     widgets::SetSkinTextColour(clBtnText);
-    std::filesystem::remove_all(folder);
   }
 
   const ControlPanel& c() const { return window->controls(); }
@@ -52,12 +60,14 @@ class WindowTest : public ::testing::Test {
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
   }
-  // A picture of one colour, as a .bmp file.
-  std::string PictureFile(int width, int height, Argb colour = 0xFF00A0FF) const {
+  // A picture of one colour, as a .bmp file of its own: a file picked before is watched, and
+  // writing over it would put the new picture into the place it went to.
+  std::string PictureFile(int width, int height, Argb colour = 0xFF00A0FF) {
     const std::vector<Argb> pixels(static_cast<std::size_t>(width) * height, colour);
-    return WriteFile(std::to_string(width) + "x" + std::to_string(height) + ".bmp",
+    return WriteFile(std::to_string(width) + "x" + std::to_string(height) + "-" + std::to_string(++pictures) + ".bmp",
                      WriteBmp(Bitmap::FromArgb(width, height, pixels)));
   }
+  int pictures = 0;
 
   // Saves through btnSave into `name` in the test's folder; the header written.
   SkinHeader SaveWithButton(const char* name) {
@@ -86,7 +96,9 @@ class WindowTest : public ::testing::Test {
     emit combo->activated(index);
   }
 
+  QTemporaryDir scratch;
   ScriptedDialogs* dialogs = nullptr;
+  RecordingImageEditor* imageEditor = nullptr;
   std::unique_ptr<TfrmMain> window;
   std::filesystem::path folder;
 };

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -60,8 +61,12 @@ class CommandTest : public ::testing::Test {
  protected:
   CommandTest() {
     LoadStartupSkin(skin);
+    // A folder of the test's own, also against the same test run at the same time by
+    // another build on this machine.
+    std::random_device random;
     folder = std::filesystem::temp_directory_path() /
-             ("tessary-commands-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+             ("tessary-commands-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+              std::to_string(random()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     before = editor.OnBeforeChange([this](SkinParts parts) { partsBefore.push_back(parts); });

@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
+#include "platform/EditorSettings.h"
 #include "platform/QtDialogs.h"
 
 namespace tessary::platform {
@@ -38,6 +40,7 @@ TEST(QtDialogs, FileDialogsAreBuiltFromTheirRows) {
       {SaveDialog, {"Corvane Skin (*.skn)"}, true, "skn"},
       {CRSOpenDialog, {"Corvane Skin (*.crs)"}, false, ""},
       {SknOpenDialog, {"Corvane Skin (*.skn)"}, false, ""},
+      {ExportDialog, {"PNG image (*.png)", "BITMAP (*.bmp)"}, true, "png"},
   };
   for (const auto& c : cases) {
     const auto dialog = MakeFileDialog(c.id, {}, nullptr);
@@ -48,6 +51,53 @@ TEST(QtDialogs, FileDialogsAreBuiltFromTheirRows) {
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_TRUE(dialog->filter().testFlag(QDir::Hidden));
   }
+  // A name typed without a suffix gets the chosen filter's: the export writes BMP so.
+  const auto exportDialog = MakeFileDialog(ExportDialog, {}, nullptr);
+  exportDialog->selectNameFilter(QStringLiteral("BITMAP (*.bmp)"));
+  emit exportDialog->filterSelected(QStringLiteral("BITMAP (*.bmp)"));
+  EXPECT_EQ(exportDialog->defaultSuffix(), QStringLiteral("bmp"));
+}
+
+// The skin dialogs list the recent skins still there (a double click opens one), and a
+// dialog starts in the folder it last used, in a later session too; a name given alone
+// goes into that folder.
+TEST(QtDialogs, SkinDialogsListRecentSkinsAndStartWhereTheyLastWere) {
+  QTemporaryDir folder;
+  const QString skin = folder.filePath(QStringLiteral("mine.skn"));
+  QFile(skin).open(QIODevice::WriteOnly);
+  EditorSettings settings(folder.filePath(QStringLiteral("settings.ini")));
+  RecentFiles recent({skin.toStdString(), folder.filePath(QStringLiteral("gone.skn")).toStdString(), "/old.crs"});
+  QtDialogs dialogs(nullptr, &settings);
+  dialogs.SetRecentFiles(&recent);
+
+  QStringList listed;
+  WhenShown<QFileDialog>([&](QFileDialog& d) {
+    auto* list = d.findChild<QListWidget*>(QStringLiteral("recentSkins"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->accessibleName(), QStringLiteral("Recent skins:"));
+    for (int i = 0; i < list->count(); ++i) listed << list->item(i)->data(Qt::UserRole).toString();
+    emit list->itemActivated(list->item(0));
+  });
+  EXPECT_EQ(dialogs.ChooseFile(FileDialogId::SknOpenDialog), skin.toStdString());
+  EXPECT_EQ(listed, QStringList{skin});  // neither the one that is gone nor the old skin
+  EXPECT_EQ(settings.LastFolder(FileDialogId::SknOpenDialog), folder.path());
+
+  QtDialogs later(nullptr, &settings);  // a later session
+  QString startedIn, offered;
+  WhenShown<QFileDialog>([&](QFileDialog& d) {
+    startedIn = d.directory().absolutePath();
+    d.reject();
+  });
+  later.ChooseFile(FileDialogId::SknOpenDialog);
+  EXPECT_EQ(startedIn, folder.path());
+  WhenShown<QFileDialog>([&](QFileDialog& d) {
+    offered = d.selectedFiles().value(0);
+    d.reject();
+  });
+  later.ChooseFile(FileDialogId::SknOpenDialog, "other.skn");
+  EXPECT_EQ(offered, folder.filePath(QStringLiteral("other.skn")));
+  // No recent skin there: no list.
+  EXPECT_EQ(MakeFileDialog(FileDialogId::CRSOpenDialog, {}, nullptr, {})->findChild<QListWidget*>(), nullptr);
 }
 
 TEST(QtDialogs, EachFileDialogOffersTheFileLastChosenInIt) {

@@ -3,7 +3,7 @@
 // involved are plain ASCII, and byte values above 127 compare exactly).
 #include <string_view>
 
-namespace tessary::cli {
+namespace tessary {
 
 inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -21,4 +21,4 @@ inline bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix)
   return text.size() >= suffix.size() && EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
-}  // namespace tessary::cli
+}  // namespace tessary
