@@ -2,47 +2,21 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
+
+#include "skinfile/TextEncoding.h"
 
 namespace tessary::cli {
 namespace {
 
 constexpr std::string_view kIndent = "    ";
-constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
 constexpr std::string_view kHexDigits = "0123456789abcdef";
-
-// The length of the valid UTF-8 sequence at the start of `text`, or 0: no overlong forms,
-// no surrogates, nothing past U+10FFFF.
-std::size_t Utf8SequenceLength(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  unsigned char low = 0x80;  // the range of the second byte, narrowed where forms would be overlong
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-  }
-  return length;
-}
 
 void WriteString(std::string& out, std::string_view text) {
   out += '"';
-  while (!text.empty()) {
-    const unsigned char c = static_cast<unsigned char>(text.front());
-    std::size_t used = 1;
+  // Malformed UTF-8 (a file name is any bytes) becomes U+FFFD, so the document stays UTF-8.
+  for (const char byte : Utf16ToUtf8(Utf8ToUtf16(text))) {
+    const unsigned char c = static_cast<unsigned char>(byte);
     if (c == '"' || c == '\\') {
       out += '\\';
       out += static_cast<char>(c);
@@ -55,18 +29,12 @@ void WriteString(std::string& out, std::string_view text) {
         case '\t': out += "\\t"; break;
         default:
           out += "\\u00";
-          out += kHexDigits[c >> 4];
-          out += kHexDigits[c & 0xF];
+          out += kHexDigits[std::size_t{c} >> 4];
+          out += kHexDigits[std::size_t{c} & 0xF];
       }
-    } else if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (const std::size_t length = Utf8SequenceLength(text); length > 0) {
-      out += text.substr(0, length);
-      used = length;
     } else {
-      out += kReplacementCharacter;
+      out += byte;
     }
-    text.remove_prefix(used);
   }
   out += '"';
 }

