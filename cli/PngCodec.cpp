@@ -95,7 +95,7 @@ bool ReadHeader(png_structp png, png_infop info, png_uint_32& width, png_uint_32
   if (setjmp(png_jmpbuf(png))) return false;
   png_read_info(png, info);
   const png_byte colourType = png_get_color_type(png, info);
-  png_set_expand(png);  // palette to RGB, grey under 8 bits to 8, the transparency chunk to alpha
+  png_set_expand(png);    // palette to RGB, grey under 8 bits to 8, the transparency chunk to alpha
   png_set_scale_16(png);  // 16 bits to 8, rounded
   if ((colourType & PNG_COLOR_MASK_COLOR) == 0) png_set_gray_to_rgb(png);
   png_set_filler(png, 0xFF, PNG_FILLER_AFTER);  // opaque where the file has no alpha

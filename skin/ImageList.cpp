@@ -98,7 +98,8 @@ void ImageList::SetImage(int index, std::shared_ptr<const Image> image) {
 }
 
 void ImageList::SetContent(int width, int height, int capacity, std::vector<Image> images) {
-  const std::size_t cellPixels = static_cast<std::size_t>(std::max(width, 0)) * std::max(height, 0);
+  const std::size_t cellPixels =
+      static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0));
   for (const Image& image : images) {
     if (image.pixels.size() != cellPixels || image.mask.size() != cellPixels) {
       Fail(kWrongCellSize, {std::to_string(width), std::to_string(height)});

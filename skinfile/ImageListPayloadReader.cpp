@@ -59,19 +59,22 @@ constexpr std::size_t kLayoutProbeSize = 8;
 // stored black. The caller has checked that both pictures hold the cell.
 ImageList::Image CutCell(const Bitmap& colour, const Bitmap& mask, int x0, int y0, int cx, int cy) {
   ImageList::Image image;
-  const std::size_t cellPixels = static_cast<std::size_t>(cx) * cy;
+  const auto size = [](int value) { return static_cast<std::size_t>(value); };
+  const std::size_t width = size(cx);
+  const std::size_t cellPixels = width * size(cy);
   image.pixels.resize(cellPixels);
   image.mask.resize(cellPixels);
-  for (int y = 0; y < cy; ++y) {
-    const Argb* source = colour.Pixels().data() + static_cast<std::size_t>(y0 + y) * colour.Width() + x0;
-    Argb* pixels = image.pixels.data() + static_cast<std::size_t>(y) * cx;
-    std::uint8_t* bits = image.mask.data() + static_cast<std::size_t>(y) * cx;
+  for (std::size_t y = 0; y < size(cy); ++y) {
+    const std::size_t sourceRow = size(y0) + y;
+    const Argb* source = colour.Pixels().data() + sourceRow * size(colour.Width()) + size(x0);
+    Argb* pixels = image.pixels.data() + y * width;
+    std::uint8_t* bits = image.mask.data() + y * width;
     if (mask.IsEmpty()) {
-      for (int x = 0; x < cx; ++x) pixels[x] = source[x] | kOpaqueBlack;
+      for (std::size_t x = 0; x < width; ++x) pixels[x] = source[x] | kOpaqueBlack;
       continue;  // the mask bytes stay 0: opaque
     }
-    const Argb* maskSource = mask.Pixels().data() + static_cast<std::size_t>(y0 + y) * mask.Width() + x0;
-    for (int x = 0; x < cx; ++x) {
+    const Argb* maskSource = mask.Pixels().data() + sourceRow * size(mask.Width()) + size(x0);
+    for (std::size_t x = 0; x < width; ++x) {
       const bool transparent = (maskSource[x] & kRgbBits) == kRgbBits;
       pixels[x] = transparent ? kOpaqueBlack : (source[x] | kOpaqueBlack);
       bits[x] = static_cast<std::uint8_t>(transparent);

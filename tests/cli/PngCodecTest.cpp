@@ -153,9 +153,9 @@ TEST(PngCodec, DamagedFilesAreRefusedInSilenceAndSizesAskedFirst) {
   // Larger than any picture may be: refused after the size was shown, without its pixels.
   std::vector<std::uint8_t> huge = QtPng(Varied(2, 2));
   const std::uint32_t side = static_cast<std::uint32_t>(kMaxBitmapSide) + 1;
-  for (int i = 0; i < 4; ++i) huge[16 + i] = static_cast<std::uint8_t>(side >> (24 - 8 * i));
+  for (std::size_t i = 0; i < 4; ++i) huge[16 + i] = static_cast<std::uint8_t>(side >> (24 - 8 * i));
   const std::uint32_t crc = static_cast<std::uint32_t>(crc32(0, &huge[12], 17));
-  for (int i = 0; i < 4; ++i) huge[29 + i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
+  for (std::size_t i = 0; i < 4; ++i) huge[29 + i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
   shown = {};
   EXPECT_FALSE(DecodePng(huge, [&](int width, int height) { shown = {width, height}; }).has_value());
   EXPECT_EQ(shown.first, kMaxBitmapSide + 1);

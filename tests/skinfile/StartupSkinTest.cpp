@@ -207,7 +207,7 @@ TEST_F(StartupSkinTest, SystemButtonsHaveAFuchsiaFrameAroundAnOpaqueBody) {
       SCOPED_TRACE(list->name + " " + std::to_string(i));
       const auto& image = list->ImageAt(i);
       const int side = list->Width();
-      const auto at = [&](int x, int y) { return image.pixels[y * side + x] & kRgb; };
+      const auto at = [&](int x, int y) { return image.pixels[static_cast<std::size_t>(y * side + x)] & kRgb; };
       EXPECT_EQ(at(0, side - 1), kFuchsiaRgb);
       EXPECT_EQ(at(side - 1, 0), kFuchsiaRgb);
       EXPECT_NE(at(side / 2, side / 2 + 4), kFuchsiaRgb);
