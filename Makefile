@@ -38,7 +38,8 @@ sanitize-build: deps
 sanitize-test:
 	ctest --preset sanitize -j$(JOBS)
 
-# Google Benchmark programs (not the folders CMake keeps beside them), then whole processes.
+# Google Benchmark programs (not the folders CMake keeps beside them), then whole processes;
+# fails when a benchmark fails or a goal whole_process.py prints is missed.
 bench: build
 	@for b in build/bench/tessary_bench_*; do \
 	  if [ -f $$b ] && [ -x $$b ]; then QT_QPA_PLATFORM=offscreen $$b || exit 1; fi; \
