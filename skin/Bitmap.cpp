@@ -65,6 +65,13 @@ class RowDecoder {
     const unsigned bits = format_.bitsPerPixel;
     if (bits == 8) {
       for (int x = 0; x < width; ++x) out[x] = lookup_[row[x]];
+    } else if (bits == 1) {
+      // Eight pixels a byte, the leftmost in the most significant bit (masks are stored so).
+      int x = 0;
+      for (; x + 8 <= width; x += 8, ++row) {
+        for (int bit = 0; bit < 8; ++bit) out[x + bit] = lookup_[(*row >> (7 - bit)) & 1u];
+      }
+      for (int bit = 0; x < width; ++x, ++bit) out[x] = lookup_[(*row >> (7 - bit)) & 1u];
     } else if (IsIndexedDepth(format_.bitsPerPixel)) {
       const unsigned perByte = 8u / bits;
       const unsigned valueMask = (1u << bits) - 1u;

@@ -54,7 +54,7 @@ TEST(ToolParts, CheckRunsWithoutMappingQt) {
   ASSERT_GE(fd, 0) << "check never opened the pipe";
   const std::string mapped = MappedFiles(process.processId());
   EXPECT_NE(mapped.find("/tessary-skin\n"), std::string::npos) << mapped;
-  EXPECT_NE(mapped.find("libstdc++"), std::string::npos) << mapped;
+  EXPECT_NE(mapped.find("/libc."), std::string::npos) << mapped;  // the maps are read, and list libraries
   EXPECT_EQ(mapped.find("libQt"), std::string::npos) << mapped;
   ASSERT_EQ(::fcntl(fd, F_SETFL, 0), 0);  // blocking writes from here
   EXPECT_EQ(::write(fd, skin.data(), skin.size()), static_cast<ssize_t>(skin.size()));
