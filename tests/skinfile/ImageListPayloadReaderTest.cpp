@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "skin/Error.h"
 #include "skinfile/BmpCodec.h"
@@ -299,6 +301,37 @@ TEST(ImageListPayloadReader, OlderLayoutWalksCellsRowByRowFromTheTop) {
   // A size A past the end is a short read of the image BMP.
   PutU32(payload, 0, 0x7FFFFFF0);
   EXPECT_EQ(ReadError(payload, read), "Stream read error");
+}
+
+// A read list's images are made when first looked at; whatever happens to the list or its
+// copies first, the images stay those of the file and copies share them by pointer.
+TEST(ImageListPayloadReader, ReadImagesSurviveEveryFirstChange) {
+  const ImageList original = PatternList(3, 3, 5, 8);
+  const Bitmap added = original.ImageBitmap(1);
+  const std::vector<std::pair<const char*, std::function<void(ImageList&)>>> firstChanges = {
+      {"none", [](ImageList&) {}},
+      {"append", [&](ImageList& l) { l.AppendImage(added, clNone); }},
+      {"replace", [&](ImageList& l) { l.ReplaceImage(0, added, clNone); }},
+      {"clear", [](ImageList& l) { l.Clear(); }},
+      {"resize", [](ImageList& l) { l.SetSize(2, 2); }},
+  };
+  for (const auto& [name, change] : firstChanges) {
+    ImageList read(1, 1), copy(1, 1);
+    {
+      const auto payload = Write(original);  // gone before anything looks at an image
+      ReadImageListPayload(payload, read);
+    }
+    copy.Assign(read);
+    change(read);
+    EXPECT_TRUE(SameImages(copy, original)) << name;
+    ImageList expected(1, 1);
+    expected.Assign(original);
+    change(expected);
+    EXPECT_TRUE(SameImages(read, expected)) << name;
+    for (int i = 1; i < std::min(read.ImageCount(), 5); ++i) {
+      EXPECT_EQ(read.SharedImage(i), copy.SharedImage(i)) << name << " " << i;
+    }
+  }
 }
 
 }  // namespace
