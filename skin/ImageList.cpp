@@ -91,6 +91,7 @@ void ImageList::SetImage(int index, std::shared_ptr<const Image> image) {
   const std::size_t cellPixels = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
   if (image == nullptr || image->pixels.size() != cellPixels || image->mask.size() != cellPixels)
     Fail(kWrongCellSize, {std::to_string(width_), std::to_string(height_)});
+  Images();
   if (index == ImageCount()) {
     images_.push_back(std::move(image));
     if (ImageCount() > capacity_) capacity_ += kGrowBy;

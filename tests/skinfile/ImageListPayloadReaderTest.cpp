@@ -312,6 +312,7 @@ TEST(ImageListPayloadReader, ReadImagesSurviveEveryFirstChange) {
       {"none", [](ImageList&) {}},
       {"append", [&](ImageList& l) { l.AppendImage(added, clNone); }},
       {"replace", [&](ImageList& l) { l.ReplaceImage(0, added, clNone); }},
+      {"share", [&](ImageList& l) { l.SetImage(l.ImageCount(), original.SharedImage(2)); }},
       {"clear", [](ImageList& l) { l.Clear(); }},
       {"resize", [](ImageList& l) { l.SetSize(2, 2); }},
   };
