@@ -171,7 +171,9 @@ TEST_F(StartupSkinTest, IconEdgesCarryNoFaceColour) {
     const int w = list->Width(), h = list->Height();
     for (int i = 0; i < list->ImageCount(); ++i) {
       const auto& image = list->ImageAt(i);
-      const auto clear = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && image.mask[static_cast<std::size_t>(y * w + x)]; };
+      const auto clear = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && image.mask[static_cast<std::size_t>(y * w + x)];
+      };
       for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
           const bool edge = clear(x - 1, y) || clear(x + 1, y) || clear(x, y - 1) || clear(x, y + 1);
