@@ -1,18 +1,12 @@
 # Tessary: `make run` starts the editor, `make test` runs the whole suite (once as built,
 # once under AddressSanitizer and UndefinedBehaviorSanitizer), `make bench` the benchmarks.
-BUILD ?= build
-SANITIZE_BUILD ?= build-sanitize
+# Each build is a preset of CMakePresets.json, in its own folder: dev in build/, sanitize in
+# build-sanitize/, fuzz in build-fuzz/, release in build-release/.
 JOBS ?= $(shell nproc)
 # A compiler cache speeds up rebuilds where one is installed; nothing else changes.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-# The sanitizer build: the same sources with the checks compiled in, optimised lightly so the
-# suite runs at a useful speed, with line tables for readable reports.
-SANITIZE_FLAGS := -O1 -g1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined
-SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
-  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-
-.PHONY: all deps configure build run test format-check sanitize-build sanitize-test bench fuzz clean
+.PHONY: all deps configure build run test format-check sanitize-build sanitize-test bench fuzz release clean
 
 all: build
 
@@ -20,16 +14,16 @@ deps:
 	@scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) > /dev/null
+	@cmake --preset dev $(LAUNCHER) > /dev/null
 
 build: configure
-	@cmake --build $(BUILD) -j$(JOBS)
+	@cmake --build --preset dev -j$(JOBS)
 
 run: build
-	./$(BUILD)/app/tessary
+	./build/app/tessary
 
 test: format-check build sanitize-build
-	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	ctest --preset dev -j$(JOBS)
 	$(MAKE) --no-print-directory sanitize-test
 	scripts/fuzz-smoke.sh
 
@@ -38,22 +32,27 @@ format-check: deps
 	@scripts/check-format.sh
 
 sanitize-build: deps
-	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=None -DTESSARY_BENCH=OFF $(LAUNCHER) \
-	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" > /dev/null
-	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	@cmake --preset sanitize $(LAUNCHER) > /dev/null
+	@cmake --build --preset sanitize -j$(JOBS)
 
 sanitize-test:
-	$(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS)
+	ctest --preset sanitize -j$(JOBS)
 
-# Google Benchmark programs (not the folders CMake keeps beside them), then whole processes.
+# Google Benchmark programs (not the folders CMake keeps beside them), then whole processes;
+# fails when a benchmark fails or a goal whole_process.py prints is missed.
 bench: build
-	@for b in $(BUILD)/bench/tessary_bench_*; do \
+	@for b in build/bench/tessary_bench_*; do \
 	  if [ -f $$b ] && [ -x $$b ]; then QT_QPA_PLATFORM=offscreen $$b || exit 1; fi; \
 	done
-	python3 bench/whole_process.py $(BUILD)/cli/tessary-skin
+	python3 bench/whole_process.py build/cli/tessary-skin
 
 fuzz: deps
 	scripts/fuzz-smoke.sh
 
+# The programs alone, optimised, for `cmake --install build-release`.
+release: deps
+	@cmake --preset release $(LAUNCHER) > /dev/null
+	@cmake --build --preset release -j$(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz build-fuzz.configure.log
+	rm -rf build build-sanitize build-fuzz build-fuzz.configure.log build-release

@@ -54,7 +54,7 @@ constexpr SampleToolbarSpec kSampleToolbars[] = {
 
 // Entries of cbOther with a text of their own; the others show " ".
 struct NamedEntry {
-  int index;
+  std::size_t index;
   const char* text;
 };
 constexpr NamedEntry kOtherImageNames[] = {{52, "Left Side Band Close Button"}, {53, "Popup Blocker"}};

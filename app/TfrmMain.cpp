@@ -34,7 +34,8 @@ constexpr QSize kRestoredClientSize{812, 614};
 // the preview starts in "Default".
 constexpr const char* kStoredThemeName = "Nexos";
 
-constexpr const char* kCaption = "Tessary 2.0";
+// The program's name and version (the project's, from CMake).
+constexpr const char* kCaption = "Tessary " TESSARY_VERSION;
 
 // The working files of "Edit Externally", a folder per skin, under the user's cache folder.
 constexpr const char* kWorkingFilesFolder = "linked";

@@ -1,6 +1,6 @@
 #pragma once
 // The subcommands of tessary-skin as data: one table of {name, summary, usage, details,
-// function} drives both dispatch and every help text.
+// part, function} drives both dispatch and every help text.
 #include <ostream>
 #include <span>
 #include <string>
@@ -17,12 +17,24 @@ struct Invocation {
   std::ostream& err;
 };
 
+// Where a command's code is. Commands that draw need Qt, which tessary-skin never loads (so
+// that reading and checking files starts as fast as cmp): they are compiled only into
+// tessary-skin-render, a program of their own that tessary-skin starts for them.
+enum class Part {
+  kCore,    // in tessary-skin (and in the render part too)
+  kRender,  // only in tessary-skin-render
+};
+
+// A command's entry point: returns the exit code; throws UsageError or FileError.
+using Runner = int (*)(const Invocation&);
+
 struct Command {
   std::string_view name;
-  std::string_view summary;       // one line for the command overview
-  std::string_view usage;         // what follows the command name, e.g. "FILE [--json]"
-  std::string_view details;       // the rest of "tessary-skin NAME --help"
-  int (*run)(const Invocation&);  // returns the exit code; throws UsageError or FileError
+  std::string_view summary;  // one line for the command overview
+  std::string_view usage;    // what follows the command name, e.g. "FILE [--json]"
+  std::string_view details;  // the rest of "tessary-skin NAME --help"
+  Part part;
+  Runner run;  // null in a program that does not hold the command's part
 };
 
 // Every subcommand, in the order the overview lists them.
@@ -31,7 +43,7 @@ std::span<const Command> Commands();
 // The subcommand of that exact name, or nullptr.
 const Command* FindCommand(std::string_view name);
 
-// The subcommands' entry points (one file each).
+// The subcommands' entry points (one file each; those of the render part in cli/render/).
 int RunNew(const Invocation& invocation);
 int RunInfo(const Invocation& invocation);
 int RunCheck(const Invocation& invocation);

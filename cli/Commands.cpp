@@ -1,7 +1,16 @@
-// The table of subcommands: dispatch and every help text come from here.
+// The table of subcommands: dispatch and every help text come from here. It is compiled
+// into both programs of the tool: in tessary-skin the commands of the render part have
+// their rows (for the overview, help and usage) but no code, and are run by starting
+// tessary-skin-render (RenderPart.h); in that program (TESSARY_RENDER_PART) they have it.
 #include <array>
 
 #include "cli/Command.h"
+
+#ifdef TESSARY_RENDER_PART
+#define IN_RENDER_PART(run) Part::kRender, run
+#else
+#define IN_RENDER_PART(run) Part::kRender, nullptr
+#endif
 
 namespace tessary::cli {
 namespace {
@@ -97,14 +106,15 @@ constexpr std::string_view kRenderDetails =
     "OUT must not be FILE itself.\n";
 
 constexpr std::array<Command, 7> kCommands{{
-    {"new", "Write the start-up skin to a new skin file", "OUT.skn", kNewDetails, RunNew},
-    {"info", "Describe a skin file", "FILE [--json]", kInfoDetails, RunInfo},
-    {"check", "Check that skin files read as the editor reads them", "FILE...", kCheckDetails, RunCheck},
-    {"convert", "Turn an old skin file into a skin file", "IN.crs OUT.skn", kConvertDetails, RunConvert},
-    {"export", "Unpack a skin file into a folder of INI, BMP and PNG files", "FILE DIR", kExportDetails, RunExport},
-    {"pack", "Build a skin file from a folder written by export", "DIR OUT.skn", kPackDetails, RunPack},
+    {"new", "Write the start-up skin to a new skin file", "OUT.skn", kNewDetails, Part::kCore, RunNew},
+    {"info", "Describe a skin file", "FILE [--json]", kInfoDetails, Part::kCore, RunInfo},
+    {"check", "Check that skin files read as the editor reads them", "FILE...", kCheckDetails, Part::kCore, RunCheck},
+    {"convert", "Turn an old skin file into a skin file", "IN.crs OUT.skn", kConvertDetails, Part::kCore, RunConvert},
+    {"export", "Unpack a skin file into a folder of INI, BMP and PNG files", "FILE DIR", kExportDetails, Part::kCore,
+     RunExport},
+    {"pack", "Build a skin file from a folder written by export", "DIR OUT.skn", kPackDetails, Part::kCore, RunPack},
     {"render", "Draw the editor window with a skin as a PNG picture", "FILE OUT.png [--theme NAME] [--size WxH]",
-     kRenderDetails, RunRender},
+     kRenderDetails, IN_RENDER_PART(RunRender)},
 }};
 
 }  // namespace

@@ -7,13 +7,9 @@
 #include "cli/Arguments.h"
 #include "cli/CliError.h"
 #include "cli/Command.h"
+#include "cli/Json.h"
 #include "cli/SkinFiles.h"
 #include "skinfile/TextEncoding.h"
-
-// Qt last: its "slots" keyword macro would otherwise rewrite the core's Signal.h.
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace tessary::cli {
 namespace {
@@ -29,55 +25,57 @@ struct LoadedSkin {
 };
 
 // Header texts and record names are one byte per character.
-QString Latin1(const std::string& text) { return QString::fromStdString(Latin1ToUtf8(text)); }
+JsonValue Latin1(const std::string& text) { return JsonValue(Latin1ToUtf8(text)); }
 
-QJsonObject ToJson(const std::string& path, const LoadedSkin& loaded) {
+JsonValue ToJson(const std::string& path, const LoadedSkin& loaded) {
   const SkinHeader& header = loaded.info.header;
-  QJsonObject root;
-  root["file"] = QString::fromStdString(path);
-  root["format"] = loaded.format == SkinFileFormat::kCrs ? "crs" : "skn";
-  root["size"] = static_cast<qint64>(loaded.fileSize);
-  root["topStretch"] = header.topStretch != 0;
-  root["bottomStretch"] = header.bottomStretch != 0;
+  JsonValue root = JsonValue::Object();
+  root.Set("file", path);
+  root.Set("format", loaded.format == SkinFileFormat::kCrs ? "crs" : "skn");
+  root.Set("size", static_cast<std::int64_t>(loaded.fileSize));
+  root.Set("topStretch", header.topStretch != 0);
+  root.Set("bottomStretch", header.bottomStretch != 0);
   if (loaded.format == SkinFileFormat::kSkn) {
-    root["marker"] = header.marker;
-    root["textColor"] = Latin1(header.textColorName);
-    root["gaugeColor"] = Latin1(header.gaugeColorName);
-    root["theme"] = Latin1(header.themeName);
+    root.Set("marker", header.marker);
+    root.Set("textColor", Latin1(header.textColorName));
+    root.Set("gaugeColor", Latin1(header.gaugeColorName));
+    root.Set("theme", Latin1(header.themeName));
   }
 
-  QJsonArray records;
+  JsonValue records = JsonValue::Array();
   for (const RecordInfo& record : loaded.info.records) {
-    QJsonArray properties;
-    for (const std::string& property : record.properties) properties.append(Latin1(property));
-    records.append(QJsonObject{{"class", Latin1(record.className)},
-                               {"name", Latin1(record.name)},
-                               {"offset", static_cast<qint64>(record.offset)},
-                               {"length", static_cast<qint64>(record.length)},
-                               {"properties", properties}});
+    JsonValue properties = JsonValue::Array();
+    for (const std::string& property : record.properties) properties.Append(Latin1(property));
+    records.Append(JsonValue::Object()
+                       .Set("class", Latin1(record.className))
+                       .Set("name", Latin1(record.name))
+                       .Set("offset", static_cast<std::int64_t>(record.offset))
+                       .Set("length", static_cast<std::int64_t>(record.length))
+                       .Set("properties", std::move(properties)));
   }
-  root["records"] = records;
+  root.Set("records", std::move(records));
 
-  QJsonObject lists;
+  JsonValue lists = JsonValue::Object();
   const auto all = loaded.skin.ImageLists();
   for (std::size_t i = 0; i < loaded.listCount; ++i) {
     const ImageList& list = *all[i];
-    lists[QString::fromStdString(list.name)] = QJsonObject{{"count", list.ImageCount()},
-                                                           {"capacity", list.Capacity()},
-                                                           {"width", list.Width()},
-                                                           {"height", list.Height()}};
+    lists.Set(list.name, JsonValue::Object()
+                             .Set("count", list.ImageCount())
+                             .Set("capacity", list.Capacity())
+                             .Set("width", list.Width())
+                             .Set("height", list.Height()));
   }
-  root["imageLists"] = lists;
+  root.Set("imageLists", std::move(lists));
 
-  QJsonObject backgrounds;
+  JsonValue backgrounds = JsonValue::Object();
   for (const TTBBackground* background : {&loaded.skin.bgTop, &loaded.skin.bgBottom}) {
     const Bitmap& picture = background->GetBitmap();
-    backgrounds[QString::fromStdString(background->name)] =
-        QJsonObject{{"width", picture.Width()},
-                    {"height", picture.Height()},
-                    {"bitsPerPixel", picture.IsEmpty() ? 0 : picture.Format().bitsPerPixel}};
+    backgrounds.Set(background->name, JsonValue::Object()
+                                          .Set("width", picture.Width())
+                                          .Set("height", picture.Height())
+                                          .Set("bitsPerPixel", picture.IsEmpty() ? 0 : picture.Format().bitsPerPixel));
   }
-  root["backgrounds"] = backgrounds;
+  root.Set("backgrounds", std::move(backgrounds));
   return root;
 }
 
@@ -147,7 +145,7 @@ int RunInfo(const Invocation& invocation) {
   loaded.info = ForFile(path, [&] { return InspectSkinFile(bytes.Span(), loaded.format); });
 
   if (arguments.Has(kJsonFlag)) {
-    invocation.out << QJsonDocument(ToJson(path, loaded)).toJson(QJsonDocument::Indented).toStdString();
+    invocation.out << ToJson(path, loaded).ToText();
   } else {
     PrintText(path, loaded, invocation.out);
   }

@@ -5,16 +5,13 @@
 #include <optional>
 #include <string_view>
 
+#include "cli/PngCodec.h"
 #include "cli/SkinDirectory.h"
 #include "skin/AlphaPicture.h"
 #include "skin/AsciiText.h"
 #include "skin/Error.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/SkinFile.h"
-
-// Qt last: its "slots" keyword macro would otherwise rewrite the core's Signal.h.
-#include "platform/PictureDecoder.h"
-#include "platform/PictureEncoder.h"
 
 namespace tessary::cli {
 namespace {
@@ -34,44 +31,12 @@ constexpr Argb kOpaqueAlpha = 0xFF000000u;
 constexpr Argb kStoredTransparent = 0xFF000000u;  // the list stores transparent pixels black
 constexpr Argb kRgbBits = 0x00FFFFFFu;
 
-// PNG layout, as far as the check below needs it: an 8-byte signature, then chunks of
-// a 32-bit big-endian data length, a 4-byte type, the data and a 4-byte CRC, up to IEND.
-constexpr std::array<std::uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-constexpr std::size_t kChunkLengthSize = 4;
-constexpr std::size_t kChunkTypeSize = 4;
-constexpr std::size_t kChunkCrcSize = 4;
-constexpr std::string_view kEndChunk = "IEND";
-
-std::size_t BigEndian32(const std::uint8_t* p) {
-  return (std::size_t{p[0]} << 24) | (std::size_t{p[1]} << 16) | (std::size_t{p[2]} << 8) | p[3];
-}
-
-// Whether the bytes hold a PNG signature and whole chunks up to IEND. The decoder prints
-// its own complaints about a cut or foreign file on stderr, where they would land in front
-// of the tool's one-line message; such files are refused before it sees them.
-bool IsCompletePng(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < kPngSignature.size() || !std::equal(kPngSignature.begin(), kPngSignature.end(), bytes.begin())) {
-    return false;
-  }
-  std::size_t pos = kPngSignature.size();
-  while (bytes.size() - pos >= kChunkLengthSize + kChunkTypeSize + kChunkCrcSize) {
-    const std::size_t length = BigEndian32(&bytes[pos]);
-    const std::string_view type(reinterpret_cast<const char*>(&bytes[pos + kChunkLengthSize]), kChunkTypeSize);
-    const std::size_t rest = bytes.size() - pos - kChunkLengthSize - kChunkTypeSize - kChunkCrcSize;
-    if (length > rest) return false;
-    if (type == kEndChunk) return true;
-    pos += kChunkLengthSize + kChunkTypeSize + length + kChunkCrcSize;
-  }
-  return false;
-}
-
 ImageList::Image LoadPngSlot(const std::string& path, const ImageList& list) {
   const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
-  if (!IsCompletePng(bytes)) Fail(msg::kBitmapNotValid);
-  // The editor's picture reader; the size is checked before any pixel is decoded, so a PNG
-  // that claims a huge picture is refused without allocating it.
-  const std::optional<AlphaPicture> picture = platform::DecodePictureOfAcceptedSize(
-      bytes, [&list](int width, int height) { CheckSlotSize(list, width, height); });
+  // The size is checked before any pixel is decoded, so a PNG that claims a huge picture
+  // is refused without allocating it.
+  const std::optional<AlphaPicture> picture =
+      DecodePng(bytes, [&list](int width, int height) { CheckSlotSize(list, width, height); });
   if (!picture) Fail(msg::kBitmapNotValid);
 
   // Alpha and the mask stand for each other both ways (export writes alpha 0 where the mask
@@ -111,9 +76,7 @@ void CheckSlotSize(const ImageList& list, int width, int height) {
 }
 
 std::vector<std::uint8_t> EncodeSlotPng(const ImageList& list, int index) {
-  std::vector<std::uint8_t> bytes = platform::EncodePng(ListImageWithAlpha(list, index));
-  if (bytes.empty()) Fail(msg::kStreamWriteError);
-  return bytes;
+  return EncodePng(ListImageWithAlpha(list, index), PngChannels::kRgba);
 }
 
 ImageList::Image LoadSlotImage(const std::string& path, const ImageList& list) {

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <exception>
+#include <iostream>
 #include <new>
 
 #include "cli/CliError.h"
 #include "cli/Command.h"
+#include "cli/RenderPart.h"
 #include "skin/Error.h"
+#include "skinfile/TemporaryFiles.h"
 
 namespace tessary::cli {
 namespace {
@@ -76,7 +79,7 @@ int Finish(int exitCode, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunTool(const std::string& program, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) return ToolUsageError("missing command", err);
   const std::string& name = args.front();
   if (IsHelpFlag(name)) {
@@ -96,6 +99,7 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return Finish(kExitOk, out, err);
   }
   try {
+    if (command->run == nullptr) RunInRenderPart(program, args);
     return Finish(command->run(Invocation{std::move(rest), out, err}), out, err);
   } catch (const UsageError& error) {
     return CommandUsageError(*command, error.what(), err);
@@ -109,6 +113,20 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     err << kProgram << ": " << error.what() << "\n";
   }
   return kExitFailure;
+}
+
+int ToolMain(int argc, char** argv) {
+  // Ctrl-C, SIGTERM or a closed terminal while a file is written removes the temporary
+  // file or folder, then ends the tool as the signal would have.
+  InstallInterruptCleanup();
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  try {
+    const int exitCode = RunTool(argc > 0 ? argv[0] : "", args, std::cout, std::cerr);
+    ThrowIfInterrupted();  // a signal held while a failed command cleaned up
+    return exitCode;
+  } catch (const Interrupted& interrupted) {
+    RaiseInterrupt(interrupted.signal);
+  }
 }
 
 }  // namespace tessary::cli

@@ -6,6 +6,8 @@ include(GNUInstallDirs)
 install(TARGETS tessary tessary-skin
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   BUNDLE DESTINATION .)
+# The part of tessary-skin that draws, which only tessary-skin starts (cli/RenderPart.h).
+install(TARGETS tessary-skin-render RUNTIME DESTINATION ${TESSARY_RENDER_PART_INSTALL_DIR})
 
 if(UNIX AND NOT APPLE)
   set(desktop ${PROJECT_SOURCE_DIR}/resources/desktop)

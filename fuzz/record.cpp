@@ -22,10 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Record record = ComponentReader(in).ReadRecord();
     std::vector<std::uint8_t> written;
     ComponentWriter(written).WriteRecord(record);
-    if (!std::equal(written.begin(), written.end(), bytes.begin(), bytes.begin() + in.Position()) ||
-        written.size() != in.Position()) {
-      std::abort();
-    }
+    if (!std::ranges::equal(written, bytes.first(in.Position()))) std::abort();
   } catch (const SkinError&) {
   }
   Skin skin;

@@ -28,7 +28,7 @@ std::span<const ButtonRow> ButtonRows();
 // Commands a column of a parallel table ends with beyond the shared rows (the sample
 // lists' Flash commands, which differ between the large and the small list).
 struct ColumnExtra {
-  int column;
+  std::size_t column;
   CommandRow row;
 };
 std::span<const ColumnExtra> ButtonColumnExtras();

@@ -18,7 +18,7 @@ struct ListLayout {
   const char* name;
   ImageList Skin::*images;  // null: the list has no image list of its own
   Source source;
-  int column;
+  std::size_t column;
   int handler;  // an ImageHandler, or kNoHandler (the list's commands do nothing)
 };
 

@@ -86,9 +86,9 @@ void TFlatGauge::SetAdvColorBorder(std::uint8_t strength) {
 void TFlatGauge::ColorChanged() {
   if (!useAdvColors_) return;
   const Colour base = ResolveColour(Color());
-  const int keep = 100 - std::min<int>(advColorBorder_, 100);
+  const auto keep = static_cast<Colour>(100 - std::clamp<int>(advColorBorder_, 0, 100));
   Colour border = 0;
-  for (int shift : {0, 8, 16}) border |= static_cast<Colour>(((base >> shift) & 0xFFu) * keep / 100) << shift;
+  for (int shift : {0, 8, 16}) border |= ((base >> shift) & 0xFFu) * keep / 100 << shift;
   SetColors(0, border);
 }
 

@@ -6,9 +6,10 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=${FUZZ_BUILD:-$top/build-fuzz}
 runs=${FUZZ_RUNS:-3000}
 
-CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTESSARY_GUI=OFF -DTESSARY_TESTS=OFF -DTESSARY_BENCH=OFF -DTESSARY_FUZZ=ON \
-  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fsanitize=fuzzer-no-link" \
+launcher=()
+command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# The fuzz preset of CMakePresets.json: clang, the sanitizers and libFuzzer's instrumentation.
+(cd "$top" && cmake --preset fuzz -B "$build" "${launcher[@]}") \
   > "$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
 cmake --build "$build" -j"$(nproc)"
 

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libopengl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libopengl-dev libpng-dev
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-liberation

@@ -3,11 +3,12 @@
 coloured tiles, on a slate rounded square. One table of shapes gives both the scalable
 icon (SVG) and the PNGs of the icon theme's fixed sizes, so that they look the same.
 
-    /usr/bin/python3 scripts/make-icon.py
+    /usr/bin/python3 scripts/make-icon.py [--output DIR]
 
-writes resources/icons/tessary.svg and resources/icons/tessary-<size>.png, byte for byte
-the same on every run. Needs Pillow (Debian python3-pil).
+writes resources/icons/tessary.svg and resources/icons/tessary-<size>.png (or the same
+names in DIR), byte for byte the same on every run. Needs Pillow (Debian python3-pil).
 """
+import argparse
 from pathlib import Path
 
 from PIL import Image, ImageDraw
@@ -64,10 +65,13 @@ def png(size):
 
 
 def main():
-    OUT.mkdir(parents=True, exist_ok=True)
-    (OUT / "tessary.svg").write_text(svg())
+    parser = argparse.ArgumentParser(description="Draws the application icon.")
+    parser.add_argument("--output", type=Path, default=OUT, help="the folder to write the icons into")
+    out = parser.parse_args().output
+    out.mkdir(parents=True, exist_ok=True)
+    (out / "tessary.svg").write_text(svg())
     for size in SIZES:
-        png(size).save(OUT / f"tessary-{size}.png", optimize=True)
+        png(size).save(out / f"tessary-{size}.png", optimize=True)
 
 
 if __name__ == "__main__":

@@ -65,6 +65,13 @@ class RowDecoder {
     const unsigned bits = format_.bitsPerPixel;
     if (bits == 8) {
       for (int x = 0; x < width; ++x) out[x] = lookup_[row[x]];
+    } else if (bits == 1) {
+      // Eight pixels a byte, the leftmost in the most significant bit (masks are stored so).
+      int x = 0;
+      for (; x + 8 <= width; x += 8, ++row) {
+        for (int bit = 0; bit < 8; ++bit) out[x + bit] = lookup_[(*row >> (7 - bit)) & 1u];
+      }
+      for (int bit = 0; x < width; ++x, ++bit) out[x] = lookup_[(*row >> (7 - bit)) & 1u];
     } else if (IsIndexedDepth(format_.bitsPerPixel)) {
       const unsigned perByte = 8u / bits;
       const unsigned valueMask = (1u << bits) - 1u;
@@ -144,7 +151,9 @@ Bitmap Bitmap::FromArgb(int width, int height, std::span<const Argb> topDownPixe
   format.height = height;
   format.bitsPerPixel = 32;
   if (!BitmapFormatIsValid(format)) Fail(msg::kBitmapNotValid);
-  const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  const std::size_t columns = static_cast<std::size_t>(width);
+  const std::size_t rowCount = static_cast<std::size_t>(height);
+  const std::size_t count = columns * rowCount;
   if (topDownPixels.size() < count) Fail(msg::kBitmapNotValid);
 
   auto data = std::make_shared<Data>();
@@ -154,12 +163,12 @@ Bitmap Bitmap::FromArgb(int width, int height, std::span<const Argb> topDownPixe
   std::vector<std::uint8_t> rows(count * 4);
   data->pixels.resize(count);
   data->decoded = true;
-  const std::size_t stride = static_cast<std::size_t>(width) * 4;
-  for (int y = 0; y < height; ++y) {
+  const std::size_t stride = columns * 4;
+  for (std::size_t y = 0; y < rowCount; ++y) {
     // Stored bottom-up: the picture's top row is the last stored row.
-    std::uint8_t* row = rows.data() + static_cast<std::size_t>(height - 1 - y) * stride;
-    for (int x = 0; x < width; ++x) {
-      const std::size_t i = static_cast<std::size_t>(y) * width + x;
+    std::uint8_t* row = rows.data() + (rowCount - 1 - y) * stride;
+    for (std::size_t x = 0; x < columns; ++x) {
+      const std::size_t i = y * columns + x;
       const Argb p = topDownPixels[i];
       data->pixels[i] = p | kOpaque;
       row[x * 4 + 0] = static_cast<std::uint8_t>(p);
@@ -231,13 +240,14 @@ const std::vector<Argb>& Bitmap::Pixels() const {
   if (!data_->decoded) {
     const Data& d = *data_;
     const std::size_t stride = d.format.Stride();
+    const std::size_t columns = static_cast<std::size_t>(d.width);
     const std::size_t rowCount = static_cast<std::size_t>(d.height);
     const std::uint8_t* rows = SharedRows().data();
-    d.pixels.resize(static_cast<std::size_t>(d.width) * rowCount);
+    d.pixels.resize(columns * rowCount);
     const RowDecoder decoder(d.format);
     for (std::size_t y = 0; y < rowCount; ++y) {
       const std::size_t stored = d.format.TopDown() ? y : rowCount - 1 - y;
-      decoder.Decode(rows + stored * stride, d.pixels.data() + y * d.width);
+      decoder.Decode(rows + stored * stride, d.pixels.data() + y * columns);
     }
     d.decoded = true;
   }
@@ -275,17 +285,19 @@ Bitmap StretchNearest(const Bitmap& source, int width, int height) {
   if (source.IsEmpty() || width <= 0 || height <= 0) return Bitmap();
   if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxBitmapPixels)
     Fail(msg::kBitmapNotValid);
+  // Positions are scaled in 64 bits: a side times a side may not fit a 32-bit size_t.
   const std::uint64_t sw = static_cast<std::uint64_t>(source.Width());
   const std::uint64_t sh = static_cast<std::uint64_t>(source.Height());
-  std::vector<Argb> out(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  const std::size_t w = static_cast<std::size_t>(width);
+  const std::size_t h = static_cast<std::size_t>(height);
+  std::vector<Argb> out(w * h);
   // Column map computed once: each target column takes the source column under its left edge.
-  std::vector<int> columns(static_cast<std::size_t>(width));
-  for (int x = 0; x < width; ++x) columns[x] = static_cast<int>(static_cast<std::uint64_t>(x) * sw / width);
-  for (int y = 0; y < height; ++y) {
-    const int sy = static_cast<int>(static_cast<std::uint64_t>(y) * sh / height);
-    const Argb* src = source.Pixels().data() + static_cast<std::size_t>(sy) * sw;
-    Argb* dst = out.data() + static_cast<std::size_t>(y) * width;
-    for (int x = 0; x < width; ++x) dst[x] = src[columns[x]];
+  std::vector<std::size_t> columns(w);
+  for (std::size_t x = 0; x < w; ++x) columns[x] = static_cast<std::size_t>(x * sw / w);
+  for (std::size_t y = 0; y < h; ++y) {
+    const Argb* src = source.Pixels().data() + static_cast<std::size_t>(y * sh / h * sw);
+    Argb* dst = out.data() + y * w;
+    for (std::size_t x = 0; x < w; ++x) dst[x] = src[columns[x]];
   }
   return Bitmap::FromArgb(width, height, out);
 }

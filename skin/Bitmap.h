@@ -104,7 +104,9 @@ class Bitmap {
   // Pixels for drawing, top-down, Width() * Height() entries of 0xFFRRGGBB. Decoded from
   // the stored rows on first use (opening a skin does not pay for pictures nobody paints).
   const std::vector<Argb>& Pixels() const;
-  Argb PixelAt(int x, int y) const { return Pixels()[static_cast<std::size_t>(y) * Width() + x]; }
+  Argb PixelAt(int x, int y) const {
+    return Pixels()[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width()) + static_cast<std::size_t>(x)];
+  }
 
   // Same size and same pixels (formats may differ). Compressed pictures kept as the same
   // file bytes in the same format are the same without decoding either.

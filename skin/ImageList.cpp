@@ -58,6 +58,7 @@ void ImageList::SetSize(int width, int height) {
   if (width == width_ && height == height_) return;
   width_ = width;
   height_ = height;
+  DropPending();
   images_.clear();
   capacity_ = kGrowBy;
   Changed();
@@ -66,6 +67,7 @@ void ImageList::SetSize(int width, int height) {
 int ImageList::AppendImage(const Bitmap& bitmap, Colour maskColour) {
   CheckImageSize(bitmap, width_, height_);
   auto image = std::make_shared<const Image>(MakeMaskedImage(bitmap, maskColour));
+  Images();
   const int index = ImageCount();
   images_.push_back(std::move(image));
   // Full lists grow by kGrowBy cells; a list read with spare room keeps it.
@@ -79,6 +81,7 @@ void ImageList::ReplaceImage(int index, const Bitmap& bitmap, Colour maskColour)
   // (and with it the saved payload) stays what it was.
   if (index < 0 || index >= ImageCount()) Fail(msg::kUnableToReplaceImage);
   CheckImageSize(bitmap, width_, height_);
+  Images();
   images_[static_cast<std::size_t>(index)] = std::make_shared<const Image>(MakeMaskedImage(bitmap, maskColour));
   Changed();
 }
@@ -88,6 +91,7 @@ void ImageList::SetImage(int index, std::shared_ptr<const Image> image) {
   const std::size_t cellPixels = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
   if (image == nullptr || image->pixels.size() != cellPixels || image->mask.size() != cellPixels)
     Fail(kWrongCellSize, {std::to_string(width_), std::to_string(height_)});
+  Images();
   if (index == ImageCount()) {
     images_.push_back(std::move(image));
     if (ImageCount() > capacity_) capacity_ += kGrowBy;
@@ -98,7 +102,8 @@ void ImageList::SetImage(int index, std::shared_ptr<const Image> image) {
 }
 
 void ImageList::SetContent(int width, int height, int capacity, std::vector<Image> images) {
-  const std::size_t cellPixels = static_cast<std::size_t>(std::max(width, 0)) * std::max(height, 0);
+  const std::size_t cellPixels =
+      static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0));
   for (const Image& image : images) {
     if (image.pixels.size() != cellPixels || image.mask.size() != cellPixels) {
       Fail(kWrongCellSize, {std::to_string(width), std::to_string(height)});
@@ -106,6 +111,7 @@ void ImageList::SetContent(int width, int height, int capacity, std::vector<Imag
   }
   width_ = width;
   height_ = height;
+  DropPending();
   images_.clear();
   images_.reserve(images.size());
   for (Image& image : images) images_.push_back(std::make_shared<const Image>(std::move(image)));
@@ -113,7 +119,42 @@ void ImageList::SetContent(int width, int height, int capacity, std::vector<Imag
   Changed();
 }
 
+void ImageList::SetPendingContent(int width, int height, int capacity, int count, ImageCutter cut) {
+  width_ = width;
+  height_ = height;
+  images_.clear();
+  pending_ = std::make_shared<PendingImages>(PendingImages{std::move(cut), {}});
+  pendingCount_ = std::max(count, 0);
+  capacity_ = std::max(capacity, pendingCount_);
+  Changed();
+}
+
+const std::vector<std::shared_ptr<const ImageList::Image>>& ImageList::Images() const {
+  if (!pending_) return images_;
+  if (pending_->cut) {
+    std::vector<Image> cut = pending_->cut();
+    const std::size_t cellPixels =
+        static_cast<std::size_t>(std::max(width_, 0)) * static_cast<std::size_t>(std::max(height_, 0));
+    if (cut.size() != static_cast<std::size_t>(pendingCount_))
+      Fail(kWrongCellSize, {std::to_string(width_), std::to_string(height_)});
+    std::vector<std::shared_ptr<const Image>> images;
+    images.reserve(cut.size());
+    for (Image& image : cut) {
+      if (image.pixels.size() != cellPixels || image.mask.size() != cellPixels) {
+        Fail(kWrongCellSize, {std::to_string(width_), std::to_string(height_)});
+      }
+      images.push_back(std::make_shared<const Image>(std::move(image)));
+    }
+    pending_->images = std::move(images);
+    pending_->cut = nullptr;  // lets go of the pictures it cut from
+  }
+  images_ = pending_->images;
+  pending_.reset();
+  return images_;
+}
+
 void ImageList::Clear() {
+  DropPending();
   images_.clear();
   capacity_ = kGrowBy;
   Changed();
@@ -130,6 +171,8 @@ void ImageList::Assign(const ImageList& other) {
   height_ = other.height_;
   capacity_ = other.capacity_;
   images_ = other.images_;
+  pending_ = other.pending_;
+  pendingCount_ = other.pendingCount_;
   Changed();
 }
 

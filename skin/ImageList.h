@@ -62,13 +62,13 @@ class ImageList {
   void SetHeight(int height);
   void SetSize(int width, int height);
 
-  int ImageCount() const { return static_cast<int>(images_.size()); }
+  int ImageCount() const { return pending_ ? pendingCount_ : static_cast<int>(images_.size()); }
   // Number of cells the list has room for: never below the count; grows by kGrowBy.
   int Capacity() const { return capacity_; }
-  const Image& ImageAt(int index) const { return *images_.at(static_cast<std::size_t>(index)); }
+  const Image& ImageAt(int index) const { return *Images().at(static_cast<std::size_t>(index)); }
   // The stored image itself: lists that hold the same image give the same pointer.
   const std::shared_ptr<const Image>& SharedImage(int index) const {
-    return images_.at(static_cast<std::size_t>(index));
+    return Images().at(static_cast<std::size_t>(index));
   }
 
   // Appends the bitmap (which must have the list's size) with a mask made from maskColour:
@@ -89,6 +89,13 @@ class ImageList {
   // capacity is kept but never below the count; images of another size are refused.
   void SetContent(int width, int height, int capacity, std::vector<Image> images);
 
+  // The same with `count` images that `cut` makes when one is first needed: a reader checks
+  // the stored pictures and leaves cutting them into images to the first look at one, which
+  // a caller that only checks a file never takes. Copies of the list share the cutting, so
+  // the images are made once and stay shared by pointer. `cut` must give `count` images.
+  using ImageCutter = std::function<std::vector<Image>()>;
+  void SetPendingContent(int width, int height, int capacity, int count, ImageCutter cut);
+
   // Removes every image; one notice.
   void Clear();
 
@@ -106,12 +113,24 @@ class ImageList {
   Bitmap ImageBitmap(int index) const;
 
  private:
+  // Images that are still to be cut, shared by the lists copied from one read.
+  struct PendingImages {
+    ImageCutter cut;
+    std::vector<std::shared_ptr<const Image>> images;  // once cut
+  };
+
   void Changed();
+  // The images, cut first if they are pending.
+  const std::vector<std::shared_ptr<const Image>>& Images() const;
+  // Mutators start from the cut images (or none, when they replace them all).
+  void DropPending() { pending_.reset(); }
 
   int width_;
   int height_;
   int capacity_ = kGrowBy;
-  std::vector<std::shared_ptr<const Image>> images_;
+  mutable std::vector<std::shared_ptr<const Image>> images_;
+  mutable std::shared_ptr<PendingImages> pending_;  // null when images_ is the content
+  int pendingCount_ = 0;
   std::uint64_t generation_ = 0;
   Signal<> changed_;
 };

@@ -36,8 +36,6 @@ class Signal {
     }
   }
 
-  std::size_t ObserverCount() const { return state_->observers.size(); }
-
  private:
   // No member may be called "slots" or "signals": Qt defines those words as macros.
   struct State {

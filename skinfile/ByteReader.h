@@ -111,7 +111,7 @@ class ByteWriter {
   void Zeros(std::size_t count) { out_.insert(out_.end(), count, 0); }
   // Overwrites 4 bytes at an earlier position (sizes known only after writing).
   void PatchU32(std::size_t position, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out_[position + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (std::size_t i = 0; i < 4; ++i) out_[position + i] = static_cast<std::uint8_t>(v >> (8 * i));
   }
 
  private:

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "skin/ImageList.h"
+#include "skin/SharedBytes.h"
 
 namespace tessary {
 
@@ -23,6 +24,11 @@ void WriteImageListPayload(std::vector<std::uint8_t>& out, const ImageList& list
 // Errors: "Failed to read ImageList data from stream" for anything wrong with a payload of
 // the current layout; "Bitmap image is not valid" and "Stream read error" only from the two
 // plain BMP files of the older layout. On error the list is left without images.
+// Everything is checked while reading; the images of the current layout are cut from the
+// payload's pictures when one is first looked at, and the list keeps a share of the
+// payload until then.
+void ReadImageListPayload(const SharedBytes& payload, ImageList& list);
+// The same for bytes whose owner is unknown: they are copied first.
 void ReadImageListPayload(std::span<const std::uint8_t> payload, ImageList& list);
 
 }  // namespace tessary

@@ -59,19 +59,22 @@ constexpr std::size_t kLayoutProbeSize = 8;
 // stored black. The caller has checked that both pictures hold the cell.
 ImageList::Image CutCell(const Bitmap& colour, const Bitmap& mask, int x0, int y0, int cx, int cy) {
   ImageList::Image image;
-  const std::size_t cellPixels = static_cast<std::size_t>(cx) * cy;
+  const auto size = [](int value) { return static_cast<std::size_t>(value); };
+  const std::size_t width = size(cx);
+  const std::size_t cellPixels = width * size(cy);
   image.pixels.resize(cellPixels);
   image.mask.resize(cellPixels);
-  for (int y = 0; y < cy; ++y) {
-    const Argb* source = colour.Pixels().data() + static_cast<std::size_t>(y0 + y) * colour.Width() + x0;
-    Argb* pixels = image.pixels.data() + static_cast<std::size_t>(y) * cx;
-    std::uint8_t* bits = image.mask.data() + static_cast<std::size_t>(y) * cx;
+  for (std::size_t y = 0; y < size(cy); ++y) {
+    const std::size_t sourceRow = size(y0) + y;
+    const Argb* source = colour.Pixels().data() + sourceRow * size(colour.Width()) + size(x0);
+    Argb* pixels = image.pixels.data() + y * width;
+    std::uint8_t* bits = image.mask.data() + y * width;
     if (mask.IsEmpty()) {
-      for (int x = 0; x < cx; ++x) pixels[x] = source[x] | kOpaqueBlack;
+      for (std::size_t x = 0; x < width; ++x) pixels[x] = source[x] | kOpaqueBlack;
       continue;  // the mask bytes stay 0: opaque
     }
-    const Argb* maskSource = mask.Pixels().data() + static_cast<std::size_t>(y0 + y) * mask.Width() + x0;
-    for (int x = 0; x < cx; ++x) {
+    const Argb* maskSource = mask.Pixels().data() + sourceRow * size(mask.Width()) + size(x0);
+    for (std::size_t x = 0; x < width; ++x) {
       const bool transparent = (maskSource[x] & kRgbBits) == kRgbBits;
       pixels[x] = transparent ? kOpaqueBlack : (source[x] | kOpaqueBlack);
       bits[x] = static_cast<std::uint8_t>(transparent);
@@ -91,13 +94,14 @@ Colour BackgroundColour(std::uint32_t field) {
 }
 
 struct DecodedList {
-  int cx = 0, cy = 0, capacity = 0;
+  int cx = 0, cy = 0, capacity = 0, count = 0;
   Colour background = clNone;
-  std::vector<ImageList::Image> images;
+  ImageList::ImageCutter cut;  // cuts the checked pictures into the images
 };
 
 // One attempt at the current layout with the given flags; throws when it yields no list.
-DecodedList DecodeCurrent(std::span<const std::uint8_t> payload, std::uint16_t flags) {
+DecodedList DecodeCurrent(const SharedBytes& bytes, std::uint16_t flags) {
+  const std::span<const std::uint8_t> payload = bytes.Span();
   ByteReader in(payload);
   auto magic = in.Take(2);
   if (magic[0] != kMagic[0] || magic[1] != kMagic[1] || in.U16() != kVersion) Fail(msg::kImageListRead);
@@ -122,8 +126,7 @@ DecodedList DecodeCurrent(std::span<const std::uint8_t> payload, std::uint16_t f
       Fail(msg::kImageListRead);
     }
   };
-  // Borrowed, not copied: the two bitmaps are cut into cells here and not kept.
-  const SharedBytes bytes(nullptr, payload);
+  // Slices of the payload, not copies: they are kept only until the images are cut.
   std::size_t colourLength = 0;
   const Bitmap colour = ReadEmbeddedBmp(bytes.Slice(kColourBmpOffset, bytes.size() - kColourBmpOffset), colourLength);
   check(colour);
@@ -135,21 +138,27 @@ DecodedList DecodeCurrent(std::span<const std::uint8_t> payload, std::uint16_t f
     check(mask);
   }
 
+  // Everything is checked: cutting cannot fail, so it waits until an image is looked at.
   DecodedList list;
   list.cx = cx;
   list.cy = cy;
   list.capacity = capacity;
+  list.count = count;
   list.background = BackgroundColour(background);
-  list.images.reserve(count);
-  for (int i = 0; i < count; ++i) {
-    const int x0 = (i % static_cast<int>(kCellsPerRow)) * cx;
-    const int y0 = (i / static_cast<int>(kCellsPerRow)) * cy;
-    list.images.push_back(CutCell(colour, mask, x0, y0, cx, cy));
-  }
+  list.cut = [colour, mask, cx = int{cx}, cy = int{cy}, count = int{count}] {
+    std::vector<ImageList::Image> images;
+    images.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+      const int x0 = (i % static_cast<int>(kCellsPerRow)) * cx;
+      const int y0 = (i / static_cast<int>(kCellsPerRow)) * cy;
+      images.push_back(CutCell(colour, mask, x0, y0, cx, cy));
+    }
+    return images;
+  };
   return list;
 }
 
-std::optional<DecodedList> TryDecodeCurrent(std::span<const std::uint8_t> payload, std::uint16_t flags) {
+std::optional<DecodedList> TryDecodeCurrent(const SharedBytes& payload, std::uint16_t flags) {
   try {
     return DecodeCurrent(payload, flags);
   } catch (const SkinError&) {
@@ -157,7 +166,7 @@ std::optional<DecodedList> TryDecodeCurrent(std::span<const std::uint8_t> payloa
   }
 }
 
-void ReadCurrentLayout(std::span<const std::uint8_t> payload, ImageList& list) {
+void ReadCurrentLayout(const SharedBytes& payload, ImageList& list) {
   if (payload.size() < kHeaderSize) Fail(msg::kImageListRead);
   const std::uint16_t flags = static_cast<std::uint16_t>(payload[kFlagsOffset] | (payload[kFlagsOffset + 1] << 8));
   auto decoded = TryDecodeCurrent(payload, flags);
@@ -170,7 +179,7 @@ void ReadCurrentLayout(std::span<const std::uint8_t> payload, ImageList& list) {
   }
   if (!decoded) Fail(msg::kImageListRead);
   list.properties.bkColor = decoded->background;
-  list.SetContent(decoded->cx, decoded->cy, decoded->capacity, std::move(decoded->images));
+  list.SetPendingContent(decoded->cx, decoded->cy, decoded->capacity, decoded->count, std::move(decoded->cut));
 }
 
 void ReadOlderLayout(std::span<const std::uint8_t> payload, ImageList& list) {
@@ -213,14 +222,18 @@ bool IsCurrentLayout(std::span<const std::uint8_t> payload) {
 
 }  // namespace
 
-void ReadImageListPayload(std::span<const std::uint8_t> payload, ImageList& list) {
+void ReadImageListPayload(const SharedBytes& payload, ImageList& list) {
   try {
-    if (IsCurrentLayout(payload)) ReadCurrentLayout(payload, list);
-    else ReadOlderLayout(payload, list);
+    if (IsCurrentLayout(payload.Span())) ReadCurrentLayout(payload, list);
+    else ReadOlderLayout(payload.Span(), list);
   } catch (const SkinError&) {
     list.Clear();
     throw;
   }
+}
+
+void ReadImageListPayload(std::span<const std::uint8_t> payload, ImageList& list) {
+  ReadImageListPayload(SharedBytes::Copy(payload), list);
 }
 
 }  // namespace tessary

@@ -69,7 +69,8 @@ class RleCanvas {
   // An absolute run: one index per byte (RLE8) or nibble (RLE4).
   void Copy(std::span<const std::uint8_t> run, int pixels) {
     Reserve(pixels);
-    for (int i = 0; i < pixels; ++i) Step(bits_ == 8 ? run[i] : (i % 2 == 0 ? run[i / 2] >> 4 : run[i / 2] & 0x0F));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(pixels); ++i)
+      Step(bits_ == 8 ? run[i] : (i % 2 == 0 ? run[i / 2] >> 4 : run[i / 2] & 0x0F));
   }
   void NextLine() {
     x_ = 0;
@@ -132,7 +133,7 @@ void Walk(std::span<const std::uint8_t> data, const BitmapFormat& format, RleCan
       canvas.Move(dx, dy);
     } else {
       const int pixels = value;
-      const std::size_t bytes = four ? (static_cast<std::size_t>(pixels) + 1) / 2 : pixels;
+      const std::size_t bytes = four ? (std::size_t{value} + 1) / 2 : std::size_t{value};
       if (in.Remaining() < bytes) return;
       canvas.Copy(in.Take(bytes), pixels);
       // Absolute runs end on a 16-bit boundary; data may end before the pad byte.

@@ -150,7 +150,7 @@ constexpr PropertyInfo kImageListDefined[] = {
      .kind = PropertyKind::kData,
      .hasData = [](const void* o) { return List(o).ImageCount() > 0; },
      .writeData = [](const void* o, std::vector<std::uint8_t>& out, Splices*) { WriteImageListPayload(out, List(o)); },
-     .readData = [](void* o, const SharedBytes& bytes) { ReadImageListPayload(bytes.Span(), List(o)); }},
+     .readData = [](void* o, const SharedBytes& bytes) { ReadImageListPayload(bytes, List(o)); }},
 };
 
 }  // namespace

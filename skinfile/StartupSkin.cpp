@@ -34,7 +34,8 @@ void LoadStartupSkin(Skin& skin) {
   ByteReader reader(DefaultSkinResource());
   for (ImageList* list : startup.ImageLists()) {
     const std::uint32_t length = reader.U32();
-    ReadImageListPayload(reader.Take(length), *list);
+    // The resource is compiled in and lives as long as the program: no owner to keep.
+    ReadImageListPayload(SharedBytes(nullptr, reader.Take(length)), *list);
   }
   if (!reader.AtEnd()) Fail(msg::kInvalidStreamFormat);
   skin.Assign(startup);

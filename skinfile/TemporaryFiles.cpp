@@ -61,17 +61,17 @@ extern "C" void OnInterrupt(int signal) {
 PendingTemporary::PendingTemporary(std::string path, Kind kind) : path_(std::move(path)) {
   // Registration happens on the one thread that writes; the handler only reads, and sees a
   // slot's kind before its path.
-  for (int i = 0; i < kSlots; ++i) {
+  for (std::size_t i = 0; i < pending.size(); ++i) {
     if (pending[i].path.load() != nullptr) continue;
     pending[i].folder.store(kind == Kind::kFolder);
     pending[i].path.store(path_.c_str());
-    slot_ = i;
+    slot_ = static_cast<int>(i);
     return;
   }
 }
 
 PendingTemporary::~PendingTemporary() {
-  if (slot_ >= 0) pending[slot_].path.store(nullptr);
+  if (slot_ >= 0) pending[static_cast<std::size_t>(slot_)].path.store(nullptr);
 }
 
 void InstallInterruptCleanup() {

@@ -41,7 +41,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
   const auto lead = static_cast<unsigned char>(text[pos++]);
   if (lead < 0x80) return lead;
-  int extra = 0;
+  std::size_t extra = 0;
   char32_t cp = 0;
   char32_t minimum = 0;
   if ((lead & 0xE0) == 0xC0) {
@@ -53,8 +53,8 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
   } else {
     return kReplacement;
   }
-  if (text.size() - pos < static_cast<std::size_t>(extra)) return kReplacement;
-  for (int i = 0; i < extra; ++i) {
+  if (text.size() - pos < extra) return kReplacement;
+  for (std::size_t i = 0; i < extra; ++i) {
     const auto next = static_cast<unsigned char>(text[pos + i]);
     if ((next & 0xC0) != 0x80) return kReplacement;
     cp = (cp << 6) | (next & 0x3F);
@@ -163,7 +163,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 
 std::size_t Utf16Length(std::string_view text) {
   std::size_t units = 0;
-  for (std::size_t pos = 0; pos < text.size();) units += NextCodePoint(text, pos) >= 0x10000 ? 2 : 1;
+  for (std::size_t pos = 0; pos < text.size();) units += NextCodePoint(text, pos) >= 0x10000 ? 2u : 1u;
   return units;
 }
 

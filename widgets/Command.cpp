@@ -117,7 +117,7 @@ void Command::Execute() {
 }
 
 QString ShortcutText(std::uint16_t code) {
-  const std::uint8_t vk = code & kShortcutKeyMask;
+  const auto vk = static_cast<std::uint8_t>(code & kShortcutKeyMask);
   QString key;
   if ((vk >= kVkDigit0 && vk <= kVkDigit9) || (vk >= kVkLetterA && vk <= kVkLetterZ)) {
     key = QChar(vk);

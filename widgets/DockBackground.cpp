@@ -43,11 +43,12 @@ QPixmap PixmapFromPaintPixels(const TTBBackground& background) {
   const std::vector<Argb>& pixels = background.PaintPixels();
   const int w = prepared.Width();
   const int h = prepared.Height();
-  if (w <= 0 || h <= 0 || pixels.size() != static_cast<std::size_t>(w) * h) return {};
+  if (w <= 0 || h <= 0) return {};
+  const std::size_t columns = static_cast<std::size_t>(w);
+  if (pixels.size() != columns * static_cast<std::size_t>(h)) return {};
   QImage image(w, h, QImage::Format_RGB32);
   for (int y = 0; y < h; ++y) {
-    std::memcpy(image.scanLine(y), pixels.data() + static_cast<std::size_t>(y) * w,
-                static_cast<std::size_t>(w) * sizeof(Argb));
+    std::memcpy(image.scanLine(y), pixels.data() + static_cast<std::size_t>(y) * columns, columns * sizeof(Argb));
   }
   return QPixmap::fromImage(image);
 }

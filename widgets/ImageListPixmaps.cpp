@@ -27,7 +27,7 @@ QPixmap BuildCell(const ImageList& list, int index) {
     for (int y = 0; y < height; ++y) {
       auto* row = reinterpret_cast<QRgb*>(cell.scanLine(y));
       for (int x = 0; x < width; ++x) {
-        const std::size_t at = static_cast<std::size_t>(y) * width + x;
+        const std::size_t at = static_cast<std::size_t>(y * width + x);
         if (masked && image.mask[at] == kMaskTransparent) continue;
         row[x] = image.pixels[at] | 0xFF000000u;  // opaque, so premultiplied == plain
       }

@@ -57,7 +57,7 @@ PopupWindow::PopupWindow(std::vector<TTBCustomItem*> items, int viewKind, ImageL
     if (scroll_ == before) scrollTimer_.stop();
   });
   connect(&submenuTimer_, &QTimer::timeout, this, [this] {
-    if (highlighted_ >= 0 && OpensSubmenu(lines_[highlighted_])) {
+    if (highlighted_ >= 0 && OpensSubmenu(LineItem(highlighted_))) {
       OpenSubmenu(highlighted_, false);
     } else {
       CloseChild();
@@ -196,7 +196,7 @@ void PopupWindow::SetHighlighted(int line, bool byMouse) {
   if (line == highlighted_) return;
   highlighted_ = line;
   if (!byMouse) EnsureVisible(line);
-  if (line >= 0) NotifyAccessibleFocus(this, lines_[line]);
+  if (line >= 0) NotifyAccessibleFocus(this, LineItem(line));
   update();
 }
 
@@ -206,7 +206,7 @@ int PopupWindow::NextSelectable(int from, int step) const {
   int line = from;
   for (int tries = 0; tries < count; ++tries) {
     line = (line + step + count) % count;
-    if (lines_[line]->Selectable()) return line;
+    if (LineItem(line)->Selectable()) return line;
   }
   return -1;
 }
@@ -241,14 +241,14 @@ void PopupWindow::CloseAll() {
 }
 
 void PopupWindow::OpenSubmenu(int line, bool selectFirst) {
-  if (line < 0 || line >= LineCount() || !OpensSubmenu(lines_[line]) || !lines_[line]->Enabled()) return;
+  if (line < 0 || line >= LineCount() || !OpensSubmenu(LineItem(line)) || !LineItem(line)->Enabled()) return;
   SetHighlighted(line, mouseOver_);
   if (child_ && childLine_ == line) {
     if (selectFirst) child_->SetHighlighted(child_->NextSelectable(-1, 1));
     return;
   }
   CloseChild();
-  const auto* submenu = static_cast<const TTBXSubmenuItem*>(lines_[line]);
+  const auto* submenu = static_cast<const TTBXSubmenuItem*>(LineItem(line));
   std::vector<TTBCustomItem*> items;
   for (const auto& item : submenu->ListSource().Items()) items.push_back(item.get());
   child_ = new PopupWindow(std::move(items), viewKind_, images_, this, this);
@@ -262,7 +262,7 @@ void PopupWindow::OpenSubmenu(int line, bool selectFirst) {
 
 void PopupWindow::Activate(int line) {
   if (line < 0 || line >= LineCount()) return;
-  TTBCustomItem* item = lines_[line];
+  TTBCustomItem* item = LineItem(line);
   if (!item->Selectable() || !item->Enabled()) return;
   if (OpensSubmenu(item)) {
     OpenSubmenu(line, true);
@@ -276,7 +276,7 @@ void PopupWindow::Activate(int line) {
 void PopupWindow::HandleAccelerator(QChar letter) {
   std::vector<int> matches;
   for (int line = 0; line < LineCount(); ++line)
-    if (lines_[line]->Selectable() && lines_[line]->Accelerator() == letter) matches.push_back(line);
+    if (LineItem(line)->Selectable() && LineItem(line)->Accelerator() == letter) matches.push_back(line);
   if (matches.empty()) return;
   if (matches.size() == 1) {
     SetHighlighted(matches.front());
@@ -302,7 +302,7 @@ void PopupWindow::paintEvent(QPaintEvent*) {
     look.highlighted = line == highlighted_ || line == childLine_;
     look.mouseOver = look.highlighted && mouseOver_;
     look.arrowPushed = line == childLine_;
-    ItemPainter::PaintMenuLine(painter, *lines_[line], view, shown, look, imageColumn_, shortcutColumn_);
+    ItemPainter::PaintMenuLine(painter, *LineItem(line), view, shown, look, imageColumn_, shortcutColumn_);
   }
   painter.restore();
   theme.PaintPopupFrame(painter, rect(), viewKind_);
@@ -330,14 +330,14 @@ void PopupWindow::mouseMoveEvent(QMouseEvent* event) {
   scrollStep_ = scrollUp ? -1 : scrollDown ? 1 : 0;
   if (scrollStep_ != 0 && !scrollTimer_.isActive()) scrollTimer_.start();
   const int line = LineAt(pos);
-  if (line >= 0 && !lines_[line]->Selectable()) return;
+  if (line >= 0 && !LineItem(line)->Selectable()) return;
   if (line < 0) {
     if (!child_) SetHighlighted(-1, true);
     return;
   }
   if (line != highlighted_ || !mouseOver_) {
     SetHighlighted(line, true);
-    if (OpensSubmenu(lines_[line]) || child_) submenuTimer_.start();
+    if (OpensSubmenu(LineItem(line)) || child_) submenuTimer_.start();
   }
 }
 
@@ -361,7 +361,7 @@ void PopupWindow::mousePressEvent(QMouseEvent* event) {
     return;
   }
   const int line = LineAt(pos);
-  if (line >= 0 && OpensSubmenu(lines_[line])) {
+  if (line >= 0 && OpensSubmenu(LineItem(line))) {
     submenuTimer_.stop();
     OpenSubmenu(line, false);
   }
@@ -371,7 +371,7 @@ void PopupWindow::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (!rect().contains(pos) || event->button() != Qt::LeftButton) return;
   const int line = LineAt(pos);
-  if (line >= 0 && !OpensSubmenu(lines_[line])) Activate(line);
+  if (line >= 0 && !OpensSubmenu(LineItem(line))) Activate(line);
 }
 
 void PopupWindow::keyPressEvent(QKeyEvent* event) {
@@ -381,7 +381,7 @@ void PopupWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Home: SetHighlighted(NextSelectable(-1, 1)); return;
     case Qt::Key_End: SetHighlighted(NextSelectable(0, -1)); return;
     case Qt::Key_Right:
-      if (highlighted_ >= 0 && OpensSubmenu(lines_[highlighted_])) {
+      if (highlighted_ >= 0 && OpensSubmenu(LineItem(highlighted_))) {
         OpenSubmenu(highlighted_, true);
       } else if (Root()->onNeighbour_) {
         Root()->onNeighbour_(1);

@@ -202,7 +202,7 @@ int TTBXToolbar::IndexAt(QPoint pos) const {
 
 TTBCustomItem* TTBXToolbar::ItemAt(QPoint pos) const {
   const int index = IndexAt(pos);
-  return index >= 0 ? items_[index].get() : nullptr;
+  return index >= 0 ? &ItemAtIndex(index) : nullptr;
 }
 
 QString TTBXToolbar::TooltipAt(QPoint pos) const {
@@ -368,9 +368,9 @@ int TTBXToolbar::NeighbourMenu(int from, int step) const {
       if (chevronShown_) return kChevronIndex;
       continue;
     }
-    const TTBCustomItem& item = *items_[index];
+    const TTBCustomItem& item = ItemAtIndex(index);
     if (item.Kind() == ItemKind::Submenu && item.Visible() && item.Enabled() && rects_.size() > std::size_t(index) &&
-        !rects_[index].isNull())
+        !RectAtIndex(index).isNull())
       return index;
   }
   return -1;
@@ -422,7 +422,7 @@ void TTBXToolbar::ShowPopup(PopupWindow* popup, int hotIndex, const QRect& ancho
 
 void TTBXToolbar::OpenItemList(int index, bool selectFirst) {
   if (index < 0 || index >= static_cast<int>(items_.size())) return;
-  const TTBXSubmenuItem* submenu = AsSubmenu(items_[index].get());
+  const TTBXSubmenuItem* submenu = AsSubmenu(&ItemAtIndex(index));
   // A list with nothing to show opens nothing (no empty box that takes the next click).
   if (submenu == nullptr || !submenu->HasList()) return;
   if (popup_) popup_->CloseAll();
@@ -431,7 +431,7 @@ void TTBXToolbar::OpenItemList(int index, bool selectFirst) {
   for (const auto& entry : submenu->ListSource().Items()) entries.push_back(entry.get());
   auto* popup = new PopupWindow(std::move(entries), vkPopupMenu, images_, nullptr, this);
   openIndex_ = index;
-  QRect anchor = rects_.size() > static_cast<std::size_t>(index) ? rects_[index] : QRect();
+  QRect anchor = rects_.size() > static_cast<std::size_t>(index) ? RectAtIndex(index) : QRect();
   if (anchor.isNull()) anchor = chevronRect_;
   ShowPopup(popup, index, anchor, mapToGlobal(anchor.bottomLeft() + QPoint(0, 1)), selectFirst);
 }
@@ -476,7 +476,7 @@ void TTBXToolbar::HotFromPointer() {
 int TTBXToolbar::SelectableAt(QPoint pos) const {
   if (chevronShown_ && chevronRect_.contains(pos)) return kChevronIndex;
   const int index = IndexAt(pos);
-  return index >= 0 && items_[index]->Selectable() ? index : -1;
+  return index >= 0 && ItemAtIndex(index).Selectable() ? index : -1;
 }
 
 void TTBXToolbar::TrackHot(QPoint pos) {
@@ -489,7 +489,8 @@ void TTBXToolbar::TrackHot(QPoint pos) {
   // Moving across the menu bar while a menu is open switches menus.
   if (!menuBar_ || !popup_) return;
   if (index == kChevronIndex && !chevronOpen_) OpenChevron(false);
-  else if (index >= 0 && index != openIndex_ && items_[index]->Kind() == ItemKind::Submenu) OpenItemList(index, false);
+  else if (index >= 0 && index != openIndex_ && ItemAtIndex(index).Kind() == ItemKind::Submenu)
+    OpenItemList(index, false);
 }
 
 void TTBXToolbar::mousePressEvent(QMouseEvent* event) {
@@ -506,7 +507,7 @@ void TTBXToolbar::mousePressEvent(QMouseEvent* event) {
   }
   const int index = IndexAt(pos);
   if (index < 0) return;
-  TTBCustomItem& item = *items_[index];
+  TTBCustomItem& item = ItemAtIndex(index);
   if (!item.Selectable() || !item.Enabled()) return;
   if (const TTBXSubmenuItem* submenu = AsSubmenu(&item)) {
     // A press on the item whose list is open closes the list, however the window system
@@ -515,7 +516,7 @@ void TTBXToolbar::mousePressEvent(QMouseEvent* event) {
       popup_->CloseAll();
       return;
     }
-    const bool onArrow = submenu->Split() && ItemPainter::ArrowRect(item, View(), rects_[index]).contains(pos);
+    const bool onArrow = submenu->Split() && ItemPainter::ArrowRect(item, View(), RectAtIndex(index)).contains(pos);
     if (menuBar_ || submenu->OpensListOnClick() || onArrow) {
       OpenItemList(index, false);
       return;
@@ -544,7 +545,7 @@ void TTBXToolbar::mouseReleaseEvent(QMouseEvent* event) {
   pressed_ = -1;
   update();
   // A press dragged off the item and released elsewhere runs nothing.
-  if (IndexAt(event->position().toPoint()) == pressed) items_[pressed]->Click();
+  if (IndexAt(event->position().toPoint()) == pressed) ItemAtIndex(pressed).Click();
 }
 
 void TTBXToolbar::leaveEvent(QEvent* event) {

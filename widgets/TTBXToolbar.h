@@ -139,6 +139,11 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   // The selectable item or the chevron at `pos` (kChevronIndex), or -1.
   int SelectableAt(QPoint pos) const;
 
+  // The item and its rectangle at an index known to be valid (the indices kept, such as
+  // hot_, are -1 for none).
+  TTBCustomItem& ItemAtIndex(int index) const { return *items_[static_cast<std::size_t>(index)]; }
+  const QRect& RectAtIndex(int index) const { return rects_[static_cast<std::size_t>(index)]; }
+
   std::vector<std::unique_ptr<TTBCustomItem>> items_;
   std::vector<Connection> itemConnections_;
   std::vector<QRect> rects_;  // per item; empty when not shown

@@ -19,15 +19,15 @@ void TTBXToolbar::MoveHot(int index, bool tell) {
 }
 
 void TTBXToolbar::TellKeyboardItem() {
-  if (hot_ >= 0 && hot_ < static_cast<int>(items_.size())) NotifyAccessibleFocus(this, items_[hot_].get());
+  if (hot_ >= 0 && hot_ < static_cast<int>(items_.size())) NotifyAccessibleFocus(this, &ItemAtIndex(hot_));
 }
 
 int TTBXToolbar::NeighbourItem(int from, int step) const {
   const int count = static_cast<int>(items_.size());
   for (int index = from + step; index >= 0 && index < count; index += step) {
-    const TTBCustomItem& item = *items_[index];
+    const TTBCustomItem& item = ItemAtIndex(index);
     if (item.Selectable() && item.Visible() && item.Enabled() && rects_.size() > std::size_t(index) &&
-        !rects_[index].isNull())
+        !RectAtIndex(index).isNull())
       return index;
   }
   return -1;
@@ -42,11 +42,11 @@ void TTBXToolbar::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (IsClickKey(*event)) {
-    if (!hasHot || !items_[hot_]->Enabled()) return;
-    if (items_[hot_]->Kind() == ItemKind::Submenu &&
-        static_cast<const TTBXSubmenuItem&>(*items_[hot_]).OpensListOnClick())
+    if (!hasHot || !ItemAtIndex(hot_).Enabled()) return;
+    if (ItemAtIndex(hot_).Kind() == ItemKind::Submenu &&
+        static_cast<const TTBXSubmenuItem&>(ItemAtIndex(hot_)).OpensListOnClick())
       OpenItemList(hot_, true);
-    else items_[hot_]->Click();
+    else ItemAtIndex(hot_).Click();
     return;
   }
   switch (event->key()) {

@@ -58,7 +58,7 @@ void BM_HundredImageStepsMemory(benchmark::State& state) {
     const auto rules = ImageSlotRules();
     for (int step = 0; step < kSteps; ++step) {
       const ImageSlotRule& rule = rules[static_cast<std::size_t>(step) % rules.size()];
-      const Argb colour = 0xFF000000u | static_cast<Argb>(step * 2654435761u >> 8);
+      const Argb colour = 0xFF000000u | static_cast<Argb>(static_cast<Argb>(step) * 2654435761u >> 8);
       window.editor().ReplaceImageSlotWith(rule.command, step % 4, Picture(rule.width, colour));
       QApplication::processEvents();
     }

@@ -180,7 +180,7 @@ void BM_FullRepaint1920x1080(benchmark::State& state) {
   window.switcher().SetTheme(theme);
   const int width = stretch ? 2000 : 1;
   const int height = stretch ? 40 : 1;
-  std::vector<Argb> pixels(static_cast<std::size_t>(width) * height);
+  std::vector<Argb> pixels(static_cast<std::size_t>(width * height));
   for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = 0xFF000000u | static_cast<Argb>(i * 2654435761u >> 8);
   for (TTBBackground* background : {&window.skin().bgTop, &window.skin().bgBottom}) {
     background->SetBitmap(Bitmap::FromArgb(width, height, pixels));

@@ -56,7 +56,7 @@ inline app::TfrmMain& StandingWindow() {
 }
 
 inline Bitmap Picture(int size, Argb colour) {
-  return Bitmap::FromArgb(size, size, std::vector<Argb>(static_cast<std::size_t>(size) * size, colour));
+  return Bitmap::FromArgb(size, size, std::vector<Argb>(static_cast<std::size_t>(size * size), colour));
 }
 
 // A line of /proc/self/status in MiB ("VmHWM:" peak, "VmRSS:" now); 0 where there is none.

@@ -14,7 +14,7 @@ namespace {
 
 std::vector<Argb> Noise(int width, int height) {
   std::mt19937 rng(1);
-  std::vector<Argb> pixels(static_cast<std::size_t>(width) * height);
+  std::vector<Argb> pixels(static_cast<std::size_t>(width * height));
   for (auto& p : pixels) p = 0xFF000000u | (rng() & 0xFFFFFF);
   return pixels;
 }
@@ -26,11 +26,11 @@ std::vector<std::uint8_t> TwentyFourBitFile(int width, int height) {
   format.width = width;
   format.height = height;
   format.bitsPerPixel = 24;
-  std::vector<std::uint8_t> rows(format.Stride() * height);
+  std::vector<std::uint8_t> rows(format.Stride() * static_cast<std::size_t>(height));
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
       const Argb p = source.PixelAt(x, height - 1 - y);
-      std::uint8_t* at = rows.data() + y * format.Stride() + x * 3;
+      std::uint8_t* at = rows.data() + static_cast<std::size_t>(y) * format.Stride() + static_cast<std::size_t>(x) * 3;
       at[0] = static_cast<std::uint8_t>(p);
       at[1] = static_cast<std::uint8_t>(p >> 8);
       at[2] = static_cast<std::uint8_t>(p >> 16);

@@ -32,7 +32,7 @@ ImageList MakeList(const Shape& shape) {
       for (int x = 0; x < shape.cx; ++x) {
         const bool frame = x == 0 || y == 0 || x == shape.cx - 1 || y == shape.cy - 1;
         image.pixels.push_back(frame ? 0xFF000000u
-                                     : 0xFF000000u | static_cast<Argb>((i * 40503u + x * 977u + y * 131u) & 0xFFFFFF));
+                                     : 0xFF000000u | (static_cast<Argb>(i * 40503 + x * 977 + y * 131) & 0xFFFFFF));
         image.mask.push_back(frame ? 1 : 0);
       }
     }
@@ -57,7 +57,7 @@ void BM_WriteStartupLists(benchmark::State& state) {
     for (const ImageList& list : lists) tessary::WriteImageListPayload(out, list);
     benchmark::DoNotOptimize(out.data());
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * out.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(out.size()));
 }
 BENCHMARK(BM_WriteStartupLists);
 
@@ -74,7 +74,7 @@ void BM_ReadStartupLists(benchmark::State& state) {
     for (const auto& payload : payloads) tessary::ReadImageListPayload(payload, target);
     benchmark::DoNotOptimize(target.ImageCount());
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
 }
 BENCHMARK(BM_ReadStartupLists);
 
@@ -88,7 +88,7 @@ void BM_WriteByImageCount(benchmark::State& state) {
     tessary::WriteImageListPayload(out, list);
     benchmark::DoNotOptimize(out.data());
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * out.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(out.size()));
   state.SetComplexityN(count);
 }
 BENCHMARK(BM_WriteByImageCount)->RangeMultiplier(4)->Range(8, 512)->Complexity(benchmark::oN);
@@ -102,7 +102,7 @@ void BM_ReadByImageCount(benchmark::State& state) {
     tessary::ReadImageListPayload(payload, target);
     benchmark::DoNotOptimize(target.ImageCount());
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * payload.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(payload.size()));
   state.SetComplexityN(count);
 }
 BENCHMARK(BM_ReadByImageCount)->RangeMultiplier(4)->Range(8, 512)->Complexity(benchmark::oN);

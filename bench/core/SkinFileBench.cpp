@@ -51,7 +51,7 @@ void Save(benchmark::State& state, const Skin& skin) {
     size = bytes.size();
     benchmark::DoNotOptimize(bytes.data());
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(size));
   state.counters["file_bytes"] = static_cast<double>(size);
 }
 
@@ -70,7 +70,7 @@ void Open(benchmark::State& state, const Skin& source, bool overItself) {
     skin.reset();
     state.ResumeTiming();
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
   state.counters["file_bytes"] = static_cast<double>(bytes.size());
 }
 
@@ -81,7 +81,7 @@ void BM_InspectLargeBackgrounds(benchmark::State& state) {
     auto info = InspectSkinFile(bytes, SkinFileFormat::kSkn);
     benchmark::DoNotOptimize(info.records.data());
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
 
 void BM_SaveStartupSkin(benchmark::State& state) { Save(state, StartupSkin()); }

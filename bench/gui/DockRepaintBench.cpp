@@ -75,10 +75,10 @@ DockScene& Scene() {
 }
 
 Bitmap Picture(int w, int h) {
-  std::vector<Argb> pixels(static_cast<std::size_t>(w) * h);
+  std::vector<Argb> pixels(static_cast<std::size_t>(w * h));
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      pixels[static_cast<std::size_t>(y) * w + x] =
+      pixels[static_cast<std::size_t>(y * w + x)] =
           0xFF000000u | static_cast<Argb>((x * 5) & 0xFF) << 16 | static_cast<Argb>((y * 7) & 0xFF) << 8 | 0x60;
     }
   }

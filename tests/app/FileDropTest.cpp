@@ -18,7 +18,7 @@ namespace {
 class DropTest : public WindowTest {
  protected:
   DropTest() {
-    changed = window->editor().OnChanged([this](SkinParts parts) { this->parts |= parts; });
+    changed = window->editor().OnChanged([this](SkinParts changedParts) { parts |= changedParts; });
   }
 
   // Drags `files` over `widget` to `pos` (its coordinates); what the indicator then shows.

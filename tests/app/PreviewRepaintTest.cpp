@@ -47,13 +47,16 @@ int Count(const QImage& image, QRect area, QRgb rgb) {
   return n;
 }
 
-Bitmap Solid(int side, Argb colour) { return Bitmap::FromArgb(side, side, std::vector<Argb>(side * side, colour)); }
+Bitmap Solid(int side, Argb colour) {
+  return Bitmap::FromArgb(side, side, std::vector<Argb>(static_cast<std::size_t>(side * side), colour));
+}
 
 // A window-control picture: `colour` inside a fuchsia frame, whose colour (the bottom-left
 // pixel's) the buttons leave out.
 Bitmap Framed(Argb colour) {
   std::vector<Argb> pixels(21 * 21, colour);
-  for (int k = 0; k < 21; ++k) pixels[k] = pixels[20 * 21 + k] = pixels[k * 21] = pixels[k * 21 + 20] = 0xFFFF00FFu;
+  for (std::size_t k = 0; k < 21; ++k)
+    pixels[k] = pixels[20 * 21 + k] = pixels[k * 21] = pixels[k * 21 + 20] = 0xFFFF00FFu;
   return Bitmap::FromArgb(21, 21, pixels);
 }
 
@@ -198,8 +201,8 @@ TEST_F(PreviewRepaint, CaptionColourReachesTheFourBarsTwoLabelsAndTheStopper) {
 TEST_F(PreviewRepaint, BottomPictureAndStretchReachTheStatusPanelsAndTheGaugeColourTheBar) {
   // A picture of two halves: stretched, its right half reaches the status bar's right end.
   std::vector<Argb> pixels(200 * 40, 0xFF3060A0u);
-  for (int y = 0; y < 40; ++y)
-    for (int x = 100; x < 200; ++x) pixels[y * 200 + x] = 0xFFA06030u;
+  for (std::size_t y = 0; y < 40; ++y)
+    for (std::size_t x = 100; x < 200; ++x) pixels[y * 200 + x] = 0xFFA06030u;
   editor.SetBackgroundPicture(Background::bgBottom, Bitmap::FromArgb(200, 40, pixels));
   const QPoint stopper = QPoint(3, 9);
   EXPECT_EQ(OnScreen(bottom.fpStatusText).pixel(3, 9), 0xFF3060A0u);

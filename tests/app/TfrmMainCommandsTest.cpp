@@ -14,9 +14,9 @@ constexpr Argb kBlue = 0xFF0050E0;
 
 // A picture framed in fuchsia (left out by every list's rule) with a blue centre.
 Bitmap FramedPicture(int width, int height) {
-  std::vector<Argb> pixels(static_cast<std::size_t>(width) * height, kFuchsia);
+  std::vector<Argb> pixels(static_cast<std::size_t>(width * height), kFuchsia);
   for (int y = 3; y < height - 3; ++y)
-    for (int x = 3; x < width - 3; ++x) pixels[static_cast<std::size_t>(y) * width + x] = kBlue;
+    for (int x = 3; x < width - 3; ++x) pixels[static_cast<std::size_t>(y * width + x)] = kBlue;
   return Bitmap::FromArgb(width, height, pixels);
 }
 
@@ -42,7 +42,7 @@ TEST_F(WindowTest, EverySlotControlReplacesItsSlotAndRefusesOtherFiles) {
                     [this, bar, slot] { Click(bar, bar->ItemRect(ItemFor(*bar, slot)).center()); },
                     [bar, slot] { return PixelOf(bar, bar->ItemRect(ItemFor(*bar, slot)).center()); }};
   };
-  const auto sample = [this](int row, int index, int slot) {
+  const auto sample = [this](std::size_t row, std::size_t index, int slot) {
     preview::TGButton* button = c().samples[row][index];
     return SlotKind{nullptr,
                     nullptr,

@@ -64,8 +64,8 @@ TEST_F(WindowTest, StartsInTheStoredState) {
 TEST_F(WindowTest, SamplesShowTheirRowsList) {
   const ImageList* lists[] = {&skin().ilImages, &skin().ilHot, &skin().ilDown, &skin().ilDisable};
   const int kSlots[] = {8, 7, 6, 5, 4, 10, 3, 9, 2, 1, 0};
-  for (int row = 0; row < kSampleRowCount; ++row) {
-    for (int i = 0; i < kSamplesPerRow; ++i) {
+  for (std::size_t row = 0; row < kSampleRowCount; ++row) {
+    for (std::size_t i = 0; i < kSamplesPerRow; ++i) {
       const preview::TGButton* sample = c().samples[row][i];
       EXPECT_EQ(sample->ImageIndex(), kSlots[i]);
       EXPECT_EQ(sample->Command()->ImageIndex(), kSlots[i]);
@@ -73,7 +73,7 @@ TEST_F(WindowTest, SamplesShowTheirRowsList) {
            {sample->Images(), sample->HotImages(), sample->DownImages(), sample->DisableImages()})
         EXPECT_EQ(shown, lists[row]);
       EXPECT_TRUE(sample->Transparent());
-      EXPECT_EQ(sample->geometry(), QRect(57 + 21 * i, 1, 21, 21));
+      EXPECT_EQ(sample->geometry(), QRect(57 + 21 * static_cast<int>(i), 1, 21, 21));
     }
   }
   EXPECT_EQ(c().GButton45->DisableImages(), &skin().ilDisable);
@@ -183,7 +183,7 @@ TEST_F(WindowTest, SampleToolbarsWorkFromTheKeyboard) {
   ASSERT_EQ(QApplication::focusWidget(), &bar);
   EXPECT_EQ(c().TBXToolbar1->HotIndex(), -1);
   const auto hotSlot = [&bar] {
-    return bar.HotIndex() < 0 ? -1 : bar.Items()[bar.HotIndex()]->GetCommand()->ImageIndex();
+    return bar.HotIndex() < 0 ? -1 : bar.Items()[static_cast<std::size_t>(bar.HotIndex())]->GetCommand()->ImageIndex();
   };
   EXPECT_EQ(hotSlot(), 0);
   // Tabbed to, the first button is told (once the toolkit told of the bar).

@@ -63,7 +63,7 @@ class WindowTest : public ::testing::Test {
   // A picture of one colour, as a .bmp file of its own: a file picked before is watched, and
   // writing over it would put the new picture into the place it went to.
   std::string PictureFile(int width, int height, Argb colour = 0xFF00A0FF) {
-    const std::vector<Argb> pixels(static_cast<std::size_t>(width) * height, colour);
+    const std::vector<Argb> pixels(static_cast<std::size_t>(width * height), colour);
     return WriteFile(std::to_string(width) + "x" + std::to_string(height) + "-" + std::to_string(++pictures) + ".bmp",
                      WriteBmp(Bitmap::FromArgb(width, height, pixels)));
   }

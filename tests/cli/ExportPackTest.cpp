@@ -108,7 +108,7 @@ TEST(ToolExportPack, StoredPropertiesOtherThanTheStartupOnesComeBack) {
   skin.bgBottom.left = 40000;
   skin.bgBottom.SetTransparent(true);
   skin.ilSButtons.SetSize(20, 20);
-  for (int i = 0; i < 3; ++i) skin.ilSButtons.AppendImage(ReadBmp(SolidBmp24(20, 20, 0x00102030u * (i + 1))), clNone);
+  for (Argb i = 0; i < 3; ++i) skin.ilSButtons.AppendImage(ReadBmp(SolidBmp24(20, 20, 0x00102030u * (i + 1))), clNone);
   skin.ilImages.properties.tag = -70000;
   skin.ilHot.properties.allocBy = 8;
   skin.ilHot.properties.blendColor = 0x00123456;

@@ -64,7 +64,7 @@ TEST_F(CommandTest, ColoursAndThemeReachTheViewAndWhatSaveStores) {
   EXPECT_EQ(header.gaugeColorName, "clBlue");
   EXPECT_EQ(header.themeName, "Xito");
   const ControlState state = editor.Controls();
-  EXPECT_EQ(state.colorBoxEntries[state.colorBoxIndex].text, "clRed");
+  EXPECT_EQ(state.colorBoxEntries[static_cast<std::size_t>(state.colorBoxIndex)].text, "clRed");
   EXPECT_EQ(state.themeIndex, 7);
 }
 

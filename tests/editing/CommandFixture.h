@@ -87,7 +87,7 @@ class CommandTest : public ::testing::Test {
 
   // A fuchsia picture with a white first and a blue second pixel.
   static Bitmap Picture(int width, int height) {
-    std::vector<Argb> pixels(static_cast<std::size_t>(width) * height, 0xFFFF00FF);
+    std::vector<Argb> pixels(static_cast<std::size_t>(width * height), 0xFFFF00FF);
     pixels[0] = 0xFFFFFFFF;
     if (pixels.size() > 1) pixels[1] = 0xFF0000FF;  // a 1 x 1 picture has no second pixel
     return Bitmap::FromArgb(width, height, pixels);

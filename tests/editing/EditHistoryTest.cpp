@@ -38,7 +38,7 @@ class HistoryTest : public CommandTest {
     const ControlState state = editor.Controls();
     return {state.topStretch,
             state.bottomStretch,
-            state.colorBoxEntries[state.colorBoxIndex].text,
+            state.colorBoxEntries[static_cast<std::size_t>(state.colorBoxIndex)].text,
             {state.colorBoxEntries.begin(), state.colorBoxEntries.end()},
             state.buttonColour,
             state.themeIndex};

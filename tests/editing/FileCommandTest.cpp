@@ -59,7 +59,7 @@ TEST_F(CommandTest, SavedSkinOpensToTheSameSkinAndControls) {
   EXPECT_EQ(shown, second.Controls());
   EXPECT_TRUE(shown.topStretch);
   EXPECT_FALSE(shown.bottomStretch);
-  EXPECT_EQ(reopenedView.shown[0].entries.at(shown.colorBoxIndex).text, "clRed");
+  EXPECT_EQ(reopenedView.shown[0].entries.at(static_cast<std::size_t>(shown.colorBoxIndex)).text, "clRed");
   EXPECT_EQ(shown.buttonColour, 0x00123456u);
   EXPECT_EQ(shown.themeIndex, 7);
 }
@@ -88,10 +88,10 @@ TEST_F(CommandTest, OpenShowsEveryHeaderValueAndSavesItBack) {
     const ControlState& shown = view.shown.at(0).state;
     EXPECT_EQ(view.shown[0].entries.size(), static_cast<std::size_t>(c.entryCount));
     EXPECT_EQ(shown.colorBoxIndex, c.colorBoxIndex);
-    EXPECT_EQ(view.shown[0].entries.at(c.colorBoxIndex).text, c.savedColour);
+    EXPECT_EQ(view.shown[0].entries.at(static_cast<std::size_t>(c.colorBoxIndex)).text, c.savedColour);
     EXPECT_EQ(view.log.at(c.switches ? 2 : 1), "S " + c.savedColour);
     EXPECT_EQ(view.log.front() == "theme " + c.savedTheme, c.switches);
-    EXPECT_EQ(kThemeListNames.at(shown.themeIndex), c.savedTheme);
+    EXPECT_EQ(kThemeListNames.at(static_cast<std::size_t>(shown.themeIndex)), c.savedTheme);
     const SkinHeader saved = InspectSkinFile(SkinBytes(), SkinFileFormat::kSkn).header;
     EXPECT_EQ(saved.textColorName, c.savedColour);
     EXPECT_EQ(saved.themeName, c.savedTheme);

@@ -1,7 +1,7 @@
 # Installs the build into a scratch folder (as a package build does, through DESTDIR) and
-# checks what a desktop needs: both programs, the menu entry that opens skins in Tessary,
-# the icon at every size of the icon theme, and MIME types a file manager knows .skn and
-# .crs files by.
+# checks what a desktop needs: both programs (tessary-skin with its render part), the menu
+# entry that opens skins in Tessary, the icon at every size of the icon theme, and MIME
+# types a file manager knows .skn and .crs files by.
 # Usage: cmake -DBUILD=<build dir> -DSCRATCH=<folder> -P CheckInstall.cmake
 file(REMOVE_RECURSE "${SCRATCH}")
 set(ENV{DESTDIR} "${SCRATCH}")
@@ -22,6 +22,15 @@ endfunction()
 foreach(program tessary tessary-skin)
   expect("no program ${program}" EXISTS "${SCRATCH}/usr/bin/${program}")
 endforeach()
+
+# The installed tessary-skin finds its render part where installing put it, and draws.
+set(tool "${SCRATCH}/usr/bin/tessary-skin")
+expect("no render part" EXISTS "${SCRATCH}/usr/libexec/tessary/tessary-skin-render")
+execute_process(COMMAND "${tool}" new "${SCRATCH}/start.skn" RESULT_VARIABLE failed)
+expect("the installed tessary-skin cannot write a skin" NOT failed)
+execute_process(COMMAND "${tool}" render "${SCRATCH}/start.skn" "${SCRATCH}/start.png" --size 1024x768
+  RESULT_VARIABLE failed ERROR_VARIABLE message)
+expect("the installed tessary-skin cannot render: ${message}" NOT failed AND EXISTS "${SCRATCH}/start.png")
 
 # The menu entry runs the editor with the file and names both skin types.
 file(STRINGS "${share}/applications/tessary.desktop" entry)

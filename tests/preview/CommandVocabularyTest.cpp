@@ -111,7 +111,7 @@ TEST_F(Vocabulary, SystemButtonListsFollowTheControlPanelRowsLeftToRight) {
   for (const auto& [list, prefix] : lists) {
     for (int i = 0; i < list->Count(); ++i) {
       const Command& command = list->At(i);
-      EXPECT_EQ(command.ImageIndex(), order[i]) << command.Name().toStdString();
+      EXPECT_EQ(command.ImageIndex(), order[static_cast<std::size_t>(i)]) << command.Name().toStdString();
       EXPECT_TRUE(command.Name().startsWith(prefix)) << command.Name().toStdString();
       EXPECT_EQ(command.Caption(), vocabulary.alSysBtnsN().At(i).Caption());
       EXPECT_TRUE(command.Hint().isEmpty() && command.Shortcut() == 0 && command.Group() == 0 && !command.AutoCheck());

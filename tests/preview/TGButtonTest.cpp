@@ -27,7 +27,8 @@ std::unique_ptr<ImageList> FramedList(Argb fill) {
   auto list = std::make_unique<ImageList>(21, 21);
   for (int i = 0; i < 11; ++i) {
     std::vector<Argb> pixels(21 * 21, fill + static_cast<Argb>(i));
-    for (int k = 0; k < 21; ++k) pixels[k] = pixels[20 * 21 + k] = pixels[k * 21] = pixels[k * 21 + 20] = kFuchsia;
+    for (std::size_t k = 0; k < 21; ++k)
+      pixels[k] = pixels[20 * 21 + k] = pixels[k * 21] = pixels[k * 21 + 20] = kFuchsia;
     list->AppendImage(Bitmap::FromArgb(21, 21, pixels), clNone);
   }
   return list;

@@ -17,7 +17,8 @@ constexpr Argb kFuchsia = 0xFFFF00FFu;
 // Slot `slot` of `list` becomes `fill` (plus the slot number) inside a fuchsia frame.
 void Paint(ImageList& list, int slot, Argb fill) {
   std::vector<Argb> pixels(21 * 21, fill + static_cast<Argb>(slot));
-  for (int k = 0; k < 21; ++k) pixels[k] = pixels[20 * 21 + k] = pixels[k * 21] = pixels[k * 21 + 20] = kFuchsia;
+  for (std::size_t k = 0; k < 21; ++k)
+    pixels[k] = pixels[20 * 21 + k] = pixels[k * 21] = pixels[k * 21 + 20] = kFuchsia;
   list.ReplaceImage(slot, Bitmap::FromArgb(21, 21, pixels), clNone);
 }
 

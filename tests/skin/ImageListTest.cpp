@@ -15,7 +15,7 @@ constexpr Argb kBlue = 0xFF0000FF;
 
 // A width x height picture of `fill` with `special` at the given pixel indices.
 Bitmap Picture(int width, int height, Argb fill, Argb special = 0, std::vector<int> at = {}) {
-  std::vector<Argb> pixels(static_cast<std::size_t>(width) * height, fill);
+  std::vector<Argb> pixels(static_cast<std::size_t>(width * height), fill);
   for (int i : at) pixels[static_cast<std::size_t>(i)] = special;
   return Bitmap::FromArgb(width, height, pixels);
 }

@@ -245,7 +245,8 @@ class BmpFile : public ::testing::Test {
   void TearDown() override { std::filesystem::remove_all(dir_); }
   std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
     const auto path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
   }
   std::filesystem::path dir_;

@@ -78,10 +78,10 @@ inline std::vector<std::uint8_t> BuildBmp(const BmpSpec& s) {
 
 // The bitmap payload around a BMP file: its byte count, then the bytes.
 inline std::vector<std::uint8_t> Payload(const std::vector<std::uint8_t>& bmp) {
-  std::vector<std::uint8_t> out;
-  ByteWriter w(out);
-  w.U32(static_cast<std::uint32_t>(bmp.size()));
-  w.Bytes(bmp);
+  std::vector<std::uint8_t> out(4 + bmp.size());
+  const auto size = static_cast<std::uint32_t>(bmp.size());
+  for (std::size_t i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>(size >> (8 * i));
+  std::copy(bmp.begin(), bmp.end(), out.begin() + 4);
   return out;
 }
 

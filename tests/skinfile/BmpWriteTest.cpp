@@ -186,7 +186,7 @@ TEST_P(BmpRoundTrip, WritesBackTheSameFile) {
     s.coloursUsed = static_cast<std::uint32_t>(s.table.size());  // the writer states the entries written
   }
   const std::size_t stride = ((7u * depth.bits + 31) / 32) * 4;
-  s.pixels = RandomBytes(stride * 5, depth.bits + (topDown ? 100 : 0));
+  s.pixels = RandomBytes(stride * 5, depth.bits + (topDown ? 100u : 0u));
   // Row padding is stored as read; make it zero as a writer would.
   for (std::size_t row = 0; row < 5; ++row)
     for (std::size_t i = (7u * depth.bits + 7) / 8; i < stride; ++i) s.pixels[row * stride + i] = 0;

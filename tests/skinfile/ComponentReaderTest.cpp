@@ -108,7 +108,7 @@ std::string ReadError(const Bytes& bytes, Component& component, const ReadContex
 }
 
 Bitmap Picture(int width, int height, Argb colour) {
-  return Bitmap::FromArgb(width, height, std::vector<Argb>(static_cast<std::size_t>(width) * height, colour));
+  return Bitmap::FromArgb(width, height, std::vector<Argb>(static_cast<std::size_t>(width * height), colour));
 }
 
 TEST(ComponentReaderTest, SkinComponentsRoundTrip) {
@@ -428,11 +428,11 @@ TEST(ComponentReaderTest, SetsSixtyFourBitIntegersAndReadOnlyProperties) {
   auto error = [](Bytes entry) {
     RecordBuilder record("TGadget", "gadget");
     record.Raw(std::move(entry));
-    const Bytes bytes = record.Finish();
-    ByteReader in(bytes);
+    const Bytes built = record.Finish();
+    ByteReader reader(built);
     Gadget gadget;
     try {
-      ComponentReader(in).ReadComponent(kGadgetClass, &gadget, "gadget");
+      ComponentReader(reader).ReadComponent(kGadgetClass, &gadget, "gadget");
     } catch (const SkinError& e) {
       return std::string(e.what());
     }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "skin/Error.h"
 #include "skinfile/BmpCodec.h"
@@ -38,12 +40,12 @@ std::string ReadError(const std::vector<std::uint8_t>& payload, ImageList& list)
 // The whole colour picture of a list, top-down: four cells per row, unused cells black.
 std::vector<Argb> GridPicture(const ImageList& list, int rows) {
   const int w = 4 * list.Width();
-  std::vector<Argb> picture(static_cast<std::size_t>(w) * rows, 0xFF000000u);
+  std::vector<Argb> picture(static_cast<std::size_t>(w * rows), 0xFF000000u);
   for (int i = 0; i < list.ImageCount(); ++i) {
     for (int y = 0; y < list.Height(); ++y)
       for (int x = 0; x < list.Width(); ++x)
-        picture[static_cast<std::size_t>((i / 4) * list.Height() + y) * w + (i % 4) * list.Width() + x] =
-            list.ImageAt(i).pixels[y * list.Width() + x];
+        picture[static_cast<std::size_t>(((i / 4) * list.Height() + y) * w + (i % 4) * list.Width() + x)] =
+            list.ImageAt(i).pixels[static_cast<std::size_t>(y * list.Width() + x)];
   }
   return picture;
 }
@@ -55,11 +57,11 @@ std::vector<std::uint8_t> BmpAtDepth(const std::vector<Argb>& picture, int w, in
   format.height = h;
   format.bitsPerPixel = bits;
   const std::size_t stride = format.Stride();
-  std::vector<std::uint8_t> rows(stride * h, 0);
+  std::vector<std::uint8_t> rows(stride * static_cast<std::size_t>(h), 0);
   for (int y = 0; y < h; ++y) {
-    std::uint8_t* row = rows.data() + (h - 1 - y) * stride;
+    std::uint8_t* row = rows.data() + static_cast<std::size_t>(h - 1 - y) * stride;
     for (int x = 0; x < w; ++x) {
-      const Argb p = picture[static_cast<std::size_t>(y) * w + x];
+      const Argb p = picture[static_cast<std::size_t>(y * w + x)];
       const unsigned r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
       if (bits == 24) {
         row[3 * x] = static_cast<std::uint8_t>(b);
@@ -81,7 +83,7 @@ std::vector<std::uint8_t> WithColourBitmap(const ImageList& list, const std::vec
   const std::size_t colourEnd = kColourAt + 54 + testing::U32At(original, kColourAt + 34);
   std::vector<std::uint8_t> out(original.begin(), original.begin() + kColourAt);
   out.insert(out.end(), colourBmp.begin(), colourBmp.end());
-  out.insert(out.end(), original.begin() + colourEnd, original.end());
+  out.insert(out.end(), original.begin() + static_cast<std::ptrdiff_t>(colourEnd), original.end());
   return out;
 }
 
@@ -129,7 +131,7 @@ TEST(ImageListPayloadReader, NoBackgroundReadsAsNone) {
 
 TEST(ImageListPayloadReader, ColourBitmapOfAnyDepthGivesTheSameImages) {
   const ImageList original = PureColourList();  // 4 x 3 cells, 2 cell rows: 16 x 6
-  for (std::uint16_t bits : {24, 16}) {
+  for (std::uint16_t bits : {std::uint16_t{24}, std::uint16_t{16}}) {
     const auto payload = WithColourBitmap(original, BmpAtDepth(GridPicture(original, 6), 16, 6, bits));
     ImageList read;
     ReadImageListPayload(payload, read);
@@ -160,7 +162,8 @@ TEST(ImageListPayloadReader, WithoutTheMaskFlagNoMaskBitmapIsRead) {
   ASSERT_EQ(read.ImageCount(), 6);
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(read.ImageAt(i).mask, std::vector<std::uint8_t>(12, 0));
-    EXPECT_EQ(read.ImageAt(i).pixels[11 - i], original.ImageAt(i).pixels[11 - i]);
+    const auto last = static_cast<std::size_t>(11 - i);
+    EXPECT_EQ(read.ImageAt(i).pixels[last], original.ImageAt(i).pixels[last]);
   }
 }
 
@@ -169,7 +172,7 @@ TEST(ImageListPayloadReader, EveryTruncationFailsCleanly) {
   const auto payload = Write(original);
   const std::size_t trailerAt = payload.size() - 22;
   for (std::size_t length = 0; length < payload.size(); ++length) {
-    const std::vector<std::uint8_t> cut(payload.begin(), payload.begin() + length);
+    const std::vector<std::uint8_t> cut(payload.begin(), payload.begin() + static_cast<std::ptrdiff_t>(length));
     ImageList list = PatternList(3, 2, 2, 4);
     int notices = 0;
     auto connection = list.OnChange([&] { ++notices; });
@@ -250,10 +253,10 @@ TEST(ImageListPayloadReader, OlderLayoutWalksCellsRowByRowFromTheTop) {
   expected.SetContent(2, 2, 4, images);
   // Only white marks a transparent pixel: the silver of the mask picture is opaque.
   std::vector<Argb> picture(16, 0xFF808080u), mask(16, 0xFFC0C0C0u);
-  const int cellX[] = {0, 2, 0}, cellY[] = {0, 0, 2};
-  for (int i = 0; i < 3; ++i) {
-    for (int p = 0; p < 4; ++p) {
-      const int at = (cellY[i] + p / 2) * 4 + cellX[i] + p % 2;
+  const std::size_t cellX[] = {0, 2, 0}, cellY[] = {0, 0, 2};
+  for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t p = 0; p < 4; ++p) {
+      const std::size_t at = (cellY[i] + p / 2) * 4 + cellX[i] + p % 2;
       picture[at] = images[i].mask[p] ? 0xFF00FF00u : images[i].pixels[p];  // green under the mask
       if (images[i].mask[p]) mask[at] = 0xFFFFFFFFu;
     }
@@ -298,6 +301,38 @@ TEST(ImageListPayloadReader, OlderLayoutWalksCellsRowByRowFromTheTop) {
   // A size A past the end is a short read of the image BMP.
   PutU32(payload, 0, 0x7FFFFFF0);
   EXPECT_EQ(ReadError(payload, read), "Stream read error");
+}
+
+// A read list's images are made when first looked at; whatever happens to the list or its
+// copies first, the images stay those of the file and copies share them by pointer.
+TEST(ImageListPayloadReader, ReadImagesSurviveEveryFirstChange) {
+  const ImageList original = PatternList(3, 3, 5, 8);
+  const Bitmap added = original.ImageBitmap(1);
+  const std::vector<std::pair<const char*, std::function<void(ImageList&)>>> firstChanges = {
+      {"none", [](ImageList&) {}},
+      {"append", [&](ImageList& l) { l.AppendImage(added, clNone); }},
+      {"replace", [&](ImageList& l) { l.ReplaceImage(0, added, clNone); }},
+      {"share", [&](ImageList& l) { l.SetImage(l.ImageCount(), original.SharedImage(2)); }},
+      {"clear", [](ImageList& l) { l.Clear(); }},
+      {"resize", [](ImageList& l) { l.SetSize(2, 2); }},
+  };
+  for (const auto& [name, change] : firstChanges) {
+    ImageList read(1, 1), copy(1, 1);
+    {
+      const auto payload = Write(original);  // gone before anything looks at an image
+      ReadImageListPayload(payload, read);
+    }
+    copy.Assign(read);
+    change(read);
+    EXPECT_TRUE(SameImages(copy, original)) << name;
+    ImageList expected(1, 1);
+    expected.Assign(original);
+    change(expected);
+    EXPECT_TRUE(SameImages(read, expected)) << name;
+    for (int i = 1; i < std::min(read.ImageCount(), 5); ++i) {
+      EXPECT_EQ(read.SharedImage(i), copy.SharedImage(i)) << name << " " << i;
+    }
+  }
 }
 
 }  // namespace

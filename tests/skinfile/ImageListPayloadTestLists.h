@@ -49,7 +49,7 @@ inline void PutU16(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint16
 }
 
 inline void PutU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 }  // namespace tessary::testing

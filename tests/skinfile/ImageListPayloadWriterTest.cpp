@@ -68,15 +68,15 @@ TEST(ImageListPayloadWriter, CellsRunFourPerRowFromTheTopAndUnusedCellsAreZero) 
   // 11 images in 14 cells: a 4 x 4 grid of 2 x 2 cells, bitmaps 8 x 8.
   const ImageList list = PatternList(2, 2, 11, 14);
   const auto bytes = Write(list);
-  constexpr int kW = 8, kH = 8, kStride = 4;
+  constexpr std::size_t kW = 8, kH = 8, kStride = 4;
   const std::size_t colourAt = 28 + 54;
   const std::size_t maskAt = colourAt + 4 * kW * kH + 62;
   for (int cell = 0; cell < 16; ++cell) {
-    for (int y = 0; y < 2; ++y) {
-      for (int x = 0; x < 2; ++x) {
-        const int px = (cell % 4) * 2 + x;
-        const int py = (cell / 4) * 2 + y;
-        const int row = kH - 1 - py;  // rows are stored bottom-up
+    for (std::size_t y = 0; y < 2; ++y) {
+      for (std::size_t x = 0; x < 2; ++x) {
+        const std::size_t px = static_cast<std::size_t>(cell % 4) * 2 + x;
+        const std::size_t py = static_cast<std::size_t>(cell / 4) * 2 + y;
+        const std::size_t row = kH - 1 - py;  // rows are stored bottom-up
         const std::uint32_t stored = U32At(bytes, colourAt + 4 * (row * kW + px));
         const bool maskBit = (bytes[maskAt + row * kStride + px / 8] >> (7 - px % 8)) & 1;
         if (cell >= 11) {

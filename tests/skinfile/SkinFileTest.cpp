@@ -19,7 +19,7 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr std::size_t kHeader = 204;
 
 Bitmap Picture(int width, int height, Argb colour) {
-  return Bitmap::FromArgb(width, height, std::vector<Argb>(static_cast<std::size_t>(width) * height, colour));
+  return Bitmap::FromArgb(width, height, std::vector<Argb>(static_cast<std::size_t>(width * height), colour));
 }
 
 // A small skin unlike the default one in every stored part.
@@ -241,7 +241,7 @@ TEST(SkinFileTest, BadHeaderColourAndClashingRecordNamesChangeNothing) {
     return Bytes(file.begin() + static_cast<std::ptrdiff_t>(info.records[i].offset),
                  file.begin() + static_cast<std::ptrdiff_t>(info.records[i].offset + info.records[i].length));
   };
-  for (std::size_t i : {1, 0}) {
+  for (std::size_t i : {std::size_t{1}, std::size_t{0}}) {
     const Bytes r = record(i);
     swapped.insert(swapped.end(), r.begin(), r.end());
   }

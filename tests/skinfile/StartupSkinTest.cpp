@@ -171,11 +171,13 @@ TEST_F(StartupSkinTest, IconEdgesCarryNoFaceColour) {
     const int w = list->Width(), h = list->Height();
     for (int i = 0; i < list->ImageCount(); ++i) {
       const auto& image = list->ImageAt(i);
-      const auto clear = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && image.mask[y * w + x]; };
+      const auto clear = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && image.mask[static_cast<std::size_t>(y * w + x)];
+      };
       for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
           const bool edge = clear(x - 1, y) || clear(x + 1, y) || clear(x, y - 1) || clear(x, y + 1);
-          EXPECT_FALSE(!clear(x, y) && edge && nearFace(image.pixels[y * w + x]))
+          EXPECT_FALSE(!clear(x, y) && edge && nearFace(image.pixels[static_cast<std::size_t>(y * w + x)]))
               << list->name << " " << i << " at " << x << ", " << y;
         }
       }
@@ -207,7 +209,7 @@ TEST_F(StartupSkinTest, SystemButtonsHaveAFuchsiaFrameAroundAnOpaqueBody) {
       SCOPED_TRACE(list->name + " " + std::to_string(i));
       const auto& image = list->ImageAt(i);
       const int side = list->Width();
-      const auto at = [&](int x, int y) { return image.pixels[y * side + x] & kRgb; };
+      const auto at = [&](int x, int y) { return image.pixels[static_cast<std::size_t>(y * side + x)] & kRgb; };
       EXPECT_EQ(at(0, side - 1), kFuchsiaRgb);
       EXPECT_EQ(at(side - 1, 0), kFuchsiaRgb);
       EXPECT_NE(at(side / 2, side / 2 + 4), kFuchsiaRgb);

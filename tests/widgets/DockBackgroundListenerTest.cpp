@@ -19,7 +19,9 @@ class PaintCounter : public QObject {
   }
 };
 
-Bitmap Picture(int w, int h) { return Bitmap::FromArgb(w, h, std::vector<Argb>(w * h, 0xFF336699u)); }
+Bitmap Picture(int w, int h) {
+  return Bitmap::FromArgb(w, h, std::vector<Argb>(static_cast<std::size_t>(w * h), 0xFF336699u));
+}
 
 // The backgrounds outlive the window (TearDown drops the window first): a dock must be
 // gone or unassigned before its background is destroyed.

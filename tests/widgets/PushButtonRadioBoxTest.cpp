@@ -97,10 +97,10 @@ TEST_F(PushButtons, ADisabledButtonShowsAGreyCaptionAndIgnoresTheMouse) {
   Clicks clicks(button);
   const auto darkest = [&] {
     const QImage image = button->grab().toImage();
-    int darkest = 255;
+    int grey = 255;
     for (int y = 4; y < 20; ++y)
-      for (int x = 10; x < 65; ++x) darkest = std::min(darkest, qGray(image.pixel(x, y)));
-    return darkest;
+      for (int x = 10; x < 65; ++x) grey = std::min(grey, qGray(image.pixel(x, y)));
+    return grey;
   };
   EXPECT_EQ(darkest(), 0);  // black caption
   button->setEnabled(false);

@@ -161,7 +161,7 @@ FaceDistance Distance(const QImage& a, const QImage& b) {
 TEST(ThemeLooks, EveryButtonStateLooksDifferentFromItsNeighboursInEveryTheme) {
   StartThemes();
   enum { kPlain, kHot, kPushed, kChecked, kCheckedHot };
-  const std::pair<int, int> pairs[] = {
+  const std::pair<std::size_t, std::size_t> pairs[] = {
       {kPlain, kHot}, {kPlain, kChecked}, {kHot, kPushed}, {kHot, kChecked}, {kChecked, kCheckedHot}};
   const char* names[] = {"plain", "hovered", "pushed", "checked", "hovered checked"};
   for (const QString& name : kThemes) {

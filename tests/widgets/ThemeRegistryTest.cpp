@@ -51,7 +51,7 @@ ThemeFactory ProbeFactory(Probe& probe) {
 
 // Records (component id, phase) for every notice.
 struct Recorder : ThemeNotifiable {
-  Recorder(int id, std::vector<std::pair<int, int>>& log) : id(id), log(log) {}
+  Recorder(int component, std::vector<std::pair<int, int>>& notices) : id(component), log(notices) {}
   void ThemeChanged(int phase) override { log.emplace_back(id, phase); }
   int id;
   std::vector<std::pair<int, int>>& log;

@@ -20,7 +20,7 @@
 namespace tessary::widgets::testing {
 
 // An image list of `count` solid cells; cell i has colour ColourOf(i).
-inline Argb CellColour(int index) { return 0xFF000000u | (0x10u * (index + 1) << 16) | 0x3080u; }
+inline Argb CellColour(int index) { return 0xFF000000u | (0x10u * static_cast<Argb>(index + 1) << 16) | 0x3080u; }
 
 inline std::unique_ptr<ImageList> SolidList(int size, int count) {
   auto list = std::make_unique<ImageList>(size, size);

@@ -89,7 +89,7 @@ TEST_F(ToolbarItems, ImageFromTheBarListOrTheItemsOwnListAndNothingPastTheEnd) {
 TEST_F(ToolbarItems, MaskedPixelsLetTheBarShowThrough) {
   // Left half fuchsia (masked), right half a colour.
   std::vector<Argb> pixels(256);
-  for (int i = 0; i < 256; ++i) pixels[i] = (i % 16) < 8 ? 0xFFFF00FFu : 0xFF20A040u;
+  for (std::size_t i = 0; i < 256; ++i) pixels[i] = (i % 16) < 8 ? 0xFFFF00FFu : 0xFF20A040u;
   auto masked = std::make_unique<ImageList>(16, 16);
   masked->AppendImage(Bitmap::FromArgb(16, 16, pixels), clFuchsia);
   TTBXItem& item = AddButton(0);

@@ -27,8 +27,8 @@ Colour EntryColour(const QStringList& entries, int letter) {
   const QString prefix = EntryName(letter) + u'=';
   for (const QString& entry : entries) {
     if (!entry.startsWith(prefix, Qt::CaseInsensitive)) continue;
-    const QByteArray digits = entry.mid(prefix.size()).toLatin1();
-    const auto value = ParseInteger("$" + digits.toStdString());
+    const QByteArray digits = QByteArray("$") + entry.mid(prefix.size()).toLatin1();
+    const auto value = ParseInteger(digits.toStdString());
     return value ? static_cast<Colour>(*value) : clWhite;
   }
   return clWhite;

@@ -22,10 +22,10 @@ class Cursor {
  public:
   explicit Cursor(std::span<const unsigned char> bytes) : bytes_(bytes) {}
   bool Has(std::size_t n) const { return bytes_.size() - at_ >= n; }
-  std::uint32_t Read(int width) {
+  std::uint32_t Read(std::size_t width) {
     std::uint32_t value = 0;
-    for (int i = 0; i < width; ++i) value |= static_cast<std::uint32_t>(bytes_[at_ + i]) << (8 * i);
-    at_ += static_cast<std::size_t>(width);
+    for (std::size_t i = 0; i < width; ++i) value |= static_cast<std::uint32_t>(bytes_[at_ + i]) << (8 * i);
+    at_ += width;
     return value;
   }
   const unsigned char* Here() const { return bytes_.data() + at_; }

@@ -25,7 +25,7 @@ class DemoProgram {
   bool Option(const char* name) const { return args_.contains(QString::fromLatin1(name)); }
   // The argument after `name` (empty when absent).
   QString Value(const char* name) const {
-    const int at = args_.indexOf(QString::fromLatin1(name));
+    const qsizetype at = args_.indexOf(QString::fromLatin1(name));
     return at >= 0 && at + 1 < args_.size() ? args_[at + 1] : QString();
   }
 

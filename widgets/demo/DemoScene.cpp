@@ -195,12 +195,12 @@ void FillMenu(TTBXSubmenuItem& menu, CommandList& commands, const std::array<Men
 
 // A picture for the background flag: soft diagonal bands, 100 x 40 so tile seams show.
 Bitmap DemoPicture() {
-  constexpr int kWidth = 100, kHeight = 40;
+  constexpr std::size_t kWidth = 100, kHeight = 40;
   std::vector<Argb> pixels(kWidth * kHeight);
-  for (int y = 0; y < kHeight; ++y)
-    for (int x = 0; x < kWidth; ++x) {
-      const int band = ((x + y) / 10) % 2;
-      const int shade = 0xD8 + band * 0x10 - y / 4;
+  for (std::size_t y = 0; y < kHeight; ++y)
+    for (std::size_t x = 0; x < kWidth; ++x) {
+      const auto band = static_cast<Argb>(((x + y) / 10) % 2);
+      const Argb shade = 0xD8 + band * 0x10 - static_cast<Argb>(y / 4);
       pixels[y * kWidth + x] = 0xFF000000u | (shade << 16) | ((shade + 4) << 8) | 0xF0;
     }
   return Bitmap::FromArgb(kWidth, kHeight, pixels);

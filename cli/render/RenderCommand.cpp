@@ -2,7 +2,6 @@
 // FILE opened, as the editor shows it, and saves the picture as PNG. No display is needed:
 // the window is drawn offscreen.
 #include <QApplication>
-#include <QBuffer>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -13,6 +12,7 @@
 #include "cli/Arguments.h"
 #include "cli/CliError.h"
 #include "cli/Command.h"
+#include "cli/PngCodec.h"
 #include "cli/SkinFiles.h"
 #include "skin/Bitmap.h"
 #include "skinfile/FileIo.h"
@@ -22,9 +22,9 @@ namespace tessary::cli {
 namespace {
 
 constexpr QSize kDefaultSize{1280, 1024};
-// The PNG writer's quality: fast compression. Files come out a few per cent larger than at
-// the default level and are written in about two thirds of the time.
-constexpr int kPngQuality = 80;
+// zlib's fast compression: files come out a few per cent larger than at the default level
+// and are written in about two thirds of the time.
+constexpr int kPngCompression = 1;
 
 struct RenderArguments {
   std::string file;
@@ -87,14 +87,19 @@ std::unique_ptr<QApplication> EnsureApplication() {
 
 // Writes the PNG as a skin file is saved (FileIo.h): whole or not at all, through links,
 // never over a file the user may not write, with the system's reason on failure.
-void SavePng(const QImage& picture, const std::string& path) {
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  if (!picture.save(&buffer, "PNG", kPngQuality)) throw FileError(path, msg::kStreamWriteError);
-  const std::span<const std::uint8_t> pieces[] = {
-      {reinterpret_cast<const std::uint8_t*>(png.constData()), static_cast<std::size_t>(png.size())}};
-  ForFile(path, [&] { WriteFileSafely(path, pieces); });
+void SavePng(const QImage& window, const std::string& path) {
+  const QImage image = window.convertToFormat(QImage::Format_RGB32);
+  AlphaPicture picture{image.width(), image.height(), {}};
+  picture.pixels.reserve(static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()));
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    picture.pixels.insert(picture.pixels.end(), row, row + image.width());
+  }
+  ForFile(path, [&] {
+    const std::vector<std::uint8_t> png = EncodePng(picture, PngChannels::kRgb, kPngCompression);
+    const std::span<const std::uint8_t> pieces[] = {png};
+    WriteFileSafely(path, pieces);
+  });
 }
 
 // The picture must not take the place of the skin it shows.
