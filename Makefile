@@ -1,12 +1,14 @@
-# Tessary: `make run` starts the editor, `make test` runs the whole suite (once as built,
-# once under AddressSanitizer and UndefinedBehaviorSanitizer), `make bench` the benchmarks.
+# Tessary: `make run` starts the editor, `make test` runs the whole suite (once as built, and
+# the layers that read files again under AddressSanitizer and UndefinedBehaviorSanitizer),
+# `make bench` the benchmarks, `make sanitize-gui` the whole suite under the sanitizers.
 # Each build is a preset of CMakePresets.json, in its own folder: dev in build/, sanitize in
-# build-sanitize/, fuzz in build-fuzz/, release in build-release/.
+# build-sanitize/, sanitize-gui in build-sanitize-gui/, fuzz in build-fuzz/, release in
+# build-release/.
 JOBS ?= $(shell nproc)
 # A compiler cache speeds up rebuilds where one is installed; nothing else changes.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build run test format-check sanitize-build sanitize-test bench fuzz release clean
+.PHONY: all deps configure build run test format-check sanitize-build sanitize-test sanitize-gui bench fuzz release clean
 
 all: build
 
@@ -38,6 +40,12 @@ sanitize-build: deps
 sanitize-test:
 	ctest --preset sanitize -j$(JOBS)
 
+# The window's code too: about twice the compiling of the build above, so not part of make test.
+sanitize-gui: deps
+	@cmake --preset sanitize-gui $(LAUNCHER) > /dev/null
+	@cmake --build --preset sanitize-gui -j$(JOBS)
+	ctest --preset sanitize-gui -j$(JOBS)
+
 # Google Benchmark programs (not the folders CMake keeps beside them), then whole processes;
 # fails when a benchmark fails or a goal whole_process.py prints is missed.
 bench: build
@@ -55,4 +63,4 @@ release: deps
 	@cmake --build --preset release -j$(JOBS)
 
 clean:
-	rm -rf build build-sanitize build-fuzz build-fuzz.configure.log build-release
+	rm -rf build build-sanitize build-sanitize-gui build-fuzz build-fuzz.configure.log build-release
