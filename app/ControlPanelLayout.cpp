@@ -4,8 +4,8 @@
 #include <QVBoxLayout>
 #include <type_traits>
 
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/NoteBox.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::app {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "app/AppIcon.h"
 #include "editing/Dialogs.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/ThemeRegistry.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::app {
 namespace {

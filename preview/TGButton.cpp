@@ -8,8 +8,9 @@
 #include <QToolTip>
 
 #include "skin/ImageList.h"
+#include "widgets/ClickKey.h"
 #include "widgets/Command.h"
-#include "widgets/controls/PaintedControl.h"
+#include "widgets/PaintPrimitives.h"
 
 namespace tessary::preview {
 

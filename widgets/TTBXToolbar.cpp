@@ -11,8 +11,8 @@
 
 #include "widgets/ChevronList.h"
 #include "widgets/FloatingWindow.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/PopupWindow.h"
-#include "widgets/controls/PaintedControl.h"
 #include "widgets/items/ItemPainter.h"
 #include "widgets/items/TTBControlItem.h"
 #include "widgets/items/TTBXSubmenuItem.h"

@@ -9,11 +9,11 @@
 #include <cmath>
 
 #include "widgets/DockBackground.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/TTBDock.h"
 #include "widgets/TTBXToolbar.h"
 #include "widgets/ThemeRegistry.h"
 #include "widgets/demo/DemoScene.h"
-#include "widgets/themes/PaintPrimitives.h"
 #include "widgets/themes/ThemePainter.h"
 
 namespace tessary::widgets {

@@ -4,10 +4,10 @@
 #include <QLabel>
 
 #include "skin/TTBBackground.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/TTBXSwitcher.h"
 #include "widgets/TTBXToolWindow.h"
 #include "widgets/ToolbarFixture.h"
-#include "widgets/themes/PaintPrimitives.h"
 #include "widgets/themes/ThemeColours.h"
 #include "widgets/themes/ThemePainter.h"
 

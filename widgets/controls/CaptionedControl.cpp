@@ -4,10 +4,10 @@
 #include <QKeySequence>
 #include <QShortcutEvent>
 
+#include "widgets/CaptionText.h"
 #include "widgets/Theme.h"
 #include "widgets/controls/ControlsAccessible.h"
 #include "widgets/controls/DialogKeys.h"
-#include "widgets/themes/CaptionText.h"
 
 namespace tessary::widgets {
 

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QProxyStyle>
 
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/ControlStrips.h"
 #include "widgets/controls/ControlsAccessible.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
 namespace {

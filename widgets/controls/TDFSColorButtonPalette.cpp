@@ -10,10 +10,10 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/ControlsAccessible.h"
 #include "widgets/controls/DialogKeys.h"
 #include "widgets/controls/TXP_Button.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
 

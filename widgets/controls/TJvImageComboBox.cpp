@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "skin/ImageList.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/DropDownField.h"
 #include "widgets/controls/PaintedControl.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
 namespace {

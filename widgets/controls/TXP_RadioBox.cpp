@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "widgets/themes/PaintPrimitives.h"
+#include "widgets/PaintPrimitives.h"
 
 namespace tessary::widgets {
 namespace {

@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/ControlStrips.h"
 #include "widgets/controls/ControlsAccessible.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
 namespace {
