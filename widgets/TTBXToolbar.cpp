@@ -11,11 +11,9 @@
 
 #include "widgets/ChevronList.h"
 #include "widgets/FloatingWindow.h"
+#include "widgets/ItemPainter.h"
 #include "widgets/PaintPrimitives.h"
 #include "widgets/PopupWindow.h"
-#include "widgets/items/ItemPainter.h"
-#include "widgets/items/TTBControlItem.h"
-#include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::widgets {
 
@@ -23,10 +21,6 @@ namespace {
 
 // A bar never gets lower than one line of text with a little room.
 constexpr int kMinimumContentHeight = 16;
-
-const TTBXSubmenuItem* AsSubmenu(const TTBCustomItem* item) {
-  return item->Kind() == ItemKind::Submenu ? static_cast<const TTBXSubmenuItem*>(item) : nullptr;
-}
 
 // The window whose keys reach a widget's bars: a floating bar's window belongs to the window
 // that owns it, so Alt+letter typed in a floating bar opens the menu bar's menus too, and a
@@ -53,11 +47,9 @@ TTBXToolbar::~TTBXToolbar() {
 }
 
 void TTBXToolbar::AddItem(std::unique_ptr<TTBCustomItem> item) {
-  if (item->Kind() == ItemKind::Control) {
-    if (QWidget* control = static_cast<TTBControlItem*>(item.get())->Control()) {
-      control->setParent(this);
-      control->show();
-    }
+  if (QWidget* control = item->Control()) {
+    control->setParent(this);
+    control->show();
   }
   if (item->Images() != nullptr) pixmaps_.Observe(item->Images());
   // A label's Alt+letter moves the focus to the control after it, wherever the focus is.
@@ -155,7 +147,7 @@ void TTBXToolbar::LayoutContent() {
   chevronShown_ = false;
   for (std::size_t i = 0; i < items_.size(); ++i) {
     TTBCustomItem& item = *items_[i];
-    QWidget* control = item.Kind() == ItemKind::Control ? static_cast<TTBControlItem&>(item).Control() : nullptr;
+    QWidget* control = item.Control();
     if (!item.Visible()) {
       if (control) control->hide();
       continue;
@@ -392,7 +384,7 @@ bool TTBXToolbar::FocusLabelledControl(QChar letter) {
     if (items_[i]->Kind() != ItemKind::Label || !items_[i]->Visible() || items_[i]->Accelerator() != letter) continue;
     for (std::size_t j = i + 1; j < items_.size(); ++j) {
       if (items_[j]->Kind() != ItemKind::Control) continue;
-      QWidget* control = static_cast<TTBControlItem&>(*items_[j]).Control();
+      QWidget* control = items_[j]->Control();
       if (control == nullptr || !control->isEnabled() || !control->isVisible()) return false;
       if (!control->window()->isActiveWindow()) control->window()->activateWindow();
       control->setFocus(Qt::ShortcutFocusReason);
@@ -422,13 +414,13 @@ void TTBXToolbar::ShowPopup(PopupWindow* popup, int hotIndex, const QRect& ancho
 
 void TTBXToolbar::OpenItemList(int index, bool selectFirst) {
   if (index < 0 || index >= static_cast<int>(items_.size())) return;
-  const TTBXSubmenuItem* submenu = AsSubmenu(items_[index].get());
+  const TTBCustomItem& submenu = *items_[index];
   // A list with nothing to show opens nothing (no empty box that takes the next click).
-  if (submenu == nullptr || !submenu->HasList()) return;
+  if (submenu.Kind() != ItemKind::Submenu || !submenu.HasList()) return;
   if (popup_) popup_->CloseAll();
   keyboardMode_ = false;
   std::vector<TTBCustomItem*> entries;
-  for (const auto& entry : submenu->ListSource().Items()) entries.push_back(entry.get());
+  for (const auto& entry : submenu.ListSource().Items()) entries.push_back(entry.get());
   auto* popup = new PopupWindow(std::move(entries), vkPopupMenu, images_, nullptr, this);
   openIndex_ = index;
   QRect anchor = rects_.size() > static_cast<std::size_t>(index) ? rects_[index] : QRect();
@@ -508,15 +500,15 @@ void TTBXToolbar::mousePressEvent(QMouseEvent* event) {
   if (index < 0) return;
   TTBCustomItem& item = *items_[index];
   if (!item.Selectable() || !item.Enabled()) return;
-  if (const TTBXSubmenuItem* submenu = AsSubmenu(&item)) {
+  if (item.Kind() == ItemKind::Submenu) {
     // A press on the item whose list is open closes the list, however the window system
     // routes a press that lands outside an open popup.
     if (popup_ && index == openIndex_) {
       popup_->CloseAll();
       return;
     }
-    const bool onArrow = submenu->Split() && ItemPainter::ArrowRect(item, View(), rects_[index]).contains(pos);
-    if (menuBar_ || submenu->OpensListOnClick() || onArrow) {
+    const bool onArrow = item.Split() && ItemPainter::ArrowRect(item, View(), rects_[index]).contains(pos);
+    if (menuBar_ || item.OpensListOnClick() || onArrow) {
       OpenItemList(index, false);
       return;
     }

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "skin/Signal.h"
+#include "widgets/CaptionWidths.h"
 #include "widgets/ImageListPixmaps.h"
 #include "widgets/PopupWindow.h"
 #include "widgets/TTBCustomDockableWindow.h"
-#include "widgets/items/CaptionWidths.h"
-#include "widgets/items/TTBCustomItem.h"
+#include "widgets/TTBCustomItem.h"
 
 namespace tessary {
 class ImageList;

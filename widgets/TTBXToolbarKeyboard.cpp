@@ -6,7 +6,6 @@
 #include "widgets/ClickKey.h"
 #include "widgets/TTBXToolbar.h"
 #include "widgets/accessibility/Accessibility.h"
-#include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::widgets {
 
@@ -43,9 +42,7 @@ void TTBXToolbar::keyPressEvent(QKeyEvent* event) {
   }
   if (IsClickKey(*event)) {
     if (!hasHot || !items_[hot_]->Enabled()) return;
-    if (items_[hot_]->Kind() == ItemKind::Submenu &&
-        static_cast<const TTBXSubmenuItem&>(*items_[hot_]).OpensListOnClick())
-      OpenItemList(hot_, true);
+    if (items_[hot_]->Kind() == ItemKind::Submenu && items_[hot_]->OpensListOnClick()) OpenItemList(hot_, true);
     else items_[hot_]->Click();
     return;
   }

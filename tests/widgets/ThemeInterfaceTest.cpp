@@ -2,8 +2,8 @@
 // of an item whose list is open, the application-active option and the item's font colour.
 #include <gtest/gtest.h>
 
+#include "widgets/ItemPainter.h"
 #include "widgets/ThemeRegistry.h"
-#include "widgets/items/ItemPainter.h"
 #include "widgets/items/TTBXItem.h"
 #include "widgets/items/TTBXSubmenuItem.h"
 

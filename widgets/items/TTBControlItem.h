@@ -4,15 +4,15 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "widgets/items/TTBCustomItem.h"
+#include "widgets/TTBCustomItem.h"
 
 namespace tessary::widgets {
 
 class TTBControlItem : public TTBCustomItem {
  public:
   explicit TTBControlItem(QWidget* control) : TTBCustomItem(ItemKind::Control), control_(control) {}
-  QWidget* Control() const { return control_; }
-  bool Selectable() const override { return false; }
+  QWidget* Control() const override { return control_; }
+  QSize OwnBarSize() const override { return control_ ? control_->size() : QSize(); }
 
  private:
   QPointer<QWidget> control_;
