@@ -1,14 +1,12 @@
 #include "preview/TFlatControl.h"
 
+#include <QAccessible>
 #include <QEvent>
-
-#include "preview/accessibility/PreviewAccessibility.h"
 
 namespace tessary::preview {
 
 TFlatControl::TFlatControl(QSize size, Colour first, Colour second, QWidget* parent)
     : QWidget(parent), colors_{first, second} {
-  InstallPreviewAccessibility();
   resize(size);
 }
 
@@ -56,6 +54,18 @@ void TFlatControl::changeEvent(QEvent* event) {
     default: break;
   }
   QWidget::changeEvent(event);
+}
+
+void TFlatControl::TellNameChanged() {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent event(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
+void TFlatControl::TellValueChanged(int value) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleValueChangeEvent event(this, value);
+  QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace tessary::preview

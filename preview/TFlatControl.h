@@ -42,6 +42,10 @@ class TFlatControl : public QWidget {
   // Called after Color may have changed (set, ParentColor switched, the parent's changed).
   virtual void ColorChanged() {}
   void changeEvent(QEvent* event) override;
+  // Tells assistive tools that the control's name (a panel's caption) or value (a gauge's
+  // progress) changed.
+  void TellNameChanged();
+  void TellValueChanged(int value);
 
  private:
   bool transparent_ = false;

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "preview/FlatPainting.h"
-#include "preview/accessibility/PreviewAccessibility.h"
 
 namespace tessary::preview {
 
@@ -47,7 +46,7 @@ void TFlatGauge::SetProgress(std::int32_t progress) {
   if (clamped == progress_) return;
   progress_ = clamped;
   update();
-  NotifyAccessibleValueChanged(this, progress_);
+  TellValueChanged(progress_);
 }
 
 void TFlatGauge::SetMinValue(std::int32_t value) {

@@ -15,7 +15,6 @@
 namespace tessary::preview {
 
 TGButton::TGButton(QWidget* parent) : QWidget(parent) {
-  InstallTGButtonAccessibility();
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_Hover);
 }

@@ -9,9 +9,9 @@
 #include <algorithm>
 
 #include "skin/ImageList.h"
+#include "widgets/AccessibleFocus.h"
 #include "widgets/ItemPainter.h"
 #include "widgets/TTBCustomItem.h"
-#include "widgets/accessibility/Accessibility.h"
 
 namespace tessary::widgets {
 

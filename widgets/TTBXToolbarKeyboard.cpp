@@ -3,9 +3,9 @@
 // readers are told of each item it moves to.
 #include <QKeyEvent>
 
+#include "widgets/AccessibleFocus.h"
 #include "widgets/ClickKey.h"
 #include "widgets/TTBXToolbar.h"
-#include "widgets/accessibility/Accessibility.h"
 
 namespace tessary::widgets {
 

@@ -11,7 +11,6 @@ namespace tessary::widgets {
 namespace {
 
 TEST(ThemeItemState, AnOpenListMakesItsItemThePopupParentAndOnlyADropDownLooksPushed) {
-  StartThemes();
   TTBXSubmenuItem item;
   item.Add(std::make_unique<TTBXItem>());
   ItemView view;
@@ -39,7 +38,6 @@ TEST(ThemeItemState, AnOpenListMakesItsItemThePopupParentAndOnlyADropDownLooksPu
 }
 
 TEST(ThemeItemState, TheApplicationActiveOptionAndTheFontColourReachTheTheme) {
-  StartThemes();
   TTBXItem item;
   ItemView view;
   EXPECT_EQ(ItemPainter::StateOf(item, view, {}).options, ioToolbarStyle | ioAppActive);

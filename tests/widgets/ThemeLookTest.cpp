@@ -26,7 +26,6 @@ void Settle() {
 }
 
 TEST(ThemeLooks, TheDemoDockLooksDifferentUnderEveryTheme) {
-  StartThemes();
   DemoScene scene;
   scene.window.show();
   std::vector<QImage> docks;
@@ -44,7 +43,6 @@ TEST(ThemeLooks, TheDemoDockLooksDifferentUnderEveryTheme) {
 }
 
 TEST(ThemeLooks, RoundedBarEndsShowTheDockAtTheirCorners) {
-  StartThemes();
   DemoScene scene;
   scene.window.show();
   SwitchTheme("Office11Adaptive");
@@ -109,7 +107,6 @@ std::vector<LegibleCase> EnabledStates() {
 }
 
 TEST(ThemeLooks, CaptionsInTheDefaultSkinColourStandOutOfEveryFaceInEveryTheme) {
-  StartThemes();
   const Colour savedS = SkinTextColour();
   SetSkinTextColour(clBtnText);
   for (const QString& name : kThemes) {
@@ -159,7 +156,6 @@ FaceDistance Distance(const QImage& a, const QImage& b) {
 }
 
 TEST(ThemeLooks, EveryButtonStateLooksDifferentFromItsNeighboursInEveryTheme) {
-  StartThemes();
   enum { kPlain, kHot, kPushed, kChecked, kCheckedHot };
   const std::pair<int, int> pairs[] = {
       {kPlain, kHot}, {kPlain, kChecked}, {kHot, kPushed}, {kHot, kChecked}, {kChecked, kCheckedHot}};

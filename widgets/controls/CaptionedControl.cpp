@@ -6,12 +6,11 @@
 
 #include "widgets/CaptionText.h"
 #include "widgets/Theme.h"
-#include "widgets/controls/ControlsAccessible.h"
 #include "widgets/controls/DialogKeys.h"
 
 namespace tessary::widgets {
 
-CaptionedControl::CaptionedControl(QWidget* parent) : PaintedControl(parent) { InstallControlsAccessibility(); }
+CaptionedControl::CaptionedControl(QWidget* parent) : PaintedControl(parent) {}
 
 void CaptionedControl::SetCaption(const QString& caption) {
   if (caption == caption_) return;

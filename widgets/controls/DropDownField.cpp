@@ -7,7 +7,6 @@
 
 #include "widgets/PaintPrimitives.h"
 #include "widgets/controls/ControlStrips.h"
-#include "widgets/controls/ControlsAccessible.h"
 
 namespace tessary::widgets {
 namespace {
@@ -49,7 +48,6 @@ class EntryDelegate : public QAbstractItemDelegate {
 DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
   InstallDropDownStyle(*this);
-  InstallControlsAccessibility();
   setItemDelegate(new EntryDelegate(this));
   setAttribute(Qt::WA_Hover);
 }

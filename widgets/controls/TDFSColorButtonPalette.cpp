@@ -11,7 +11,6 @@
 #include <QToolTip>
 
 #include "widgets/PaintPrimitives.h"
-#include "widgets/controls/ControlsAccessible.h"
 #include "widgets/controls/DialogKeys.h"
 #include "widgets/controls/TXP_Button.h"
 
@@ -22,7 +21,6 @@ TDFSColorButtonPalette::TDFSColorButtonPalette(Settings settings, std::function<
     : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint),
       settings_(std::move(settings)),
       finished_(std::move(finished)) {
-  InstallControlsAccessibility();
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedSize(palette::kClientSize);
   setMouseTracking(true);
@@ -64,11 +62,24 @@ void TDFSColorButtonPalette::SetHighlighted(PaletteCell cell) {
   highlighted_ = cell;
   if (!moved) return;
   update();
-  if (const int child = PaletteCellChild(*this, cell); child >= 0) {
+  if (const int child = ChildOfCell(cell); child >= 0) {
     QAccessibleEvent focus(this, QAccessible::Focus);
     focus.setChild(child);
     QAccessible::updateAccessibility(&focus);
   }
+}
+
+int TDFSColorButtonPalette::ChildOfCell(PaletteCell cell) const {
+  if (cell.IsNone()) return -1;
+  if (cell.IsOther()) return CellCount() - 1;
+  return (cell.x - 1) * settings_.palette.YSize() + (cell.y - 1);
+}
+
+PaletteCell TDFSColorButtonPalette::CellOfChild(int child) const {
+  const int rows = settings_.palette.YSize();
+  if (child < 0 || child >= CellCount()) return PaletteCell::None();
+  if (child == CellCount() - 1) return PaletteCell::Other();
+  return {child / rows + 1, child % rows + 1};
 }
 
 Colour TDFSColorButtonPalette::CellColour(PaletteCell cell) const {

@@ -49,6 +49,12 @@ class TDFSColorButtonPalette : public QWidget {
 
   PaletteCell Highlighted() const { return highlighted_; }
   void SetHighlighted(PaletteCell cell);
+  // The cells as the palette's accessible children are numbered: the palette cells column
+  // by column, then the other cell. ChildOfCell gives -1 for none, CellOfChild none for a
+  // number that is no cell.
+  int CellCount() const { return settings_.palette.XSize() * settings_.palette.YSize() + 1; }
+  int ChildOfCell(PaletteCell cell) const;
+  PaletteCell CellOfChild(int child) const;
   // The colour a cell shows (the other colour for the other cell).
   Colour CellColour(PaletteCell cell) const;
   Colour OtherColour() const { return settings_.otherColour; }

@@ -6,7 +6,6 @@
 
 #include "widgets/PaintPrimitives.h"
 #include "widgets/controls/ControlStrips.h"
-#include "widgets/controls/ControlsAccessible.h"
 
 namespace tessary::widgets {
 namespace {
@@ -24,10 +23,7 @@ constexpr Colour clWindowFrame = 0x80000006;
 
 }  // namespace
 
-TdfsColorButton::TdfsColorButton(QWidget* parent) : PaintedControl(parent) {
-  InstallControlsAccessibility();
-  resize(sizeHint());
-}
+TdfsColorButton::TdfsColorButton(QWidget* parent) : PaintedControl(parent) { resize(sizeHint()); }
 
 TdfsColorButton::~TdfsColorButton() = default;
 
