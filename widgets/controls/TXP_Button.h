@@ -41,6 +41,8 @@ class TXP_Button : public CaptionedControl {
   // Esc in the window clicks the Cancel button.
   bool Cancel() const { return cancel_; }
   void SetCancel(bool isCancel);
+  bool AnswersEnter() const override { return default_; }
+  bool AnswersEscape() const override { return cancel_; }
   // Handed to the window on click: a dialog finishes with it (0 = none).
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
