@@ -202,8 +202,7 @@ bool TTBCustomDockableWindow::OnDragHandle(QPoint pos) const {
 }
 
 void TTBCustomDockableWindow::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && OnDragHandle(event->position().toPoint()) &&
-      (dock_ == nullptr || dock_->AllowDrag())) {
+  if (event->button() == Qt::LeftButton && OnDragHandle(event->position().toPoint())) {
     BeginDrag(event->position().toPoint());
     return;
   }
@@ -262,7 +261,7 @@ TTBDock* TTBCustomDockableWindow::DockAt(QPoint globalPos) const {
   if (home == nullptr) return nullptr;
   TTBDock* nearest = nullptr;
   for (TTBDock* dock : home->findChildren<TTBDock*>()) {
-    if (!dock->isVisible() || !dock->AllowDrag()) continue;
+    if (!dock->isVisible()) continue;
     const QRect area(dock->mapToGlobal(QPoint(0, 0)), dock->size());
     if (area.contains(globalPos)) return dock;
     if (area.adjusted(0, -kDockSnapDistance, 0, kDockSnapDistance).contains(globalPos)) nearest = dock;

@@ -59,10 +59,6 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   void SetColor(Colour colour);
   Colour Color() const { return color_; }
 
-  // Whether bars may be dragged onto this dock (default true).
-  void SetAllowDrag(bool allow) { allowDrag_ = allow; }
-  bool AllowDrag() const { return allowDrag_; }
-
   // The bars docked here, ordered by row and then by position in the row.
   const std::vector<TTBCustomDockableWindow*>& Bars() const { return bars_; }
   // Number of rows in use (row numbers nobody uses take no room).
@@ -137,7 +133,6 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   bool backgroundOnToolbars_ = true;
   int boundLines_ = 0;
   Colour color_ = clBtnFace;
-  bool allowDrag_ = true;
   bool arranging_ = false;
   int minimumWidth_ = 0;
   std::vector<RowBand> rows_;  // client coordinates, from the last ArrangeBars

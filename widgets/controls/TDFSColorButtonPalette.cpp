@@ -210,7 +210,7 @@ bool TDFSColorButtonPalette::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     const auto* help = static_cast<QHelpEvent*>(event);
     const PaletteCell cell = palette::CellAt(help->pos(), settings_.palette.XSize(), settings_.palette.YSize(), size());
-    if (settings_.showHints && !cell.IsNone())
+    if (!cell.IsNone())
       QToolTip::showText(help->globalPos(), palette::ColourHint(CellColour(cell)), this,
                          palette::CellRect(cell, size()));
     else QToolTip::hideText();

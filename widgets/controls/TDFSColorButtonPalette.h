@@ -31,7 +31,6 @@ class TDFSColorButtonPalette : public QWidget {
 
   // What the palette shows and offers.
   struct Settings {
-    bool showHints = true;
     QString otherCaption = QStringLiteral("&Other");
     Colour otherColour = clBtnFace;
     Colour current = clBlack;  // highlighted when a palette cell has it, else offered as other
@@ -60,7 +59,6 @@ class TDFSColorButtonPalette : public QWidget {
   Colour OtherColour() const { return settings_.otherColour; }
   const TColorArrayClass& PaletteColours() const { return settings_.palette; }
   const TColorArrayClass& CustomColours() const { return settings_.custom; }
-  bool ShowHints() const { return settings_.showHints; }
   bool DialogOpen() const { return dialogOpen_; }
   TXP_Button* OtherButton() const { return otherButton_; }
 

@@ -98,16 +98,6 @@ void TJvImageComboBox::SetColor(Colour colour) {
   update();
 }
 
-void TJvImageComboBox::SetColorHighlight(Colour colour) {
-  colorHighlight_ = colour;
-  update();
-}
-
-void TJvImageComboBox::SetColorHighlightText(Colour colour) {
-  colorHighlightText_ = colour;
-  update();
-}
-
 void TJvImageComboBox::SetButtonFrame(bool frame) {
   buttonFrame_ = frame;
   update();
@@ -162,9 +152,10 @@ void TJvImageComboBox::DrawClippedEntry(QPainter& p, int index, const QRect& rec
     if (buttonFrame_) DrawEdge(p, image.adjusted(-1, -1, 1, 1), ToQColor(clBtnHighlight), ToQColor(clBtnShadow));
     left += imageList_->Width() + kImageGap;
   }
-  const QColor brush = selected ? ToQColor(colorHighlight_) : background;
-  const QColor text = selected ? ToQColor(colorHighlightText_) : palette().color(QPalette::Active, QPalette::Text);
-  const bool focusFrame = selected && ResolveColour(color_) != ResolveColour(colorHighlight_);
+  // The selected entry's text shows in the system's highlight colours.
+  const QColor brush = selected ? ToQColor(clHighlight) : background;
+  const QColor text = selected ? ToQColor(clHighlightText) : palette().color(QPalette::Active, QPalette::Text);
+  const bool focusFrame = selected && ResolveColour(color_) != ResolveColour(clHighlight);
   if (item.text.isEmpty()) {
     const QRect rest(left, rect.top(), rect.right() + 1 - left, rect.height());
     p.fillRect(rest, brush);

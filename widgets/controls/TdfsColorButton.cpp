@@ -41,28 +41,11 @@ void TdfsColorButton::SetFlat(bool flat) {
   update();
 }
 
-void TdfsColorButton::Click() {
-  if (cycleColors_) StepColour();
-  else OpenPalette();
-}
-
-void TdfsColorButton::StepColour() {
-  const std::vector<Colour>& colours = paletteColors_.Colors();
-  if (colours.empty()) return;
-  std::size_t next = 0;
-  for (std::size_t i = 0; i < colours.size(); ++i) {
-    if (colours[i] == color_) {
-      next = (i + 1) % colours.size();
-      break;
-    }
-  }
-  SetColor(colours[next]);
-}
+void TdfsColorButton::Click() { OpenPalette(); }
 
 void TdfsColorButton::OpenPalette() {
   if (palette_ != nullptr) return;
   TDFSColorButtonPalette::Settings settings;
-  settings.showHints = showColorHints_;
   settings.otherCaption = otherBtnCaption_;
   settings.otherColour = otherColor_;
   settings.current = color_;

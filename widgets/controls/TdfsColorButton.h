@@ -38,12 +38,6 @@ class TdfsColorButton : public PaintedControl {
   void SetPaletteColors(const TColorArrayClass& colours) { paletteColors_ = colours; }
   const TColorArrayClass& CustomColors() const { return customColors_; }
   void SetCustomColors(const TColorArrayClass& colours) { customColors_ = colours; }
-  // The palette shows a hint per cell.
-  bool ShowColorHints() const { return showColorHints_; }
-  void SetShowColorHints(bool show) { showColorHints_ = show; }
-  // A click steps to the next palette colour instead of opening the palette.
-  bool CycleColors() const { return cycleColors_; }
-  void SetCycleColors(bool cycle) { cycleColors_ = cycle; }
   // Flat face: no button frame unless the mouse is over it or it is pressed.
   bool Flat() const { return flat_; }
   void SetFlat(bool flat);
@@ -53,7 +47,7 @@ class TdfsColorButton : public PaintedControl {
 
   // The open palette, or none.
   TDFSColorButtonPalette* Palette() const { return palette_; }
-  // What a click does: opens the palette (or steps the colour with CycleColors).
+  // What a click does: opens the palette.
   void Click() override;
 
   QSize sizeHint() const override { return {45, 22}; }
@@ -69,7 +63,6 @@ class TdfsColorButton : public PaintedControl {
  private:
   void OpenPalette();
   void PaletteClosed(const TDFSColorButtonPalette::Result& result);
-  void StepColour();
   void TellExpandedChanged();
 
   Colour color_ = 0x00000000;
@@ -77,8 +70,6 @@ class TdfsColorButton : public PaintedControl {
   QString otherBtnCaption_ = QStringLiteral("&Other");
   TColorArrayClass paletteColors_ = DefaultPaletteColors();
   TColorArrayClass customColors_ = DefaultCustomColors();
-  bool showColorHints_ = true;
-  bool cycleColors_ = false;
   bool flat_ = false;
   ColourDialogHook dialog_;
 
