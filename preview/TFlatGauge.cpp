@@ -71,21 +71,21 @@ void TFlatGauge::SetShowText(bool show) {
 }
 
 void TFlatGauge::SetUseAdvColors(bool use) {
-  useAdvColors_ = use;
-  ColorChanged();
+  useAdvColours_ = use;
+  ColourChanged();
   update();
 }
 
 void TFlatGauge::SetAdvColorBorder(std::uint8_t strength) {
-  advColorBorder_ = strength;
-  ColorChanged();
+  advColourBorder_ = strength;
+  ColourChanged();
   update();
 }
 
-void TFlatGauge::ColorChanged() {
-  if (!useAdvColors_) return;
+void TFlatGauge::ColourChanged() {
+  if (!useAdvColours_) return;
   const Colour base = ResolveColour(Color());
-  const int keep = 100 - std::min<int>(advColorBorder_, 100);
+  const int keep = 100 - std::min<int>(advColourBorder_, 100);
   Colour border = 0;
   for (int shift : {0, 8, 16}) border |= static_cast<Colour>(((base >> shift) & 0xFFu) * keep / 100) << shift;
   SetColors(0, border);

@@ -94,8 +94,8 @@ QRect TTBDock::ClientRect() const {
 }
 
 void TTBDock::SetColor(Colour colour) {
-  if (colour == color_) return;
-  color_ = colour;
+  if (colour == colour_) return;
+  colour_ = colour;
   update();
 }
 
@@ -232,10 +232,10 @@ void TTBDock::PaintFace(QPainter& painter, const QRect& client, QPoint backgroun
     painter.setClipRect(client, Qt::IntersectClip);
     PaintBackground(painter, *background_, client, backgroundOrigin);
     painter.restore();
-  } else if (color_ == clNone || color_ == clDefault) {
+  } else if (colour_ == clNone || colour_ == clDefault) {
     CurrentTheme().PaintDock(painter, client);
   } else {
-    painter.fillRect(client, QColor::fromRgba(ColourToArgb(color_)));
+    painter.fillRect(client, QColor::fromRgba(ColourToArgb(colour_)));
   }
 }
 

@@ -57,7 +57,7 @@ class TTBDock : public QWidget, public ThemeNotifiable {
 
   // The dock's own colour, painted when no background picture shows (default clBtnFace).
   void SetColor(Colour colour);
-  Colour Color() const { return color_; }
+  Colour Color() const { return colour_; }
 
   // The bars docked here, ordered by row and then by position in the row.
   const std::vector<TTBCustomDockableWindow*>& Bars() const { return bars_; }
@@ -132,7 +132,7 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   std::weak_ptr<BackgroundWatch> watch_;
   bool backgroundOnToolbars_ = true;
   int boundLines_ = 0;
-  Colour color_ = clBtnFace;
+  Colour colour_ = clBtnFace;
   bool arranging_ = false;
   int minimumWidth_ = 0;
   std::vector<RowBand> rows_;  // client coordinates, from the last ArrangeBars

@@ -34,8 +34,8 @@ class TDFSColorButtonPalette : public QWidget {
     QString otherCaption = QStringLiteral("&Other");
     Colour otherColour = clBtnFace;
     Colour current = clBlack;  // highlighted when a palette cell has it, else offered as other
-    TColorArrayClass palette = DefaultPaletteColors();
-    TColorArrayClass custom = DefaultCustomColors();
+    TColorArrayClass palette = DefaultPaletteColours();
+    TColorArrayClass custom = DefaultCustomColours();
     ColourDialogHook dialog;  // none: Qt's colour dialog
   };
 

@@ -55,7 +55,7 @@ class TJvImageComboBox : public DropDownList {
   void SetDroppedWidth(int width) { droppedWidth_ = width; }
 
   // Background of the entries (clBtnFace while disabled, clWindow when enabled again).
-  Colour Color() const { return color_; }
+  Colour Color() const { return colour_; }
   void SetColor(Colour colour);
   // A frame around each image.
   bool ButtonFrame() const { return buttonFrame_; }
@@ -102,7 +102,7 @@ class TJvImageComboBox : public DropDownList {
   Connection listWatch_;
   ImageListPixmaps pixmaps_;
   int droppedWidth_ = 0;
-  Colour color_ = clWindow;
+  Colour colour_ = clWindow;
   bool buttonFrame_ = false;
   int changes_ = 0;          // selection changes so far
   int reportedChanges_ = 0;  // ... as of the last Change or code-set selection

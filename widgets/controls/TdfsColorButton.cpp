@@ -28,10 +28,10 @@ TdfsColorButton::TdfsColorButton(QWidget* parent) : PaintedControl(parent) { res
 TdfsColorButton::~TdfsColorButton() = default;
 
 void TdfsColorButton::SetColor(Colour colour) {
-  if (colour == color_) return;
-  color_ = colour;
+  if (colour == colour_) return;
+  colour_ = colour;
   update();
-  QAccessibleValueChangeEvent changed(this, palette::ColourHint(color_));
+  QAccessibleValueChangeEvent changed(this, palette::ColourHint(colour_));
   QAccessible::updateAccessibility(&changed);
   emit ColorChange();
 }
@@ -47,10 +47,10 @@ void TdfsColorButton::OpenPalette() {
   if (palette_ != nullptr) return;
   TDFSColorButtonPalette::Settings settings;
   settings.otherCaption = otherBtnCaption_;
-  settings.otherColour = otherColor_;
-  settings.current = color_;
-  settings.palette = paletteColors_;
-  settings.custom = customColors_;
+  settings.otherColour = otherColour_;
+  settings.current = colour_;
+  settings.palette = paletteColours_;
+  settings.custom = customColours_;
   settings.dialog = dialog_;
   palette_ = new TDFSColorButtonPalette(
       std::move(settings), [this](const TDFSColorButtonPalette::Result& result) { PaletteClosed(result); }, this);
@@ -67,12 +67,12 @@ void TdfsColorButton::TellExpandedChanged() {
 }
 
 void TdfsColorButton::PaletteClosed(const TDFSColorButtonPalette::Result& result) {
-  if (palette_ != nullptr) customColors_ = palette_->CustomColours();
+  if (palette_ != nullptr) customColours_ = palette_->CustomColours();
   palette_ = nullptr;
   update();
   TellExpandedChanged();
   if (result.picked) {
-    if (result.fromOther) otherColor_ = result.colour;
+    if (result.fromOther) otherColour_ = result.colour;
     SetColor(result.colour);
   }
 }
@@ -99,7 +99,7 @@ void TdfsColorButton::paintEvent(QPaintEvent*) {
   const QColor frame = ToQColor(clWindowFrame);
   DrawEdge(p, swatch, frame, frame);
   const QRect fill = swatch.adjusted(1, 1, -1, -1);
-  if (isEnabled()) p.fillRect(fill, ToQColor(color_));
+  if (isEnabled()) p.fillRect(fill, ToQColor(colour_));
   else FillDithered(p, fill, ToQColor(clBtnShadow), ToQColor(clBtnFace));
 
   const int lineX = swatch.right() + kLineGap;
