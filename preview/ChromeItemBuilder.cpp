@@ -23,6 +23,8 @@ namespace {
 
 // Rows the address box's list shows at once.
 constexpr int kAddressListRows = 16;
+// The least width of the address box when other bars share its row: room for a short address.
+constexpr int kAddressBoxMinimumWidth = 150;
 
 struct Context {
   const CommandVocabulary& vocabulary;
@@ -110,7 +112,10 @@ std::unique_ptr<TTBCustomItem> MakeItem(const ChromeItem& row, Context& context)
     case ChromeItemKind::DropDown: return MakeButton(row, context);
   }
   control->setObjectName(Text(row.name));
-  return std::make_unique<widgets::TTBControlItem>(control);
+  auto item = std::make_unique<widgets::TTBControlItem>(control);
+  // A bar docked beside the address bar narrows the address box, never to nothing.
+  if (row.kind == ChromeItemKind::AddressBox) item->SetMinimumWidth(kAddressBoxMinimumWidth);
+  return item;
 }
 
 }  // namespace

@@ -123,6 +123,9 @@ class TTBCustomItem {
   // The room a separator, spacer or embedded control takes on a bar, which no caption or
   // image decides; empty for the other kinds.
   virtual QSize OwnBarSize() const { return {}; }
+  // How much narrower than that an embedded control may be laid out on a bar too short for
+  // everything (0: it keeps its width or goes behind the chevron).
+  virtual int SpareWidth() const { return 0; }
   // The widget an embedded control item places on its bar (none for the other kinds).
   virtual QWidget* Control() const { return nullptr; }
 

@@ -10,49 +10,47 @@
 namespace tessary::widgets {
 
 void TTBXToolbar::MoveHot(int index, bool tell) {
-  if (index < 0) return;
-  hot_ = index;
-  hotByMouse_ = false;
+  if (index < 0 || !state_.KeyboardTo(index)) return;
   update();
   if (tell) TellKeyboardItem();
 }
 
 void TTBXToolbar::TellKeyboardItem() {
-  if (hot_ >= 0 && hot_ < static_cast<int>(items_.size())) NotifyAccessibleFocus(this, items_[hot_].get());
+  const int hot = state_.Hot();
+  if (hot >= 0 && hot < static_cast<int>(items_.size())) NotifyAccessibleFocus(this, items_[hot].get());
 }
 
 int TTBXToolbar::NeighbourItem(int from, int step) const {
-  const int count = static_cast<int>(items_.size());
-  for (int index = from + step; index >= 0 && index < count; index += step) {
-    const TTBCustomItem& item = *items_[index];
-    if (item.Selectable() && item.Visible() && item.Enabled() && rects_.size() > std::size_t(index) &&
-        !rects_[index].isNull())
-      return index;
+  std::vector<bool> selectable(items_.size());
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    const TTBCustomItem& item = *items_[i];
+    selectable[i] = item.Selectable() && item.Visible() && item.Enabled() && i < rects_.size() && !rects_[i].isNull();
   }
-  return -1;
+  return BarItemState::NextItem(selectable, from, step);
 }
 
 void TTBXToolbar::keyPressEvent(QKeyEvent* event) {
   const int count = static_cast<int>(items_.size());
-  const bool hasHot = hot_ >= 0 && hot_ < count;
+  const int hot = state_.Hot();
+  const bool hasHot = hot >= 0 && hot < count;
   const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)) == 0;
   if (menuBar_ || !plain) {
     TTBCustomDockableWindow::keyPressEvent(event);
     return;
   }
   if (IsClickKey(*event)) {
-    if (!hasHot || !items_[hot_]->Enabled()) return;
-    if (items_[hot_]->Kind() == ItemKind::Submenu && items_[hot_]->OpensListOnClick()) OpenItemList(hot_, true);
-    else items_[hot_]->Click();
+    if (!hasHot || !items_[hot]->Enabled()) return;
+    if (items_[hot]->Kind() == ItemKind::Submenu && items_[hot]->OpensListOnClick()) OpenItemList(hot, true);
+    else items_[hot]->Click();
     return;
   }
   switch (event->key()) {
-    case Qt::Key_Left: MoveHot(NeighbourItem(hasHot ? hot_ : count, -1)); break;
-    case Qt::Key_Right: MoveHot(NeighbourItem(hasHot ? hot_ : -1, 1)); break;
+    case Qt::Key_Left: MoveHot(NeighbourItem(hasHot ? hot : count, -1)); break;
+    case Qt::Key_Right: MoveHot(NeighbourItem(hasHot ? hot : -1, 1)); break;
     case Qt::Key_Home: MoveHot(NeighbourItem(-1, 1)); break;
     case Qt::Key_End: MoveHot(NeighbourItem(count, -1)); break;
     case Qt::Key_Down:
-      if (hasHot) OpenItemList(hot_, true);
+      if (hasHot) OpenItemList(hot, true);
       break;
     default: TTBCustomDockableWindow::keyPressEvent(event); return;
   }
@@ -61,7 +59,7 @@ void TTBXToolbar::keyPressEvent(QKeyEvent* event) {
 void TTBXToolbar::focusInEvent(QFocusEvent* event) {
   TTBCustomDockableWindow::focusInEvent(event);
   if (menuBar_) return;
-  if (hot_ < 0) MoveHot(NeighbourItem(-1, 1), false);
+  if (state_.Hot() < 0) MoveHot(NeighbourItem(-1, 1), false);
   // The toolkit tells of the bar's own focus once this handler returned: the highlighted
   // item is told after it, so that a screen reader names the button, not only the bar.
   QMetaObject::invokeMethod(
@@ -74,7 +72,7 @@ void TTBXToolbar::focusInEvent(QFocusEvent* event) {
 
 void TTBXToolbar::focusOutEvent(QFocusEvent* event) {
   if (!menuBar_ && !popup_) {
-    hot_ = -1;
+    state_.FocusOut();
     update();
   }
   TTBCustomDockableWindow::focusOutEvent(event);

@@ -217,6 +217,19 @@ TEST_F(ChromeTest, RowsAndStatusWidthsHoldAtEveryWidthAndInEveryTheme) {
   }
 }
 
+TEST_F(ChromeTest, ABarDockedIntoTheAddressRowLeavesTheAddressBoxReadable) {
+  ResizeWindow(1024);
+  top.tbtSearchBar->DockTo(tbdTop, top.tbtAddressBar->DockRow(), 600);
+  for (int width : {1024, 800, 640}) {
+    ResizeWindow(width);
+    SCOPED_TRACE(width);
+    EXPECT_EQ(top.tbtSearchBar->y(), top.tbtAddressBar->y());
+    EXPECT_TRUE(top.cbAddress->isVisible());
+    EXPECT_GE(top.cbAddress->width(), 150);
+    EXPECT_TRUE(top.lblAddress->isVisible());
+  }
+}
+
 // What an assistive tool finds in a widget: each child's role and name, and its children's
 // in brackets.
 QString AccessibleChildren(QAccessibleInterface* parent) {

@@ -12,10 +12,16 @@ class TTBControlItem : public TTBCustomItem {
  public:
   explicit TTBControlItem(QWidget* control) : TTBCustomItem(ItemKind::Control), control_(control) {}
   QWidget* Control() const override { return control_; }
-  QSize OwnBarSize() const override { return control_ ? control_->size() : QSize(); }
+  QSize OwnBarSize() const override;
+  int SpareWidth() const override;
+  // Lets a bar too short for everything narrow the control down to `width` (its present
+  // width stays the one it takes where there is room).
+  void SetMinimumWidth(int width);
 
  private:
   QPointer<QWidget> control_;
+  int naturalWidth_ = -1;  // with a minimum width: the width the control takes with room
+  int minimumWidth_ = -1;
 };
 
 }  // namespace tessary::widgets
