@@ -3,9 +3,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <type_traits>
+#include <vector>
 
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/NoteBox.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::app {
 namespace {
@@ -28,6 +29,14 @@ QWidget* Make(ControlPanel& panel, QWidget* parent) {
 #define CONTROL(member) #member, Make<&CP::member>
 // clang-format on
 
+// Reads a ControlPanel member as a plain widget (tables name controls this way, so a
+// renamed member is a compile error, not a control that is silently not found).
+using Getter = QWidget* (*)(const ControlPanel&);
+template <auto Member>
+QWidget* Get(const ControlPanel& panel) {
+  return panel.*Member;
+}
+
 enum class Look {
   kPlain,
   kCaptionPanel,  // no bevel, caption centred
@@ -44,7 +53,7 @@ struct ControlRow {
   Look look = Look::kPlain;
   int group = 0;  // radio boxes: those of one parent and group exclude each other
   bool checked = false;
-  const char* buddy = nullptr;  // labels: the control they name for screen readers
+  Getter buddy = nullptr;  // labels: the control they name for screen readers
 };
 
 constexpr ControlRow kControls[] = {
@@ -70,17 +79,31 @@ constexpr ControlRow kControls[] = {
     {CONTROL(Panel2), &CP::pnlSysBtns, "  Hot:", {6, 56, 289, 23}, Look::kRowPanel},
     {CONTROL(Panel1), &CP::pnlSysBtns, "  Down:", {6, 80, 289, 23}, Look::kRowPanel},
     {CONTROL(Panel3), &CP::pnlSysBtns, "  Disabled:", {6, 104, 289, 23}, Look::kRowPanel},
-    {CONTROL(Label3), &CP::pnlSysBtns, "Tabs Images:", {8, 141, 0, 0}, Look::kPlain, 0, false, "cbPages"},
+    {CONTROL(Label3), &CP::pnlSysBtns, "Tabs Images:", {8, 141, 0, 0}, Look::kPlain, 0, false, Get<&CP::cbPages>},
     {CONTROL(cbPages), &CP::pnlSysBtns, nullptr, {77, 136, 44, 24}},
     {CONTROL(XP_Button1), &CP::pnlSysBtns, "Change...", {128, 135, 73, 24}},
-    {CONTROL(Label4), &CP::pnlSysBtns, "Other Images:", {8, 171, 0, 0}, Look::kPlain, 0, false, "cbOther"},
+    {CONTROL(Label4), &CP::pnlSysBtns, "Other Images:", {8, 171, 0, 0}, Look::kPlain, 0, false, Get<&CP::cbOther>},
     {CONTROL(cbOther), &CP::pnlSysBtns, nullptr, {77, 166, 44, 22}},
     {CONTROL(XP_Button2), &CP::pnlSysBtns, "Change...", {128, 165, 73, 24}},
-    {CONTROL(Label5), &CP::pnlSysBtns, "Toolbar Font Color:", {8, 203, 0, 0}, Look::kPlain, 0, false, "ColorBox"},
+    {CONTROL(Label5),
+     &CP::pnlSysBtns,
+     "Toolbar Font Color:",
+     {8, 203, 0, 0},
+     Look::kPlain,
+     0,
+     false,
+     Get<&CP::ColorBox>},
     {CONTROL(ColorBox), &CP::pnlSysBtns, nullptr, {106, 198, 145, 22}},
-    {CONTROL(Label6), &CP::pnlSysBtns, "Progress Bar Color:", {8, 230, 0, 0}, Look::kPlain, 0, false, "dfsColorButton"},
+    {CONTROL(Label6),
+     &CP::pnlSysBtns,
+     "Progress Bar Color:",
+     {8, 230, 0, 0},
+     Look::kPlain,
+     0,
+     false,
+     Get<&CP::dfsColorButton>},
     {CONTROL(dfsColorButton), &CP::pnlSysBtns, nullptr, {107, 224, 142, 22}},
-    {CONTROL(Label2), &CP::pnlSysBtns, "Visual Style:", {8, 251, 0, 0}, Look::kPlain, 0, false, "ListBox1"},
+    {CONTROL(Label2), &CP::pnlSysBtns, "Visual Style:", {8, 251, 0, 0}, Look::kPlain, 0, false, Get<&CP::ListBox1>},
     // Lies beyond the panel's lower edge, and is cut off, while the band is short.
     {CONTROL(ListBox1), &CP::pnlSysBtns, nullptr, {8, 267, 289, 110}},
     // File buttons.
@@ -94,16 +117,20 @@ constexpr ControlRow kControls[] = {
 };
 #undef CONTROL
 
-// The keyboard order, band by band as stored, after the preview's one control that takes
-// the keyboard (the search box; the address box is disabled).
+// The keyboard order of the control panel, band by band as stored; the preview's one
+// control that takes the keyboard (the search box; the address box is disabled) comes
+// before it.
 // clang-format off
-constexpr const char* kKeyboardOrder[] = {
-    "cbSearchBar",                                                                        // tbdTop
-    "btnTop", "rbTopTile", "rbStretch", "rbBottomStretch", "rbBottomTile", "btnBottom",  // pnlTop
-    "btnNew", "btnRedo", "btnUndo", "btnSave", "btnOpen", "XP_Button3",  // pnlBottom, right to left as stored
-    "pnlNormal", "Panel1", "Panel2", "Panel3",  // pnlSysBtns: the sample rows (Normal, Down, Hot, Disabled),
-    "ListBox1", "cbPages", "XP_Button1", "cbOther", "XP_Button2", "ColorBox", "dfsColorButton",  // ... the rest
-    "TBXToolbar1", "TBXToolbar2", "mmNote",
+constexpr Getter kKeyboardOrder[] = {
+    Get<&CP::btnTop>, Get<&CP::rbTopTile>, Get<&CP::rbStretch>, Get<&CP::rbBottomStretch>,  // pnlTop
+    Get<&CP::rbBottomTile>, Get<&CP::btnBottom>,
+    Get<&CP::btnNew>, Get<&CP::btnRedo>, Get<&CP::btnUndo>, Get<&CP::btnSave>, Get<&CP::btnOpen>,  // pnlBottom, right to left
+    Get<&CP::XP_Button3>,                                                        // as stored
+    // pnlSysBtns: the sample rows (Normal, Down, Hot, Disabled), then the rest.
+    Get<&CP::pnlNormal>, Get<&CP::Panel1>, Get<&CP::Panel2>, Get<&CP::Panel3>,
+    Get<&CP::ListBox1>, Get<&CP::cbPages>, Get<&CP::XP_Button1>, Get<&CP::cbOther>, Get<&CP::XP_Button2>,
+    Get<&CP::ColorBox>, Get<&CP::dfsColorButton>,
+    Get<&CP::TBXToolbar1>, Get<&CP::TBXToolbar2>, Get<&CP::mmNote>,
 };
 // clang-format on
 
@@ -282,27 +309,29 @@ QStringList NoteLines() {
 
 void BuildControlPanel(QWidget& central, ControlPanel& panel) {
   BuildBands(central, panel);
+  std::vector<QWidget*> made;
   for (const ControlRow& row : kControls) {
     QWidget* widget = row.make(panel, panel.*row.parent);
     widget->setObjectName(QString::fromLatin1(row.name));
     widget->move(row.bounds.topLeft());
     ApplyRow(*widget, row);
     if (!row.bounds.size().isEmpty()) widget->resize(row.bounds.size());
+    made.push_back(widget);
   }
-  for (const ControlRow& row : kControls) {
-    if (row.buddy == nullptr) continue;
-    auto* label = central.findChild<QLabel*>(QString::fromLatin1(row.name));
-    QWidget* named = central.findChild<QWidget*>(QString::fromLatin1(row.buddy));
+  for (std::size_t i = 0; i < std::size(kControls); ++i) {
+    if (kControls[i].buddy == nullptr) continue;
+    auto* label = static_cast<QLabel*>(made[i]);  // only labels have buddies
+    QWidget* named = kControls[i].buddy(panel);
     label->setBuddy(named);
     named->setAccessibleName(label->text());
   }
 }
 
-void SetKeyboardOrder(const ControlPanel& panel) {
-  QWidget* window = panel.pnlTop->window();
+void SetKeyboardOrder(const ControlPanel& panel, QWidget* previewStop) {
+  std::vector<QWidget*> order{previewStop};
+  for (Getter get : kKeyboardOrder) order.push_back(get(panel));
   QWidget* previous = nullptr;
-  for (const char* name : kKeyboardOrder) {
-    auto* widget = window->findChild<QWidget*>(QString::fromLatin1(name));
+  for (QWidget* widget : order) {
     if (widget == nullptr) continue;
     // A row panel stands for its samples, left to right.
     QList<QWidget*> stops;

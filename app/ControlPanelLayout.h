@@ -11,8 +11,9 @@ namespace tessary::app {
 // Creates the bands in `central` (which gets their layout) and every control on them.
 void BuildControlPanel(QWidget& central, ControlPanel& panel);
 
-// Chains the keyboard order of the control panel's controls as stored.
-void SetKeyboardOrder(const ControlPanel& panel);
+// Chains the keyboard order of the control panel's controls as stored, after
+// `previewStop`, the preview's control that takes the keyboard (none: the panel alone).
+void SetKeyboardOrder(const ControlPanel& panel, QWidget* previewStop);
 
 // The note's lines, exactly as stored (an empty text is an empty line).
 QStringList NoteLines();

@@ -160,7 +160,7 @@ constexpr TargetWire kTargetWires[] = {
 // custom colours travel as the button's entries ("ColorA=...") and come back edited.
 widgets::ColourDialogHook ColourDialogOf(Dialogs& dialogs) {
   return [&dialogs](Colour& colour, QStringList& entries) {
-    widgets::TColorArrayClass grid = widgets::DefaultCustomColors();
+    widgets::TColorArrayClass grid = widgets::DefaultCustomColours();
     widgets::ReadCustomColourEntries(entries, grid);
     CustomColours custom{};
     for (std::size_t i = 0; i < custom.size(); ++i)

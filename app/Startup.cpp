@@ -8,8 +8,8 @@
 
 #include "app/AppIcon.h"
 #include "editing/Dialogs.h"
-#include "widgets/ThemeRegistry.h"
-#include "widgets/themes/PaintPrimitives.h"
+#include "preview/start/StartPreview.h"
+#include "widgets/PaintPrimitives.h"
 
 namespace tessary::app {
 namespace {
@@ -57,7 +57,7 @@ QPalette SystemPalette() {
 }  // namespace
 
 void StartApplication() {
-  widgets::StartThemes();
+  preview::StartPreview();
   // The name only: a display name set as well is appended by the platform to every window
   // title ("Tessary 2.0 — Tessary", "Error — Tessary").
   QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));

@@ -1,8 +1,10 @@
 #pragma once
-// What the program sets up before its window exists: the theme registry with its themes
-// in their order, the application title "Tessary", its icon and menu entry, the window font ("MS Sans Serif",
+// What the program sets up before its window exists: the preview's start (and with it the
+// widget library's: the themes in their order, the accessibility factories), the
+// application title "Tessary", its icon and menu entry, the window font ("MS Sans Serif",
 // 11 pixels, through a metric-compatible fallback where the platform lacks it) and the
-// fixed system colours. Idempotent; the editor, its tests and its benchmarks share it.
+// fixed system colours. Idempotent; the editor, its render command, its tests and its
+// benchmarks share it.
 
 namespace tessary::app {
 

@@ -70,7 +70,7 @@ TfrmMain::TfrmMain(WindowServices services, QWidget* parent)
   historyWatch_ = history_.OnStateChanged([this] { ShowCaption(); });
   view_.showControls = [this](const ControlState& state) { ShowControlState(panel_, state); };
   AttachPreview();
-  SetKeyboardOrder(panel_);
+  SetKeyboardOrder(panel_, top_.cbSearchBar);
   dispatcher_ = std::make_unique<preview::ShortcutDispatcher>(vocabulary_, this);
   drop_ = new FileDrop(*this, panel_, editor_, *dialogs_, vocabulary_);
   // Asked before the dispatcher (installed after it): the editor's own keys come first.

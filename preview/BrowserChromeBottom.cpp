@@ -50,7 +50,7 @@ void AddIcons(TFlatPanel& panel, std::span<const StatusIcon> icons) {
   }
 }
 
-QWidget* MakeElement(const StatusElement& element, Skin& skin) {
+QWidget* MakeElement(const StatusElement& element, Skin& skin, StatusBarParts& parts) {
   QWidget* widget = nullptr;
   switch (element.kind) {
     case StatusKind::Panel: {
@@ -60,6 +60,7 @@ QWidget* MakeElement(const StatusElement& element, Skin& skin) {
       panel->SetCaption(Text(element.caption));
       panel->setToolTip(Text(element.hint));
       AddIcons(*panel, element.icons);
+      if (element.panel != nullptr) parts.*element.panel = panel;
       widget = panel;
       break;
     }
@@ -72,6 +73,7 @@ QWidget* MakeElement(const StatusElement& element, Skin& skin) {
       gauge->SetBarColor(skin.gaugeColour);
       gauge->SetProgress(kGaugeProgress);
       gauge->setAccessibleName(QStringLiteral("Progress"));
+      parts.WBGauge = gauge;
       widget = gauge;
       break;
     }
@@ -100,14 +102,8 @@ BrowserChromeBottom BuildBrowserChromeBottom(widgets::TTBDock& tbdBottom, Skin& 
   bottom.tbtTabs = MakeToolWindow("tbtTabs", QStringLiteral("Tabs"), kTabRowHeight);
   bottom.tbtTabs->DockTo(&tbdBottom, 1);
   bottom.tbtStatus = MakeToolWindow("tbtStatus", QStringLiteral("Status Bar"), kStatusHeight);
-  for (const StatusElement& element : StatusElements()) bottom.tbtStatus->AddChild(MakeElement(element, skin));
+  for (const StatusElement& element : StatusElements()) bottom.tbtStatus->AddChild(MakeElement(element, skin, bottom));
   bottom.tbtStatus->DockTo(&tbdBottom, 2);
-
-  bottom.fpStatusText = bottom.tbtStatus->findChild<TFlatPanel*>(QStringLiteral("fpStatusText"));
-  bottom.fpConnection = bottom.tbtStatus->findChild<TFlatPanel*>(QStringLiteral("fpConnection"));
-  bottom.fpSecure = bottom.tbtStatus->findChild<TFlatPanel*>(QStringLiteral("fpSecure"));
-  bottom.fpStopper = bottom.tbtStatus->findChild<TFlatPanel*>(QStringLiteral("fpStopper"));
-  bottom.WBGauge = bottom.tbtStatus->findChild<TFlatGauge*>(QStringLiteral("WBGauge"));
   return bottom;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editing/SkinView.h"
+#include "preview/ChromeTables.h"
 
 class QWidget;
 
@@ -24,18 +25,11 @@ class TTBXToolWindow;
 
 namespace tessary::preview {
 
-class TFlatPanel;
-class TFlatGauge;
-
-struct BrowserChromeBottom {
+// The status bar's panels and gauge are its StatusBarParts.
+struct BrowserChromeBottom : StatusBarParts {
   widgets::TTBDock* tbdBottom = nullptr;
   widgets::TTBXToolWindow* tbtTabs = nullptr;
   widgets::TTBXToolWindow* tbtStatus = nullptr;
-  TFlatPanel* fpStatusText = nullptr;
-  TFlatPanel* fpConnection = nullptr;
-  TFlatPanel* fpSecure = nullptr;
-  TFlatPanel* fpStopper = nullptr;
-  TFlatGauge* WBGauge = nullptr;
 
   // The five status widgets in the order the bottom-background commands repaint them.
   std::vector<std::pair<RepaintTarget, QWidget*>> RepaintTargets() const;

@@ -96,18 +96,18 @@ BrowserChromeTop BuildBrowserChromeTop(widgets::TTBDock& tbdTop, const CommandVo
   top.tbtButtons->DockTo(&tbdTop, 2);
 
   top.tbtAddressBar = MakeBar("tbtAddressBar", QStringLiteral("Address Bar"), skin.ilMain);
-  AddChromeItems(*top.tbtAddressBar, AddressBarItems(), vocabulary, top.menus, top.items);
+  const ChromeControls address =
+      AddChromeItems(*top.tbtAddressBar, AddressBarItems(), vocabulary, top.menus, top.items);
+  top.lblAddress = address.label;
+  top.cbAddress = address.box;
   top.tbtAddressBar->SetStretch(true);
   top.tbtAddressBar->DockTo(&tbdTop, 3);
   top.tbtSearchBar = MakeBar("tbtSearchBar", QStringLiteral("Search Bar"), skin.ilMain);
-  AddChromeItems(*top.tbtSearchBar, SearchBarItems(), vocabulary, top.menus, top.items);
+  const ChromeControls search = AddChromeItems(*top.tbtSearchBar, SearchBarItems(), vocabulary, top.menus, top.items);
+  top.lblSearchBar = search.label;
+  top.cbSearchBar = search.box;
   top.tbtSearchBar->SetStretch(true);
   top.tbtSearchBar->DockTo(&tbdTop, 4);
-
-  top.lblAddress = top.tbtAddressBar->findChild<QLabel*>(QStringLiteral("lblAddress"));
-  top.cbAddress = top.tbtAddressBar->findChild<QComboBox*>(QStringLiteral("cbAddress"));
-  top.lblSearchBar = top.tbtSearchBar->findChild<QLabel*>(QStringLiteral("lblSearchBar"));
-  top.cbSearchBar = top.tbtSearchBar->findChild<QComboBox*>(QStringLiteral("cbSearchBar"));
   return top;
 }
 

@@ -23,17 +23,28 @@ namespace {
 
 // Rows the address box's list shows at once.
 constexpr int kAddressListRows = 16;
+// The least width of the address box when other bars share its row: room for a short address.
+constexpr int kAddressBoxMinimumWidth = 150;
 
 struct Context {
   const CommandVocabulary& vocabulary;
   const MainMenu& menus;
   QLabel* pendingLabel = nullptr;  // a label whose accelerator waits for the next box
+  ChromeControls made;             // the bar's label and box
 };
+
+// Keeps `control` as the bar's one control of its kind.
+template <typename Control>
+Control* Keep(Control*& kept, Control* control) {
+  if (kept != nullptr) throw std::logic_error("a bar's table gives it two controls of one kind");
+  kept = control;
+  return control;
+}
 
 QString Text(const char* text) { return QString::fromUtf8(text); }
 
 QWidget* MakeBox(const ChromeItem& row, Context& context) {
-  auto* box = new QComboBox;
+  auto* box = Keep(context.made.box, new QComboBox);
   if (row.kind == ChromeItemKind::AddressBox) {
     // Filled once from the platform's history (nothing where it keeps none), showing the
     // first entry; disabled, so it is never changed and writes nothing back.
@@ -54,7 +65,7 @@ QWidget* MakeBox(const ChromeItem& row, Context& context) {
 QWidget* MakeLabel(const ChromeItem& row, Context& context) {
   // Transparent: it fills nothing, so the bar (and the dock's picture) shows around the
   // letters. Its text colour is its palette's, which the caption-colour command sets.
-  auto* label = new QLabel(Text(row.caption));
+  auto* label = Keep(context.made.label, new QLabel(Text(row.caption)));
   label->setFixedSize(label->sizeHint());
   context.pendingLabel = label;
   return label;
@@ -101,18 +112,22 @@ std::unique_ptr<TTBCustomItem> MakeItem(const ChromeItem& row, Context& context)
     case ChromeItemKind::DropDown: return MakeButton(row, context);
   }
   control->setObjectName(Text(row.name));
-  return std::make_unique<widgets::TTBControlItem>(control);
+  auto item = std::make_unique<widgets::TTBControlItem>(control);
+  // A bar docked beside the address bar narrows the address box, never to nothing.
+  if (row.kind == ChromeItemKind::AddressBox) item->SetMinimumWidth(kAddressBoxMinimumWidth);
+  return item;
 }
 
 }  // namespace
 
-void AddChromeItems(widgets::TTBXToolbar& bar, std::span<const ChromeItem> items, const CommandVocabulary& vocabulary,
-                    const MainMenu& menus, ChromeItemNames& names) {
-  Context context{vocabulary, menus};
+ChromeControls AddChromeItems(widgets::TTBXToolbar& bar, std::span<const ChromeItem> items,
+                              const CommandVocabulary& vocabulary, const MainMenu& menus, ChromeItemNames& names) {
+  Context context{vocabulary, menus, nullptr, {}};
   for (const ChromeItem& row : items) {
     TTBCustomItem& item = bar.Add(MakeItem(row, context));
     if (row.name != nullptr) names.insert(Text(row.name), &item);
   }
+  return context.made;
 }
 
 }  // namespace tessary::preview

@@ -6,6 +6,9 @@
 #include <QString>
 #include <span>
 
+class QComboBox;
+class QLabel;
+
 #include "preview/ChromeTables.h"
 
 namespace tessary::widgets {
@@ -21,12 +24,18 @@ class MainMenu;
 // The items of the bars by component name ("bGo", "bFlash", "TBXItem9", ...).
 using ChromeItemNames = QHash<QString, widgets::TTBCustomItem*>;
 
-// Appends `items` to `bar`. Items bound to a command show what the command gives; an
-// arrow's list comes from the hidden menu of `menus`. Embedded widgets get their component
-// name as object name (the bar's findChild finds them). Named items are added to `names`.
-// Throws std::logic_error when a table names a command or list that does not exist (a
-// programming error the tests catch).
-void AddChromeItems(widgets::TTBXToolbar& bar, std::span<const ChromeItem> items, const CommandVocabulary& vocabulary,
-                    const MainMenu& menus, ChromeItemNames& names);
+// The embedded controls a bar's table made: its label and its box (none where it has none).
+struct ChromeControls {
+  QLabel* label = nullptr;
+  QComboBox* box = nullptr;
+};
+
+// Appends `items` to `bar` and returns the embedded controls made for it. Items bound to a
+// command show what the command gives; an arrow's list comes from the hidden menu of
+// `menus`. Embedded widgets get their component name as object name. Named items are added
+// to `names`. Throws std::logic_error when a table names a command or list that does not
+// exist, or gives a bar more than one label or box (programming errors the tests catch).
+ChromeControls AddChromeItems(widgets::TTBXToolbar& bar, std::span<const ChromeItem> items,
+                              const CommandVocabulary& vocabulary, const MainMenu& menus, ChromeItemNames& names);
 
 }  // namespace tessary::preview

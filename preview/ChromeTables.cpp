@@ -90,13 +90,22 @@ constexpr std::array kSecureIcons{
 };
 
 constexpr std::array kStatusElements{
-    StatusElement{StatusKind::Panel, "fpStatusText", 0, TAlignment::taLeftJustify},
+    StatusElement{
+        StatusKind::Panel, "fpStatusText", 0, TAlignment::taLeftJustify, "", "", {}, &StatusBarParts::fpStatusText},
     StatusElement{StatusKind::Spacer, "BvStatus", 4},
-    StatusElement{StatusKind::Panel, "fpConnection", 18, TAlignment::taCenter, "", "", kConnectionIcons},
+    StatusElement{StatusKind::Panel, "fpConnection", 18, TAlignment::taCenter, "", "", kConnectionIcons,
+                  &StatusBarParts::fpConnection},
     StatusElement{StatusKind::Spacer, "bcOnline", 4},
-    StatusElement{StatusKind::Panel, "fpSecure", 18, TAlignment::taCenter, "", "", kSecureIcons},
-    StatusElement{StatusKind::Panel, "fpStopper", 48, TAlignment::taRightJustify, "0 ",
-                  "The number of blocked popup pages."},
+    StatusElement{StatusKind::Panel, "fpSecure", 18, TAlignment::taCenter, "", "", kSecureIcons,
+                  &StatusBarParts::fpSecure},
+    StatusElement{StatusKind::Panel,
+                  "fpStopper",
+                  48,
+                  TAlignment::taRightJustify,
+                  "0 ",
+                  "The number of blocked popup pages.",
+                  {},
+                  &StatusBarParts::fpStopper},
     StatusElement{StatusKind::Spacer, "bvSecure", 4},
     StatusElement{StatusKind::Spacer, "bvStopper", 4},
     StatusElement{StatusKind::Gauge, "WBGauge", 145},

@@ -8,6 +8,10 @@
 #include "preview/TFlatPanel.h"
 
 namespace tessary::preview {
+class TFlatGauge;
+}
+
+namespace tessary::preview {
 
 // What an item of a bar is.
 enum class ChromeItemKind {
@@ -69,6 +73,15 @@ struct StatusIcon {
   const char* hint;
   bool visible;
 };
+// The status bar's elements the chrome keeps, filled in as they are made (the others are
+// only laid out).
+struct StatusBarParts {
+  TFlatPanel* fpStatusText = nullptr;
+  TFlatPanel* fpConnection = nullptr;
+  TFlatPanel* fpSecure = nullptr;
+  TFlatPanel* fpStopper = nullptr;
+  TFlatGauge* WBGauge = nullptr;
+};
 struct StatusElement {
   StatusKind kind;
   const char* name;
@@ -77,6 +90,7 @@ struct StatusElement {
   const char* caption = "";
   const char* hint = "";
   std::span<const StatusIcon> icons = {};
+  TFlatPanel* StatusBarParts::*panel = nullptr;  // where a kept panel goes
 };
 std::span<const StatusElement> StatusElements();
 

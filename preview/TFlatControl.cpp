@@ -1,14 +1,12 @@
 #include "preview/TFlatControl.h"
 
+#include <QAccessible>
 #include <QEvent>
-
-#include "preview/accessibility/PreviewAccessibility.h"
 
 namespace tessary::preview {
 
 TFlatControl::TFlatControl(QSize size, Colour first, Colour second, QWidget* parent)
-    : QWidget(parent), colors_{first, second} {
-  InstallPreviewAccessibility();
+    : QWidget(parent), colours_{first, second} {
   resize(size);
 }
 
@@ -18,25 +16,25 @@ void TFlatControl::SetTransparent(bool transparent) {
 }
 
 void TFlatControl::SetColor(Colour colour) {
-  color_ = colour;
-  parentColor_ = false;
-  ColorChanged();
+  colour_ = colour;
+  parentColour_ = false;
+  ColourChanged();
   update();
 }
 
 Colour TFlatControl::Color() const {
-  return parentColor_ ? ArgbToColour(palette().color(QPalette::Window).rgb()) : color_;
+  return parentColour_ ? ArgbToColour(palette().color(QPalette::Window).rgb()) : colour_;
 }
 
-void TFlatControl::SetParentColor(bool parentColor) {
-  if (parentColor == parentColor_) return;
-  parentColor_ = parentColor;
-  ColorChanged();
+void TFlatControl::SetParentColor(bool parentColour) {
+  if (parentColour == parentColour_) return;
+  parentColour_ = parentColour;
+  ColourChanged();
   update();
 }
 
 void TFlatControl::SetColors(int index, Colour colour) {
-  if (index == 0 || index == 1) colors_[static_cast<std::size_t>(index)] = colour;
+  if (index == 0 || index == 1) colours_[static_cast<std::size_t>(index)] = colour;
   update();
 }
 
@@ -48,7 +46,7 @@ void TFlatControl::changeEvent(QEvent* event) {
   // A new parent colour (a theme switch), font colour, font or enabled state repaints.
   switch (event->type()) {
     case QEvent::PaletteChange:
-      ColorChanged();
+      ColourChanged();
       update();
       break;
     case QEvent::FontChange:
@@ -56,6 +54,18 @@ void TFlatControl::changeEvent(QEvent* event) {
     default: break;
   }
   QWidget::changeEvent(event);
+}
+
+void TFlatControl::TellNameChanged() {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent event(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
+void TFlatControl::TellValueChanged(int value) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleValueChangeEvent event(this, value);
+  QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace tessary::preview

@@ -27,12 +27,12 @@ class TFlatControl : public QWidget {
   // colour, which a themed bar sets to the theme's colour for its kind).
   void SetColor(Colour colour);
   Colour Color() const;
-  void SetParentColor(bool parentColor);
-  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool parentColour);
+  bool ParentColor() const { return parentColour_; }
 
   // The two colours by index, 0 or 1; another index changes nothing. Always repaints.
   void SetColors(int index, Colour colour);
-  Colour Colors(int index) const { return colors_.at(static_cast<std::size_t>(index)); }
+  Colour Colors(int index) const { return colours_.at(static_cast<std::size_t>(index)); }
 
   // The colour text is drawn in: the palette's window-text colour (the font's colour).
   Colour FontColour() const;
@@ -40,14 +40,18 @@ class TFlatControl : public QWidget {
  protected:
   TFlatControl(QSize size, Colour first, Colour second, QWidget* parent);
   // Called after Color may have changed (set, ParentColor switched, the parent's changed).
-  virtual void ColorChanged() {}
+  virtual void ColourChanged() {}
   void changeEvent(QEvent* event) override;
+  // Tells assistive tools that the control's name (a panel's caption) or value (a gauge's
+  // progress) changed.
+  void TellNameChanged();
+  void TellValueChanged(int value);
 
  private:
   bool transparent_ = false;
-  Colour color_ = clBtnFace;
-  bool parentColor_ = true;
-  std::array<Colour, 2> colors_;
+  Colour colour_ = clBtnFace;
+  bool parentColour_ = true;
+  std::array<Colour, 2> colours_;
 };
 
 }  // namespace tessary::preview

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "preview/FlatPainting.h"
-#include "preview/accessibility/PreviewAccessibility.h"
 
 namespace tessary::preview {
 
@@ -47,7 +46,7 @@ void TFlatGauge::SetProgress(std::int32_t progress) {
   if (clamped == progress_) return;
   progress_ = clamped;
   update();
-  NotifyAccessibleValueChanged(this, progress_);
+  TellValueChanged(progress_);
 }
 
 void TFlatGauge::SetMinValue(std::int32_t value) {
@@ -72,21 +71,21 @@ void TFlatGauge::SetShowText(bool show) {
 }
 
 void TFlatGauge::SetUseAdvColors(bool use) {
-  useAdvColors_ = use;
-  ColorChanged();
+  useAdvColours_ = use;
+  ColourChanged();
   update();
 }
 
 void TFlatGauge::SetAdvColorBorder(std::uint8_t strength) {
-  advColorBorder_ = strength;
-  ColorChanged();
+  advColourBorder_ = strength;
+  ColourChanged();
   update();
 }
 
-void TFlatGauge::ColorChanged() {
-  if (!useAdvColors_) return;
+void TFlatGauge::ColourChanged() {
+  if (!useAdvColours_) return;
   const Colour base = ResolveColour(Color());
-  const auto keep = static_cast<Colour>(100 - std::clamp<int>(advColorBorder_, 0, 100));
+  const auto keep = static_cast<Colour>(100 - std::clamp<int>(advColourBorder_, 0, 100));
   Colour border = 0;
   for (int shift : {0, 8, 16}) border |= ((base >> shift) & 0xFFu) * keep / 100 << shift;
   SetColors(0, border);

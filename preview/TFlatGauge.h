@@ -50,9 +50,9 @@ class TFlatGauge : public TFlatControl {
   // With UseAdvColors on, ColorBorder follows Color: each channel darkened by
   // AdvColorBorder percent (0 ... 100), again whenever Color changes.
   void SetUseAdvColors(bool use);
-  bool UseAdvColors() const { return useAdvColors_; }
+  bool UseAdvColors() const { return useAdvColours_; }
   void SetAdvColorBorder(std::uint8_t strength);
-  std::uint8_t AdvColorBorder() const { return advColorBorder_; }
+  std::uint8_t AdvColorBorder() const { return advColourBorder_; }
 
   // The look for the current size and properties.
   Look CurrentLook() const;
@@ -62,15 +62,15 @@ class TFlatGauge : public TFlatControl {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void ColorChanged() override;
+  void ColourChanged() override;
 
  private:
   std::int32_t progress_ = 25;
   std::int32_t minValue_ = 0;
   std::int32_t maxValue_ = 100;
   bool showText_ = true;
-  bool useAdvColors_ = false;
-  std::uint8_t advColorBorder_ = 0;
+  bool useAdvColours_ = false;
+  std::uint8_t advColourBorder_ = 0;
 };
 
 }  // namespace tessary::preview

@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "preview/FlatPainting.h"
-#include "preview/accessibility/PreviewAccessibility.h"
 
 namespace tessary::preview {
 
@@ -27,7 +26,7 @@ void TFlatPanel::SetCaption(const QString& caption) {
   if (caption == caption_) return;
   caption_ = caption;
   update();
-  NotifyAccessibleNameChanged(this);
+  TellNameChanged();
 }
 
 void TFlatPanel::SetAlignment(TAlignment alignment) {

@@ -8,13 +8,13 @@
 #include <QToolTip>
 
 #include "skin/ImageList.h"
+#include "widgets/ClickKey.h"
 #include "widgets/Command.h"
-#include "widgets/controls/PaintedControl.h"
+#include "widgets/PaintPrimitives.h"
 
 namespace tessary::preview {
 
 TGButton::TGButton(QWidget* parent) : QWidget(parent) {
-  InstallTGButtonAccessibility();
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_Hover);
 }

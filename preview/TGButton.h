@@ -128,7 +128,8 @@ class TGButton : public QWidget {
   } source_;
 };
 
-// Registers the button's accessibility interface (once; later calls do nothing).
+// Registers the button's accessibility interface (once; later calls do nothing; the
+// preview's start does it).
 void InstallTGButtonAccessibility();
 
 }  // namespace tessary::preview

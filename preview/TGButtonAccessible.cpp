@@ -2,10 +2,10 @@
 // sample, its row and command, e.g. "Hot: actNTV"), else its command's caption, else its
 // hint; Press does what a click does.
 #include "preview/TGButton.h"
+#include "widgets/CaptionText.h"
 #include "widgets/Command.h"
 #include "widgets/Theme.h"
 #include "widgets/controls/PressableAccessible.h"
-#include "widgets/themes/CaptionText.h"
 
 namespace tessary::preview {
 namespace {

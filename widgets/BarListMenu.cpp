@@ -6,7 +6,7 @@
 
 #include "widgets/PopupWindow.h"
 #include "widgets/TTBCustomDockableWindow.h"
-#include "widgets/items/TTBXItem.h"
+#include "widgets/TTBCustomItem.h"
 
 namespace tessary::widgets {
 
@@ -30,7 +30,7 @@ PopupWindow* BarListMenu::Open(const QWidget* window, QPoint globalPos, QWidget*
   std::vector<std::unique_ptr<TTBCustomItem>> owned;
   std::vector<TTBCustomItem*> lines;
   for (TTBCustomDockableWindow* bar : bars) {
-    auto line = std::make_unique<TTBXItem>();
+    auto line = std::make_unique<TTBCustomItem>(ItemKind::Button);
     line->SetCaption(bar->Caption());
     line->SetChecked(bar->BarVisible());
     line->SetOnClick([bar = QPointer<TTBCustomDockableWindow>(bar)] {

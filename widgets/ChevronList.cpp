@@ -3,9 +3,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "widgets/items/TTBControlItem.h"
-#include "widgets/items/TTBXItem.h"
-#include "widgets/items/TTBXLabelItem.h"
+#include "widgets/TTBCustomItem.h"
 
 namespace tessary::widgets {
 
@@ -21,13 +19,14 @@ QString ControlCaption(const std::vector<std::unique_ptr<TTBCustomItem>>& items,
     if (items[i]->Kind() == ItemKind::Label && items[i]->Visible()) return items[i]->Caption();
     break;
   }
-  const QWidget* control = static_cast<const TTBControlItem&>(item).Control();
+  const QWidget* control = item.Control();
   return control != nullptr ? control->accessibleName() : QString();
 }
 
+// A control's line: a button that runs the control's command, or a label naming a control
+// that has none (plain items of the base class: a list needs no more of its lines).
 std::unique_ptr<TTBCustomItem> ControlLine(const TTBCustomItem& control, const QString& caption) {
-  if (control.GetCommand() == nullptr) return std::make_unique<TTBXLabelItem>(caption);
-  auto line = std::make_unique<TTBXItem>();
+  auto line = std::make_unique<TTBCustomItem>(control.GetCommand() ? ItemKind::Button : ItemKind::Label);
   line->SetCommand(control.GetCommand());
   line->SetCaption(caption);
   return line;

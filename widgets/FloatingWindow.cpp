@@ -102,7 +102,7 @@ void FloatingWindow::mousePressEvent(QMouseEvent* event) {
     dragging_ = true;
     grab_ = pos;
     dragFrom_ = this->pos();
-    bar_->grabOffset_ = grab_ - BarOffset();
+    bar_->drag_.SetGrabOffset(grab_ - BarOffset());
     escape_ = std::make_unique<EscapeFilter>([this] {
       move(dragFrom_);
       EndCaptionDrag();

@@ -9,9 +9,9 @@
 #include <algorithm>
 
 #include "skin/ImageList.h"
-#include "widgets/accessibility/Accessibility.h"
-#include "widgets/items/ItemPainter.h"
-#include "widgets/items/TTBXSubmenuItem.h"
+#include "widgets/AccessibleFocus.h"
+#include "widgets/ItemPainter.h"
+#include "widgets/TTBCustomItem.h"
 
 namespace tessary::widgets {
 
@@ -31,9 +31,7 @@ constexpr int kWheelNotch = 120;
 
 // A submenu line opens its list, also when the item is split (the chevron list shows a
 // bar's split buttons this way, so their lists stay reachable).
-bool OpensSubmenu(const TTBCustomItem* item) {
-  return item->Kind() == ItemKind::Submenu && static_cast<const TTBXSubmenuItem*>(item)->HasList();
-}
+bool OpensSubmenu(const TTBCustomItem* item) { return item->Kind() == ItemKind::Submenu && item->HasList(); }
 
 }  // namespace
 
@@ -248,9 +246,8 @@ void PopupWindow::OpenSubmenu(int line, bool selectFirst) {
     return;
   }
   CloseChild();
-  const auto* submenu = static_cast<const TTBXSubmenuItem*>(LineItem(line));
   std::vector<TTBCustomItem*> items;
-  for (const auto& item : submenu->ListSource().Items()) items.push_back(item.get());
+  for (const auto& item : LineItem(line)->ListSource().Items()) items.push_back(item.get());
   child_ = new PopupWindow(std::move(items), viewKind_, images_, this, this);
   childLine_ = line;
   const QMargins border = CurrentTheme().PopupBorder(viewKind_);

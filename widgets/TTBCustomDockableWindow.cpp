@@ -1,8 +1,10 @@
 #include "widgets/TTBCustomDockableWindow.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 
 #include "skin/TTBBackground.h"
@@ -16,8 +18,6 @@
 namespace tessary::widgets {
 
 namespace {
-// How far outside a dock a dragged bar still docks onto it (an empty dock is 0 high).
-constexpr int kDockSnapDistance = 8;
 // Bars are numbered as they are created, for lists that show them in that order.
 quint64 nextCreationOrder = 0;
 }  // namespace
@@ -202,8 +202,7 @@ bool TTBCustomDockableWindow::OnDragHandle(QPoint pos) const {
 }
 
 void TTBCustomDockableWindow::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && OnDragHandle(event->position().toPoint()) &&
-      (dock_ == nullptr || dock_->AllowDrag())) {
+  if (event->button() == Qt::LeftButton && OnDragHandle(event->position().toPoint())) {
     BeginDrag(event->position().toPoint());
     return;
   }
@@ -211,7 +210,7 @@ void TTBCustomDockableWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void TTBCustomDockableWindow::mouseMoveEvent(QMouseEvent* event) {
-  if (dragging_) {
+  if (IsDragging()) {
     DragTo(event->globalPosition().toPoint());
     return;
   }
@@ -219,7 +218,7 @@ void TTBCustomDockableWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TTBCustomDockableWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (dragging_ && event->button() == Qt::LeftButton) {
+  if (IsDragging() && event->button() == Qt::LeftButton) {
     EndDrag(event->globalPosition().toPoint());
     return;
   }
@@ -239,15 +238,13 @@ void TTBCustomDockableWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TTBCustomDockableWindow::BeginDrag(QPoint grabOffset) {
-  dragging_ = true;
-  dragMoved_ = false;
-  grabOffset_ = grabOffset;
-  dragStartPos_ = mapToGlobal(grabOffset);
   homeWindow_ = HomeWindow();
-  dragStart_.clear();
+  std::vector<BarDrag::Place> places;
   if (dock_) {
-    for (TTBCustomDockableWindow* bar : dock_->Bars()) dragStart_.push_back({bar, bar->dockRow_, bar->dockX_});
+    for (TTBCustomDockableWindow* bar : dock_->Bars())
+      places.push_back({bar->creationOrder_, bar->dockRow_, bar->dockX_});
   }
+  drag_.Begin(grabOffset, mapToGlobal(grabOffset), std::move(places));
   escape_ = std::make_unique<EscapeFilter>([this] { CancelDrag(); });
 }
 
@@ -260,56 +257,47 @@ QWidget* TTBCustomDockableWindow::HomeWindow() const {
 TTBDock* TTBCustomDockableWindow::DockAt(QPoint globalPos) const {
   QWidget* home = HomeWindow();
   if (home == nullptr) return nullptr;
-  TTBDock* nearest = nullptr;
+  std::vector<TTBDock*> docks;
+  std::vector<QRect> areas;
   for (TTBDock* dock : home->findChildren<TTBDock*>()) {
-    if (!dock->isVisible() || !dock->AllowDrag()) continue;
-    const QRect area(dock->mapToGlobal(QPoint(0, 0)), dock->size());
-    if (area.contains(globalPos)) return dock;
-    if (area.adjusted(0, -kDockSnapDistance, 0, kDockSnapDistance).contains(globalPos)) nearest = dock;
+    if (!dock->isVisible()) continue;
+    docks.push_back(dock);
+    areas.emplace_back(dock->mapToGlobal(QPoint(0, 0)), dock->size());
   }
-  return nearest;
+  const int index = BarDrag::DockAt(areas, globalPos);
+  return index < 0 ? nullptr : docks[static_cast<std::size_t>(index)];
 }
 
 void TTBCustomDockableWindow::DragTo(QPoint globalPos) {
-  placedAt_.reset();
-  if (!dragging_ || !dock_) return;
-  if (globalPos != dragStartPos_) dragMoved_ = true;
-  if (!dragMoved_) return;
-  // Within its own dock the bar follows the pointer at once: between rows, to a new row,
-  // along its row. Leaving the dock is decided when the button is released; until then an
-  // outline shows where the bar would go.
-  if (DockAt(globalPos) != dock_) {
-    ShowDropOutline(globalPos, true);
-    return;
+  const bool docked = dock_ != nullptr;
+  switch (drag_.Move(globalPos, docked, docked && DockAt(globalPos) == dock_)) {
+    case BarDrag::Step::kNothing: return;
+    case BarDrag::Step::kOutline: ShowDropOutline(globalPos, true); return;
+    case BarDrag::Step::kPlace: break;
   }
   HideDropOutline();
-  placedAt_ = globalPos;
-  const QPoint point = dock_->mapFromGlobal(globalPos);
-  const TTBDock::DropTarget target = dock_->DropTargetAt(point);
+  const BarDrag::Target target = dock_->DropTargetAt(dock_->mapFromGlobal(globalPos));
   if (target.newRow) dock_->InsertRow(target.row);
   dockRow_ = target.row;
-  dockX_ = target.x - grabOffset_.x();
+  dockX_ = drag_.BarX(target);
   dock_->ArrangeBars();
 }
 
 QRect TTBCustomDockableWindow::DropOutlineRect(QPoint globalPos, bool floating) const {
   if (TTBDock* dock = DockAt(globalPos)) {
-    // The bar as it would sit in that dock, kept inside it: a stretching bar spans the
-    // dock, any other is cut to the dock's width and pushed back from its ends. A dock
-    // lower than the bar grows from the window's edge it sits on.
-    const QRect area(dock->mapToGlobal(dock->ClientRect().topLeft()), dock->ClientRect().size());
-    const QSize natural = SizeWithin(-1, DockedMargins());
-    QRect target(globalPos - grabOffset_, QSize(std::min(natural.width(), area.width()), natural.height()));
-    if (Stretch() || FillsRow()) target.setWidth(area.width());
-    target.moveLeft(std::clamp(target.left(), area.left(), area.right() + 1 - target.width()));
-    if (area.height() >= target.height())
-      target.moveTop(std::clamp(target.top(), area.top(), area.bottom() + 1 - target.height()));
-    else if (dock->Position() == DockPosition::dpBottom) target.moveBottom(area.bottom());
-    else target.moveTop(area.top());
-    return target;
+    const QRect client(dock->mapToGlobal(dock->ClientRect().topLeft()), dock->ClientRect().size());
+    return BarDrag::OutlineInDock(client, dock->Position() == DockPosition::dpBottom, drag_.BarTopLeft(globalPos),
+                                  SizeWithin(-1, DockedMargins()), Stretch() || FillsRow());
   }
   if (!floating || !canFloat_) return {};
-  return QRect(globalPos - grabOffset_ - FloatingWindow::BarOffset(), FloatingWindow::SizeFor(*this));
+  return FloatingRectAt(globalPos);
+}
+
+QRect TTBCustomDockableWindow::FloatingRectAt(QPoint globalPos) const {
+  const QScreen* screen = QGuiApplication::screenAt(globalPos);
+  if (screen == nullptr) screen = this->screen();
+  return BarDrag::OnScreen(screen != nullptr ? screen->availableGeometry() : QRect(),
+                           drag_.BarTopLeft(globalPos) - FloatingWindow::BarOffset(), FloatingWindow::SizeFor(*this));
 }
 
 void TTBCustomDockableWindow::ShowDropOutline(QPoint globalPos, bool floating) {
@@ -331,57 +319,48 @@ const QWidget* TTBCustomDockableWindow::DragFeedback() const {
 }
 
 void TTBCustomDockableWindow::FinishDrag() {
-  dragging_ = false;
   outline_.reset();
   escape_.reset();
-  placedAt_.reset();
 }
 
-void TTBCustomDockableWindow::PutBackDragStart() {
+void TTBCustomDockableWindow::PutBack(const std::vector<BarDrag::Place>& places) {
   if (!dock_) return;
-  for (const StartPlace& place : dragStart_) {
-    if (!place.bar || place.bar->dock_ != dock_) continue;
-    place.bar->dockRow_ = place.row;
-    place.bar->dockX_ = place.x;
+  for (TTBCustomDockableWindow* bar : dock_->Bars()) {
+    for (const BarDrag::Place& place : places) {
+      if (place.bar != bar->creationOrder_) continue;
+      bar->dockRow_ = place.row;
+      bar->dockX_ = place.x;
+    }
   }
   dock_->ArrangeBars();
 }
 
 void TTBCustomDockableWindow::CancelDrag() {
-  if (!dragging_) return;
+  if (!IsDragging()) return;
+  const std::vector<BarDrag::Place> places = drag_.Cancel();
   FinishDrag();
-  PutBackDragStart();
-  dragStart_.clear();
+  PutBack(places);
 }
 
 void TTBCustomDockableWindow::EndDrag(QPoint globalPos) {
-  if (!dragging_) return;
-  // Where the bar already followed the pointer within its dock it stays: the dock may have
-  // changed height under the pointer, and re-reading the place would move it once more.
-  const bool placed = placedAt_ == globalPos;
-  const bool moved = dragMoved_ || globalPos != dragStartPos_;
+  if (!IsDragging()) return;
+  const bool docked = dock_ != nullptr;
+  const BarDrag::Drop drop = drag_.End(globalPos, docked, docked && DockAt(globalPos) == dock_);
   FinishDrag();
-  if (!moved || (placed && dock_)) {
-    dragStart_.clear();
-    return;
-  }
-  // A bar that leaves its dock is remembered where it was when the drag started, not at
-  // a place the pointer only passed through.
-  if (dock_ && DockAt(globalPos) != dock_) PutBackDragStart();
-  dragStart_.clear();
+  if (!drop.drop) return;
+  if (drop.putBack) PutBack(drop.startPlaces);
   DropAt(globalPos);
 }
 
 void TTBCustomDockableWindow::DropAt(QPoint globalPos) {
   if (TTBDock* target = DockAt(globalPos)) {
-    const QPoint point = target->mapFromGlobal(globalPos);
-    const TTBDock::DropTarget place = target->DropTargetAt(point);
+    const BarDrag::Target place = target->DropTargetAt(target->mapFromGlobal(globalPos));
     if (place.newRow) target->InsertRow(place.row);
-    DockTo(target, place.row, place.x - grabOffset_.x());
+    DockTo(target, place.row, drag_.BarX(place));
     return;
   }
   if (canFloat_) {
-    Float(globalPos - grabOffset_ - FloatingWindow::BarOffset());
+    Float(FloatingRectAt(globalPos).topLeft());
   } else if (dock_) {
     dock_->ArrangeBars();
   }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "widgets/BarDrag.h"
 #include "widgets/TTBDock.h"
 #include "widgets/ThemeRegistry.h"
 
@@ -110,7 +111,7 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   void EndDrag(QPoint globalPos);
   // Ends the drag leaving the bar (and the bars it pushed aside) where it started (Esc).
   void CancelDrag();
-  bool IsDragging() const { return dragging_; }
+  bool IsDragging() const { return drag_.Active(); }
   // The outline shown while a drag would take the bar off its dock (null when none shows).
   const QWidget* DragFeedback() const;
   // The outline rectangle (screen coordinates) for the bar dropped at `globalPos`: on a
@@ -162,9 +163,12 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   void HideDropOutline();
   // Puts the bars of the bar's dock back in the rows and places they had when the drag
   // started (what the live moves within the dock changed).
-  void PutBackDragStart();
+  void PutBack(const std::vector<BarDrag::Place>& places);
   void FinishDrag();
-  // Docks or floats the bar for a drag that ended at `globalPos` (grabOffset_ set).
+  // The floating window for a bar dropped off the docks at `globalPos`, kept on the screen
+  // under the pointer.
+  QRect FloatingRectAt(QPoint globalPos) const;
+  // Docks or floats the bar for a drag that ended at `globalPos` (the grab offset set).
   void DropAt(QPoint globalPos);
   // The dock of the bar's window under `globalPos` (with a small snap margin), or none.
   TTBDock* DockAt(QPoint globalPos) const;
@@ -185,20 +189,9 @@ class TTBCustomDockableWindow : public QWidget, public ThemeNotifiable {
   bool showDragHandle_ = true;
   bool closed_ = false;
   quint64 creationOrder_ = 0;
-  bool dragging_ = false;
-  bool dragMoved_ = false;  // the pointer moved since the press that started the drag
-  QPoint grabOffset_;
-  QPoint dragStartPos_;  // pointer position of that press
+  BarDrag drag_;  // the drag's state and decisions
   std::unique_ptr<DragOutline> outline_;
   std::unique_ptr<EscapeFilter> escape_;
-  std::optional<QPoint> placedAt_;  // pointer position of the last live move in the dock
-  // Row and place of every bar of the dock when the drag started.
-  struct StartPlace {
-    QPointer<TTBCustomDockableWindow> bar;
-    int row = 0;
-    int x = 0;
-  };
-  std::vector<StartPlace> dragStart_;
   std::optional<QPoint> lastFloatPos_;  // where the floating window last was
   QPointer<QWidget> homeWindow_;
   bool aloneInRow_ = false;       // when undocked: ReDock gives it a row of its own again

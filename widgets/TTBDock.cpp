@@ -94,8 +94,8 @@ QRect TTBDock::ClientRect() const {
 }
 
 void TTBDock::SetColor(Colour colour) {
-  if (colour == color_) return;
-  color_ = colour;
+  if (colour == colour_) return;
+  colour_ = colour;
   update();
 }
 
@@ -182,35 +182,8 @@ void TTBDock::ArrangeBars() {
   updateGeometry();
 }
 
-TTBDock::DropTarget TTBDock::DropTargetAt(QPoint dockPoint) const {
-  const QRect client = ClientRect();
-  DropTarget target;
-  target.x = dockPoint.x() - client.left();
-  const int y = dockPoint.y() - client.top();
-  if (rows_.empty() || y < 0) {
-    target.newRow = true;
-    target.row = rows_.empty() ? 0 : rows_.front().number;
-    return target;
-  }
-  for (std::size_t r = 0; r < rows_.size(); ++r) {
-    const RowBand& band = rows_[r];
-    if (y >= band.top + band.height) continue;
-    // The outer quarters of a row insert a new row above or below it; the middle joins it.
-    const int quarter = band.height / 4;
-    if (y < band.top + quarter) {
-      target.newRow = true;
-      target.row = band.number;
-    } else if (y >= band.top + band.height - quarter) {
-      target.newRow = true;
-      target.row = band.number + 1;
-    } else {
-      target.row = band.number;
-    }
-    return target;
-  }
-  target.newRow = true;
-  target.row = rows_.back().number + 1;
-  return target;
+BarDrag::Target TTBDock::DropTargetAt(QPoint dockPoint) const {
+  return BarDrag::TargetAt(rows_, dockPoint - ClientRect().topLeft());
 }
 
 QSize TTBDock::sizeHint() const { return {QWidget::sizeHint().width(), height()}; }
@@ -232,10 +205,10 @@ void TTBDock::PaintFace(QPainter& painter, const QRect& client, QPoint backgroun
     painter.setClipRect(client, Qt::IntersectClip);
     PaintBackground(painter, *background_, client, backgroundOrigin);
     painter.restore();
-  } else if (color_ == clNone || color_ == clDefault) {
+  } else if (colour_ == clNone || colour_ == clDefault) {
     CurrentTheme().PaintDock(painter, client);
   } else {
-    painter.fillRect(client, QColor::fromRgba(ColourToArgb(color_)));
+    painter.fillRect(client, QColor::fromRgba(ColourToArgb(colour_)));
   }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "skin/Colour.h"
+#include "widgets/BarDrag.h"
 #include "widgets/ThemeRegistry.h"
 
 namespace tessary {
@@ -57,11 +58,7 @@ class TTBDock : public QWidget, public ThemeNotifiable {
 
   // The dock's own colour, painted when no background picture shows (default clBtnFace).
   void SetColor(Colour colour);
-  Colour Color() const { return color_; }
-
-  // Whether bars may be dragged onto this dock (default true).
-  void SetAllowDrag(bool allow) { allowDrag_ = allow; }
-  bool AllowDrag() const { return allowDrag_; }
+  Colour Color() const { return colour_; }
 
   // The bars docked here, ordered by row and then by position in the row.
   const std::vector<TTBCustomDockableWindow*>& Bars() const { return bars_; }
@@ -74,13 +71,8 @@ class TTBDock : public QWidget, public ThemeNotifiable {
 
   // Where a bar dropped at `dockPoint` (dock coordinates) would go: the row number to join,
   // or with `newRow` set the number a new row gets (rows from there move down), and the x
-  // position in the row (client coordinates).
-  struct DropTarget {
-    int row = 0;
-    bool newRow = false;
-    int x = 0;
-  };
-  DropTarget DropTargetAt(QPoint dockPoint) const;
+  // position in the row (client coordinates); see BarDrag::TargetAt.
+  BarDrag::Target DropTargetAt(QPoint dockPoint) const;
 
   // Paints what the dock shows in its client area (its picture, colour or the theme's dock
   // face) into `client`, the dock's client rectangle in painter coordinates; the picture's
@@ -114,12 +106,6 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   // Places the bars of one row (see RowLayout.h); returns the least width the row needs.
   int ArrangeRow(const std::vector<TTBCustomDockableWindow*>& row, int top, int height);
 
-  struct RowBand {
-    int number = 0;  // the row number the bars in it carry (numbers may have gaps)
-    int top = 0;
-    int height = 0;
-  };
-
   // Lives only inside the listener the dock registers with its background, so it dies
   // with the background and tells the dock, which then drops its pointer.
   struct BackgroundWatch {
@@ -136,11 +122,10 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   std::weak_ptr<BackgroundWatch> watch_;
   bool backgroundOnToolbars_ = true;
   int boundLines_ = 0;
-  Colour color_ = clBtnFace;
-  bool allowDrag_ = true;
+  Colour colour_ = clBtnFace;
   bool arranging_ = false;
   int minimumWidth_ = 0;
-  std::vector<RowBand> rows_;  // client coordinates, from the last ArrangeBars
+  std::vector<BarDrag::Row> rows_;  // client coordinates, from the last ArrangeBars
   std::vector<TTBCustomDockableWindow*> bars_;
 };
 

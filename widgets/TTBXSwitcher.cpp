@@ -10,7 +10,7 @@ constexpr bool kSystemFlatMenus = false;
 
 }  // namespace
 
-TTBXSwitcher::TTBXSwitcher(QObject* parent) : QObject(parent) { StartThemes(); }
+TTBXSwitcher::TTBXSwitcher(QObject* parent) : QObject(parent) {}
 
 QString TTBXSwitcher::Theme() const { return ActiveThemeName(); }
 

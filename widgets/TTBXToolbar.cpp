@@ -11,11 +11,9 @@
 
 #include "widgets/ChevronList.h"
 #include "widgets/FloatingWindow.h"
+#include "widgets/ItemPainter.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/PopupWindow.h"
-#include "widgets/controls/PaintedControl.h"
-#include "widgets/items/ItemPainter.h"
-#include "widgets/items/TTBControlItem.h"
-#include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::widgets {
 
@@ -23,10 +21,6 @@ namespace {
 
 // A bar never gets lower than one line of text with a little room.
 constexpr int kMinimumContentHeight = 16;
-
-const TTBXSubmenuItem* AsSubmenu(const TTBCustomItem* item) {
-  return item->Kind() == ItemKind::Submenu ? static_cast<const TTBXSubmenuItem*>(item) : nullptr;
-}
 
 // The window whose keys reach a widget's bars: a floating bar's window belongs to the window
 // that owns it, so Alt+letter typed in a floating bar opens the menu bar's menus too, and a
@@ -53,11 +47,9 @@ TTBXToolbar::~TTBXToolbar() {
 }
 
 void TTBXToolbar::AddItem(std::unique_ptr<TTBCustomItem> item) {
-  if (item->Kind() == ItemKind::Control) {
-    if (QWidget* control = static_cast<TTBControlItem*>(item.get())->Control()) {
-      control->setParent(this);
-      control->show();
-    }
+  if (QWidget* control = item->Control()) {
+    control->setParent(this);
+    control->show();
   }
   if (item->Images() != nullptr) pixmaps_.Observe(item->Images());
   // A label's Alt+letter moves the focus to the control after it, wherever the focus is.
@@ -112,25 +104,46 @@ QSize TTBXToolbar::ContentSize(int maxClientWidth) const {
   const ItemView view = View();
   int width = 0;
   int height = kMinimumContentHeight;
-  bool any = false;
   for (const auto& item : items_) {
     if (!item->Visible()) continue;
     const QSize size = ItemPainter::BarItemSize(*item, view);
     width += size.width();
     height = std::max(height, size.height());
-    any = true;
   }
-  if (maxClientWidth >= 0 && width > maxClientWidth)
-    width = std::max(maxClientWidth, any ? CurrentTheme().ChevronSize() : 0);
+  if (maxClientWidth >= 0 && width > maxClientWidth) width = std::max(maxClientWidth, LeastContentWidth());
   return {width, height};
+}
+
+int TTBXToolbar::LeastContentWidth() const {
+  // A bar with a control that narrows keeps the items up to the last such control shown,
+  // narrowed, and the chevron for the rest; any other bar can go down to its chevron.
+  const ItemView view = View();
+  const int chevron = CurrentTheme().ChevronSize();
+  int least = 0;
+  int run = 0;
+  bool any = false;
+  bool after = false;  // shown items follow the last control that narrows
+  for (const auto& item : items_) {
+    if (!item->Visible()) continue;
+    any = true;
+    run += ItemPainter::BarItemSize(*item, view).width() - item->SpareWidth();
+    if (item->SpareWidth() > 0) {
+      least = run;
+      after = false;
+    } else {
+      after = true;
+    }
+  }
+  if (least == 0) return any ? chevron : 0;
+  return least + (after ? chevron : 0);
 }
 
 void TTBXToolbar::ThemeChanged(int phase) {
   if (menuBar_ && (phase == tcAppActivated || phase == tcAppDeactivated)) {
     // Menu bars repaint on either. Leaving the application ends keyboard mode: the keys
     // typed on coming back are meant for the window, not for the menu bar.
-    altPending_ = false;
-    if (phase == tcAppDeactivated && keyboardMode_) SetKeyboardMode(false);
+    state_.OtherInput();
+    if (phase == tcAppDeactivated && state_.KeyboardMode()) SetKeyboardMode(false);
     update();
   }
   TTBCustomDockableWindow::ThemeChanged(phase);
@@ -147,6 +160,13 @@ void TTBXToolbar::LayoutContent() {
     sizes[i] = ItemPainter::BarItemSize(*items_[i], view);
     total += sizes[i].width();
   }
+  // Controls that narrow give up their spare width before any item goes behind the chevron.
+  for (std::size_t i = 0; i < items_.size() && total > client.width(); ++i) {
+    if (!items_[i]->Visible()) continue;
+    const int take = std::min(items_[i]->SpareWidth(), total - client.width());
+    sizes[i].rwidth() -= take;
+    total -= take;
+  }
   const bool overflow = total > client.width();
   const int chevron = CurrentTheme().ChevronSize();
   const int limit = client.left() + (overflow ? client.width() - chevron : client.width());
@@ -155,7 +175,7 @@ void TTBXToolbar::LayoutContent() {
   chevronShown_ = false;
   for (std::size_t i = 0; i < items_.size(); ++i) {
     TTBCustomItem& item = *items_[i];
-    QWidget* control = item.Kind() == ItemKind::Control ? static_cast<TTBControlItem&>(item).Control() : nullptr;
+    QWidget* control = item.Control();
     if (!item.Visible()) {
       if (control) control->hide();
       continue;
@@ -215,23 +235,25 @@ void TTBXToolbar::PaintContent(QPainter& painter) {
   for (std::size_t i = 0; i < items_.size(); ++i) {
     if (rects_.size() <= i || rects_[i].isNull()) continue;
     const int index = static_cast<int>(i);
+    const BarItemState::Look shown = state_.ItemLook(index, menuBar_, hasFocus());
     ItemLook look;
-    look.highlighted = index == hot_ || index == openIndex_;
-    look.mouseOver = index == hot_ && hotByMouse_;
-    look.pushed = (index == pressed_ && index == hot_) || (menuBar_ && index == openIndex_);
-    look.arrowPushed = index == openIndex_ && !menuBar_;
+    look.highlighted = shown.highlighted;
+    look.mouseOver = shown.mouseOver;
+    look.pushed = shown.pushed;
+    look.arrowPushed = shown.arrowPushed;
     ItemPainter::PaintBarItem(painter, *items_[i], view, rects_[i], look);
     // The keyboard's item in a bar that has the focus is framed, whatever the theme's
     // highlight looks like.
-    if (index == hot_ && hasFocus() && !hotByMouse_)
+    if (shown.focusFrame)
       DrawFocusRect(painter, rects_[i].adjusted(1, 1, -1, -1), palette().color(QPalette::WindowText));
   }
   if (chevronShown_) {
     ItemState state;
     state.viewKind = ViewKind();
-    state.pushed = chevronOpen_;
-    state.hoverKind = hot_ == kChevronIndex || chevronOpen_ ? hkHot : hkNone;
-    state.mouseOver = hot_ == kChevronIndex && hotByMouse_;
+    const BarItemState::Look shown = state_.ChevronLook();
+    state.pushed = shown.pushed;
+    state.hoverKind = shown.highlighted ? hkHot : hkNone;
+    state.mouseOver = shown.mouseOver;
     CurrentTheme().PaintChevron(painter, chevronRect_, state);
   }
 }
@@ -256,13 +278,13 @@ bool TTBXToolbar::eventFilter(QObject* watched, QEvent* event) {
   if (widget == nullptr || HomeWindowOf(widget) != HomeWindowOf(this) || !isVisible())
     return TTBCustomDockableWindow::eventFilter(watched, event);
   if (event->type() == QEvent::MouseButtonPress) {
-    altPending_ = false;  // Alt held for a click (a window drag) is no menu key
-    if (keyboardMode_) SetKeyboardMode(false);
+    state_.OtherInput();  // Alt held for a click (a window drag) is no menu key
+    if (state_.KeyboardMode()) SetKeyboardMode(false);
   }
   // Every key press is announced first as a shortcut override, also one that an
   // application-wide shortcut then takes: Alt held for it is no menu key either.
   if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() != Qt::Key_Alt)
-    altPending_ = false;
+    state_.OtherInput();
   if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (menuBar_ ? MenuBarKey(key) : LabelKey(key)) return true;
@@ -288,33 +310,31 @@ bool TTBXToolbar::MenuBarKey(QKeyEvent* key) {
       key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier);
   if (key->type() == QEvent::KeyRelease) {
     // Alt pressed and released on its own toggles keyboard mode on the menu bar.
-    if (code == Qt::Key_Alt && altPending_) {
-      altPending_ = false;
-      SetKeyboardMode(!keyboardMode_);
+    if (code == Qt::Key_Alt && state_.AltUp()) {
+      SetKeyboardMode(!state_.KeyboardMode());
       return true;
     }
     return false;
   }
   if (code == Qt::Key_Alt) {
-    altPending_ = !key->isAutoRepeat();
+    state_.AltDown(key->isAutoRepeat());
     return false;
   }
-  altPending_ = false;
+  state_.OtherInput();
   if (code == Qt::Key_F10 && modifiers == Qt::NoModifier) {
-    SetKeyboardMode(!keyboardMode_);
+    SetKeyboardMode(!state_.KeyboardMode());
     return true;
   }
   if (AltOnly(key) && LetterOrDigit(code)) return OpenMenuByAccelerator(QChar(code).toLower());
-  if (!keyboardMode_) {
+  if (!state_.KeyboardMode()) {
     // A title left highlighted without the pointer on it goes with Esc.
-    if (code == Qt::Key_Escape && hot_ != -1 && !popup_) HotFromPointer();
+    if (code == Qt::Key_Escape && state_.Hot() != -1 && !popup_) HotFromPointer();
     return false;
   }
   switch (code) {
     case Qt::Key_Left:
     case Qt::Key_Right: {
-      const int next = NeighbourMenu(hot_, code == Qt::Key_Left ? -1 : 1);
-      if (next != -1) hot_ = next;
+      state_.KeyboardTo(NeighbourMenu(state_.Hot(), code == Qt::Key_Left ? -1 : 1));
       update();
       TellKeyboardItem();
       return true;
@@ -324,8 +344,8 @@ bool TTBXToolbar::MenuBarKey(QKeyEvent* key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-      if (hot_ == kChevronIndex) OpenChevron(true);
-      else OpenItemList(hot_, true);
+      if (state_.Hot() == kChevronIndex) OpenChevron(true);
+      else OpenItemList(state_.Hot(), true);
       return true;
     case Qt::Key_Escape: SetKeyboardMode(false); return true;
     default: break;
@@ -339,41 +359,26 @@ bool TTBXToolbar::MenuBarKey(QKeyEvent* key) {
 }
 
 TTBXToolbar* TTBXToolbar::KeyboardOwner() {
-  return g_keyboardOwner && g_keyboardOwner->keyboardMode_ ? g_keyboardOwner.data() : nullptr;
+  return g_keyboardOwner && g_keyboardOwner->state_.KeyboardMode() ? g_keyboardOwner.data() : nullptr;
 }
 
 void TTBXToolbar::SetKeyboardMode(bool on) {
-  keyboardMode_ = on;
+  state_.SetKeyboardMode(on, on ? NeighbourMenu(-1, 1) : -1, popup_ != nullptr);
   if (on) g_keyboardOwner = this;
   else if (g_keyboardOwner == this) g_keyboardOwner = nullptr;
-  if (on) {
-    hot_ = NeighbourMenu(-1, 1);
-    hotByMouse_ = false;
-    TellKeyboardItem();
-  } else if (!popup_) {
-    hot_ = -1;
-  }
+  if (on) TellKeyboardItem();
   update();
 }
 
 int TTBXToolbar::NeighbourMenu(int from, int step) const {
-  // The walk goes over the shown menus and, after the last of them, the chevron (position
-  // `count`) when some menus are behind it.
-  const int count = static_cast<int>(items_.size());
-  const int positions = count + 1;
-  int index = from == kChevronIndex ? count : from;
-  for (int tries = 0; tries < positions; ++tries) {
-    index = ((index + step) % positions + positions) % positions;
-    if (index == count) {
-      if (chevronShown_) return kChevronIndex;
-      continue;
-    }
-    const TTBCustomItem& item = ItemAtIndex(index);
-    if (item.Kind() == ItemKind::Submenu && item.Visible() && item.Enabled() && rects_.size() > std::size_t(index) &&
-        !RectAtIndex(index).isNull())
-      return index;
+  // The shown menus; the chevron comes after the last of them when some are behind it.
+  std::vector<bool> menus(items_.size());
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    const TTBCustomItem& item = *items_[i];
+    menus[i] = item.Kind() == ItemKind::Submenu && item.Visible() && item.Enabled() && i < rects_.size() &&
+               !rects_[i].isNull();
   }
-  return -1;
+  return BarItemState::NextMenu(menus, chevronShown_, from, step);
 }
 
 bool TTBXToolbar::OpenMenuByAccelerator(QChar letter) {
@@ -392,7 +397,7 @@ bool TTBXToolbar::FocusLabelledControl(QChar letter) {
     if (items_[i]->Kind() != ItemKind::Label || !items_[i]->Visible() || items_[i]->Accelerator() != letter) continue;
     for (std::size_t j = i + 1; j < items_.size(); ++j) {
       if (items_[j]->Kind() != ItemKind::Control) continue;
-      QWidget* control = static_cast<TTBControlItem&>(*items_[j]).Control();
+      QWidget* control = items_[j]->Control();
       if (control == nullptr || !control->isEnabled() || !control->isVisible()) return false;
       if (!control->window()->isActiveWindow()) control->window()->activateWindow();
       control->setFocus(Qt::ShortcutFocusReason);
@@ -408,29 +413,27 @@ void TTBXToolbar::ShowPopup(PopupWindow* popup, int hotIndex, const QRect& ancho
     // Esc on a menu gives the keyboard back to the bar with that menu highlighted.
     connect(popup, &PopupWindow::Cancelled, this, [this, hotIndex] {
       SetKeyboardMode(true);
-      hot_ = hotIndex;
+      state_.KeyboardTo(hotIndex);
       update();
     });
     popup->SetOnMoveToNeighbour([this](int step) { OpenNeighbour(step); });
     popup->SetOnMouseOutside([this](QPoint global) { TrackHot(mapFromGlobal(global)); });
   }
   popup_ = popup;
-  hot_ = hotIndex;
+  state_.Opened(hotIndex);
   popup->Popup(at, selectFirst, QRect(mapToGlobal(anchor.topLeft()), anchor.size()));
   update();
 }
 
 void TTBXToolbar::OpenItemList(int index, bool selectFirst) {
   if (index < 0 || index >= static_cast<int>(items_.size())) return;
-  const TTBXSubmenuItem* submenu = AsSubmenu(&ItemAtIndex(index));
+  const TTBCustomItem& submenu = ItemAtIndex(index);
   // A list with nothing to show opens nothing (no empty box that takes the next click).
-  if (submenu == nullptr || !submenu->HasList()) return;
+  if (submenu.Kind() != ItemKind::Submenu || !submenu.HasList()) return;
   if (popup_) popup_->CloseAll();
-  keyboardMode_ = false;
   std::vector<TTBCustomItem*> entries;
-  for (const auto& entry : submenu->ListSource().Items()) entries.push_back(entry.get());
+  for (const auto& entry : submenu.ListSource().Items()) entries.push_back(entry.get());
   auto* popup = new PopupWindow(std::move(entries), vkPopupMenu, images_, nullptr, this);
-  openIndex_ = index;
   QRect anchor = rects_.size() > static_cast<std::size_t>(index) ? RectAtIndex(index) : QRect();
   if (anchor.isNull()) anchor = chevronRect_;
   ShowPopup(popup, index, anchor, mapToGlobal(anchor.bottomLeft() + QPoint(0, 1)), selectFirst);
@@ -440,18 +443,16 @@ void TTBXToolbar::OpenChevron(bool selectFirst) {
   ChevronLines lines = MakeChevronLines(items_, OverflowItems());
   if (!chevronShown_ || lines.Empty()) return;
   if (popup_) popup_->CloseAll();
-  keyboardMode_ = false;
   auto* popup = new PopupWindow(std::move(lines.lines), vkChevronMenu, images_, nullptr, this);
   popup->AdoptItems(std::move(lines.owned));
-  chevronOpen_ = true;
   // The list hangs below the chevron, its right edge under the chevron's.
   ShowPopup(popup, kChevronIndex, chevronRect_,
             mapToGlobal(QPoint(chevronRect_.right() + 1 - popup->width(), chevronRect_.bottom() + 1)), selectFirst);
 }
 
 void TTBXToolbar::OpenNeighbour(int step) {
-  if (openIndex_ < 0 && !chevronOpen_) return;
-  const int next = NeighbourMenu(chevronOpen_ ? kChevronIndex : openIndex_, step);
+  if (state_.Open() < 0 && !state_.ChevronOpen()) return;
+  const int next = NeighbourMenu(state_.ChevronOpen() ? kChevronIndex : state_.Open(), step);
   if (next == kChevronIndex) OpenChevron(true);
   else if (next >= 0) OpenItemList(next, true);
 }
@@ -459,8 +460,7 @@ void TTBXToolbar::OpenNeighbour(int step) {
 void TTBXToolbar::PopupClosed(PopupWindow* popup) {
   if (popup_ && popup_ != popup) return;  // an older popup closing after a newer opened
   popup_ = nullptr;
-  openIndex_ = -1;
-  chevronOpen_ = false;
+  state_.Closed();
   HotFromPointer();
 }
 
@@ -468,8 +468,7 @@ void TTBXToolbar::HotFromPointer() {
   // While a popup was open the bar saw no pointer leave: where the pointer is now decides
   // (a menu closed by Enter or by a click elsewhere leaves no title highlighted).
   const QPoint pos = mapFromGlobal(QCursor::pos());
-  hot_ = isVisible() && rect().contains(pos) ? SelectableAt(pos) : -1;
-  hotByMouse_ = true;
+  state_.HotFromPointer(isVisible() && rect().contains(pos) ? SelectableAt(pos) : -1);
   update();
 }
 
@@ -481,15 +480,12 @@ int TTBXToolbar::SelectableAt(QPoint pos) const {
 
 void TTBXToolbar::TrackHot(QPoint pos) {
   const int index = SelectableAt(pos);
-  if (index == hot_) return;
-  if (index == -1 && popup_) return;  // keep the open menu's entry highlighted
-  hot_ = index;
-  hotByMouse_ = true;
+  if (!state_.PointerOver(index, popup_ != nullptr)) return;
   update();
   // Moving across the menu bar while a menu is open switches menus.
   if (!menuBar_ || !popup_) return;
-  if (index == kChevronIndex && !chevronOpen_) OpenChevron(false);
-  else if (index >= 0 && index != openIndex_ && ItemAtIndex(index).Kind() == ItemKind::Submenu)
+  if (index == kChevronIndex && !state_.ChevronOpen()) OpenChevron(false);
+  else if (index >= 0 && index != state_.Open() && ItemAtIndex(index).Kind() == ItemKind::Submenu)
     OpenItemList(index, false);
 }
 
@@ -501,7 +497,7 @@ void TTBXToolbar::mousePressEvent(QMouseEvent* event) {
   }
   if (chevronShown_ && chevronRect_.contains(pos)) {
     // A press on the open chevron closes its list, like one on an open menu's title.
-    if (popup_ && chevronOpen_) popup_->CloseAll();
+    if (popup_ && state_.ChevronOpen()) popup_->CloseAll();
     else OpenChevron(false);
     return;
   }
@@ -509,21 +505,20 @@ void TTBXToolbar::mousePressEvent(QMouseEvent* event) {
   if (index < 0) return;
   TTBCustomItem& item = ItemAtIndex(index);
   if (!item.Selectable() || !item.Enabled()) return;
-  if (const TTBXSubmenuItem* submenu = AsSubmenu(&item)) {
+  if (item.Kind() == ItemKind::Submenu) {
     // A press on the item whose list is open closes the list, however the window system
     // routes a press that lands outside an open popup.
-    if (popup_ && index == openIndex_) {
+    if (popup_ && index == state_.Open()) {
       popup_->CloseAll();
       return;
     }
-    const bool onArrow = submenu->Split() && ItemPainter::ArrowRect(item, View(), RectAtIndex(index)).contains(pos);
-    if (menuBar_ || submenu->OpensListOnClick() || onArrow) {
+    const bool onArrow = item.Split() && ItemPainter::ArrowRect(item, View(), RectAtIndex(index)).contains(pos);
+    if (menuBar_ || item.OpensListOnClick() || onArrow) {
       OpenItemList(index, false);
       return;
     }
   }
-  pressed_ = index;
-  hot_ = index;
+  state_.Press(index);
   update();
 }
 
@@ -540,18 +535,16 @@ void TTBXToolbar::mouseReleaseEvent(QMouseEvent* event) {
     TTBCustomDockableWindow::mouseReleaseEvent(event);
     return;
   }
-  if (pressed_ < 0 || event->button() != Qt::LeftButton) return;
-  const int pressed = pressed_;
-  pressed_ = -1;
-  update();
+  if (state_.Pressed() < 0 || event->button() != Qt::LeftButton) return;
   // A press dragged off the item and released elsewhere runs nothing.
-  if (IndexAt(event->position().toPoint()) == pressed) ItemAtIndex(pressed).Click();
+  const int run = state_.Release(IndexAt(event->position().toPoint()));
+  update();
+  if (run >= 0) items_[static_cast<std::size_t>(run)]->Click();
 }
 
 void TTBXToolbar::leaveEvent(QEvent* event) {
   // A bar with the focus keeps its highlight: it shows where the keyboard is.
-  if (hasFocus() && !menuBar_) hotByMouse_ = false;
-  else if (!popup_) hot_ = -1;
+  state_.Leave(hasFocus(), menuBar_, popup_ != nullptr);
   update();
   TTBCustomDockableWindow::leaveEvent(event);
 }

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "skin/Signal.h"
+#include "widgets/BarItemState.h"
+#include "widgets/CaptionWidths.h"
 #include "widgets/ImageListPixmaps.h"
 #include "widgets/PopupWindow.h"
 #include "widgets/TTBCustomDockableWindow.h"
-#include "widgets/items/CaptionWidths.h"
-#include "widgets/items/TTBCustomItem.h"
+#include "widgets/TTBCustomItem.h"
 
 namespace tessary {
 class ImageList;
@@ -61,7 +62,7 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   QRect ChevronRect() const { return chevronRect_; }
   // HotIndex() while the chevron is highlighted (the keyboard walk of a menu bar whose
   // menus do not all fit reaches it after the last shown menu).
-  static constexpr int kChevronIndex = -2;
+  static constexpr int kChevronIndex = BarItemState::kChevron;
   // The item under a point (bar coordinates), or none.
   TTBCustomItem* ItemAt(QPoint pos) const;
   // The tooltip at a point: the item's hint with its shortcut (empty: no tooltip).
@@ -75,11 +76,11 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   // The popup this bar has open, if any.
   PopupWindow* OpenPopup() const { return popup_; }
   // The index of the item whose list is open (-1 if none).
-  int OpenIndex() const { return openIndex_; }
+  int OpenIndex() const { return state_.Open(); }
   // The highlighted item (mouse or keyboard; -1 if none, kChevronIndex for the chevron),
   // and whether the menu bar has the keyboard (Alt or F10 pressed on its own).
-  int HotIndex() const { return hot_; }
-  bool KeyboardMode() const { return keyboardMode_; }
+  int HotIndex() const { return state_.Hot(); }
+  bool KeyboardMode() const { return state_.KeyboardMode(); }
   // The menu bar that has the keyboard now, if any: until it lets go, keys are its own and
   // no application-wide shortcut should take them.
   static TTBXToolbar* KeyboardOwner();
@@ -111,6 +112,9 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   void AddItem(std::unique_ptr<TTBCustomItem> item);
   void ItemsChanged();
   ItemView View() const;
+  // The least client width that shows what must show: the chevron, and the items up to the
+  // last control that narrows, narrowed.
+  int LeastContentWidth() const;
   int IndexAt(QPoint pos) const;
   // Opens the next/previous menu (menu-bar mode) while one is open.
   void OpenNeighbour(int step);
@@ -151,14 +155,8 @@ class TTBXToolbar : public TTBCustomDockableWindow {
   mutable ImageListPixmaps pixmaps_;
   mutable CaptionWidths captionWidths_;
   bool menuBar_ = false;
-  bool keyboardMode_ = false;  // the menu bar has the keyboard (after Alt or F10)
-  bool altPending_ = false;    // Alt is down and no other key came since
-  int hot_ = -1;
-  bool hotByMouse_ = false;
-  int pressed_ = -1;
-  int openIndex_ = -1;
+  BarItemState state_;  // hover, press, open list and the menu bar's keyboard mode
   bool chevronShown_ = false;
-  bool chevronOpen_ = false;
   QRect chevronRect_;
   QSize lastContentSize_;
   QPointer<PopupWindow> popup_;

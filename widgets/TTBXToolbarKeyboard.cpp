@@ -3,59 +3,54 @@
 // readers are told of each item it moves to.
 #include <QKeyEvent>
 
+#include "widgets/AccessibleFocus.h"
+#include "widgets/ClickKey.h"
 #include "widgets/TTBXToolbar.h"
-#include "widgets/accessibility/Accessibility.h"
-#include "widgets/controls/PaintedControl.h"
-#include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::widgets {
 
 void TTBXToolbar::MoveHot(int index, bool tell) {
-  if (index < 0) return;
-  hot_ = index;
-  hotByMouse_ = false;
+  if (index < 0 || !state_.KeyboardTo(index)) return;
   update();
   if (tell) TellKeyboardItem();
 }
 
 void TTBXToolbar::TellKeyboardItem() {
-  if (hot_ >= 0 && hot_ < static_cast<int>(items_.size())) NotifyAccessibleFocus(this, &ItemAtIndex(hot_));
+  const int hot = state_.Hot();
+  if (hot >= 0 && hot < static_cast<int>(items_.size())) NotifyAccessibleFocus(this, &ItemAtIndex(hot));
 }
 
 int TTBXToolbar::NeighbourItem(int from, int step) const {
-  const int count = static_cast<int>(items_.size());
-  for (int index = from + step; index >= 0 && index < count; index += step) {
-    const TTBCustomItem& item = ItemAtIndex(index);
-    if (item.Selectable() && item.Visible() && item.Enabled() && rects_.size() > std::size_t(index) &&
-        !RectAtIndex(index).isNull())
-      return index;
+  std::vector<bool> selectable(items_.size());
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    const TTBCustomItem& item = *items_[i];
+    selectable[i] = item.Selectable() && item.Visible() && item.Enabled() && i < rects_.size() && !rects_[i].isNull();
   }
-  return -1;
+  return BarItemState::NextItem(selectable, from, step);
 }
 
 void TTBXToolbar::keyPressEvent(QKeyEvent* event) {
   const int count = static_cast<int>(items_.size());
-  const bool hasHot = hot_ >= 0 && hot_ < count;
+  const int hot = state_.Hot();
+  const bool hasHot = hot >= 0 && hot < count;
   const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)) == 0;
   if (menuBar_ || !plain) {
     TTBCustomDockableWindow::keyPressEvent(event);
     return;
   }
   if (IsClickKey(*event)) {
-    if (!hasHot || !ItemAtIndex(hot_).Enabled()) return;
-    if (ItemAtIndex(hot_).Kind() == ItemKind::Submenu &&
-        static_cast<const TTBXSubmenuItem&>(ItemAtIndex(hot_)).OpensListOnClick())
-      OpenItemList(hot_, true);
-    else ItemAtIndex(hot_).Click();
+    if (!hasHot || !ItemAtIndex(hot).Enabled()) return;
+    if (ItemAtIndex(hot).Kind() == ItemKind::Submenu && ItemAtIndex(hot).OpensListOnClick()) OpenItemList(hot, true);
+    else ItemAtIndex(hot).Click();
     return;
   }
   switch (event->key()) {
-    case Qt::Key_Left: MoveHot(NeighbourItem(hasHot ? hot_ : count, -1)); break;
-    case Qt::Key_Right: MoveHot(NeighbourItem(hasHot ? hot_ : -1, 1)); break;
+    case Qt::Key_Left: MoveHot(NeighbourItem(hasHot ? hot : count, -1)); break;
+    case Qt::Key_Right: MoveHot(NeighbourItem(hasHot ? hot : -1, 1)); break;
     case Qt::Key_Home: MoveHot(NeighbourItem(-1, 1)); break;
     case Qt::Key_End: MoveHot(NeighbourItem(count, -1)); break;
     case Qt::Key_Down:
-      if (hasHot) OpenItemList(hot_, true);
+      if (hasHot) OpenItemList(hot, true);
       break;
     default: TTBCustomDockableWindow::keyPressEvent(event); return;
   }
@@ -64,7 +59,7 @@ void TTBXToolbar::keyPressEvent(QKeyEvent* event) {
 void TTBXToolbar::focusInEvent(QFocusEvent* event) {
   TTBCustomDockableWindow::focusInEvent(event);
   if (menuBar_) return;
-  if (hot_ < 0) MoveHot(NeighbourItem(-1, 1), false);
+  if (state_.Hot() < 0) MoveHot(NeighbourItem(-1, 1), false);
   // The toolkit tells of the bar's own focus once this handler returned: the highlighted
   // item is told after it, so that a screen reader names the button, not only the bar.
   QMetaObject::invokeMethod(
@@ -77,7 +72,7 @@ void TTBXToolbar::focusInEvent(QFocusEvent* event) {
 
 void TTBXToolbar::focusOutEvent(QFocusEvent* event) {
   if (!menuBar_ && !popup_) {
-    hot_ = -1;
+    state_.FocusOut();
     update();
   }
   TTBCustomDockableWindow::focusOutEvent(event);

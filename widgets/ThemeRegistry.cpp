@@ -7,9 +7,6 @@
 #include <vector>
 
 #include "skin/Error.h"
-#include "widgets/accessibility/Accessibility.h"
-#include "widgets/themes/BuiltInThemes.h"
-#include "widgets/themes/DefaultTheme.h"
 
 namespace tessary::widgets {
 namespace {
@@ -146,15 +143,11 @@ QStringList RegisteredThemeNames() {
   return names;
 }
 
-void StartThemes() {
+void StartThemeLayer() {
   Registry& reg = Reg();
   if (reg.started) return;
   reg.started = true;
-  InstallAccessibility();  // before any bar or popup exists, so each gets its interface
-  if (!HasThemeName(kDefaultThemeName)) AddThemeClass(kDefaultThemeName, CreateDefaultTheme);
-  if (reg.current == nullptr) reg.current = UseTheme(kDefaultThemeName);
-  // The theme modules start after the layer.
-  RegisterBuiltInThemes();
+  if (reg.current == nullptr) reg.current = UseTheme(QString());
   // Activation and deactivation of the application reach the themed components (menu
   // bars repaint on either). Only real changes count: a program that starts without
   // focus keeps the active look until it is deactivated.
@@ -167,9 +160,11 @@ void StartThemes() {
 }
 
 Theme& CurrentTheme() {
-  if (Reg().current == nullptr) StartThemes();
-  if (Reg().current == nullptr) Reg().current = UseTheme(kDefaultThemeName);
-  return *Reg().current;
+  Registry& reg = Reg();
+  // The current theme released: the first registered one stands in.
+  if (reg.current == nullptr && reg.started) reg.current = UseTheme(QString());
+  if (reg.current == nullptr) qFatal("The widget library was not started (StartWidgetLibrary) before its first use");
+  return *reg.current;
 }
 
 Colour SkinTextColour() { return Reg().skinText; }

@@ -53,9 +53,11 @@ QString ActiveThemeName();
 // Names in registration order.
 QStringList RegisteredThemeNames();
 
-// Starts the theme layer once: registers "Default" and makes it current, then registers
-// the seven other built-in themes after it (idempotent).
-void StartThemes();
+// Starts the theme layer once the themes are registered (the library's start does it):
+// makes the first registered theme current, without a notice (nothing follows a theme
+// yet), and from then on passes the application's activation and deactivation on to the
+// themed components. Later calls do nothing.
+void StartThemeLayer();
 
 // The process-wide skin text colour S (initially clBtnText). Changing it sends no notice.
 Colour SkinTextColour();

@@ -70,16 +70,4 @@ void InstallPreviewAccessibility() {
   (void)installed;
 }
 
-void NotifyAccessibleNameChanged(QWidget* control) {
-  if (!QAccessible::isActive() || control == nullptr) return;
-  QAccessibleEvent event(control, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&event);
-}
-
-void NotifyAccessibleValueChanged(QWidget* control, int value) {
-  if (!QAccessible::isActive() || control == nullptr) return;
-  QAccessibleValueChangeEvent event(control, value);
-  QAccessible::updateAccessibility(&event);
-}
-
 }  // namespace tessary::preview

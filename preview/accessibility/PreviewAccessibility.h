@@ -4,15 +4,9 @@
 // progress gauge (a progress bar whose value is its progress) reach screen readers and
 // GUI test tools through Qt's accessibility interfaces.
 
-class QWidget;
-
 namespace tessary::preview {
 
-// Installs the interface factory once (the controls' constructors call it).
+// Installs the interface factory once (the preview's start does it).
 void InstallPreviewAccessibility();
-
-// Tells assistive tools that a control's name or value changed.
-void NotifyAccessibleNameChanged(QWidget* control);
-void NotifyAccessibleValueChanged(QWidget* control, int value);
 
 }  // namespace tessary::preview

@@ -17,6 +17,7 @@
 #include "preview/CommandVocabulary.h"
 #include "preview/ShortcutDispatcher.h"
 #include "preview/TFlatPanel.h"
+#include "preview/start/StartPreview.h"
 #include "skin/Skin.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/StartupSkin.h"
@@ -50,6 +51,7 @@ void UsePicture(TTBBackground& background, const QString& file, bool stretch) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  StartPreview();
   demo::DemoProgram program(app);
   const auto value = [&](const char* name) { return program.Value(name); };
 

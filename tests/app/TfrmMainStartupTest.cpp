@@ -7,8 +7,8 @@
 
 #include "WindowFixture.h"
 #include "app/ControlPanelLayout.h"
+#include "widgets/AccessibleFocus.h"
 #include "widgets/ThemeRegistry.h"
-#include "widgets/accessibility/Accessibility.h"
 
 namespace tessary::app::test {
 namespace {

@@ -35,14 +35,14 @@ EXERCISES = {
     "tests/preview": "preview",
     "tests/app": "app",
     "tests/cli": "cli",
-    "tests/support": "skin",
+    "tests/support": "preview",  # the Qt test main starts the layer a test program is built for
     "tests/fuzz": "skinfile",
     "bench/core": "skinfile",
     "bench/gui": "widgets",
     "bench/preview": "preview",
     "bench/app": "app",
     "bench/bare": "app",
-    "bench/support": "widgets",
+    "bench/support": "preview",  # the themed benchmark main starts the preview for its benchmarks
     "fuzz": "skinfile",
 }
 # Folders of test support code that the tests of their own and higher layers may include.

@@ -14,9 +14,9 @@
 #include "preview/FlatPainting.h"
 #include "preview/TFlatGauge.h"
 #include "preview/TFlatPanel.h"
+#include "widgets/ItemPainter.h"
 #include "widgets/TTBXToolWindow.h"
 #include "widgets/TTBXToolbar.h"
-#include "widgets/items/ItemPainter.h"
 #include "widgets/items/TTBControlItem.h"
 #include "widgets/items/TTBXSeparatorItem.h"
 #include "widgets/items/TTBXSpacerItem.h"
@@ -214,6 +214,19 @@ TEST_F(ChromeTest, RowsAndStatusWidthsHoldAtEveryWidthAndInEveryTheme) {
       EXPECT_EQ(QtColour(bottom.fpStopper->Color()), toolWindow);
       EXPECT_EQ(QtColour(bottom.WBGauge->Color()), toolWindow);
     }
+  }
+}
+
+TEST_F(ChromeTest, ABarDockedIntoTheAddressRowLeavesTheAddressBoxReadable) {
+  ResizeWindow(1024);
+  top.tbtSearchBar->DockTo(tbdTop, top.tbtAddressBar->DockRow(), 600);
+  for (int width : {1024, 800, 640}) {
+    ResizeWindow(width);
+    SCOPED_TRACE(width);
+    EXPECT_EQ(top.tbtSearchBar->y(), top.tbtAddressBar->y());
+    EXPECT_TRUE(top.cbAddress->isVisible());
+    EXPECT_GE(top.cbAddress->width(), 150);
+    EXPECT_TRUE(top.lblAddress->isVisible());
   }
 }
 

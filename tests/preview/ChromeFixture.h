@@ -20,7 +20,6 @@ namespace tessary::preview::testing {
 class ChromeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    widgets::StartThemes();
     widgets::SwitchTheme(QStringLiteral("Default"));
     LoadStartupSkin(skin);
     vocabulary = std::make_unique<CommandVocabulary>(skin);

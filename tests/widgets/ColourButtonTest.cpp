@@ -8,10 +8,10 @@
 #include <QToolTip>
 
 #include "ControlsFixture.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/PaletteLayout.h"
 #include "widgets/controls/TXP_Button.h"
 #include "widgets/controls/TdfsColorButton.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets::testing {
 namespace {

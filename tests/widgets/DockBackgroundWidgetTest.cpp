@@ -7,7 +7,7 @@
 #include "ToolbarFixture.h"
 #include "skin/TTBBackground.h"
 #include "widgets/DockBackground.h"
-#include "widgets/themes/PaintPrimitives.h"
+#include "widgets/PaintPrimitives.h"
 
 namespace tessary::widgets::testing {
 namespace {

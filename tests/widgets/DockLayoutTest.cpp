@@ -5,6 +5,7 @@
 #include "ToolbarFixture.h"
 #include "widgets/BarListMenu.h"
 #include "widgets/TTBXToolWindow.h"
+#include "widgets/items/TTBControlItem.h"
 
 namespace tessary::widgets::testing {
 namespace {
@@ -176,6 +177,37 @@ TEST_F(DockLayout, ASqueezedRowSharesItsWidthAndEveryCutBarShowsItsChevron) {
       }
     }
   }
+}
+
+TEST_F(DockLayout, AControlThatNarrowsStaysShownInASqueezedRow) {
+  TTBXToolbar* address = MakeBar("Address", 1);
+  auto* box = new QWidget;
+  box->setFixedSize(300, 20);
+  auto& boxItem = address->Add(std::make_unique<TTBControlItem>(box));
+  static_cast<TTBControlItem&>(boxItem).SetMinimumWidth(120);
+  address->Add(std::make_unique<TTBXItem>()).SetImageIndex(1);
+  address->SetStretch(true);
+  address->DockTo(top, 0, 0);
+  MakeBar("Beside", 12)->DockTo(top, 0, 400);
+  // The least width keeps the first button and the narrowed box, with a chevron for the rest.
+  EXPECT_GE(address->BarSizeFor(0).width(), 120 + CurrentTheme().ChevronSize());
+  for (int width : {600, 420, 300, 230}) {
+    window->resize(width, 400);
+    Settle();
+    SCOPED_TRACE(width);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_GE(box->width(), 120);
+    EXPECT_LE(box->width(), 300);
+    EXPECT_LE(address->mapTo(window.get(), box->geometry().bottomRight()).x(), top->ClientRect().right());
+    // A bar wide enough for everything with the box narrowed shows no chevron.
+    const int narrowed = address->BarSizeFor(-1).width() - (300 - box->width());
+    EXPECT_EQ(address->ChevronShown(), address->width() < narrowed);
+  }
+  // With room again the box takes its own width.
+  window->resize(600, 400);
+  address->DockTo(bottom, 0, 0);
+  Settle();
+  EXPECT_EQ(box->width(), 300);
 }
 
 // A bar placed straight on a panel is neither docked nor floating: no border or handle, a

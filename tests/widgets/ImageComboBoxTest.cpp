@@ -6,8 +6,8 @@
 #include <QPainter>
 
 #include "ControlsFixture.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/TJvImageComboBox.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets::testing {
 namespace {

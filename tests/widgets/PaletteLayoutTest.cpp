@@ -15,7 +15,7 @@ using palette::CellAt;
 using palette::Walk;
 
 TEST(ColourGrid, IsAddressedFromOneAndStoredColumnByColumn) {
-  const TColorArrayClass grid = DefaultPaletteColors();
+  const TColorArrayClass grid = DefaultPaletteColours();
   EXPECT_EQ(grid.At(1, 1), 0x00FFFFFFu);
   EXPECT_EQ(grid.At(1, 2), 0x000000FFu);
   EXPECT_EQ(grid.At(2, 1), 0x00000000u);
@@ -34,7 +34,7 @@ TEST(ColourGrid, IsAddressedFromOneAndStoredColumnByColumn) {
   EXPECT_TRUE(changed == grid);
   changed.Set(3, 2, clRed);
   EXPECT_FALSE(changed == grid);
-  EXPECT_EQ(DefaultCustomColors().Colors(), std::vector<Colour>(16, clWhite));
+  EXPECT_EQ(DefaultCustomColours().Colors(), std::vector<Colour>(16, clWhite));
 }
 
 TEST(PaletteLayout, FindsTheCellUnderAPoint) {
@@ -107,7 +107,7 @@ TEST(PaletteLayout, HintsGiveRedGreenAndBlueAsThreeDigits) {
 }
 
 TEST(CustomColours, TravelAsLetteredEntriesAndComeBackIntoTheirCells) {
-  TColorArrayClass custom = DefaultCustomColors();
+  TColorArrayClass custom = DefaultCustomColours();
   custom.Set(3, 1, 0x00996633);
   custom.Set(2, 2, 0x80000005);
   const QStringList entries = CustomColourEntries(custom);

@@ -7,9 +7,9 @@
 #include <QLineEdit>
 
 #include "ControlsFixture.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/TXP_Button.h"
 #include "widgets/controls/TXP_RadioBox.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets::testing {
 namespace {

@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <set>
 
+#include "widgets/CaptionText.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/ThemeRegistry.h"
 #include "widgets/themes/CaptionRule.h"
-#include "widgets/themes/CaptionText.h"
 #include "widgets/themes/DefaultTheme.h"
-#include "widgets/themes/PaintPrimitives.h"
 #include "widgets/themes/ThemePainter.h"
 
 namespace tessary::widgets {

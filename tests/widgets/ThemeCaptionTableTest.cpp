@@ -148,7 +148,6 @@ std::vector<Row> Rows() {
 }
 
 TEST(ThemeCaptionRules, EveryThemeColoursAndPlacesCaptionsByItsRule) {
-  StartThemes();
   const Colour savedS = SkinTextColour();
   SetSkinTextColour(kS);
   for (const Row& row : Rows()) {

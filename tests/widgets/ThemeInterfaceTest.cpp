@@ -2,8 +2,8 @@
 // of an item whose list is open, the application-active option and the item's font colour.
 #include <gtest/gtest.h>
 
+#include "widgets/ItemPainter.h"
 #include "widgets/ThemeRegistry.h"
-#include "widgets/items/ItemPainter.h"
 #include "widgets/items/TTBXItem.h"
 #include "widgets/items/TTBXSubmenuItem.h"
 
@@ -11,7 +11,6 @@ namespace tessary::widgets {
 namespace {
 
 TEST(ThemeItemState, AnOpenListMakesItsItemThePopupParentAndOnlyADropDownLooksPushed) {
-  StartThemes();
   TTBXSubmenuItem item;
   item.Add(std::make_unique<TTBXItem>());
   ItemView view;
@@ -39,7 +38,6 @@ TEST(ThemeItemState, AnOpenListMakesItsItemThePopupParentAndOnlyADropDownLooksPu
 }
 
 TEST(ThemeItemState, TheApplicationActiveOptionAndTheFontColourReachTheTheme) {
-  StartThemes();
   TTBXItem item;
   ItemView view;
   EXPECT_EQ(ItemPainter::StateOf(item, view, {}).options, ioToolbarStyle | ioAppActive);

@@ -9,11 +9,11 @@
 #include <cmath>
 
 #include "widgets/DockBackground.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/TTBDock.h"
 #include "widgets/TTBXToolbar.h"
 #include "widgets/ThemeRegistry.h"
 #include "widgets/demo/DemoScene.h"
-#include "widgets/themes/PaintPrimitives.h"
 #include "widgets/themes/ThemePainter.h"
 
 namespace tessary::widgets {
@@ -26,7 +26,6 @@ void Settle() {
 }
 
 TEST(ThemeLooks, TheDemoDockLooksDifferentUnderEveryTheme) {
-  StartThemes();
   DemoScene scene;
   scene.window.show();
   std::vector<QImage> docks;
@@ -44,7 +43,6 @@ TEST(ThemeLooks, TheDemoDockLooksDifferentUnderEveryTheme) {
 }
 
 TEST(ThemeLooks, RoundedBarEndsShowTheDockAtTheirCorners) {
-  StartThemes();
   DemoScene scene;
   scene.window.show();
   SwitchTheme("Office11Adaptive");
@@ -109,7 +107,6 @@ std::vector<LegibleCase> EnabledStates() {
 }
 
 TEST(ThemeLooks, CaptionsInTheDefaultSkinColourStandOutOfEveryFaceInEveryTheme) {
-  StartThemes();
   const Colour savedS = SkinTextColour();
   SetSkinTextColour(clBtnText);
   for (const QString& name : kThemes) {
@@ -159,7 +156,6 @@ FaceDistance Distance(const QImage& a, const QImage& b) {
 }
 
 TEST(ThemeLooks, EveryButtonStateLooksDifferentFromItsNeighboursInEveryTheme) {
-  StartThemes();
   enum { kPlain, kHot, kPushed, kChecked, kCheckedHot };
   const std::pair<std::size_t, std::size_t> pairs[] = {
       {kPlain, kHot}, {kPlain, kChecked}, {kHot, kPushed}, {kHot, kChecked}, {kChecked, kCheckedHot}};

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "widgets/PaintPrimitives.h"
 #include "widgets/themes/DefaultTheme.h"
-#include "widgets/themes/PaintPrimitives.h"
 #include "widgets/themes/ThemePainter.h"
 
 namespace tessary::widgets {

@@ -10,6 +10,7 @@
 #include "skin/Error.h"
 #include "widgets/TTBXSwitcher.h"
 #include "widgets/ThemeRegistry.h"
+#include "widgets/start/StartWidgetLibrary.h"
 #include "widgets/themes/DefaultTheme.h"
 #include "widgets/themes/ThemePainter.h"
 
@@ -68,12 +69,11 @@ std::string ErrorOf(const std::function<void()>& action) {
 
 class ThemeRegistryTest : public ::testing::Test {
  protected:
-  void SetUp() override { StartThemes(); }
   void TearDown() override { SwitchTheme(kDefaultThemeName); }
 };
 
 TEST_F(ThemeRegistryTest, StartsWithDefaultFirstAndCurrent) {
-  StartThemes();  // a second start changes nothing
+  StartWidgetLibrary();  // a second start changes nothing
   ASSERT_FALSE(RegisteredThemeNames().isEmpty());
   EXPECT_EQ(RegisteredThemeNames().front(), "Default");
   EXPECT_EQ(RegisteredThemeNames().count("Default"), 1);

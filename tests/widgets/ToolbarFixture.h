@@ -61,7 +61,6 @@ inline void Drag(QWidget* widget, QPoint from, QPoint to, int steps = 4) {
 class DockWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    StartThemes();
     window = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(window.get());
     layout->setContentsMargins(0, 0, 0, 0);

@@ -9,7 +9,7 @@
 #include "ToolbarFixture.h"
 #include "widgets/Command.h"
 #include "widgets/CommandList.h"
-#include "widgets/items/ItemPainter.h"
+#include "widgets/ItemPainter.h"
 #include "widgets/items/TTBControlItem.h"
 #include "widgets/items/TTBXLabelItem.h"
 #include "widgets/items/TTBXSubmenuItem.h"

@@ -7,24 +7,10 @@
 // has no caption), with its states and a "Press" action that does what a click does.
 // Embedded controls stay the Qt widgets they are.
 
-#include <functional>
-
-class QAccessibleInterface;
-class QWidget;
-
 namespace tessary::widgets {
 
-class TTBCustomItem;
-
-// Installs the interface factory once (the theme layer's start does it).
+// Installs the interface factory once (the library's start does it, before any bar or
+// popup exists, so each gets its interface).
 void InstallAccessibility();
-
-// Tells assistive tools that `item`, shown by `view` (a bar or a popup), has the focus now.
-void NotifyAccessibleFocus(QWidget* view, const TTBCustomItem* item);
-
-// Also hands every such notice's interface to `listener` (none: stops), with or without an
-// assistive tool: where the platform has none (offscreen, in tests) the toolkit passes no
-// notice on, not even to an update handler.
-void SetAccessibleFocusListener(std::function<void(QAccessibleInterface*)> listener);
 
 }  // namespace tessary::widgets

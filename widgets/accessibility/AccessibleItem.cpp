@@ -3,19 +3,11 @@
 #include <QWidget>
 
 #include "widgets/Command.h"
+#include "widgets/ItemPainter.h"
+#include "widgets/TTBCustomItem.h"
 #include "widgets/accessibility/AccessibleItemView.h"
-#include "widgets/items/ItemPainter.h"
-#include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::widgets {
-
-namespace {
-
-const TTBXSubmenuItem* AsSubmenu(const TTBCustomItem* item) {
-  return item->Kind() == ItemKind::Submenu ? static_cast<const TTBXSubmenuItem*>(item) : nullptr;
-}
-
-}  // namespace
 
 bool AccessibleItem::isValid() const { return view_->isValid(); }
 
@@ -27,8 +19,7 @@ bool AccessibleItem::Checkable() const {
 }
 
 bool AccessibleItem::HasList() const {
-  const TTBXSubmenuItem* submenu = AsSubmenu(item_);
-  return submenu != nullptr && (submenu->Split() || submenu->OpensListOnClick());
+  return item_->Kind() == ItemKind::Submenu && (item_->Split() || item_->OpensListOnClick());
 }
 
 QAccessibleInterface* AccessibleItem::OpenListInterface() const {
@@ -104,9 +95,8 @@ void* AccessibleItem::interface_cast(QAccessible::InterfaceType type) {
 
 QStringList AccessibleItem::actionNames() const {
   if (!item_->Selectable() || !item_->Enabled()) return {};
-  const TTBXSubmenuItem* submenu = AsSubmenu(item_);
   // A menu or drop-down that opens on a click is pressed to open; a split button has both.
-  if (submenu != nullptr && (submenu->OpensListOnClick() || view_->ShowsMenuEntries()) && HasList())
+  if (item_->Kind() == ItemKind::Submenu && (item_->OpensListOnClick() || view_->ShowsMenuEntries()) && HasList())
     return {showMenuAction(), pressAction()};
   QStringList names{pressAction()};
   if (Checkable()) names << toggleAction();

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "widgets/TTBCustomItem.h"
 #include "widgets/accessibility/AccessibleItem.h"
-#include "widgets/items/TTBControlItem.h"
 
 namespace tessary::widgets {
 
@@ -16,7 +16,7 @@ AccessibleItemView::~AccessibleItemView() {
 QAccessibleInterface* AccessibleItemView::InterfaceFor(TTBCustomItem* item) const {
   if (item == nullptr) return nullptr;
   if (item->Kind() == ItemKind::Control) {
-    QWidget* control = static_cast<TTBControlItem*>(item)->Control();
+    QWidget* control = item->Control();
     return control ? QAccessible::queryAccessibleInterface(control) : nullptr;
   }
   if (const auto found = ids_.constFind(item); found != ids_.cend()) return QAccessible::accessibleInterface(*found);

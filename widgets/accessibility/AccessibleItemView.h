@@ -6,11 +6,13 @@
 #include <QHash>
 #include <vector>
 
+#include "widgets/AccessibleFocus.h"
+
 namespace tessary::widgets {
 
 class TTBCustomItem;
 
-class AccessibleItemView : public QAccessibleWidget {
+class AccessibleItemView : public QAccessibleWidget, public AccessibleItemSource {
  public:
   AccessibleItemView(QWidget* view, QAccessible::Role role);
 
@@ -20,8 +22,7 @@ class AccessibleItemView : public QAccessibleWidget {
   QAccessibleInterface* childAt(int x, int y) const override;
   QAccessibleInterface* focusChild() const override;
 
-  // The interface of an item of this view (for a control item, its widget's own).
-  QAccessibleInterface* InterfaceFor(TTBCustomItem* item) const;
+  QAccessibleInterface* InterfaceFor(TTBCustomItem* item) const override;
   QWidget* View() const { return widget(); }
 
   // The items shown as children, in order.

@@ -5,7 +5,6 @@
 #include "widgets/PopupWindow.h"
 #include "widgets/TTBXToolWindow.h"
 #include "widgets/TTBXToolbar.h"
-#include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::widgets {
 
@@ -14,10 +13,6 @@ namespace {
 QAccessibleInterface* AccessibleLine(QWidget* view, TTBCustomItem* item) {
   auto* itemView = dynamic_cast<AccessibleItemView*>(QAccessible::queryAccessibleInterface(view));
   return itemView ? itemView->InterfaceFor(item) : nullptr;
-}
-
-const TTBXSubmenuItem* AsSubmenu(const TTBCustomItem* item) {
-  return item->Kind() == ItemKind::Submenu ? static_cast<const TTBXSubmenuItem*>(item) : nullptr;
 }
 
 }  // namespace
@@ -67,8 +62,7 @@ QWidget* AccessibleBar::OpenList(const TTBCustomItem* item) const {
 }
 
 void AccessibleBar::Press(TTBCustomItem* item) {
-  const TTBXSubmenuItem* submenu = AsSubmenu(item);
-  if (submenu != nullptr && (Bar()->IsMenuBar() || submenu->OpensListOnClick())) {
+  if (item->Kind() == ItemKind::Submenu && (Bar()->IsMenuBar() || item->OpensListOnClick())) {
     ShowList(item);
     return;
   }

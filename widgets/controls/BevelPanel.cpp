@@ -3,7 +3,7 @@
 #include <QAccessible>
 #include <QPainter>
 
-#include "widgets/themes/PaintPrimitives.h"
+#include "widgets/PaintPrimitives.h"
 
 namespace tessary::widgets {
 namespace {

@@ -4,14 +4,13 @@
 #include <QKeySequence>
 #include <QShortcutEvent>
 
+#include "widgets/CaptionText.h"
 #include "widgets/Theme.h"
-#include "widgets/controls/ControlsAccessible.h"
 #include "widgets/controls/DialogKeys.h"
-#include "widgets/themes/CaptionText.h"
 
 namespace tessary::widgets {
 
-CaptionedControl::CaptionedControl(QWidget* parent) : PaintedControl(parent) { InstallControlsAccessibility(); }
+CaptionedControl::CaptionedControl(QWidget* parent) : PaintedControl(parent) {}
 
 void CaptionedControl::SetCaption(const QString& caption) {
   if (caption == caption_) return;

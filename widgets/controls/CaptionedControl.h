@@ -5,11 +5,12 @@
 #include <QChar>
 #include <QString>
 
+#include "widgets/controls/DialogKeys.h"
 #include "widgets/controls/PaintedControl.h"
 
 namespace tessary::widgets {
 
-class CaptionedControl : public PaintedControl {
+class CaptionedControl : public PaintedControl, public DialogKeyControl {
   Q_OBJECT
 
  public:
@@ -21,7 +22,7 @@ class CaptionedControl : public PaintedControl {
   // The caption as read aloud: markers removed.
   QString PlainCaption() const;
   // The accelerator letter in lower case, or a null character when the caption has none.
-  QChar Accelerator() const;
+  QChar Accelerator() const override;
 
   // Whether Tab stops at the control (a click focuses it either way).
   bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
@@ -29,7 +30,9 @@ class CaptionedControl : public PaintedControl {
 
   // What the accelerator letter does (Alt with the letter, or the letter alone when the
   // focused control does not take characters).
-  virtual void Accelerate() = 0;
+  void Accelerate() override = 0;
+  // What a click does; screen readers' Press/Toggle actions and the dialog keys call it too.
+  void Click() override = 0;
 
  signals:
   // The click event.

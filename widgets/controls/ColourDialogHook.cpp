@@ -2,8 +2,8 @@
 
 #include <QColorDialog>
 
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/TColorArrayClass.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
 namespace {

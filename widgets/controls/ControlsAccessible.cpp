@@ -97,17 +97,6 @@ class DropDownAccessible : public PressableAccessible {
   QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
-int CellCount(const TDFSColorButtonPalette& p) {
-  return p.PaletteColours().XSize() * p.PaletteColours().YSize() + 1;  // and the other cell
-}
-
-PaletteCell CellOfChild(const TDFSColorButtonPalette& p, int child) {
-  const int rows = p.PaletteColours().YSize();
-  if (child < 0 || child >= CellCount(p)) return PaletteCell::None();
-  if (child == CellCount(p) - 1) return PaletteCell::Other();
-  return {child / rows + 1, child % rows + 1};
-}
-
 // One colour cell of the open palette: named by its hint, Press picks it.
 class PaletteCellAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
@@ -156,7 +145,7 @@ class PaletteCellAccessible : public QAccessibleInterface, public QAccessibleAct
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
-  PaletteCell Cell() const { return palette_ ? CellOfChild(*palette_, child_) : PaletteCell::None(); }
+  PaletteCell Cell() const { return palette_ ? palette_->CellOfChild(child_) : PaletteCell::None(); }
 
   QPointer<TDFSColorButtonPalette> palette_;
   int child_;
@@ -176,10 +165,10 @@ class PaletteAccessible : public QAccessibleWidget {
     return QAccessibleWidget::text(t);
   }
 
-  int childCount() const override { return CellCount(Palette()) + QAccessibleWidget::childCount(); }
+  int childCount() const override { return Palette().CellCount() + QAccessibleWidget::childCount(); }
 
   QAccessibleInterface* child(int index) const override {
-    const int cells = CellCount(Palette());
+    const int cells = Palette().CellCount();
     if (index >= cells) return QAccessibleWidget::child(index - cells);
     if (index < 0) return nullptr;
     if (cells_.size() < static_cast<std::size_t>(cells)) cells_.resize(static_cast<std::size_t>(cells), 0);
@@ -192,19 +181,19 @@ class PaletteAccessible : public QAccessibleWidget {
     for (std::size_t i = 0; i < cells_.size(); ++i)
       if (cells_[i] != 0 && QAccessible::accessibleInterface(cells_[i]) == child) return static_cast<int>(i);
     const int widgetIndex = QAccessibleWidget::indexOfChild(child);
-    return widgetIndex < 0 ? -1 : widgetIndex + CellCount(Palette());
+    return widgetIndex < 0 ? -1 : widgetIndex + Palette().CellCount();
   }
 
   QAccessibleInterface* childAt(int x, int y) const override {
     const TDFSColorButtonPalette& p = Palette();
     const PaletteCell cell = palette::CellAt(p.mapFromGlobal(QPoint(x, y)), p.PaletteColours().XSize(),
                                              p.PaletteColours().YSize(), p.size());
-    if (const int index = PaletteCellChild(p, cell); index >= 0) return child(index);
+    if (const int index = p.ChildOfCell(cell); index >= 0) return child(index);
     return QAccessibleWidget::childAt(x, y);
   }
 
   QAccessibleInterface* focusChild() const override {
-    const int index = PaletteCellChild(Palette(), Palette().Highlighted());
+    const int index = Palette().ChildOfCell(Palette().Highlighted());
     return index >= 0 ? child(index) : QAccessibleWidget::focusChild();
   }
 
@@ -228,11 +217,5 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 }  // namespace
 
 void InstallControlsAccessibility() { InstallAccessibleFactoryOnce(Factory); }
-
-int PaletteCellChild(const TDFSColorButtonPalette& palette, PaletteCell cell) {
-  if (cell.IsNone()) return -1;
-  if (cell.IsOther()) return CellCount(palette) - 1;
-  return (cell.x - 1) * palette.PaletteColours().YSize() + (cell.y - 1);
-}
 
 }  // namespace tessary::widgets

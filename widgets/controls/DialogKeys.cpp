@@ -3,63 +3,51 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "widgets/controls/CaptionedControl.h"
-#include "widgets/controls/TXP_Button.h"
-
 namespace tessary::widgets {
 namespace {
 
-constexpr const char* kObjectName = "tessary-dialog-keys";
-
 bool CanTakeFocus(const QWidget* control) { return control->isVisible() && control->isEnabled(); }
 
-// The first push button of the window (in creation order) that `wanted` picks.
+// The first control of the window (in creation order) that `wanted` picks and that can
+// take the focus.
 template <typename Wanted>
-TXP_Button* FindButton(QWidget* window, Wanted wanted) {
-  for (TXP_Button* button : window->findChildren<TXP_Button*>())
-    if (button->window() == window && wanted(*button) && CanTakeFocus(button)) return button;
+DialogKeyControl* FindControl(QWidget* window, Wanted wanted) {
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    auto* control = dynamic_cast<DialogKeyControl*>(widget);
+    if (control != nullptr && widget->window() == window && wanted(*control) && CanTakeFocus(widget)) return control;
+  }
   return nullptr;
+}
+
+bool ClickFound(DialogKeyControl* control) {
+  if (control == nullptr) return false;
+  control->Click();
+  return true;
 }
 
 }  // namespace
 
-DialogKeys::DialogKeys(QWidget* window) : QObject(window) {
-  setObjectName(QString::fromLatin1(kObjectName));
-  window->installEventFilter(this);
-}
+DialogKeys::DialogKeys(QWidget* window) : QObject(window) { window->installEventFilter(this); }
 
 void DialogKeys::Install(QWidget* window) {
-  if (window == nullptr ||
-      window->findChild<DialogKeys*>(QString::fromLatin1(kObjectName), Qt::FindDirectChildrenOnly) != nullptr)
-    return;
+  if (window == nullptr || window->findChild<DialogKeys*>(QString(), Qt::FindDirectChildrenOnly) != nullptr) return;
   new DialogKeys(window);
 }
 
 bool DialogKeys::Handle(QWidget* window, const QKeyEvent& key) {
   const Qt::KeyboardModifiers held = key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (held != Qt::NoModifier) return false;
-  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
-    if (TXP_Button* button = FindButton(window, [](const TXP_Button& b) { return b.Default(); })) {
-      button->Click();
-      return true;
-    }
-    return false;
-  }
-  if (key.key() == Qt::Key_Escape) {
-    if (TXP_Button* button = FindButton(window, [](const TXP_Button& b) { return b.Cancel(); })) {
-      button->Click();
-      return true;
-    }
-    return false;
-  }
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+    return ClickFound(FindControl(window, [](const DialogKeyControl& c) { return c.AnswersEnter(); }));
+  if (key.key() == Qt::Key_Escape)
+    return ClickFound(FindControl(window, [](const DialogKeyControl& c) { return c.AnswersEscape(); }));
   const QString text = key.text();
   if (text.size() != 1 || !text[0].isLetterOrNumber()) return false;
   const QChar letter = text[0].toLower();
-  for (CaptionedControl* control : window->findChildren<CaptionedControl*>()) {
-    if (control->window() == window && control->Accelerator() == letter && CanTakeFocus(control)) {
-      control->Accelerate();
-      return true;
-    }
+  if (DialogKeyControl* control =
+          FindControl(window, [&](const DialogKeyControl& c) { return c.Accelerator() == letter; })) {
+    control->Accelerate();
+    return true;
   }
   return false;
 }

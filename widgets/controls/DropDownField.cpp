@@ -5,9 +5,8 @@
 #include <QPainter>
 #include <QProxyStyle>
 
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/ControlStrips.h"
-#include "widgets/controls/ControlsAccessible.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
 namespace {
@@ -49,7 +48,6 @@ class EntryDelegate : public QAbstractItemDelegate {
 DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
   InstallDropDownStyle(*this);
-  InstallControlsAccessibility();
   setItemDelegate(new EntryDelegate(this));
   setAttribute(Qt::WA_Hover);
 }

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/ClickKey.h"
+
 namespace tessary::widgets {
 
 PaintedControl::PaintedControl(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
@@ -81,28 +83,6 @@ void PaintedControl::changeEvent(QEvent* event) {
       event->type() == QEvent::PaletteChange)
     update();
   QWidget::changeEvent(event);
-}
-
-bool IsClickKey(const QKeyEvent& key) {
-  const bool plain = !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-  const bool clickKey = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Space;
-  return plain && clickKey && !key.isAutoRepeat();
-}
-
-void DrawFocusRect(QPainter& painter, const QRect& rect, const QColor& colour) {
-  if (rect.width() <= 0 || rect.height() <= 0) return;
-  // Every other pixel along the edge, the phase running on around the corners.
-  const auto dot = [&](int x, int y) {
-    if (((x + y) & 1) == 0) painter.fillRect(x, y, 1, 1, colour);
-  };
-  for (int x = rect.left(); x <= rect.right(); ++x) {
-    dot(x, rect.top());
-    dot(x, rect.bottom());
-  }
-  for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
-    dot(rect.left(), y);
-    dot(rect.right(), y);
-  }
 }
 
 }  // namespace tessary::widgets

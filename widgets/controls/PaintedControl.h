@@ -49,11 +49,4 @@ class PaintedControl : public QWidget {
   bool pressInside_ = false;
 };
 
-// Enter or Space without Ctrl or Alt, not repeated by holding the key: what clicks a
-// focused button.
-bool IsClickKey(const QKeyEvent& key);
-
-// Draws a one-pixel dotted focus rectangle just inside `rect` in `colour`.
-void DrawFocusRect(QPainter& painter, const QRect& rect, const QColor& colour);
-
 }  // namespace tessary::widgets

@@ -37,10 +37,10 @@ Colour TColorArrayClass::At(int x, int y) const { return colours_[Offset(x, y)];
 
 void TColorArrayClass::Set(int x, int y, Colour colour) { colours_[Offset(x, y)] = colour; }
 
-TColorArrayClass DefaultPaletteColors() {
+TColorArrayClass DefaultPaletteColours() {
   return TColorArrayClass(4, 5, std::vector<Colour>(kPaletteColours.begin(), kPaletteColours.end()));
 }
 
-TColorArrayClass DefaultCustomColors() { return TColorArrayClass(8, 2, clWhite); }
+TColorArrayClass DefaultCustomColours() { return TColorArrayClass(8, 2, clWhite); }
 
 }  // namespace tessary::widgets

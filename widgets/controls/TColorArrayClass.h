@@ -40,8 +40,8 @@ class TColorArrayClass {
 };
 
 // The twenty palette colours of a new colour button (4 columns, 5 rows).
-TColorArrayClass DefaultPaletteColors();
+TColorArrayClass DefaultPaletteColours();
 // The sixteen custom colours of a new colour button (8 columns, 2 rows), all white.
-TColorArrayClass DefaultCustomColors();
+TColorArrayClass DefaultCustomColours();
 
 }  // namespace tessary::widgets

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/PaintedControl.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
 namespace {

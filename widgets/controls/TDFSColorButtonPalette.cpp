@@ -10,10 +10,9 @@
 #include <QScreen>
 #include <QToolTip>
 
-#include "widgets/controls/ControlsAccessible.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/DialogKeys.h"
 #include "widgets/controls/TXP_Button.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
 
@@ -22,7 +21,6 @@ TDFSColorButtonPalette::TDFSColorButtonPalette(Settings settings, std::function<
     : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint),
       settings_(std::move(settings)),
       finished_(std::move(finished)) {
-  InstallControlsAccessibility();
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedSize(palette::kClientSize);
   setMouseTracking(true);
@@ -64,11 +62,24 @@ void TDFSColorButtonPalette::SetHighlighted(PaletteCell cell) {
   highlighted_ = cell;
   if (!moved) return;
   update();
-  if (const int child = PaletteCellChild(*this, cell); child >= 0) {
+  if (const int child = ChildOfCell(cell); child >= 0) {
     QAccessibleEvent focus(this, QAccessible::Focus);
     focus.setChild(child);
     QAccessible::updateAccessibility(&focus);
   }
+}
+
+int TDFSColorButtonPalette::ChildOfCell(PaletteCell cell) const {
+  if (cell.IsNone()) return -1;
+  if (cell.IsOther()) return CellCount() - 1;
+  return (cell.x - 1) * settings_.palette.YSize() + (cell.y - 1);
+}
+
+PaletteCell TDFSColorButtonPalette::CellOfChild(int child) const {
+  const int rows = settings_.palette.YSize();
+  if (child < 0 || child >= CellCount()) return PaletteCell::None();
+  if (child == CellCount() - 1) return PaletteCell::Other();
+  return {child / rows + 1, child % rows + 1};
 }
 
 Colour TDFSColorButtonPalette::CellColour(PaletteCell cell) const {
@@ -199,7 +210,7 @@ bool TDFSColorButtonPalette::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     const auto* help = static_cast<QHelpEvent*>(event);
     const PaletteCell cell = palette::CellAt(help->pos(), settings_.palette.XSize(), settings_.palette.YSize(), size());
-    if (settings_.showHints && !cell.IsNone())
+    if (!cell.IsNone())
       QToolTip::showText(help->globalPos(), palette::ColourHint(CellColour(cell)), this,
                          palette::CellRect(cell, size()));
     else QToolTip::hideText();

@@ -31,12 +31,11 @@ class TDFSColorButtonPalette : public QWidget {
 
   // What the palette shows and offers.
   struct Settings {
-    bool showHints = true;
     QString otherCaption = QStringLiteral("&Other");
     Colour otherColour = clBtnFace;
     Colour current = clBlack;  // highlighted when a palette cell has it, else offered as other
-    TColorArrayClass palette = DefaultPaletteColors();
-    TColorArrayClass custom = DefaultCustomColors();
+    TColorArrayClass palette = DefaultPaletteColours();
+    TColorArrayClass custom = DefaultCustomColours();
     ColourDialogHook dialog;  // none: Qt's colour dialog
   };
 
@@ -49,12 +48,17 @@ class TDFSColorButtonPalette : public QWidget {
 
   PaletteCell Highlighted() const { return highlighted_; }
   void SetHighlighted(PaletteCell cell);
+  // The cells as the palette's accessible children are numbered: the palette cells column
+  // by column, then the other cell. ChildOfCell gives -1 for none, CellOfChild none for a
+  // number that is no cell.
+  int CellCount() const { return settings_.palette.XSize() * settings_.palette.YSize() + 1; }
+  int ChildOfCell(PaletteCell cell) const;
+  PaletteCell CellOfChild(int child) const;
   // The colour a cell shows (the other colour for the other cell).
   Colour CellColour(PaletteCell cell) const;
   Colour OtherColour() const { return settings_.otherColour; }
   const TColorArrayClass& PaletteColours() const { return settings_.palette; }
   const TColorArrayClass& CustomColours() const { return settings_.custom; }
-  bool ShowHints() const { return settings_.showHints; }
   bool DialogOpen() const { return dialogOpen_; }
   TXP_Button* OtherButton() const { return otherButton_; }
 

@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "skin/ImageList.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/DropDownField.h"
 #include "widgets/controls/PaintedControl.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
 namespace {
@@ -94,17 +94,7 @@ void TJvImageComboBox::SetItemIndex(int index) {
 }
 
 void TJvImageComboBox::SetColor(Colour colour) {
-  color_ = colour;
-  update();
-}
-
-void TJvImageComboBox::SetColorHighlight(Colour colour) {
-  colorHighlight_ = colour;
-  update();
-}
-
-void TJvImageComboBox::SetColorHighlightText(Colour colour) {
-  colorHighlightText_ = colour;
+  colour_ = colour;
   update();
 }
 
@@ -149,7 +139,7 @@ void TJvImageComboBox::DrawEntry(QPainter& p, int index, const QRect& rect, bool
 }
 
 void TJvImageComboBox::DrawClippedEntry(QPainter& p, int index, const QRect& rect, bool selected) {
-  const QColor background = ToQColor(color_);
+  const QColor background = ToQColor(colour_);
   p.fillRect(rect, background);
   if (index < 0 || index >= count()) return;
   const ImageComboItem item = Item(index);
@@ -162,9 +152,10 @@ void TJvImageComboBox::DrawClippedEntry(QPainter& p, int index, const QRect& rec
     if (buttonFrame_) DrawEdge(p, image.adjusted(-1, -1, 1, 1), ToQColor(clBtnHighlight), ToQColor(clBtnShadow));
     left += imageList_->Width() + kImageGap;
   }
-  const QColor brush = selected ? ToQColor(colorHighlight_) : background;
-  const QColor text = selected ? ToQColor(colorHighlightText_) : palette().color(QPalette::Active, QPalette::Text);
-  const bool focusFrame = selected && ResolveColour(color_) != ResolveColour(colorHighlight_);
+  // The selected entry's text shows in the system's highlight colours.
+  const QColor brush = selected ? ToQColor(clHighlight) : background;
+  const QColor text = selected ? ToQColor(clHighlightText) : palette().color(QPalette::Active, QPalette::Text);
+  const bool focusFrame = selected && ResolveColour(colour_) != ResolveColour(clHighlight);
   if (item.text.isEmpty()) {
     const QRect rest(left, rect.top(), rect.right() + 1 - left, rect.height());
     p.fillRect(rest, brush);
@@ -194,7 +185,7 @@ void TJvImageComboBox::showPopup() {
 
 void TJvImageComboBox::changeEvent(QEvent* event) {
   if (event->type() == QEvent::EnabledChange) {
-    color_ = isEnabled() ? clWindow : clBtnFace;
+    colour_ = isEnabled() ? clWindow : clBtnFace;
     update();
   } else if (event->type() == QEvent::FontChange) {
     Relayout();

@@ -55,13 +55,8 @@ class TJvImageComboBox : public DropDownList {
   void SetDroppedWidth(int width) { droppedWidth_ = width; }
 
   // Background of the entries (clBtnFace while disabled, clWindow when enabled again).
-  Colour Color() const { return color_; }
+  Colour Color() const { return colour_; }
   void SetColor(Colour colour);
-  // Background and text colour of the selected entry's text.
-  Colour ColorHighlight() const { return colorHighlight_; }
-  void SetColorHighlight(Colour colour);
-  Colour ColorHighlightText() const { return colorHighlightText_; }
-  void SetColorHighlightText(Colour colour);
   // A frame around each image.
   bool ButtonFrame() const { return buttonFrame_; }
   void SetButtonFrame(bool frame);
@@ -107,9 +102,7 @@ class TJvImageComboBox : public DropDownList {
   Connection listWatch_;
   ImageListPixmaps pixmaps_;
   int droppedWidth_ = 0;
-  Colour color_ = clWindow;
-  Colour colorHighlight_ = clHighlight;
-  Colour colorHighlightText_ = clHighlightText;
+  Colour colour_ = clWindow;
   bool buttonFrame_ = false;
   int changes_ = 0;          // selection changes so far
   int reportedChanges_ = 0;  // ... as of the last Change or code-set selection

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "widgets/themes/PaintPrimitives.h"
+#include "widgets/PaintPrimitives.h"
 
 namespace tessary::widgets {
 namespace {
@@ -38,7 +38,7 @@ void TXP_RadioBox::SetChecked(bool checked) {
 }
 
 void TXP_RadioBox::SetColor(Colour colour) {
-  color_ = colour;
+  colour_ = colour;
   update();
 }
 
@@ -60,7 +60,7 @@ void TXP_RadioBox::Accelerate() {
 
 void TXP_RadioBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), ToQColor(color_));
+  p.fillRect(rect(), ToQColor(colour_));
   const int markTop = (height() - kRadioCell.height()) / 2;
   p.drawPixmap(0, markTop, RadioMarkPixmap(Mark()));
 

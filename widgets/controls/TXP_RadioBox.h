@@ -15,7 +15,7 @@ class TXP_RadioBox : public CaptionedControl {
 
  public:
   // The background colour of a new radio box.
-  static constexpr Colour kDefaultColor = 0x00E6F6F8;
+  static constexpr Colour kDefaultColour = 0x00E6F6F8;
 
   explicit TXP_RadioBox(QWidget* parent = nullptr, const QString& caption = {});
 
@@ -26,7 +26,7 @@ class TXP_RadioBox : public CaptionedControl {
   int GroupIndex() const { return groupIndex_; }
   void SetGroupIndex(int group) { groupIndex_ = group; }
   // Background colour (plain or system colour).
-  Colour Color() const { return color_; }
+  Colour Color() const { return colour_; }
   void SetColor(Colour colour);
 
   // The mark the box paints now (decided here, drawn by paintEvent).
@@ -47,7 +47,7 @@ class TXP_RadioBox : public CaptionedControl {
  private:
   bool checked_ = false;
   int groupIndex_ = 0;
-  Colour color_ = kDefaultColor;
+  Colour colour_ = kDefaultColour;
 };
 
 }  // namespace tessary::widgets

@@ -4,9 +4,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "widgets/PaintPrimitives.h"
 #include "widgets/controls/ControlStrips.h"
-#include "widgets/controls/ControlsAccessible.h"
-#include "widgets/themes/PaintPrimitives.h"
 
 namespace tessary::widgets {
 namespace {
@@ -24,18 +23,15 @@ constexpr Colour clWindowFrame = 0x80000006;
 
 }  // namespace
 
-TdfsColorButton::TdfsColorButton(QWidget* parent) : PaintedControl(parent) {
-  InstallControlsAccessibility();
-  resize(sizeHint());
-}
+TdfsColorButton::TdfsColorButton(QWidget* parent) : PaintedControl(parent) { resize(sizeHint()); }
 
 TdfsColorButton::~TdfsColorButton() = default;
 
 void TdfsColorButton::SetColor(Colour colour) {
-  if (colour == color_) return;
-  color_ = colour;
+  if (colour == colour_) return;
+  colour_ = colour;
   update();
-  QAccessibleValueChangeEvent changed(this, palette::ColourHint(color_));
+  QAccessibleValueChangeEvent changed(this, palette::ColourHint(colour_));
   QAccessible::updateAccessibility(&changed);
   emit ColorChange();
 }
@@ -45,33 +41,16 @@ void TdfsColorButton::SetFlat(bool flat) {
   update();
 }
 
-void TdfsColorButton::Click() {
-  if (cycleColors_) StepColour();
-  else OpenPalette();
-}
-
-void TdfsColorButton::StepColour() {
-  const std::vector<Colour>& colours = paletteColors_.Colors();
-  if (colours.empty()) return;
-  std::size_t next = 0;
-  for (std::size_t i = 0; i < colours.size(); ++i) {
-    if (colours[i] == color_) {
-      next = (i + 1) % colours.size();
-      break;
-    }
-  }
-  SetColor(colours[next]);
-}
+void TdfsColorButton::Click() { OpenPalette(); }
 
 void TdfsColorButton::OpenPalette() {
   if (palette_ != nullptr) return;
   TDFSColorButtonPalette::Settings settings;
-  settings.showHints = showColorHints_;
   settings.otherCaption = otherBtnCaption_;
-  settings.otherColour = otherColor_;
-  settings.current = color_;
-  settings.palette = paletteColors_;
-  settings.custom = customColors_;
+  settings.otherColour = otherColour_;
+  settings.current = colour_;
+  settings.palette = paletteColours_;
+  settings.custom = customColours_;
   settings.dialog = dialog_;
   palette_ = new TDFSColorButtonPalette(
       std::move(settings), [this](const TDFSColorButtonPalette::Result& result) { PaletteClosed(result); }, this);
@@ -88,12 +67,12 @@ void TdfsColorButton::TellExpandedChanged() {
 }
 
 void TdfsColorButton::PaletteClosed(const TDFSColorButtonPalette::Result& result) {
-  if (palette_ != nullptr) customColors_ = palette_->CustomColours();
+  if (palette_ != nullptr) customColours_ = palette_->CustomColours();
   palette_ = nullptr;
   update();
   TellExpandedChanged();
   if (result.picked) {
-    if (result.fromOther) otherColor_ = result.colour;
+    if (result.fromOther) otherColour_ = result.colour;
     SetColor(result.colour);
   }
 }
@@ -120,7 +99,7 @@ void TdfsColorButton::paintEvent(QPaintEvent*) {
   const QColor frame = ToQColor(clWindowFrame);
   DrawEdge(p, swatch, frame, frame);
   const QRect fill = swatch.adjusted(1, 1, -1, -1);
-  if (isEnabled()) p.fillRect(fill, ToQColor(color_));
+  if (isEnabled()) p.fillRect(fill, ToQColor(colour_));
   else FillDithered(p, fill, ToQColor(clBtnShadow), ToQColor(clBtnFace));
 
   const int lineX = swatch.right() + kLineGap;

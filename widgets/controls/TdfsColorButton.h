@@ -22,28 +22,22 @@ class TdfsColorButton : public PaintedControl {
 
   // The current colour, shown on the face. Setting another value repaints and raises
   // ColorChange; setting the same value does nothing.
-  Colour Color() const { return color_; }
+  Colour Color() const { return colour_; }
   void SetColor(Colour colour);
   // Raises ColorChange without a change (after the colour was read from a file).
   void RaiseColorChange() { emit ColorChange(); }
 
   // The colour offered in the palette's other cell.
-  Colour OtherColor() const { return otherColor_; }
-  void SetOtherColor(Colour colour) { otherColor_ = colour; }
+  Colour OtherColor() const { return otherColour_; }
+  void SetOtherColor(Colour colour) { otherColour_ = colour; }
   // Caption of the palette's push button ("&Other").
   QString OtherBtnCaption() const { return otherBtnCaption_; }
   void SetOtherBtnCaption(const QString& caption) { otherBtnCaption_ = caption; }
   // The palette's colours (4 x 5) and the colour dialog's custom colours (8 x 2).
-  const TColorArrayClass& PaletteColors() const { return paletteColors_; }
-  void SetPaletteColors(const TColorArrayClass& colours) { paletteColors_ = colours; }
-  const TColorArrayClass& CustomColors() const { return customColors_; }
-  void SetCustomColors(const TColorArrayClass& colours) { customColors_ = colours; }
-  // The palette shows a hint per cell.
-  bool ShowColorHints() const { return showColorHints_; }
-  void SetShowColorHints(bool show) { showColorHints_ = show; }
-  // A click steps to the next palette colour instead of opening the palette.
-  bool CycleColors() const { return cycleColors_; }
-  void SetCycleColors(bool cycle) { cycleColors_ = cycle; }
+  const TColorArrayClass& PaletteColors() const { return paletteColours_; }
+  void SetPaletteColors(const TColorArrayClass& colours) { paletteColours_ = colours; }
+  const TColorArrayClass& CustomColors() const { return customColours_; }
+  void SetCustomColors(const TColorArrayClass& colours) { customColours_ = colours; }
   // Flat face: no button frame unless the mouse is over it or it is pressed.
   bool Flat() const { return flat_; }
   void SetFlat(bool flat);
@@ -53,7 +47,7 @@ class TdfsColorButton : public PaintedControl {
 
   // The open palette, or none.
   TDFSColorButtonPalette* Palette() const { return palette_; }
-  // What a click does: opens the palette (or steps the colour with CycleColors).
+  // What a click does: opens the palette.
   void Click() override;
 
   QSize sizeHint() const override { return {45, 22}; }
@@ -69,16 +63,13 @@ class TdfsColorButton : public PaintedControl {
  private:
   void OpenPalette();
   void PaletteClosed(const TDFSColorButtonPalette::Result& result);
-  void StepColour();
   void TellExpandedChanged();
 
-  Colour color_ = 0x00000000;
-  Colour otherColor_ = clBtnFace;
+  Colour colour_ = 0x00000000;
+  Colour otherColour_ = clBtnFace;
   QString otherBtnCaption_ = QStringLiteral("&Other");
-  TColorArrayClass paletteColors_ = DefaultPaletteColors();
-  TColorArrayClass customColors_ = DefaultCustomColors();
-  bool showColorHints_ = true;
-  bool cycleColors_ = false;
+  TColorArrayClass paletteColours_ = DefaultPaletteColours();
+  TColorArrayClass customColours_ = DefaultCustomColours();
   bool flat_ = false;
   ColourDialogHook dialog_;
 

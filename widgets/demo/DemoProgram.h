@@ -13,9 +13,9 @@ namespace tessary::widgets::demo {
 
 class DemoProgram {
  public:
-  // Starts the theme layer, switches to the asked theme and sets the window font.
+  // Switches to the asked theme and sets the window font (the program has started the
+  // library).
   explicit DemoProgram(QApplication& app) : app_(app), args_(QApplication::arguments()) {
-    StartThemes();
     if (!Value("--theme").isEmpty()) SwitchTheme(Value("--theme"));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);

@@ -21,11 +21,13 @@
 #include "widgets/demo/DemoProgram.h"
 #include "widgets/demo/DemoScene.h"
 #include "widgets/demo/ThemeShots.h"
+#include "widgets/start/StartWidgetLibrary.h"
 
 using namespace tessary::widgets;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  StartWidgetLibrary();
   demo::DemoProgram program(app);
   const auto option = [&](const char* name) { return program.Option(name); };
   const auto value = [&](const char* name) { return program.Value(name); };

@@ -4,18 +4,24 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "widgets/items/TTBCustomItem.h"
+#include "widgets/TTBCustomItem.h"
 
 namespace tessary::widgets {
 
 class TTBControlItem : public TTBCustomItem {
  public:
   explicit TTBControlItem(QWidget* control) : TTBCustomItem(ItemKind::Control), control_(control) {}
-  QWidget* Control() const { return control_; }
-  bool Selectable() const override { return false; }
+  QWidget* Control() const override { return control_; }
+  QSize OwnBarSize() const override;
+  int SpareWidth() const override;
+  // Lets a bar too short for everything narrow the control down to `width` (its present
+  // width stays the one it takes where there is room).
+  void SetMinimumWidth(int width);
 
  private:
   QPointer<QWidget> control_;
+  int naturalWidth_ = -1;  // with a minimum width: the width the control takes with room
+  int minimumWidth_ = -1;
 };
 
 }  // namespace tessary::widgets

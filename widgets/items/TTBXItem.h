@@ -1,6 +1,6 @@
 #pragma once
 // A button: runs its command (or click handler) when clicked; shows image, caption or both.
-#include "widgets/items/TTBCustomItem.h"
+#include "widgets/TTBCustomItem.h"
 
 namespace tessary::widgets {
 

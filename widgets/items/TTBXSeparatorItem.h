@@ -1,6 +1,6 @@
 #pragma once
 // A separator: a gap of a given width on a bar, a line across a menu.
-#include "widgets/items/TTBCustomItem.h"
+#include "widgets/TTBCustomItem.h"
 
 namespace tessary::widgets {
 
@@ -9,7 +9,7 @@ class TTBXSeparatorItem : public TTBCustomItem {
   explicit TTBXSeparatorItem(int width = 6) : TTBCustomItem(ItemKind::Separator), width_(width) {}
   // Width of the gap on a bar.
   int Width() const { return width_; }
-  bool Selectable() const override { return false; }
+  QSize OwnBarSize() const override { return {width_, 0}; }
 
  private:
   int width_;

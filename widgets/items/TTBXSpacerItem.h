@@ -2,7 +2,7 @@
 // A spacer: empty room of a fixed size on a bar.
 #include <QSize>
 
-#include "widgets/items/TTBCustomItem.h"
+#include "widgets/TTBCustomItem.h"
 
 namespace tessary::widgets {
 
@@ -10,7 +10,7 @@ class TTBXSpacerItem : public TTBCustomItem {
  public:
   TTBXSpacerItem(int width, int height) : TTBCustomItem(ItemKind::Spacer), size_(width, height) {}
   QSize Size() const { return size_; }
-  bool Selectable() const override { return false; }
+  QSize OwnBarSize() const override { return size_; }
 
  private:
   QSize size_;

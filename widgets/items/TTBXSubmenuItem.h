@@ -4,7 +4,7 @@
 // list. A submenu item that holds no entries and links no list behaves as a button.
 #include <memory>
 
-#include "widgets/items/TTBCustomItem.h"
+#include "widgets/TTBCustomItem.h"
 
 namespace tessary::widgets {
 
@@ -26,7 +26,7 @@ class TTBXSubmenuItem : public TTBCustomItem {
     split_ = split;
     Changed();
   }
-  bool Split() const { return split_; }
+  bool Split() const override { return split_; }
 
   // Shows the entries of another submenu item instead of its own (not owned).
   void SetLinkedList(const TTBXSubmenuItem* list) {
@@ -34,17 +34,7 @@ class TTBXSubmenuItem : public TTBCustomItem {
     Changed();
   }
   // The item whose entries this one opens.
-  const TTBXSubmenuItem& ListSource() const { return linked_ ? *linked_ : *this; }
-
-  // Whether there is a list to open: some entry of its own or of the linked list shows.
-  // In a popup such an item is a submenu line, split or not.
-  bool HasList() const {
-    for (const auto& item : ListSource().Items())
-      if (item->Visible() && item->Kind() != ItemKind::Separator) return true;
-    return false;
-  }
-  // Whether a click on the main part opens the list (not split, and there is a list).
-  bool OpensListOnClick() const { return !split_ && HasList(); }
+  const TTBXSubmenuItem& ListSource() const override { return linked_ ? *linked_ : *this; }
 
  private:
   bool split_ = false;

@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/CaptionText.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/ThemeRegistry.h"
-#include "widgets/themes/CaptionText.h"
-#include "widgets/themes/PaintPrimitives.h"
 #include "widgets/themes/ThemeColours.h"
 
 namespace tessary::widgets {

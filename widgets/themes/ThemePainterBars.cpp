@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/PaintPrimitives.h"
 #include "widgets/ThemeRegistry.h"
-#include "widgets/themes/PaintPrimitives.h"
 #include "widgets/themes/ThemeColours.h"
 #include "widgets/themes/ThemePainter.h"
 

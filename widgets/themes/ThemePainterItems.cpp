@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "widgets/themes/PaintPrimitives.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/themes/ThemeColours.h"
 #include "widgets/themes/ThemePainter.h"
 

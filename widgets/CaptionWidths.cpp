@@ -1,4 +1,4 @@
-#include "widgets/items/CaptionWidths.h"
+#include "widgets/CaptionWidths.h"
 
 namespace tessary::widgets {
 

@@ -1,4 +1,4 @@
-#include "widgets/themes/CaptionText.h"
+#include "widgets/CaptionText.h"
 
 #include <QFontMetrics>
 #include <QHash>

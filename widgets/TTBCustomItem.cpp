@@ -1,4 +1,4 @@
-#include "widgets/items/TTBCustomItem.h"
+#include "widgets/TTBCustomItem.h"
 
 #include "widgets/Command.h"
 
@@ -107,6 +107,12 @@ void TTBCustomItem::Click() {
   } else if (command_ != nullptr) {
     command_->Execute();
   }
+}
+
+bool TTBCustomItem::HasList() const {
+  for (const auto& item : ListSource().Items())
+    if (item->Visible() && item->Kind() != ItemKind::Separator) return true;
+  return false;
 }
 
 }  // namespace tessary::widgets

@@ -1,4 +1,4 @@
-#include "widgets/themes/PaintPrimitives.h"
+#include "widgets/PaintPrimitives.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -276,6 +276,22 @@ void PaintFace(QPainter& p, const QRect& r, const FaceLook& look) {
     if (clip) p.restore();
   }
   if (look.frame.isValid()) DrawRoundedOutline(p, r, look.radius, corners, sdAll & ~look.openSides, look.frame);
+}
+
+void DrawFocusRect(QPainter& painter, const QRect& rect, const QColor& colour) {
+  if (rect.width() <= 0 || rect.height() <= 0) return;
+  // Every other pixel along the edge, the phase running on around the corners.
+  const auto dot = [&](int x, int y) {
+    if (((x + y) & 1) == 0) painter.fillRect(x, y, 1, 1, colour);
+  };
+  for (int x = rect.left(); x <= rect.right(); ++x) {
+    dot(x, rect.top());
+    dot(x, rect.bottom());
+  }
+  for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
+    dot(rect.left(), y);
+    dot(rect.right(), y);
+  }
 }
 
 }  // namespace tessary::widgets

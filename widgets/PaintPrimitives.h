@@ -1,6 +1,7 @@
 #pragma once
-// Pixel-exact drawing primitives the theme painter is built from: 3D edges, dithered
-// faces, solid arrow triangles and small glyphs given as pixel rows.
+// Pixel-exact drawing primitives the theme painter and the self-painted controls are built
+// from: 3D edges, dithered faces, solid arrow triangles, small glyphs given as pixel rows
+// and the dotted focus rectangle.
 #include <QColor>
 #include <QPixmap>
 #include <QPoint>
@@ -88,5 +89,8 @@ QPixmap ImageMask(const QPixmap& image, const QColor& colour);
 QPixmap ImageSilhouette(const QPixmap& image, const QColor& colour);
 // The image in grey, faded (a disabled image of the flat themes).
 QPixmap FadedImage(const QPixmap& image);
+
+// Draws a one-pixel dotted focus rectangle just inside `rect` in `colour`.
+void DrawFocusRect(QPainter& painter, const QRect& rect, const QColor& colour);
 
 }  // namespace tessary::widgets

@@ -2,7 +2,9 @@
 // The base of every item a bar or popup shows. Items are light objects owned by their bar
 // (or by the submenu item that holds them), not widgets: the view lays them out, hit-tests
 // them and asks the theme to paint them. An item may be bound to a Command, from which it
-// takes every property it does not set itself.
+// takes every property it does not set itself. The views know items only through this
+// base: the kinds (widgets/items/) answer its questions about lists, sizes and controls.
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -11,6 +13,8 @@
 
 #include "skin/Colour.h"
 #include "skin/Signal.h"
+
+class QWidget;
 
 namespace tessary {
 class ImageList;
@@ -100,11 +104,30 @@ class TTBCustomItem {
   void Click();
   void SetOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
 
-  // Whether the item reacts to the mouse at all (separators, labels, spacers do not).
-  virtual bool Selectable() const { return true; }
+  // Whether the item reacts to the mouse at all: buttons and submenus do; separators,
+  // labels, spacers and embedded controls do not.
+  bool Selectable() const { return kind_ == ItemKind::Button || kind_ == ItemKind::Submenu; }
 
   // Child items (submenus); empty for other kinds.
   const std::vector<std::unique_ptr<TTBCustomItem>>& Items() const { return items_; }
+  // The item whose entries a click on the item's list opens (a submenu may show another's).
+  virtual const TTBCustomItem& ListSource() const { return *this; }
+  // Split: the main part runs the command and a separate arrow opens the list.
+  virtual bool Split() const { return false; }
+  // Whether there is a list to open: some entry of the list source shows. In a popup such
+  // an item is a submenu line, split or not.
+  bool HasList() const;
+  // Whether a click on the main part opens the list (not split, and there is a list).
+  bool OpensListOnClick() const { return !Split() && HasList(); }
+
+  // The room a separator, spacer or embedded control takes on a bar, which no caption or
+  // image decides; empty for the other kinds.
+  virtual QSize OwnBarSize() const { return {}; }
+  // How much narrower than that an embedded control may be laid out on a bar too short for
+  // everything (0: it keeps its width or goes behind the chevron).
+  virtual int SpareWidth() const { return 0; }
+  // The widget an embedded control item places on its bar (none for the other kinds).
+  virtual QWidget* Control() const { return nullptr; }
 
   // Registers an observer told after every change of what the item shows.
   [[nodiscard]] Connection OnChange(std::function<void()> observer) { return changed_.Connect(std::move(observer)); }

@@ -1,32 +1,24 @@
-#include "widgets/items/ItemPainter.h"
+#include "widgets/ItemPainter.h"
 
 #include <QPainter>
 #include <algorithm>
 
 #include "skin/ImageList.h"
+#include "widgets/CaptionWidths.h"
 #include "widgets/ImageListPixmaps.h"
+#include "widgets/TTBCustomItem.h"
 #include "widgets/ThemeRegistry.h"
-#include "widgets/items/CaptionWidths.h"
-#include "widgets/items/TTBControlItem.h"
-#include "widgets/items/TTBXSeparatorItem.h"
-#include "widgets/items/TTBXSpacerItem.h"
-#include "widgets/items/TTBXSubmenuItem.h"
 
 namespace tessary::widgets {
 
 namespace {
 
-const TTBXSubmenuItem* AsSubmenu(const TTBCustomItem& item) {
-  return item.Kind() == ItemKind::Submenu ? static_cast<const TTBXSubmenuItem*>(&item) : nullptr;
-}
-
 bool OnMenuBar(const ItemView& view) { return (view.viewKind & vkMenuBar) == vkMenuBar; }
 
 // The split part a bar item is painted with as a whole.
 int BarSplitPart(const TTBCustomItem& item, const ItemView& view) {
-  const TTBXSubmenuItem* submenu = AsSubmenu(item);
-  if (submenu == nullptr || OnMenuBar(view)) return spNone;
-  return submenu->Split() ? spSplitCaption : spDropDown;
+  if (item.Kind() != ItemKind::Submenu || OnMenuBar(view)) return spNone;
+  return item.Split() ? spSplitCaption : spDropDown;
 }
 
 // The width of the item's caption as displayed, looked up where the view keeps them.
@@ -73,11 +65,10 @@ ItemState ItemPainter::StateOf(const TTBCustomItem& item, const ItemView& view, 
   }
   if (state.options & ioToolbarStyle) {
     state.splitPart = BarSplitPart(item, view);
-    const TTBXSubmenuItem* submenu = AsSubmenu(item);
     // The item whose list is open is its popup's parent. A plain drop-down is drawn pushed
     // as a whole; a split item's arrow part is (PaintBarItem), its caption part is not.
-    state.popupParent = submenu != nullptr && look.arrowPushed;
-    if (state.popupParent && !submenu->Split()) state.pushed = true;
+    state.popupParent = item.Kind() == ItemKind::Submenu && look.arrowPushed;
+    if (state.popupParent && !item.Split()) state.pushed = true;
   }
   return state;
 }
@@ -107,12 +98,9 @@ bool ItemPainter::ShowsCaption(const TTBCustomItem& item, const ItemView& view) 
 QSize ItemPainter::BarItemSize(const TTBCustomItem& item, const ItemView& view) {
   const Theme& theme = CurrentTheme();
   switch (item.Kind()) {
-    case ItemKind::Separator: return {static_cast<const TTBXSeparatorItem&>(item).Width(), 0};
-    case ItemKind::Spacer: return static_cast<const TTBXSpacerItem&>(item).Size();
-    case ItemKind::Control: {
-      const QWidget* control = static_cast<const TTBControlItem&>(item).Control();
-      return control ? control->size() : QSize();
-    }
+    case ItemKind::Separator:
+    case ItemKind::Spacer:
+    case ItemKind::Control: return item.OwnBarSize();
     case ItemKind::Label: return {CaptionWidth(item, view) + 2, view.metrics.height()};
     case ItemKind::Button:
     case ItemKind::Submenu: break;
@@ -259,8 +247,7 @@ void ItemPainter::PaintMenuLine(QPainter& painter, const TTBCustomItem& item, co
   const QString shortcut = item.ShortcutText();
   if (!shortcut.isEmpty())
     theme.PaintItemCaption(painter, shortcutRect, state, shortcut, cfRight | cfVCenter | cfHidePrefix, false);
-  const TTBXSubmenuItem* submenu = AsSubmenu(item);
-  if (submenu != nullptr && submenu->HasList())
+  if (item.Kind() == ItemKind::Submenu && item.HasList())
     theme.PaintSubmenuArrow(painter, QRect(arrowLeft, rect.top(), kMenuArrowColumn, rect.height()), state);
 }
 
