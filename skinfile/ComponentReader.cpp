@@ -5,6 +5,7 @@
 
 #include "skin/Colour.h"
 #include "skin/Error.h"
+#include "skin/Limits.h"
 #include "skinfile/TextEncoding.h"
 
 namespace tessary {

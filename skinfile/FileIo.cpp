@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "skin/Error.h"
+#include "skin/Limits.h"
 #include "skinfile/TemporaryFiles.h"
 
 #if __has_include(<unistd.h>)
@@ -32,10 +33,10 @@ constexpr int kMaxLinks = 40;
 // The longest file name (one path component) the common file systems take, in bytes.
 constexpr std::size_t kMaxNameBytes = 255;
 // Reading a pipe or device, whose size is not known beforehand: in chunks, and no more
-// than a skin file with two 8192 x 8192 backgrounds of 32 bits holds, so that an endless
-// source such as /dev/zero is refused instead of filling the memory.
+// than kMaxFileBytes (skin/Limits.h), so that an endless source such as /dev/zero is
+// refused instead of filling the memory.
 constexpr std::size_t kStreamChunk = 64 * 1024;
-constexpr std::size_t kMaxStreamBytes = std::size_t{512} * 1024 * 1024;
+constexpr std::size_t kMaxStreamBytes = kMaxFileBytes;
 
 // The second and later bytes of a UTF-8 character.
 bool IsUtf8Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }

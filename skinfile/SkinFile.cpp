@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "skin/Error.h"
+#include "skin/Limits.h"
 #include "skinfile/ByteReader.h"
 #include "skinfile/ComponentReader.h"
 #include "skinfile/FileIo.h"
@@ -39,7 +40,6 @@ constexpr std::size_t kTextColorOffset = 8;
 constexpr std::size_t kGaugeColorOffset = 73;
 constexpr std::size_t kThemeNameOffset = 138;
 constexpr std::size_t kTextFieldSize = 65;
-constexpr std::size_t kMaxTextLength = 64;
 constexpr std::int32_t kMarkerValue = 9;
 constexpr std::size_t kBackgroundCount = 2;  // bgTop and bgBottom come first
 static_assert(kTextColorOffset + kTextFieldSize == kGaugeColorOffset);
@@ -56,13 +56,13 @@ constexpr std::size_t kBaseReserve = 512 * 1024;
 constexpr std::size_t kBmpOverhead = 2048;
 
 void PutTextField(std::vector<std::uint8_t>& out, std::size_t offset, std::string_view text) {
-  if (text.size() > kMaxTextLength) text = text.substr(0, kMaxTextLength);
+  if (text.size() > kMaxHeaderText) text = text.substr(0, kMaxHeaderText);
   out[offset] = static_cast<std::uint8_t>(text.size());
   std::copy(text.begin(), text.end(), out.begin() + static_cast<std::ptrdiff_t>(offset + 1));
 }
 
 std::string GetTextField(std::span<const std::uint8_t> header, std::size_t offset) {
-  const std::size_t length = std::min<std::size_t>(header[offset], kMaxTextLength);
+  const std::size_t length = std::min<std::size_t>(header[offset], kMaxHeaderText);
   return std::string(reinterpret_cast<const char*>(header.data() + offset + 1), length);
 }
 
