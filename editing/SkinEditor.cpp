@@ -150,6 +150,8 @@ void SkinEditor::ChangeBackgroundFromFile(Background which, const std::string& p
 }
 
 void SkinEditor::SetBackgroundPicture(Background which, const Bitmap& picture) {
+  // Refused before anything is recorded for Undo.
+  if (!FitsBackground(picture)) Fail(msg::kBitmapNotValid);
   const SkinParts parts = PartOf(which);
   beforeChange_.Emit(parts);
   BackgroundOf(skin_, which).SetBitmap(picture);  // tells the docks

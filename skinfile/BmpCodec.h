@@ -18,7 +18,8 @@ namespace tessary {
 
 // Decodes a whole BMP file. Zero bytes give an empty picture. Errors: "Bitmap image is not
 // valid" (not "BM", planes != 1, a depth or compression it cannot show, sizes past the
-// picture limits, RLE data that would write outside the picture), "Stream read error" (ends
+// picture limits, RLE data that would write outside the picture or is too short to stand
+// for it), "Stream read error" (ends
 // inside a header, the colour table or the pixel data). The picture keeps a slice of the
 // shared bytes rather than a copy; RLE data is checked now and decoded on first use.
 Bitmap ReadBmp(const SharedBytes& bytes);

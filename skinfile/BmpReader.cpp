@@ -31,7 +31,8 @@
 //     uncompressed: rows of stride = ((width x bits + 31) / 32) x 4 bytes; the image size
 //     field is not needed (some writers put width x 3 x height in it, short of the padding)
 //     RLE: the image size (0 = all bytes left), decoded on first use; data that ends
-//     without the end-of-bitmap mark leaves the rest of the picture 0
+//     without the end-of-bitmap mark leaves the rest of the picture 0; data too short to
+//     stand for the picture (CompressedDataCovers, skin/Limits.h) is refused
 //
 // Pictures keep slices of the bytes they were read from (no copies); a file read from disk
 // is read once into memory that is not cleared first.
@@ -154,6 +155,10 @@ Bitmap ReadBmpAt(const SharedBytes& bytes, bool embedded, std::size_t& length) {
     const SharedBytes data = bytes.Slice(in.Position(), size);
     in.Skip(size);
     length = in.Position();
+    // A few bytes that claim a large picture (an early end-of-bitmap mark leaves the rest
+    // zero) are refused before anything is decoded (skin/Limits.h).
+    const std::uint64_t pixels = static_cast<std::uint64_t>(f.width) * static_cast<std::uint64_t>(f.Rows());
+    if (!CompressedDataCovers(size, pixels)) Fail(msg::kBitmapNotValid);
     // Checked now, decoded only when something draws or converts the picture.
     CheckRle(data.Span(), f);
     const BitmapFormat format = f;

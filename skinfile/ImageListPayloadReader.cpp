@@ -36,7 +36,8 @@
 // as one unit. It yields no list when it is truncated, names no colour depth in its flags,
 // holds more images than cells, has a cell size of 0 or above the limit, or has bitmaps that
 // are not 4 cells wide or too short for its images. An older-layout payload is two plain BMP
-// files, so a broken one fails with the BMP reader's own message.
+// files, so a broken one fails with the BMP reader's own message; pictures larger than the
+// largest list (kMaxGridPixels, skin/Limits.h) fail with the list's.
 #include <algorithm>
 #include <optional>
 
@@ -191,6 +192,12 @@ void ReadOlderLayout(std::span<const std::uint8_t> payload, ImageList& list) {
   const int cx = list.Width();
   const int cy = list.Height();
   if (cx <= 0 || cy <= 0) Fail(msg::kImageListRead);
+  // Both pictures are decoded whole to cut the cells from them: one larger than the largest
+  // list would cost that much for cells no list can hold.
+  for (const Bitmap* picture : {&colour, &mask}) {
+    if (static_cast<std::uint64_t>(picture->Width()) * static_cast<std::uint64_t>(picture->Height()) > kMaxGridPixels)
+      Fail(msg::kImageListRead);
+  }
 
   const std::int64_t cellRows = colour.Height() / cy;
   const std::int64_t cellColumns = colour.Width() / cx;

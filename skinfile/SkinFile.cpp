@@ -186,12 +186,12 @@ SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat
   for (std::size_t i = 0; i < recordCount; ++i) {
     RecordInfo record;
     record.offset = in.Position();
-    // Only the layout is wanted: byte blocks are stepped over, not copied.
-    const Record parsed = ComponentReader(in, false).ReadRecord();
+    // Only the layout is wanted: values and children are stepped over, not built.
+    RecordOutline outline = ComponentReader(in).ReadOutline();
     record.length = in.Position() - record.offset;
-    record.className = parsed.className;
-    record.name = parsed.name;
-    for (const PropertyEntry& entry : parsed.properties) record.properties.push_back(entry.path);
+    record.className = std::move(outline.className);
+    record.name = std::move(outline.name);
+    record.properties = std::move(outline.properties);
     info.records.push_back(std::move(record));
   }
   return info;
