@@ -16,6 +16,7 @@
 // bgTop, bgBottom, ilLButtons, ilSButtons, ilImages, ilHot, ilDisable, ilDown.
 #include "skinfile/SkinFile.h"
 
+#include <algorithm>
 #include <string_view>
 #include <tuple>
 #include <utility>
@@ -27,6 +28,7 @@
 #include "skinfile/FileIo.h"
 #include "skinfile/SkinProperties.h"
 #include "skinfile/TextEncoding.h"
+#include "skinfile/ValueTags.h"
 
 namespace tessary {
 namespace {
@@ -169,12 +171,26 @@ void ReadSkinFile(const SharedBytes& bytes, SkinFileFormat format, Skin& skin) {
   skin.Assign(copy);
 }
 
+SharedBytes ReadSkinFileBytes(const std::string& path, SkinFileFormat format, bool streams) {
+  FileRead how;
+  how.streams = streams;
+  // Up to the first record's signature in the longer layout, so that a file of the other
+  // layout can still be told by its start.
+  how.startSize = kHeaderSize + kRecordSignature.size();
+  how.startLooksRight = [format](std::span<const std::uint8_t> start) {
+    const std::size_t at = format == SkinFileFormat::kSkn ? kHeaderSize : kOldHeaderSize;
+    return start.size() >= at + kRecordSignature.size() && std::equal(kRecordSignature.begin(), kRecordSignature.end(),
+                                                                      start.begin() + static_cast<std::ptrdiff_t>(at));
+  };
+  return ReadFileBytes(path, how);
+}
+
 void OpenSkinFile(const std::string& path, Skin& skin) {
-  ReadSkinFile(ReadFileBytes(path), SkinFileFormat::kSkn, skin);
+  ReadSkinFile(ReadSkinFileBytes(path, SkinFileFormat::kSkn), SkinFileFormat::kSkn, skin);
 }
 
 void ImportOldSkinFile(const std::string& path, Skin& skin) {
-  ReadSkinFile(ReadFileBytes(path), SkinFileFormat::kCrs, skin);
+  ReadSkinFile(ReadSkinFileBytes(path, SkinFileFormat::kCrs), SkinFileFormat::kCrs, skin);
 }
 
 SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format) {
