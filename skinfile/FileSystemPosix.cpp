@@ -30,9 +30,7 @@ int LastError() { return errno != 0 ? errno : EIO; }
 
 Status StatusFrom(const struct stat& info) {
   Status status;
-  status.kind = S_ISREG(info.st_mode)   ? Kind::kRegular
-                : S_ISDIR(info.st_mode) ? Kind::kFolder
-                                        : Kind::kOther;
+  status.kind = S_ISREG(info.st_mode) ? Kind::kRegular : S_ISDIR(info.st_mode) ? Kind::kFolder : Kind::kOther;
   status.size = status.kind == Kind::kRegular ? static_cast<std::uint64_t>(info.st_size) : 0;
   status.mode = static_cast<std::uint32_t>(info.st_mode & kPermissionBits);
   status.owner = static_cast<std::int64_t>(info.st_uid);

@@ -95,7 +95,8 @@ int OpenForReading(const std::string& path, Handle& file, Status& status) {
 int WaitForData(Handle&, const std::string&) { return 0; }
 
 int Read(const Handle& file, std::span<std::uint8_t> into, std::size_t& count) {
-  const int read = _read(file.Descriptor(), into.data(), static_cast<unsigned>(std::min<std::size_t>(into.size(), kMostPerCall)));
+  const int read =
+      _read(file.Descriptor(), into.data(), static_cast<unsigned>(std::min<std::size_t>(into.size(), kMostPerCall)));
   if (read < 0) return LastError();
   count = static_cast<std::size_t>(read);
   return 0;
@@ -112,8 +113,8 @@ int OpenForWriting(const std::string& path, Handle& file) {
 
 int Write(const Handle& file, std::span<const std::uint8_t> bytes) {
   while (!bytes.empty()) {
-    const int written =
-        _write(file.Descriptor(), bytes.data(), static_cast<unsigned>(std::min<std::size_t>(bytes.size(), kMostPerCall)));
+    const int written = _write(file.Descriptor(), bytes.data(),
+                               static_cast<unsigned>(std::min<std::size_t>(bytes.size(), kMostPerCall)));
     if (written < 0) return LastError();
     bytes = bytes.subspan(static_cast<std::size_t>(written));
   }

@@ -26,6 +26,7 @@
 #include "skinfile/ByteReader.h"
 #include "skinfile/ComponentReader.h"
 #include "skinfile/FileIo.h"
+#include "skinfile/FileSystem.h"
 #include "skinfile/SkinProperties.h"
 #include "skinfile/TextEncoding.h"
 #include "skinfile/ValueTags.h"
@@ -241,7 +242,7 @@ bool SavesOverOldSkinFile(const std::string& path) {
     return name.size() >= kOldSkinSuffix.size() &&
            EqualsIgnoringAsciiCase(name.substr(name.size() - kOldSkinSuffix.size()), kOldSkinSuffix);
   };
-  return named(path) || named(ResolveLinks(path).string());
+  return named(path) || named(os::Utf8Of(ResolveLinks(os::PathOf(path))));
 }
 
 }  // namespace tessary
