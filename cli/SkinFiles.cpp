@@ -64,6 +64,8 @@ SharedBytes ReadSkinOver(const std::string& path, Skin& skin) {
     const std::string reason =
         error.what() == std::string_view(msg::kInvalidStreamFormat) ? LayoutReason(bytes, format) : "";
     throw FileError(path, WithReason(reason.empty() ? error : SkinError(error.what(), reason)));
+  } catch (const std::bad_alloc&) {
+    throw FileError(path, msg::kOutOfMemory);
   }
   return bytes;
 }

@@ -3,10 +3,11 @@
 #include <exception>
 #include <new>
 
+#include "skin/Error.h"
+
 namespace tessary {
 namespace {
 
-constexpr const char* kOutOfMemory = "Out of memory";
 // Nothing of ours throws anything else; a library might, and the program must go on.
 constexpr const char* kUnknownError = "Unexpected error";
 
@@ -25,7 +26,7 @@ bool RunCommand(Dialogs& dialogs, const std::function<void()>& command) {
     command();
     return true;
   } catch (const std::bad_alloc&) {
-    message = kOutOfMemory;
+    message = msg::kOutOfMemory;
   } catch (const std::exception& error) {
     message = error.what();
   } catch (...) {

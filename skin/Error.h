@@ -27,6 +27,7 @@ inline constexpr const char* kPropertyReadOnly = "Property is read-only";
 inline constexpr const char* kInvalidComponentName = "''%s'' is not a valid component name";
 inline constexpr const char* kDuplicateComponentName = "A component named %s already exists";
 inline constexpr const char* kErrorReading = "Error reading %s%s%s: %s";
+inline constexpr const char* kOutOfMemory = "Out of memory";
 }  // namespace msg
 
 // Fills each "%s" with the next argument and each "%d" with the next argument as written;
