@@ -65,10 +65,14 @@ TEST(ToolFiles, MessagesGiveTheSystemsReasonAndTheVersionIsShown) {
     EXPECT_EQ(result.err, message);
   }
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
-  // Output a script cannot get is a failure too.
-  const ToolResult full = folder.Run({"info", "in.skn"}, "/dev/full");
-  EXPECT_EQ(full.exitCode, 1);
-  EXPECT_EQ(full.err, "tessary-skin: standard output: Stream write error: No space left on device\n");
+  // Output a script cannot get is a failure too, with the same reason however large it is.
+  for (const QStringList& args : {QStringList{"info", "in.skn"}, QStringList{"info", "in.skn", "--json"},
+                                  QStringList{"check", "in.skn"}, QStringList{"--help"}}) {
+    const ToolResult full = folder.Run(args, "/dev/full");
+    EXPECT_EQ(full.exitCode, 1) << args.join(' ').toStdString();
+    EXPECT_EQ(full.err, "tessary-skin: standard output: Stream write error: No space left on device\n")
+        << args.join(' ').toStdString();
+  }
   const ToolResult version = folder.Run({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "tessary-skin 2.0\n");
@@ -274,7 +278,8 @@ TEST(ToolFiles, HeaderTextsTravelAsUtf8AndComeBackAsLatin1) {
       {"Theme=" + sixtyFour + "y",
        "tessary-skin: t/skin.ini:2: '" + sixtyFour + "y' is longer than the 64 characters a skin file holds\n"},
       {"Theme=Ωmega", "tessary-skin: t/skin.ini:2: 'Ωmega' has characters a skin file cannot hold (only Latin-1)\n"},
-      {"TextColor=\xC3", "tessary-skin: t/skin.ini:2: '\xC3' has characters a skin file cannot hold (only Latin-1)\n"},
+      // A byte that is not UTF-8 is shown escaped, not sent raw to the terminal.
+      {"TextColor=\xC3", "tessary-skin: t/skin.ini:2: '\\xc3' has characters a skin file cannot hold (only Latin-1)\n"},
       {"GaugeColor=$" + std::string(70, '0'), "tessary-skin: t/skin.ini:2: '$" + std::string(70, '0') +
                                                   "' is longer than the 64 characters a skin file holds\n"},
   };
