@@ -21,19 +21,26 @@ std::string ErrorBoxText(std::string_view message) {
 }
 
 bool RunCommand(Dialogs& dialogs, const std::function<void()>& command) {
-  std::string message;
+  std::string text;
   try {
     command();
     return true;
   } catch (const std::bad_alloc&) {
-    message = msg::kOutOfMemory;
+    text = ErrorBoxText(msg::kOutOfMemory);
+  } catch (const SkinError& error) {
+    text = ErrorBoxText(error.what());
+    // A message that does not name its file ("Stream write error") gets the file and the
+    // system's reason below it, as tessary-skin gives them.
+    if (!error.File().empty()) {
+      text += "\n\n" + error.File() + (error.Reason().empty() ? "" : ": " + error.Reason());
+    }
   } catch (const std::exception& error) {
-    message = error.what();
+    text = ErrorBoxText(error.what());
   } catch (...) {
-    message = kUnknownError;
+    text = ErrorBoxText(kUnknownError);
   }
   // Shown outside the handler: the box runs an event loop.
-  dialogs.ShowApplicationError(ErrorBoxText(message));
+  dialogs.ShowApplicationError(text);
   return false;
 }
 

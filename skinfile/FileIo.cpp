@@ -141,7 +141,7 @@ void WriteStraight(const std::string& path, std::span<const std::span<const std:
   if (const int error = os::OpenForWriting(path, file))
     FailBecause(SystemReason(error), msg::kCannotCreateFile, {shown});
   if (const int failure = WriteAndClose(file, pieces, flush))
-    FailBecause(SystemReason(failure), msg::kStreamWriteError);
+    throw SkinError(msg::kStreamWriteError, SystemReason(failure), shown);
 }
 
 }  // namespace
@@ -255,7 +255,7 @@ void WriteFileSafely(const std::string& path, std::span<const std::span<const st
   // The old file is replaced only by a complete new one that is on the disk.
   if (const int failure = WriteAndClose(file, pieces, true)) {
     os::RemoveIn(folder, temporaryName);
-    FailBecause(SystemReason(failure), msg::kStreamWriteError);
+    throw SkinError(msg::kStreamWriteError, SystemReason(failure), path);
   }
   if (const int error = os::RenameIn(folder, temporaryName, targetName)) {
     os::RemoveIn(folder, temporaryName);
