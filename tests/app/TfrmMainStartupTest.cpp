@@ -118,6 +118,7 @@ TEST_F(WindowTest, ControlsReachScreenReaders) {
   dialogs->CancelFile();
   QAccessibleInterface* sample = QAccessible::queryAccessibleInterface(c().samples[0][0]);
   sample->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QCoreApplication::processEvents();  // the click is queued
   EXPECT_EQ(dialogs->fileQuestions, std::vector<FileDialogId>{FileDialogId::OpenDialog});
 }
 
