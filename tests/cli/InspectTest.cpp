@@ -190,7 +190,7 @@ TEST(ToolCheck, AFileTooLargeForTheMemoryIsOneVerdictAmongTheOthers) {
       const AllocationLimit limit(2 << 20);
       std::vector<std::string> args = {command, files[1]};
       if (command == std::string("check")) args = {command, files[0], files[1], files[2]};
-      exitCode = RunTool(args, out, err);
+      exitCode = RunTool("tessary-skin", args, out, err);
     }
     EXPECT_EQ(exitCode, 1);
     if (command == std::string("check")) {

@@ -87,7 +87,7 @@ TEST(ToolOutput, FileTextsAndNamesShowTheirControlCharactersEscaped) {
     for (std::size_t i = 1; i < args.size(); ++i) args[i] = folder.Path(args[i]);
     std::ostringstream out;
     std::ostringstream err;
-    RunTool(args, out, err);
+    RunTool("tessary-skin", args, out, err);
     // Messages name the paths as given; the rows give them relative to the folder.
     auto relative = [&](std::string text) {
       for (std::size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix)) {
