@@ -1,7 +1,11 @@
 // Tessary: the skin editor. `tessary FILE` opens a skin file (.skn) or imports an old one
-// (.crs) once the window shows.
+// (.crs) once the window shows; `tessary --help` and `--version` answer without a window.
 #include <QTimer>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "app/CommandLine.h"
 #include "app/FirstFrame.h"
 #include "app/GuardedApplication.h"
 #include "app/Startup.h"
@@ -12,6 +16,10 @@ int main(int argc, char** argv) {
   // Ctrl-C, SIGTERM or a closed terminal while a skin is being saved removes the temporary
   // file beside it, then ends the editor as the signal would have (as tessary-skin does).
   tessary::InstallInterruptCleanup();
+  // Help, the version and mistyped options are answered before any window or display.
+  const tessary::app::CommandLineAnswer answer =
+      tessary::app::AnswerCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  if (answer.exitCode) return std::cout.flush() ? *answer.exitCode : 1;
   tessary::app::GuardedApplication application(argc, argv);
   tessary::app::StartApplication();
   tessary::app::WindowServices services;
@@ -19,10 +27,10 @@ int main(int argc, char** argv) {
   tessary::app::TfrmMain window(std::move(services));
   if (qEnvironmentVariableIsSet("TESSARY_QUIT_AT_FIRST_FRAME")) tessary::app::QuitAtFirstFrame(window);
   window.showMaximized();
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1) {
+  if (answer.arguments.file) {
     // Once the window stands, so that an error box has it to sit on.
-    QTimer::singleShot(0, &window, [&window, file = arguments.at(1)] { window.OpenAtStartup(file); });
+    const QString file = QString::fromLocal8Bit(*answer.arguments.file);
+    QTimer::singleShot(0, &window, [&window, file] { window.OpenAtStartup(file); });
   }
 
   // Scripted runs (tests, screenshots) can ask the editor to close itself after a while,

@@ -4,6 +4,7 @@
 // "tessary-skin: FILE: MESSAGE", where MESSAGE is the editor's own text for the problem,
 // followed by the system's reason where there is one ("Cannot open file x.skn: Permission
 // denied").
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -36,13 +37,16 @@ inline std::string WithReason(const SkinError& error) {
   return error.Reason().empty() ? std::string(error.what()) : std::string(error.what()) + ": " + error.Reason();
 }
 
-// Runs `action`, turning a SkinError it throws into a FileError about `path`.
+// Runs `action`, turning a SkinError it throws into a FileError about `path`, and so a
+// file too large for the memory ("Out of memory").
 template <typename Action>
 decltype(auto) ForFile(const std::string& path, Action&& action) {
   try {
     return action();
   } catch (const SkinError& error) {
     throw FileError(path, WithReason(error));
+  } catch (const std::bad_alloc&) {
+    throw FileError(path, msg::kOutOfMemory);
   }
 }
 

@@ -43,7 +43,8 @@ class ExportFolder {
     std::error_code error;
     // An existing non-empty folder is refused: files left there by an earlier export (say a
     // slot beyond the new count) would be taken by pack as part of this skin.
-    if (fs::exists(target_, error)) {
+    const bool exists = fs::exists(target_, error);
+    if (exists) {
       if (!fs::is_directory(target_, error)) throw FileError(dir, "not a directory");
       if (!fs::is_empty(target_, error)) throw FileError(dir, "the directory is not empty");
     }
@@ -55,10 +56,15 @@ class ExportFolder {
     if (!createdAbove_.empty()) fs::create_directories(target_.parent_path(), error);
     temporary_ = TemporaryPathBeside(target_);
     pending_.emplace(PathText(temporary_), PendingTemporary::Kind::kFolder);
-    madeTemporary_ = fs::create_directory(temporary_, error);
+    // An existing empty folder is replaced by one like it: its permissions, owner, group and
+    // set-group-id bit, from the start, so that the files written into it get its group
+    // and a private folder is never open to others.
+    const std::string target = PathText(target_);
+    const int failure = CreateFolderLike(PathText(temporary_), exists ? &target : nullptr);
+    madeTemporary_ = failure == 0;
     if (!madeTemporary_) {
       RemoveWhatWasMade();
-      CannotCreate(dir, error);
+      CannotCreate(dir, std::error_code(failure, std::generic_category()));
     }
   }
 
@@ -78,17 +84,17 @@ class ExportFolder {
     ThrowIfInterrupted();
   }
 
-  // Puts the complete folder in place of the (missing or empty) target.
+  // Puts the complete folder, on the disk, in place of the (missing or empty) target.
   void Finish() {
-    std::error_code error;
-    fs::rename(temporary_, target_, error);
+    int failure = PutFolderInPlace(PathText(temporary_), PathText(target_));
     std::error_code ignored;
-    if (error && fs::is_directory(target_, ignored) && fs::is_empty(target_, ignored)) {
+    if (failure != 0 && fs::is_directory(target_, ignored) && fs::is_empty(target_, ignored)) {
       // Systems that rename over no folder, not even an empty one.
+      std::error_code error;
       fs::remove(target_, error);
-      if (!error) fs::rename(temporary_, target_, error);
+      failure = error ? error.value() : PutFolderInPlace(PathText(temporary_), PathText(target_));
     }
-    if (error) CannotCreate(shown_, error);
+    if (failure != 0) CannotCreate(shown_, std::error_code(failure, std::generic_category()));
     done_ = true;
   }
 

@@ -82,15 +82,15 @@ JsonValue ToJson(const std::string& path, const LoadedSkin& loaded) {
 void PrintText(const std::string& path, const LoadedSkin& loaded, std::ostream& out) {
   const SkinHeader& header = loaded.info.header;
   const bool skn = loaded.format == SkinFileFormat::kSkn;
-  out << "File:          " << path << "\n"
+  out << "File:          " << EscapeControls(path) << "\n"
       << "Format:        " << (skn ? "skin file (.skn)" : "old skin file (.crs)") << ", " << loaded.fileSize
       << " bytes\n";
   if (skn) {
-    // The header's texts are Latin-1; the terminal gets UTF-8.
+    // The header's texts are Latin-1; the terminal gets UTF-8, its control characters escaped.
     out << "Marker:        " << header.marker << "\n"
-        << "Text colour:   " << Latin1ToUtf8(header.textColorName) << "\n"
-        << "Gauge colour:  " << Latin1ToUtf8(header.gaugeColorName) << "\n"
-        << "Theme:         " << Latin1ToUtf8(header.themeName) << "\n";
+        << "Text colour:   " << EscapeControls(Latin1ToUtf8(header.textColorName)) << "\n"
+        << "Gauge colour:  " << EscapeControls(Latin1ToUtf8(header.gaugeColorName)) << "\n"
+        << "Theme:         " << EscapeControls(Latin1ToUtf8(header.themeName)) << "\n";
   }
 
   out << "Backgrounds:\n";
@@ -121,9 +121,9 @@ void PrintText(const std::string& path, const LoadedSkin& loaded, std::ostream& 
       << "properties\n";
   for (const RecordInfo& record : loaded.info.records) {
     out << "  " << std::right << std::setw(8) << record.offset << std::setw(8) << record.length << "  " << std::left
-        << std::setw(15) << record.className << std::setw(12) << record.name;
+        << std::setw(15) << EscapeControls(record.className) << std::setw(12) << EscapeControls(record.name);
     for (std::size_t i = 0; i < record.properties.size(); ++i) {
-      out << (i == 0 ? "" : ", ") << record.properties[i];
+      out << (i == 0 ? "" : ", ") << EscapeControls(record.properties[i]);
     }
     out << "\n";
   }

@@ -24,8 +24,10 @@
 #include "cli/SkinFiles.h"
 #include "cli/SlotImage.h"
 #include "skin/AsciiText.h"
+#include "skin/Limits.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/FileIo.h"
+#include "skinfile/ImageListLayout.h"
 #include "skinfile/SkinProperties.h"
 #include "skinfile/StartupSkin.h"
 #include "skinfile/TextEncoding.h"
@@ -34,9 +36,6 @@ namespace tessary::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The header's text fields hold at most this many characters.
-constexpr std::size_t kMaxHeaderText = 64;
 
 std::string PathText(const fs::path& path) { return path.string(); }
 
@@ -132,9 +131,8 @@ class SkinIni {
     if (entry == nullptr) return std::nullopt;
     const std::optional<std::int32_t> value = ParseInteger(entry->value);
     if (!value) throw FileError(Where(*entry), FormatMessage(msg::kNotValidInteger, {entry->value}));
-    if (*value < 0 || *value > skindir::kMaxImages) {
-      throw FileError(Where(*entry),
-                      std::string(key) + " must be between 0 and " + std::to_string(skindir::kMaxImages));
+    if (*value < 0 || *value > kMaxImages) {
+      throw FileError(Where(*entry), std::string(key) + " must be between 0 and " + std::to_string(kMaxImages));
     }
     return *value;
   }
@@ -207,7 +205,7 @@ std::optional<int> SlotOfFile(const fs::path& path) {
   for (char c : stem) {
     if (c < '0' || c > '9') return std::nullopt;
     slot = slot * 10 + (c - '0');
-    if (slot >= skindir::kMaxImages) return std::nullopt;
+    if (slot >= kMaxImages) return std::nullopt;
   }
   return static_cast<int>(slot);
 }
@@ -220,8 +218,7 @@ std::map<int, fs::path> ScanSlots(const fs::path& folder) {
     const std::optional<int> slot = IsFolder(entry) ? std::nullopt : SlotOfFile(entry.path());
     if (!slot) {
       throw FileError(PathText(entry.path()), "not an image slot file (a slot number below " +
-                                                  std::to_string(skindir::kMaxImages) +
-                                                  " and .png or .bmp, such as 05.png)");
+                                                  std::to_string(kMaxImages) + " and .png or .bmp, such as 05.png)");
     }
     if (!slots.emplace(*slot, entry.path()).second) {
       throw FileError(PathText(entry.path()), "slot " + std::to_string(*slot) + " is given twice");
@@ -274,6 +271,16 @@ void PackImageList(const fs::path& root, const SkinIni& ini, ImageList& list) {
   // Room for more images than the capacity given grows in the list's own steps.
   int room = capacity.value_or(list.Capacity());
   while (room < size) room += ImageList::kGrowBy;
+  // A list no image-list payload can hold would pack "ok" and then fail every save.
+  const int most =
+      imagelist::MaxCapacity(static_cast<std::uint32_t>(list.Width()), static_cast<std::uint32_t>(list.Height()));
+  if (size > 0 && room > most) {
+    const IniFile::Entry* given = capacity ? ini.Find(list.name, skindir::kCapacity) : nullptr;
+    throw FileError(given != nullptr ? ini.Where(*given) : PathText(folder),
+                    list.name + " with room for " + std::to_string(room) + " images of " +
+                        std::to_string(list.Width()) + " x " + std::to_string(list.Height()) +
+                        " could never be saved: a list of that size holds at most " + std::to_string(most));
+  }
   list.SetContent(list.Width(), list.Height(), room, std::move(images));
 }
 

@@ -44,9 +44,6 @@ inline constexpr std::string_view kBmpExtension = ".bmp";
 inline constexpr std::string_view kPngExtension = ".png";
 inline constexpr std::size_t kSlotDigits = 2;
 
-// The count and capacity fields of the image-list header are 16-bit.
-inline constexpr int kMaxImages = 65535;
-
 inline constexpr std::string_view kTrue = "1";
 inline constexpr std::string_view kFalse = "0";
 

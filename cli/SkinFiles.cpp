@@ -56,13 +56,16 @@ std::size_t StoredImageListCount(SkinFileFormat format) {
 
 SharedBytes ReadSkinOver(const std::string& path, Skin& skin) {
   const SkinFileFormat format = FormatForPath(path);
-  const SharedBytes bytes = ForFile(path, [&] { return ReadFileBytes(path); });
+  // A file named on the command line may be a pipe or device on purpose (/dev/stdin).
+  const SharedBytes bytes = ForFile(path, [&] { return ReadSkinFileBytes(path, format, true); });
   try {
     ReadSkinFile(bytes, format, skin);
   } catch (const SkinError& error) {
     const std::string reason =
         error.what() == std::string_view(msg::kInvalidStreamFormat) ? LayoutReason(bytes, format) : "";
     throw FileError(path, WithReason(reason.empty() ? error : SkinError(error.what(), reason)));
+  } catch (const std::bad_alloc&) {
+    throw FileError(path, msg::kOutOfMemory);
   }
   return bytes;
 }

@@ -27,7 +27,8 @@ std::size_t StoredImageListCount(SkinFileFormat format);
 
 // Reads the file over `skin` as Open (.skn) or Import Old Skins (.crs) would: all or
 // nothing, the skin unchanged on error. Returns the file's bytes. A file refused as
-// "Invalid stream format" that holds the other layout says that its name picked the layout.
+// "Invalid stream format" that holds the other layout says that its name picked the layout;
+// one too large for the memory is "Out of memory" about that file.
 SharedBytes ReadSkinOver(const std::string& path, Skin& skin);
 
 // Save, as the editor's Save button does it.

@@ -9,8 +9,10 @@
 #include "cli/CliError.h"
 #include "cli/Command.h"
 #include "cli/RenderPart.h"
+#include "cli/StdioOutput.h"
 #include "skin/Error.h"
 #include "skinfile/TemporaryFiles.h"
+#include "skinfile/TextEncoding.h"
 
 namespace tessary::cli {
 namespace {
@@ -44,14 +46,14 @@ void PrintCommandHelp(const Command& command, std::ostream& out) {
 }
 
 int ToolUsageError(std::string_view problem, std::ostream& err) {
-  err << kProgram << ": " << problem << "\n"
+  err << kProgram << ": " << EscapeControls(problem) << "\n"
       << "Usage: " << kProgram << " COMMAND [ARGUMENTS]\n"
       << "Run '" << kProgram << " --help' for the list of commands.\n";
   return kExitUsage;
 }
 
 int CommandUsageError(const Command& command, std::string_view problem, std::ostream& err) {
-  err << kProgram << ": " << command.name << ": " << problem << "\n"
+  err << kProgram << ": " << command.name << ": " << EscapeControls(problem) << "\n"
       << "Usage: " << kProgram << " " << command.name << " " << command.usage << "\n"
       << "Run '" << kProgram << " " << command.name << " --help' for details.\n";
   return kExitUsage;
@@ -72,7 +74,12 @@ int Finish(int exitCode, std::ostream& out, std::ostream& err) {
   errno = 0;
   out.flush();
   if (out) return exitCode;
-  const SkinError failure(msg::kStreamWriteError, SystemReason(errno != 0 ? errno : EIO));
+  int reason = errno != 0 ? errno : EIO;
+  // The write that failed may lie well before this flush.
+  if (const auto* system = dynamic_cast<const StdioOutput*>(out.rdbuf()); system && system->FailureReason() != 0) {
+    reason = system->FailureReason();
+  }
+  const SkinError failure(msg::kStreamWriteError, SystemReason(reason));
   err << kProgram << ": standard output: " << WithReason(failure) << "\n";
   return kExitFailure;
 }
@@ -104,13 +111,13 @@ int RunTool(const std::string& program, const std::vector<std::string>& args, st
   } catch (const UsageError& error) {
     return CommandUsageError(*command, error.what(), err);
   } catch (const FileError& error) {
-    err << kProgram << ": " << error.Path() << ": " << error.what() << "\n";
+    err << kProgram << ": " << EscapeControls(error.Path()) << ": " << EscapeControls(error.what()) << "\n";
   } catch (const SkinError& error) {
-    err << kProgram << ": " << error.what() << "\n";
+    err << kProgram << ": " << EscapeControls(error.what()) << "\n";
   } catch (const std::bad_alloc&) {
     err << kProgram << ": out of memory\n";
   } catch (const std::exception& error) {
-    err << kProgram << ": " << error.what() << "\n";
+    err << kProgram << ": " << EscapeControls(error.what()) << "\n";
   }
   return kExitFailure;
 }
@@ -121,7 +128,11 @@ int ToolMain(int argc, char** argv) {
   InstallInterruptCleanup();
   const std::vector<std::string> args(argv + 1, argv + argc);
   try {
-    const int exitCode = RunTool(argc > 0 ? argv[0] : "", args, std::cout, std::cerr);
+    StdioOutput outBuffer(stdout);
+    StdioOutput errBuffer(stderr);
+    std::ostream out(&outBuffer);
+    std::ostream err(&errBuffer);
+    const int exitCode = RunTool(argc > 0 ? argv[0] : "", args, out, err);
     ThrowIfInterrupted();  // a signal held while a failed command cleaned up
     return exitCode;
   } catch (const Interrupted& interrupted) {

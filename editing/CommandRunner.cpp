@@ -3,10 +3,11 @@
 #include <exception>
 #include <new>
 
+#include "skin/Error.h"
+
 namespace tessary {
 namespace {
 
-constexpr const char* kOutOfMemory = "Out of memory";
 // Nothing of ours throws anything else; a library might, and the program must go on.
 constexpr const char* kUnknownError = "Unexpected error";
 
@@ -20,19 +21,26 @@ std::string ErrorBoxText(std::string_view message) {
 }
 
 bool RunCommand(Dialogs& dialogs, const std::function<void()>& command) {
-  std::string message;
+  std::string text;
   try {
     command();
     return true;
   } catch (const std::bad_alloc&) {
-    message = kOutOfMemory;
+    text = ErrorBoxText(msg::kOutOfMemory);
+  } catch (const SkinError& error) {
+    text = ErrorBoxText(error.what());
+    // A message that does not name its file ("Stream write error") gets the file and the
+    // system's reason below it, as tessary-skin gives them.
+    if (!error.File().empty()) {
+      text += "\n\n" + error.File() + (error.Reason().empty() ? "" : ": " + error.Reason());
+    }
   } catch (const std::exception& error) {
-    message = error.what();
+    text = ErrorBoxText(error.what());
   } catch (...) {
-    message = kUnknownError;
+    text = ErrorBoxText(kUnknownError);
   }
   // Shown outside the handler: the box runs an event loop.
-  dialogs.ShowApplicationError(ErrorBoxText(message));
+  dialogs.ShowApplicationError(text);
   return false;
 }
 

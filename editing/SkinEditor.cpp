@@ -150,6 +150,8 @@ void SkinEditor::ChangeBackgroundFromFile(Background which, const std::string& p
 }
 
 void SkinEditor::SetBackgroundPicture(Background which, const Bitmap& picture) {
+  // Refused before anything is recorded for Undo.
+  if (!FitsBackground(picture)) Fail(msg::kBitmapNotValid);
   const SkinParts parts = PartOf(which);
   beforeChange_.Emit(parts);
   BackgroundOf(skin_, which).SetBitmap(picture);  // tells the docks
@@ -246,22 +248,26 @@ bool SkinEditor::Open() {
 }
 
 void SkinEditor::OpenFromFile(const std::string& path) {
-  OpenFromBytes(ReadWholeFile(path));
+  ReadInto(ReadSkinFileBytes(path, SkinFileFormat::kSkn), FileKind::kSkin);
   savedOrOpened_.Emit(path, FileEvent::kOpened);
 }
 
-void SkinEditor::OpenFromBytes(std::span<const std::uint8_t> bytes) { ReadInto(bytes, FileKind::kSkin); }
+void SkinEditor::OpenFromBytes(std::span<const std::uint8_t> bytes) {
+  ReadInto(SharedBytes::Copy(bytes), FileKind::kSkin);
+}
 
 void SkinEditor::ImportOldSkins() {
   if (const auto path = dialogs_.ChooseFile(FileDialogId::CRSOpenDialog)) ImportFromFile(*path);
 }
 
 void SkinEditor::ImportFromFile(const std::string& path) {
-  ImportFromBytes(ReadWholeFile(path));
+  ReadInto(ReadSkinFileBytes(path, SkinFileFormat::kCrs), FileKind::kOldSkin);
   savedOrOpened_.Emit(path, FileEvent::kImported);
 }
 
-void SkinEditor::ImportFromBytes(std::span<const std::uint8_t> bytes) { ReadInto(bytes, FileKind::kOldSkin); }
+void SkinEditor::ImportFromBytes(std::span<const std::uint8_t> bytes) {
+  ReadInto(SharedBytes::Copy(bytes), FileKind::kOldSkin);
+}
 
 void SkinEditor::NewSkin() {
   Skin fresh;
@@ -270,7 +276,7 @@ void SkinEditor::NewSkin() {
   savedOrOpened_.Emit(std::string(), FileEvent::kNew);
 }
 
-void SkinEditor::ReadInto(std::span<const std::uint8_t> bytes, FileKind kind) {
+void SkinEditor::ReadInto(const SharedBytes& bytes, FileKind kind) {
   const bool skinFile = kind == FileKind::kSkin;
   // Read completely into a copy: a failure anywhere leaves the skin as it was.
   Skin read(skin_);

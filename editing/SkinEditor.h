@@ -184,7 +184,8 @@ class SkinEditor {
   void CheckSlot(const ImageSlotRule& rule, int slot) const;
   // A picture file for the place, by its transparency rule.
   PlacePicture LoadPicture(const std::string& path, const PicturePlace& place);
-  void ReadInto(std::span<const std::uint8_t> bytes, FileKind kind);
+  // Pictures keep slices of `bytes` (a file read once, not copied).
+  void ReadInto(const SharedBytes& bytes, FileKind kind);
   // Makes the view show `parts` of the skin: what does not follow the skin by itself. The
   // preview is switched to `theme` (the skin's theme name, or the one shown when a
   // snapshot was taken).

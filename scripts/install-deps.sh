@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libopengl-dev libpng-dev
   googletest libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-14-dev clang-format g++-mingw-w64-x86-64-posix
   fonts-dejavu-core fonts-liberation
   xvfb xauth imagemagick time
   tango-icon-theme python3 python3-pil

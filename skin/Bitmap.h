@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "skin/Limits.h"
 #include "skin/SharedBytes.h"
 
 namespace tessary {
@@ -21,15 +22,6 @@ inline constexpr std::uint32_t kBmpRgb = 0;
 inline constexpr std::uint32_t kBmpRle8 = 1;
 inline constexpr std::uint32_t kBmpRle4 = 2;
 inline constexpr std::uint32_t kBmpBitFields = 3;
-
-// Largest width or height (rows) a picture may have.
-inline constexpr std::int32_t kMaxBitmapSide = 32767;
-// Largest picture the program makes itself from another (a background stretched to its
-// dock). Pictures read from files have no pixel limit: their bytes are all there.
-inline constexpr std::uint64_t kMaxBitmapPixels = std::uint64_t{1} << 25;
-// Largest picture compressed data may unpack to (a few bytes of RLE can describe a huge
-// picture, so this bounds what decoding allocates): 256 megapixels.
-inline constexpr std::uint64_t kMaxDecodedPixels = std::uint64_t{1} << 28;
 
 // The stored format of a picture, as read from its BMP header.
 struct BitmapFormat {

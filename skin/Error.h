@@ -27,6 +27,7 @@ inline constexpr const char* kPropertyReadOnly = "Property is read-only";
 inline constexpr const char* kInvalidComponentName = "''%s'' is not a valid component name";
 inline constexpr const char* kDuplicateComponentName = "A component named %s already exists";
 inline constexpr const char* kErrorReading = "Error reading %s%s%s: %s";
+inline constexpr const char* kOutOfMemory = "Out of memory";
 }  // namespace msg
 
 // Fills each "%s" with the next argument and each "%d" with the next argument as written;
@@ -38,12 +39,16 @@ std::string FormatMessage(std::string_view pattern, std::initializer_list<std::s
 // denied"): the editor shows the message alone, tessary-skin adds the reason after it.
 class SkinError : public std::runtime_error {
  public:
-  explicit SkinError(const std::string& message, std::string reason = {})
-      : std::runtime_error(message), reason_(std::move(reason)) {}
+  // `file`: the file a message that does not name it is about ("Stream write error" while
+  // saving x.skn), for the lines an error box shows below the message.
+  explicit SkinError(const std::string& message, std::string reason = {}, std::string file = {})
+      : std::runtime_error(message), reason_(std::move(reason)), file_(std::move(file)) {}
   const std::string& Reason() const { return reason_; }
+  const std::string& File() const { return file_; }
 
  private:
   std::string reason_;
+  std::string file_;
 };
 
 // Throws SkinError(FormatMessage(pattern, args)).

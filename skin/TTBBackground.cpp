@@ -2,7 +2,14 @@
 
 #include <algorithm>
 
+#include "skin/Error.h"
+
 namespace tessary {
+
+bool FitsBackground(const Bitmap& picture) {
+  return static_cast<std::uint64_t>(picture.Width()) * static_cast<std::uint64_t>(picture.Height()) <=
+         kMaxBackgroundPixels;
+}
 
 TTBBackground::TTBBackground() = default;
 
@@ -45,6 +52,7 @@ void TTBBackground::SetContent(const Content& content) {
 }
 
 void TTBBackground::SetBitmap(const Bitmap& bitmap) {
+  if (!FitsBackground(bitmap)) Fail(msg::kBitmapNotValid);
   bitmap_ = bitmap;
   Rebuild();
 }

@@ -13,6 +13,10 @@
 
 namespace tessary {
 
+// Whether a picture is one a background may hold: at most kMaxBackgroundPixels
+// (skin/Limits.h), more than any dock shows.
+bool FitsBackground(const Bitmap& picture);
+
 class TTBBackground {
  public:
   TTBBackground();
@@ -21,7 +25,9 @@ class TTBBackground {
 
   // Published properties.
   const Bitmap& GetBitmap() const { return bitmap_; }
-  void SetBitmap(const Bitmap& bitmap);  // always rebuilds (a load raises the change notice)
+  // Always rebuilds (a load raises the change notice). A picture larger than a background
+  // may be (FitsBackground) is refused with "Bitmap image is not valid", nothing changed.
+  void SetBitmap(const Bitmap& bitmap);
   Colour BkColor() const { return bkColor_; }
   void SetBkColor(Colour colour);  // rebuilds only while Transparent is on
   bool Transparent() const { return transparent_; }

@@ -18,7 +18,8 @@ namespace tessary {
 
 // Decodes a whole BMP file. Zero bytes give an empty picture. Errors: "Bitmap image is not
 // valid" (not "BM", planes != 1, a depth or compression it cannot show, sizes past the
-// picture limits, RLE data that would write outside the picture), "Stream read error" (ends
+// picture limits, RLE data that would write outside the picture or is too short to stand
+// for it), "Stream read error" (ends
 // inside a header, the colour table or the pixel data). The picture keeps a slice of the
 // shared bytes rather than a copy; RLE data is checked now and decoded on first use.
 Bitmap ReadBmp(const SharedBytes& bytes);
@@ -43,8 +44,15 @@ Bitmap ReadEmbeddedBmp(const SharedBytes& bytes, std::size_t& length);
 // The BMP file bytes of a picture (an empty picture gives no bytes).
 std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap);
 
-// Reads a .bmp file from disk ("Cannot open file %s" when it cannot be opened).
+// Reads a .bmp file from disk ("Cannot open file %s" when it cannot be opened). Its headers
+// are looked at first: a file they refuse is not read any further.
 Bitmap LoadBmpFile(const std::string& path);
+
+// The start of a BMP file that holds all its headers (the longest, with masks after it),
+// and whether a start shows no reason yet to refuse the file. A start shorter than that is
+// the whole file.
+inline constexpr std::size_t kBmpStartSize = 14 + 124 + 12;
+bool BmpStartLooksRight(std::span<const std::uint8_t> start);
 
 // Bitmap payload: N (32-bit), then N bytes of BMP. N = 0 (or no bytes at all) is the empty
 // picture; N beyond the bytes present is "Stream read error". The bytes are exactly the

@@ -31,7 +31,8 @@
 //     uncompressed: rows of stride = ((width x bits + 31) / 32) x 4 bytes; the image size
 //     field is not needed (some writers put width x 3 x height in it, short of the padding)
 //     RLE: the image size (0 = all bytes left), decoded on first use; data that ends
-//     without the end-of-bitmap mark leaves the rest of the picture 0
+//     without the end-of-bitmap mark leaves the rest of the picture 0; data too short to
+//     stand for the picture (CompressedDataCovers, skin/Limits.h) is refused
 //
 // Pictures keep slices of the bytes they were read from (no copies); a file read from disk
 // is read once into memory that is not cleared first.
@@ -122,26 +123,34 @@ std::size_t PixelStart(std::uint32_t offset, std::size_t tableEnd, std::size_t s
   return tableEnd;
 }
 
-// Reads one BMP from the start of `bytes`. A standalone file may end early in its RLE data
-// (what is there is decoded); an embedded one must hold the size its header states, since
-// whatever follows it is not part of it. `length` gets the bytes the BMP took.
-Bitmap ReadBmpAt(const SharedBytes& bytes, bool embedded, std::size_t& length) {
-  ByteReader in(bytes.Span());
+// The file header, the picture's header and the masks that follow it, checked: sizes and
+// depth before anything is allocated for the picture. `offset` gets the pixel offset.
+HeaderInfo ReadHeaders(ByteReader& in, std::uint32_t& offset) {
   auto magic = in.Take(2);
   if (magic[0] != kBmpMagic[0] || magic[1] != kBmpMagic[1]) Fail(msg::kBitmapNotValid);
   in.Skip(kBmpFileHeaderSize - sizeof kBmpMagic - sizeof(std::uint32_t));  // total size, reserved words
-  const std::uint32_t offset = in.U32();
+  offset = in.U32();
 
   const std::uint32_t headerSize = in.U32();
   HeaderInfo info = headerSize == kBmpCoreHeaderSize ? ReadCoreHeader(in) : ReadInfoHeader(in, headerSize);
   BitmapFormat& f = info.format;
-  // Sizes and depth are checked before anything is allocated for the picture.
   if (!BitmapFormatIsValid(f)) Fail(msg::kBitmapNotValid);
   if (info.masksFollow) {
     f.redMask = in.U32();
     f.greenMask = in.U32();
     f.blueMask = in.U32();
   }
+  return info;
+}
+
+// Reads one BMP from the start of `bytes`. A standalone file may end early in its RLE data
+// (what is there is decoded); an embedded one must hold the size its header states, since
+// whatever follows it is not part of it. `length` gets the bytes the BMP took.
+Bitmap ReadBmpAt(const SharedBytes& bytes, bool embedded, std::size_t& length) {
+  ByteReader in(bytes.Span());
+  std::uint32_t offset = 0;
+  HeaderInfo info = ReadHeaders(in, offset);
+  BitmapFormat& f = info.format;
   ReadColourTable(in, f);
   const std::size_t tableEnd = in.Position();
 
@@ -154,6 +163,10 @@ Bitmap ReadBmpAt(const SharedBytes& bytes, bool embedded, std::size_t& length) {
     const SharedBytes data = bytes.Slice(in.Position(), size);
     in.Skip(size);
     length = in.Position();
+    // A few bytes that claim a large picture (an early end-of-bitmap mark leaves the rest
+    // zero) are refused before anything is decoded (skin/Limits.h).
+    const std::uint64_t pixels = static_cast<std::uint64_t>(f.width) * static_cast<std::uint64_t>(f.Rows());
+    if (!CompressedDataCovers(size, pixels)) Fail(msg::kBitmapNotValid);
     // Checked now, decoded only when something draws or converts the picture.
     CheckRle(data.Span(), f);
     const BitmapFormat format = f;
@@ -209,6 +222,28 @@ Bitmap ReadBitmapPayload(std::span<const std::uint8_t> payload) {
   return ReadBitmapPayload(SharedBytes::Copy(payload));
 }
 
-Bitmap LoadBmpFile(const std::string& path) { return ReadBmp(ReadFileBytes(path)); }
+bool BmpStartLooksRight(std::span<const std::uint8_t> start) {
+  // A header longer than the start holds cannot be judged from it.
+  constexpr std::size_t kHeaderSizeField = sizeof(std::uint32_t);
+  if (start.size() >= kBmpFileHeaderSize + kHeaderSizeField &&
+      ByteReader(start.subspan(kBmpFileHeaderSize)).U32() > start.size() - kBmpFileHeaderSize - kBmpMasksSize) {
+    return true;
+  }
+  try {
+    ByteReader in(start);
+    std::uint32_t offset = 0;
+    ReadHeaders(in, offset);
+    return true;
+  } catch (const SkinError&) {
+    return false;
+  }
+}
+
+Bitmap LoadBmpFile(const std::string& path) {
+  FileRead how;
+  how.startSize = kBmpStartSize;
+  how.startLooksRight = BmpStartLooksRight;
+  return ReadBmp(ReadFileBytes(path, how));
+}
 
 }  // namespace tessary

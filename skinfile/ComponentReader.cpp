@@ -5,6 +5,7 @@
 
 #include "skin/Colour.h"
 #include "skin/Error.h"
+#include "skin/Limits.h"
 #include "skinfile/TextEncoding.h"
 
 namespace tessary {
@@ -158,8 +159,8 @@ void ComponentReader::ReadComponent(const ClassInfo& info, void* object, std::st
     }
   }
   in_.U8();
-  // The described classes own no children; any found are read through and not applied.
-  while (in_.PeekU8() != TagByte(ValueTag::kNull)) ReadRecord(false);
+  // The described classes own no children; any found are stepped over, not applied.
+  while (in_.PeekU8() != TagByte(ValueTag::kNull)) ReadRecordInto(false, nullptr, nullptr);
   in_.U8();
 }
 
@@ -183,7 +184,8 @@ void ComponentReader::ApplyEntry(const ClassInfo& info, void* object, std::strin
   } else if (const PropertyInfo* defined = FindProperty(currentClass->defined, rest)) {
     ReadDefined(*defined, current);
   } else {
-    ReadValue();
+    // Refused whatever it holds: stepped over, not built.
+    SkipValue();
     Fail(msg::kPropertyDoesNotExist, {rest});
   }
 }
@@ -266,110 +268,145 @@ void ComponentReader::ReadDefined(const PropertyInfo& property, void* object) {
 
 Value ComponentReader::ReadValue() {
   Value value;
-  value.tag = ReadTag();
-  switch (value.tag) {
+  ReadValueInto(&value);
+  return value;
+}
+
+void ComponentReader::SkipValue() { ReadValueInto(nullptr); }
+
+void ComponentReader::ReadValueInto(Value* value) {
+  const ValueTag tag = ReadTag();
+  if (value) value->tag = tag;
+  switch (tag) {
     case ValueTag::kNull:
     case ValueTag::kFalse:
     case ValueTag::kTrue:
     case ValueTag::kNil: break;
     case ValueTag::kList: {
       NestingGuard guard(depth_);
-      while (in_.PeekU8() != TagByte(ValueTag::kNull)) value.items.push_back(ReadValue());
+      while (in_.PeekU8() != TagByte(ValueTag::kNull)) ReadValueInto(value ? &value->items.emplace_back() : nullptr);
       in_.U8();
       break;
     }
     case ValueTag::kInt8:
     case ValueTag::kInt16:
-    case ValueTag::kInt32: value.integer = ReadInteger(value.tag); break;
+    case ValueTag::kInt32: {
+      const std::int64_t integer = ReadInteger(tag);
+      if (value) value->integer = integer;
+      break;
+    }
     case ValueTag::kInt64:
-    case ValueTag::kCurrency: value.integer = in_.I64(); break;
+    case ValueTag::kCurrency: {
+      const std::int64_t integer = in_.I64();
+      if (value) value->integer = integer;
+      break;
+    }
     case ValueTag::kExtended:
     case ValueTag::kSingle:
     case ValueTag::kDate: {
-      const std::size_t size = value.tag == ValueTag::kExtended ? kExtendedBytes
-                               : value.tag == ValueTag::kSingle ? kSingleBytes
-                                                                : kDateBytes;
-      auto bytes = in_.Take(size);
-      value.bytes.assign(bytes.begin(), bytes.end());
+      const std::size_t size = tag == ValueTag::kExtended ? kExtendedBytes
+                               : tag == ValueTag::kSingle ? kSingleBytes
+                                                          : kDateBytes;
+      const auto bytes = in_.Take(size);
+      if (value) value->bytes.assign(bytes.begin(), bytes.end());
       break;
     }
     case ValueTag::kString:
-    case ValueTag::kIdent: value.text = in_.ShortString(); break;
+    case ValueTag::kIdent:
     case ValueTag::kLString:
     case ValueTag::kUtf8String: {
-      auto bytes = ReadBlock(1);
-      value.text.assign(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+      const auto bytes = tag == ValueTag::kString || tag == ValueTag::kIdent ? in_.Take(in_.U8()) : ReadBlock(1);
+      if (value) value->text.assign(reinterpret_cast<const char*>(bytes.data()), bytes.size());
       break;
     }
-    case ValueTag::kBinary: {
-      auto bytes = ReadBlock(1);
-      if (keepBlocks_) value.bytes.assign(bytes.begin(), bytes.end());
-      break;
-    }
+    case ValueTag::kBinary:
     case ValueTag::kWString: {
-      auto bytes = ReadBlock(kUtf16UnitBytes);
-      value.bytes.assign(bytes.begin(), bytes.end());
+      const auto bytes = ReadBlock(tag == ValueTag::kBinary ? 1 : kUtf16UnitBytes);
+      if (value) value->bytes.assign(bytes.begin(), bytes.end());
       break;
     }
     case ValueTag::kSet:
-      for (std::string name = in_.ShortString(); !name.empty(); name = in_.ShortString()) {
-        value.names.push_back(std::move(name));
+      for (std::size_t length = in_.U8(); length != 0; length = in_.U8()) {
+        const auto name = in_.Take(length);
+        if (value) value->names.emplace_back(reinterpret_cast<const char*>(name.data()), name.size());
       }
       break;
     case ValueTag::kCollection: {
       NestingGuard guard(depth_);
       while (in_.PeekU8() != TagByte(ValueTag::kNull)) {
-        CollectionItem item;
+        CollectionItem* item = value ? &value->collection.emplace_back() : nullptr;
         ValueTag itemTag = ReadTag();
         if (IsIntegerTag(itemTag)) {
           Value index;
           index.tag = itemTag;
           index.integer = ReadInteger(itemTag);
-          item.index = std::move(index);
+          if (item) item->index = std::move(index);
           itemTag = ReadTag();
         }
         if (itemTag != ValueTag::kList) Fail(msg::kInvalidPropertyValue);
-        item.properties = ReadEntries({});  // errors are reported for the owning entry
-        value.collection.push_back(std::move(item));
+        // Errors are reported for the owning entry.
+        ReadEntries({}, item ? &item->properties : nullptr);
       }
       in_.U8();
       break;
     }
   }
-  return value;
 }
 
-std::vector<PropertyEntry> ComponentReader::ReadEntries(std::string_view owner) {
-  std::vector<PropertyEntry> entries;
+void ComponentReader::ReadEntries(std::string_view owner, std::vector<PropertyEntry>* entries,
+                                  std::vector<std::string>* paths) {
   while (in_.PeekU8() != TagByte(ValueTag::kNull)) {
-    PropertyEntry entry;
-    entry.path = in_.ShortString();
+    std::string path = in_.ShortString();
+    Value* value = nullptr;
+    if (entries) {
+      PropertyEntry& entry = entries->emplace_back();
+      entry.path = path;
+      value = &entry.value;
+    }
     if (owner.empty()) {
-      entry.value = ReadValue();
+      ReadValueInto(value);
     } else {
       try {
-        entry.value = ReadValue();
+        ReadValueInto(value);
       } catch (const SkinError& error) {
-        throw SkinError(FormatMessage(msg::kErrorReading, {owner, ".", entry.path, error.what()}));
+        throw SkinError(FormatMessage(msg::kErrorReading, {owner, ".", path, error.what()}));
       }
     }
-    entries.push_back(std::move(entry));
+    if (paths) paths->push_back(std::move(path));
   }
   in_.U8();
-  return entries;
+}
+
+void ComponentReader::ReadRecordInto(bool withSignature, Record* record, RecordOutline* outline) {
+  NestingGuard guard(depth_);
+  if (withSignature) ReadSignature();
+  Record stepped;  // what is stepped over still has its names read (for messages)
+  Record& target = record ? *record : stepped;
+  ReadPrefix(&target.prefixFlags, &target.childPosition);
+  target.className = in_.ShortString();
+  target.name = in_.ShortString();
+  if (outline) {
+    outline->className = target.className;
+    outline->name = target.name;
+  }
+  ReadEntries(target.name.empty() ? target.className : target.name, record ? &record->properties : nullptr,
+              outline ? &outline->properties : nullptr);
+  while (in_.PeekU8() != TagByte(ValueTag::kNull)) {
+    ReadRecordInto(false, record ? &record->children.emplace_back() : nullptr, nullptr);
+  }
+  in_.U8();
 }
 
 Record ComponentReader::ReadRecord(bool withSignature) {
-  NestingGuard guard(depth_);
   Record record;
-  if (withSignature) ReadSignature();
-  ReadPrefix(&record.prefixFlags, &record.childPosition);
-  record.className = in_.ShortString();
-  record.name = in_.ShortString();
-  record.properties = ReadEntries(record.name.empty() ? record.className : record.name);
-  while (in_.PeekU8() != TagByte(ValueTag::kNull)) record.children.push_back(ReadRecord(false));
-  in_.U8();
+  ReadRecordInto(withSignature, &record, nullptr);
   return record;
+}
+
+RecordOutline ComponentReader::ReadOutline() {
+  RecordOutline outline;
+  ReadRecordInto(true, nullptr, &outline);
+  return outline;
 }
 
 }  // namespace tessary

@@ -29,6 +29,13 @@
 
 namespace tessary {
 
+// A record's class, component name and property paths in file order.
+struct RecordOutline {
+  std::string className;
+  std::string name;
+  std::vector<std::string> properties;
+};
+
 // What a record is checked against beyond its target.
 struct ReadContext {
   // The names of the other components of the skin: a record may not take one of them.
@@ -39,9 +46,7 @@ struct ReadContext {
 
 class ComponentReader {
  public:
-  // Without `keepBlocks`, ReadRecord steps over the bytes of byte blocks instead of
-  // copying them (for a look at a record's layout).
-  explicit ComponentReader(ByteReader& in, bool keepBlocks = true) : in_(in), keepBlocks_(keepBlocks) {}
+  explicit ComponentReader(ByteReader& in) : in_(in) {}
 
   // Reads one record and applies it to `object`, described by `info`, whose component
   // name is `currentName`. A property the record lacks keeps its value. The target is
@@ -54,8 +59,14 @@ class ComponentReader {
   // errors are reported like ReadComponent's, with the record's own name.
   Record ReadRecord(bool withSignature = true);
 
+  // Reads one record's class, name and property paths; its values and children are
+  // stepped over without being built (for a look at a record's layout).
+  RecordOutline ReadOutline();
+
   // Reads one value as plain data.
   Value ReadValue();
+  // Steps over one value, checking it as ReadValue does, without building it.
+  void SkipValue();
 
  private:
   void ReadSignature();
@@ -68,12 +79,17 @@ class ComponentReader {
   std::int64_t MemberOrdinal(const PropertyInfo& property, std::string_view name);
   std::string ReadText(ValueTag tag);
   std::span<const std::uint8_t> ReadBlock(std::size_t unitSize);
-  // Entries up to the end marker; with an owner, value errors name it and the path.
-  std::vector<PropertyEntry> ReadEntries(std::string_view owner);
+  // One value into `value`, or stepped over when it is null.
+  void ReadValueInto(Value* value);
+  // Entries up to the end marker, kept in `entries` and their paths in `paths` where given
+  // (else stepped over); with an owner, value errors name it and the path.
+  void ReadEntries(std::string_view owner, std::vector<PropertyEntry>* entries,
+                   std::vector<std::string>* paths = nullptr);
+  // One record, kept where given (the outline takes its names and paths), else stepped over.
+  void ReadRecordInto(bool withSignature, Record* record, RecordOutline* outline);
   ValueTag ReadTag();
 
   ByteReader& in_;
-  bool keepBlocks_;
   int depth_ = 0;
 };
 

@@ -2,25 +2,17 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <new>
+#include <optional>
 #include <random>
 #include <system_error>
 #include <vector>
 
 #include "skin/Error.h"
+#include "skinfile/FileSystem.h"
 #include "skinfile/TemporaryFiles.h"
-
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#endif
-#if __has_include(<sys/stat.h>)
-#include <sys/stat.h>
-#endif
-#if __has_include(<sys/mman.h>)
-#include <sys/mman.h>
-#endif
 
 namespace tessary {
 namespace {
@@ -31,92 +23,125 @@ namespace fs = std::filesystem;
 constexpr int kMaxLinks = 40;
 // The longest file name (one path component) the common file systems take, in bytes.
 constexpr std::size_t kMaxNameBytes = 255;
-// Reading a pipe or device, whose size is not known beforehand: in chunks, and no more
-// than a skin file with two 8192 x 8192 backgrounds of 32 bits holds, so that an endless
-// source such as /dev/zero is refused instead of filling the memory.
+// A pipe or device, whose size is not known beforehand, is read in pieces of this size at
+// first; the memory grows to what arrives, never past the limit.
 constexpr std::size_t kStreamChunk = 64 * 1024;
-constexpr std::size_t kMaxStreamBytes = std::size_t{512} * 1024 * 1024;
+// Why a pipe or device is refused where only files are read.
+constexpr const char* kNotAFile = "not a regular file";
 
 // The second and later bytes of a UTF-8 character.
 bool IsUtf8Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-struct CloseFile {
-  void operator()(std::FILE* file) const { std::fclose(file); }
+[[noreturn]] void FailToRead(int error) { FailBecause(SystemReason(error), msg::kStreamReadError); }
+
+// Reads until `into` is full or the file ends; how many bytes were read.
+std::size_t ReadFully(const os::Handle& file, std::span<std::uint8_t> into) {
+  std::size_t done = 0;
+  while (done < into.size()) {
+    std::size_t count = 0;
+    if (const int error = os::Read(file, into.subspan(done), count)) FailToRead(error);
+    if (count == 0) break;
+    done += count;
+  }
+  return done;
+}
+
+// Memory that grows as a pipe delivers, without holding an old and a new copy at once
+// where the system can grow a block in place (large blocks are moved by the page tables).
+class GrowingBlock {
+ public:
+  ~GrowingBlock() { std::free(data_); }
+  std::uint8_t* Room(std::size_t wanted, std::size_t most) {
+    if (wanted > capacity_) {
+      const std::size_t grown = std::min(std::max(wanted, 2 * capacity_), most);
+      auto* moved = static_cast<std::uint8_t*>(std::realloc(data_, grown));
+      if (moved == nullptr) throw std::bad_alloc();
+      data_ = moved;
+      capacity_ = grown;
+    }
+    return data_;
+  }
+  // The bytes, owned by the result from now on.
+  SharedBytes Take(std::size_t size) {
+    std::shared_ptr<std::uint8_t[]> owner(data_, [](std::uint8_t* p) { std::free(p); });
+    data_ = nullptr;
+    capacity_ = 0;
+    const std::span<const std::uint8_t> bytes(owner.get(), size);
+    return SharedBytes(std::move(owner), bytes);
+  }
+
+ private:
+  std::uint8_t* data_ = nullptr;
+  std::size_t capacity_ = 0;
 };
-using File = std::unique_ptr<std::FILE, CloseFile>;
 
-// Opens without a stdio buffer: large reads and writes go straight to the system.
-File Open(const fs::path& path, const char* mode) {
-  File file(std::fopen(path.string().c_str(), mode));
-  if (file) std::setvbuf(file.get(), nullptr, _IONBF, 0);
-  return file;
+SharedBytes ReadStream(const os::Handle& file, const FileRead& how) {
+  // One byte past the limit tells a stream that is too long from one that just fits.
+  const std::size_t most = static_cast<std::size_t>(how.limit) + 1;
+  GrowingBlock block;
+  std::size_t size = 0;
+  if (how.startLooksRight) {
+    const std::size_t start = std::min(how.startSize, most);
+    size = ReadFully(file, {block.Room(start, most), start});
+    if (!how.startLooksRight({block.Room(start, most), size})) return block.Take(size);
+  }
+  for (;;) {
+    const std::size_t piece = std::min(kStreamChunk, most - size);
+    if (piece == 0) FailToRead(EFBIG);
+    std::size_t count = 0;
+    if (const int error = os::Read(file, {block.Room(size + piece, most) + size, piece}, count)) FailToRead(error);
+    if (count == 0) break;
+    size += count;
+  }
+  return block.Take(size);
 }
 
-// Writes every piece and closes the file; the errno value of the first failure, or 0.
-int WriteAndClose(File file, std::span<const std::span<const std::uint8_t>> pieces) {
-  int error = 0;
-  for (std::span<const std::uint8_t> piece : pieces) {
-    errno = 0;
-    if (std::fwrite(piece.data(), 1, piece.size(), file.get()) != piece.size()) {
-      error = errno != 0 ? errno : EIO;
-      break;
-    }
+SharedBytes ReadRegularFile(const os::Handle& file, std::uint64_t size, const FileRead& how) {
+  std::vector<std::uint8_t> start;
+  if (how.startLooksRight) {
+    start.resize(static_cast<std::size_t>(std::min<std::uint64_t>(how.startSize, size)));
+    start.resize(ReadFully(file, start));
+    if (!how.startLooksRight(start)) return SharedBytes::FromVector(std::move(start));
   }
-  errno = 0;
-  if (std::fclose(file.release()) != 0 && error == 0) error = errno != 0 ? errno : EIO;
-  return error;
-}
-
-// Memory for `size` bytes that are about to be read over, so not cleared first. A large
-// block asks for huge pages where the system offers them: a 24 MB file then costs a dozen
-// page faults instead of six thousand.
-std::shared_ptr<std::uint8_t[]> UnclearedBlock(std::size_t size) {
-#ifdef MADV_HUGEPAGE
-  constexpr std::size_t kHugePage = 2 * 1024 * 1024;
-  if (size >= 2 * kHugePage) {
-    const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
-    if (void* memory = std::aligned_alloc(kHugePage, rounded)) {
-      ::madvise(memory, rounded, MADV_HUGEPAGE);
-      return std::shared_ptr<std::uint8_t[]>(static_cast<std::uint8_t*>(memory), [](std::uint8_t* p) { std::free(p); });
-    }
-  }
-#endif
-  return std::shared_ptr<std::uint8_t[]>(new std::uint8_t[size == 0 ? 1 : size]);
+  if (size > how.limit) FailToRead(EFBIG);
+  const auto whole = static_cast<std::size_t>(size);
+  std::shared_ptr<std::uint8_t[]> block = os::UnclearedBlock(whole);
+  std::copy(start.begin(), start.end(), block.get());
+  // A file that shrank since its size was taken is read as it is now.
+  const std::size_t read =
+      start.size() + (start.size() < whole ? ReadFully(file, {block.get() + start.size(), whole - start.size()}) : 0);
+  const std::span<const std::uint8_t> bytes(block.get(), read);
+  return SharedBytes(std::move(block), bytes);
 }
 
 // Whether the user may replace an existing file: the system says so, and the file is not
 // marked read-only for everybody (which the system ignores for root).
-int WriteRefusal(const fs::path& path, fs::file_status status) {
-  constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-  if ((status.permissions() & kAnyWrite) == fs::perms::none) return EACCES;
-#if __has_include(<unistd.h>)
-  if (::access(path.string().c_str(), W_OK) != 0) return errno;
-#endif
-  return 0;
+int WriteRefusal(const std::string& path, const os::Status& status) {
+  if ((status.mode & os::kAnyWrite) == 0) return EACCES;
+  return os::MayWrite(path);
 }
 
-// Gives `to` the owner and group of `from` where the system allows it: root saving a
-// user's file leaves it the user's, a user's save keeps a shared file's group. Where it
-// does not allow it, the new file is the user's own, as any file the user creates.
-void KeepOwner(const fs::path& from, const fs::path& to) {
-#if __has_include(<sys/stat.h>) && __has_include(<unistd.h>)
-  struct stat owner {};
-  if (::stat(from.c_str(), &owner) != 0) return;
-  // Failing the owner, at least the group; failing that too, the user's own is right.
-  if (::chown(to.c_str(), owner.st_uid, owner.st_gid) != 0)
-    (void)::chown(to.c_str(), static_cast<uid_t>(-1), owner.st_gid);
-#endif
+// Writes every piece and closes the file, flushed to the disk when `flush`; the error
+// number of the first failure, or 0.
+int WriteAndClose(os::Handle& file, std::span<const std::span<const std::uint8_t>> pieces, bool flush) {
+  int error = 0;
+  for (std::span<const std::uint8_t> piece : pieces) {
+    if ((error = os::Write(file, piece)) != 0) break;
+  }
+  if (error == 0 && flush) error = os::Flush(file);
+  const int closed = file.Close();
+  return error != 0 ? error : closed;
 }
 
 // Creates or truncates `path` and writes the pieces to it, with no temporary file
 // ("Cannot create file %s" with `shown`, "Stream write error").
 void WriteStraight(const std::string& path, std::span<const std::span<const std::uint8_t>> pieces,
-                   const std::string& shown) {
-  errno = 0;
-  File file = Open(path, "wb");
-  if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {shown});
-  if (const int failure = WriteAndClose(std::move(file), pieces))
-    FailBecause(SystemReason(failure), msg::kStreamWriteError);
+                   const std::string& shown, bool flush) {
+  os::Handle file;
+  if (const int error = os::OpenForWriting(path, file))
+    FailBecause(SystemReason(error), msg::kCannotCreateFile, {shown});
+  if (const int failure = WriteAndClose(file, pieces, flush))
+    throw SkinError(msg::kStreamWriteError, SystemReason(failure), shown);
 }
 
 }  // namespace
@@ -138,102 +163,106 @@ fs::path TemporaryPathBeside(const fs::path& target) {
   const std::string mark = ".~" + std::to_string(random()) + std::to_string(random()) + ".tmp";
   // A name near the system's length limit is itself fine, but with the mark added it would
   // not be: the temporary name keeps only as much of it as fits, cut between characters.
-  std::string name = target.filename().string();
+  std::string name = os::Utf8Of(target.filename());
   const std::size_t room = kMaxNameBytes - mark.size();
   if (name.size() > room) {
     std::size_t cut = room;
     while (cut > 0 && IsUtf8Continuation(static_cast<unsigned char>(name[cut]))) --cut;
     name.resize(cut);
   }
-  return target.parent_path() / (name + mark);
+  return target.parent_path() / os::PathOf(name + mark);
 }
 
-SharedBytes ReadFileBytes(const std::string& path) {
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  // A folder opens as a stream on some systems; it is no file to read.
-  if (fs::is_directory(status)) FailBecause(SystemReason(EISDIR), msg::kCannotOpenFile, {path});
-  errno = 0;
-  File file = Open(path, "rb");
-  if (!file) FailBecause(SystemReason(errno != 0 ? errno : ENOENT), msg::kCannotOpenFile, {path});
-
-  if (fs::is_regular_file(status)) {
-    const auto size = static_cast<std::size_t>(fs::file_size(path, error));
-    if (error) FailBecause(error.message(), msg::kCannotOpenFile, {path});
-    std::shared_ptr<std::uint8_t[]> block = UnclearedBlock(size);
-    const std::size_t read = std::fread(block.get(), 1, size, file.get());
-    if (std::ferror(file.get())) FailBecause(SystemReason(errno), msg::kStreamReadError);
-    // A file that shrank since its size was taken is read as it is now.
-    const std::span<const std::uint8_t> bytes(block.get(), read);
-    return SharedBytes(std::move(block), bytes);
+SharedBytes ReadFileBytes(const std::string& path, const FileRead& how) {
+  os::Handle file;
+  os::Status status;
+  if (const int error = os::OpenForReading(path, file, status))
+    FailBecause(SystemReason(error), msg::kCannotOpenFile, {path});
+  switch (status.kind) {
+    case os::Kind::kRegular: return ReadRegularFile(file, status.size, how);
+    // A folder opens as a stream on some systems; it is no file to read.
+    case os::Kind::kFolder: FailBecause(SystemReason(EISDIR), msg::kCannotOpenFile, {path});
+    default: break;
   }
-  std::vector<std::uint8_t> bytes;
-  for (;;) {
-    const std::size_t at = bytes.size();
-    if (at > kMaxStreamBytes) FailBecause(SystemReason(EFBIG), msg::kStreamReadError);
-    // Room grows by doubling, but never far past the limit.
-    if (bytes.capacity() < at + kStreamChunk)
-      bytes.reserve(std::min(2 * at + kStreamChunk, kMaxStreamBytes + kStreamChunk));
-    bytes.resize(at + kStreamChunk);
-    const std::size_t read = std::fread(bytes.data() + at, 1, kStreamChunk, file.get());
-    bytes.resize(at + read);
-    if (read < kStreamChunk) break;
-  }
-  if (std::ferror(file.get())) FailBecause(SystemReason(errno), msg::kStreamReadError);
-  return SharedBytes::FromVector(std::move(bytes));
+  if (!how.streams) FailBecause(kNotAFile, msg::kCannotOpenFile, {path});
+  if (const int error = os::WaitForData(file, path)) FailBecause(SystemReason(error), msg::kCannotOpenFile, {path});
+  return ReadStream(file, how);
 }
 
 void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes, const std::string& shown) {
   const std::span<const std::uint8_t> pieces[] = {bytes};
-  WriteStraight(path, pieces, shown);
+  // Flushed with all the others when their folder is put in place.
+  WriteStraight(path, pieces, shown, false);
+}
+
+int CreateFolderLike(const std::string& path, const std::string* like) {
+  os::Status model;
+  const bool copies = like != nullptr && os::StatusOf(*like, model) == 0;
+  return os::CreateFolder(path, copies ? &model : nullptr);
+}
+
+int PutFolderInPlace(const std::string& temporary, const std::string& target) {
+  if (const int error = os::FlushFilesIn(temporary)) return error;
+  const fs::path place = os::PathOf(target);
+  const fs::path parent = place.parent_path();
+  os::Folder folder;
+  if (const int error = os::OpenFolder(parent.empty() ? "." : os::Utf8Of(parent), folder)) return error;
+  // The temporary folder is made beside its target, so both are names in one folder.
+  if (const int error =
+          os::RenameIn(folder, os::Utf8Of(os::PathOf(temporary).filename()), os::Utf8Of(place.filename())))
+    return error;
+  os::FlushFolder(folder);
+  return 0;
 }
 
 void WriteFileSafely(const std::string& path, std::span<const std::span<const std::uint8_t>> pieces) {
-  std::error_code error;
   // What the name stands for, with the links followed by the system: that includes links
   // such as /dev/stdout, which lead to a pipe or terminal that has no name to follow. A
   // name the system cannot follow (a loop of links) is refused, not replaced.
-  const fs::file_status status = fs::status(path, error);
-  if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory) {
-    FailBecause(error.message(), msg::kCannotCreateFile, {path});
-  }
-  const bool exists = fs::exists(status);
-  if (fs::is_directory(status)) FailBecause(SystemReason(EISDIR), msg::kCannotCreateFile, {path});
+  os::Status status;
+  const int unknown = os::StatusOf(path, status);
+  if (unknown != 0 && unknown != ENOENT && unknown != ENOTDIR)
+    FailBecause(SystemReason(unknown), msg::kCannotCreateFile, {path});
+  const bool exists = unknown == 0;
+  if (status.kind == os::Kind::kFolder) FailBecause(SystemReason(EISDIR), msg::kCannotCreateFile, {path});
   if (exists) {
-    if (const int refusal = WriteRefusal(path, status)) {
+    if (const int refusal = WriteRefusal(path, status))
       FailBecause(SystemReason(refusal), msg::kCannotCreateFile, {path});
-    }
   }
 
   // A device or a pipe is written straight: renaming over it would replace it.
-  if (exists && !fs::is_regular_file(status)) {
-    WriteStraight(path, pieces, path);
+  if (exists && status.kind != os::Kind::kRegular) {
+    WriteStraight(path, pieces, path, false);
     return;
   }
 
-  // Beside the link's target, so that the rename stays on one file system.
-  const fs::path target = ResolveLinks(path);
-  const fs::path temporary = TemporaryPathBeside(target);
-  const PendingTemporary pending(temporary.string(), PendingTemporary::Kind::kFile);
-  errno = 0;
-  File file = Open(temporary, "wbx");
-  if (!file) FailBecause(SystemReason(errno != 0 ? errno : EACCES), msg::kCannotCreateFile, {path});
-  std::error_code ignored;
-  if (const int failure = WriteAndClose(std::move(file), pieces)) {
-    fs::remove(temporary, ignored);
-    FailBecause(SystemReason(failure), msg::kStreamWriteError);
+  // Beside the link's target, so that the rename stays on one file system, and through a
+  // handle of its folder, so that the temporary file goes wherever the folder goes.
+  const fs::path target = ResolveLinks(os::PathOf(path));
+  const fs::path parent = target.parent_path();
+  os::Folder folder;
+  if (const int error = os::OpenFolder(parent.empty() ? "." : os::Utf8Of(parent), folder))
+    FailBecause(SystemReason(error), msg::kCannotCreateFile, {path});
+  const std::string targetName = os::Utf8Of(target.filename());
+  const std::string temporaryName = os::Utf8Of(TemporaryPathBeside(target).filename());
+  const bool byHandle = folder.handle.IsOpen();
+  const PendingTemporary pending(byHandle ? temporaryName : os::Utf8Of(parent / os::PathOf(temporaryName)),
+                                 PendingTemporary::Kind::kFile, byHandle ? folder.handle.Descriptor() : -1);
+
+  os::Handle file;
+  if (const int error = os::CreateIn(folder, temporaryName, exists ? &status : nullptr, file))
+    FailBecause(SystemReason(error), msg::kCannotCreateFile, {path});
+  // The old file is replaced only by a complete new one that is on the disk.
+  if (const int failure = WriteAndClose(file, pieces, true)) {
+    os::RemoveIn(folder, temporaryName);
+    throw SkinError(msg::kStreamWriteError, SystemReason(failure), path);
   }
-  // A replaced file keeps its owner, group and permissions.
-  if (exists) {
-    KeepOwner(target, temporary);
-    fs::permissions(temporary, status.permissions(), ignored);
+  if (const int error = os::RenameIn(folder, temporaryName, targetName)) {
+    os::RemoveIn(folder, temporaryName);
+    FailBecause(SystemReason(error), msg::kCannotCreateFile, {path});
   }
-  // The old file is replaced only by a complete new one.
-  fs::rename(temporary, target, error);
-  if (error) {
-    fs::remove(temporary, ignored);
-    FailBecause(error.message(), msg::kCannotCreateFile, {path});
-  }
+  // The rename itself on the disk; the file is saved whatever this says.
+  os::FlushFolder(folder);
 }
 
 }  // namespace tessary

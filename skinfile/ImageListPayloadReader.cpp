@@ -7,8 +7,8 @@
 //     4  u16    count: number of images
 //     6  u16    capacity: cells the list has room for, not less than count
 //     8  u16    grow: cells added when the list is full (read, not used)
-//    10  u16    cx: image width, 1 .. kMaxImageSide
-//    12  u16    cy: image height, 1 .. kMaxImageSide
+//    10  u16    cx: image width, 1 .. kMaxCellSide (skin/Limits.h)
+//    12  u16    cy: image height, 1 .. kMaxCellSide
 //    14  u32    background colour 0x00BBGGRR; 0xFFFFFFFF none, 0xFF000000 default
 //    18  u16    flags: 0x0001 a mask bitmap follows; 0x00FE colour depth of the cells;
 //               0x1000 set by every writer we know (not used)
@@ -36,7 +36,8 @@
 // as one unit. It yields no list when it is truncated, names no colour depth in its flags,
 // holds more images than cells, has a cell size of 0 or above the limit, or has bitmaps that
 // are not 4 cells wide or too short for its images. An older-layout payload is two plain BMP
-// files, so a broken one fails with the BMP reader's own message.
+// files, so a broken one fails with the BMP reader's own message; pictures larger than the
+// largest list (kMaxGridPixels, skin/Limits.h) fail with the list's.
 #include <algorithm>
 #include <optional>
 
@@ -191,14 +192,19 @@ void ReadOlderLayout(std::span<const std::uint8_t> payload, ImageList& list) {
   const int cx = list.Width();
   const int cy = list.Height();
   if (cx <= 0 || cy <= 0) Fail(msg::kImageListRead);
+  // Both pictures are decoded whole to cut the cells from them: one larger than the largest
+  // list would cost that much for cells no list can hold.
+  for (const Bitmap* picture : {&colour, &mask}) {
+    if (static_cast<std::uint64_t>(picture->Width()) * static_cast<std::uint64_t>(picture->Height()) > kMaxGridPixels)
+      Fail(msg::kImageListRead);
+  }
 
   const std::int64_t cellRows = colour.Height() / cy;
   const std::int64_t cellColumns = colour.Width() / cx;
   const std::int64_t taken = std::clamp<std::int64_t>(remaining, 0, cellRows * cellColumns);
   // The list must be one the current layout can hold, so that it can be saved again.
   const int capacity = ImageList::GrownCapacity(static_cast<int>(taken));
-  if (capacity > kMaxCapacity ||
-      !MakeGrid(static_cast<std::uint32_t>(cx), static_cast<std::uint32_t>(cy), static_cast<std::uint32_t>(capacity))) {
+  if (!MakeGrid(static_cast<std::uint32_t>(cx), static_cast<std::uint32_t>(cy), static_cast<std::uint32_t>(capacity))) {
     Fail(msg::kImageListRead);
   }
   std::vector<ImageList::Image> images;

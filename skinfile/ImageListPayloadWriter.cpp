@@ -101,7 +101,7 @@ void WriteCells(const ImageList& list, const Grid& grid, std::uint8_t* colour, s
 void WriteImageListPayload(std::vector<std::uint8_t>& out, const ImageList& list) {
   const int count = list.ImageCount();
   const int capacity = list.Capacity();
-  if (list.Width() <= 0 || list.Height() <= 0 || capacity > kMaxCapacity || count > capacity) {
+  if (list.Width() <= 0 || list.Height() <= 0 || capacity > kMaxImages || count > capacity) {
     Fail(msg::kImageListWrite);
   }
   const auto grid = MakeGrid(static_cast<std::uint32_t>(list.Width()), static_cast<std::uint32_t>(list.Height()),

@@ -16,16 +16,20 @@
 // bgTop, bgBottom, ilLButtons, ilSButtons, ilImages, ilHot, ilDisable, ilDown.
 #include "skinfile/SkinFile.h"
 
+#include <algorithm>
 #include <string_view>
 #include <tuple>
 #include <utility>
 
 #include "skin/Error.h"
+#include "skin/Limits.h"
 #include "skinfile/ByteReader.h"
 #include "skinfile/ComponentReader.h"
 #include "skinfile/FileIo.h"
+#include "skinfile/FileSystem.h"
 #include "skinfile/SkinProperties.h"
 #include "skinfile/TextEncoding.h"
+#include "skinfile/ValueTags.h"
 
 namespace tessary {
 namespace {
@@ -39,7 +43,6 @@ constexpr std::size_t kTextColorOffset = 8;
 constexpr std::size_t kGaugeColorOffset = 73;
 constexpr std::size_t kThemeNameOffset = 138;
 constexpr std::size_t kTextFieldSize = 65;
-constexpr std::size_t kMaxTextLength = 64;
 constexpr std::int32_t kMarkerValue = 9;
 constexpr std::size_t kBackgroundCount = 2;  // bgTop and bgBottom come first
 static_assert(kTextColorOffset + kTextFieldSize == kGaugeColorOffset);
@@ -56,13 +59,13 @@ constexpr std::size_t kBaseReserve = 512 * 1024;
 constexpr std::size_t kBmpOverhead = 2048;
 
 void PutTextField(std::vector<std::uint8_t>& out, std::size_t offset, std::string_view text) {
-  if (text.size() > kMaxTextLength) text = text.substr(0, kMaxTextLength);
+  if (text.size() > kMaxHeaderText) text = text.substr(0, kMaxHeaderText);
   out[offset] = static_cast<std::uint8_t>(text.size());
   std::copy(text.begin(), text.end(), out.begin() + static_cast<std::ptrdiff_t>(offset + 1));
 }
 
 std::string GetTextField(std::span<const std::uint8_t> header, std::size_t offset) {
-  const std::size_t length = std::min<std::size_t>(header[offset], kMaxTextLength);
+  const std::size_t length = std::min<std::size_t>(header[offset], kMaxHeaderText);
   return std::string(reinterpret_cast<const char*>(header.data() + offset + 1), length);
 }
 
@@ -169,12 +172,26 @@ void ReadSkinFile(const SharedBytes& bytes, SkinFileFormat format, Skin& skin) {
   skin.Assign(copy);
 }
 
+SharedBytes ReadSkinFileBytes(const std::string& path, SkinFileFormat format, bool streams) {
+  FileRead how;
+  how.streams = streams;
+  // Up to the first record's signature in the longer layout, so that a file of the other
+  // layout can still be told by its start.
+  how.startSize = kHeaderSize + kRecordSignature.size();
+  how.startLooksRight = [format](std::span<const std::uint8_t> start) {
+    const std::size_t at = format == SkinFileFormat::kSkn ? kHeaderSize : kOldHeaderSize;
+    return start.size() >= at + kRecordSignature.size() && std::equal(kRecordSignature.begin(), kRecordSignature.end(),
+                                                                      start.begin() + static_cast<std::ptrdiff_t>(at));
+  };
+  return ReadFileBytes(path, how);
+}
+
 void OpenSkinFile(const std::string& path, Skin& skin) {
-  ReadSkinFile(ReadFileBytes(path), SkinFileFormat::kSkn, skin);
+  ReadSkinFile(ReadSkinFileBytes(path, SkinFileFormat::kSkn), SkinFileFormat::kSkn, skin);
 }
 
 void ImportOldSkinFile(const std::string& path, Skin& skin) {
-  ReadSkinFile(ReadFileBytes(path), SkinFileFormat::kCrs, skin);
+  ReadSkinFile(ReadSkinFileBytes(path, SkinFileFormat::kCrs), SkinFileFormat::kCrs, skin);
 }
 
 SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format) {
@@ -186,12 +203,12 @@ SkinFileInfo InspectSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat
   for (std::size_t i = 0; i < recordCount; ++i) {
     RecordInfo record;
     record.offset = in.Position();
-    // Only the layout is wanted: byte blocks are stepped over, not copied.
-    const Record parsed = ComponentReader(in, false).ReadRecord();
+    // Only the layout is wanted: values and children are stepped over, not built.
+    RecordOutline outline = ComponentReader(in).ReadOutline();
     record.length = in.Position() - record.offset;
-    record.className = parsed.className;
-    record.name = parsed.name;
-    for (const PropertyEntry& entry : parsed.properties) record.properties.push_back(entry.path);
+    record.className = std::move(outline.className);
+    record.name = std::move(outline.name);
+    record.properties = std::move(outline.properties);
     info.records.push_back(std::move(record));
   }
   return info;
@@ -225,7 +242,7 @@ bool SavesOverOldSkinFile(const std::string& path) {
     return name.size() >= kOldSkinSuffix.size() &&
            EqualsIgnoringAsciiCase(name.substr(name.size() - kOldSkinSuffix.size()), kOldSkinSuffix);
   };
-  return named(path) || named(ResolveLinks(path).string());
+  return named(path) || named(os::Utf8Of(ResolveLinks(os::PathOf(path))));
 }
 
 }  // namespace tessary

@@ -59,6 +59,11 @@ void SaveSkinFile(const std::string& path, const Skin& skin);
 void ReadSkinFile(const SharedBytes& bytes, SkinFileFormat format, Skin& skin);
 void ReadSkinFile(std::span<const std::uint8_t> bytes, SkinFileFormat format, Skin& skin);
 
+// Reads a skin file or old skin file from disk for ReadSkinFile: its start first, and when
+// its first record does not begin where the layout says, no more than that start (it is
+// refused on that alone, as it would be whole). `streams`: pipes and devices are read too.
+SharedBytes ReadSkinFileBytes(const std::string& path, SkinFileFormat format, bool streams = false);
+
 // Open (.skn) and Import Old Skins (.crs) from disk ("Cannot open file %s" and the above).
 void OpenSkinFile(const std::string& path, Skin& skin);
 void ImportOldSkinFile(const std::string& path, Skin& skin);

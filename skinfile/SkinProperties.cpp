@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "skin/Error.h"
+#include "skin/Limits.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/ComponentWriter.h"
 #include "skinfile/ImageListPayload.h"
@@ -26,8 +27,8 @@ ImageListProperties& Props(void* object) { return List(object).properties; }
 const ImageListProperties& Props(const void* object) { return List(object).properties; }
 
 int CheckedImageSide(std::int64_t side) {
-  // A stored size the image-list header could not hold would make the list unusable.
-  if (side < kMinImageSide || side > kMaxImageSide) Fail(msg::kInvalidPropertyValue);
+  // A list of a size no image-list payload can hold could never be saved with images.
+  if (side < kMinCellSide || side > kMaxCellSide) Fail(msg::kInvalidPropertyValue);
   return static_cast<int>(side);
 }
 

@@ -13,10 +13,6 @@
 
 namespace tessary {
 
-// Image sides a stored Width or Height may give (the image-list header holds 16 bits).
-inline constexpr std::int64_t kMinImageSide = 1;
-inline constexpr std::int64_t kMaxImageSide = 32767;
-
 extern const ClassInfo kBackgroundClass;  // "TTBBackground"
 extern const ClassInfo kPictureClass;     // the picture inside a background ("Bitmap.")
 extern const ClassInfo kImageListClass;   // "TImageList"

@@ -6,9 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#endif
+#include "skinfile/FileSystem.h"
 
 namespace tessary {
 namespace {
@@ -19,6 +17,7 @@ constexpr int kSlots = 8;
 struct Slot {
   std::atomic<const char*> path{nullptr};
   std::atomic<bool> folder{false};
+  std::atomic<int> in{-1};  // the open folder the path is a name in, or -1
 };
 
 std::array<Slot, kSlots> pending;
@@ -32,7 +31,7 @@ constexpr int kInterruptSignals[] = {
 #endif
 };
 
-// Only async-signal-safe calls: unlink, signal, raise.
+// Only async-signal-safe calls: unlink (RemoveInSignalHandler), signal, raise.
 extern "C" void OnInterrupt(int signal) {
   bool folderPending = false;
   for (Slot& slot : pending) {
@@ -42,11 +41,7 @@ extern "C" void OnInterrupt(int signal) {
       folderPending = true;
       continue;
     }
-#if __has_include(<unistd.h>)
-    ::unlink(path);
-#else
-    std::remove(path);
-#endif
+    os::RemoveInSignalHandler(slot.in.load(), path);
   }
   if (folderPending && heldSignal == 0) {
     heldSignal = signal;
@@ -58,12 +53,13 @@ extern "C" void OnInterrupt(int signal) {
 
 }  // namespace
 
-PendingTemporary::PendingTemporary(std::string path, Kind kind) : path_(std::move(path)) {
+PendingTemporary::PendingTemporary(std::string path, Kind kind, int folder) : path_(std::move(path)) {
   // Registration happens on the one thread that writes; the handler only reads, and sees a
   // slot's kind before its path.
   for (std::size_t i = 0; i < pending.size(); ++i) {
     if (pending[i].path.load() != nullptr) continue;
     pending[i].folder.store(kind == Kind::kFolder);
+    pending[i].in.store(folder);
     pending[i].path.store(path_.c_str());
     slot_ = static_cast<int>(i);
     return;
@@ -76,6 +72,7 @@ PendingTemporary::~PendingTemporary() {
 
 void InstallInterruptCleanup() {
   for (int signal : kInterruptSignals) std::signal(signal, OnInterrupt);
+  os::IgnoreFileSizeSignal();
 }
 
 void ThrowIfInterrupted() {

@@ -16,7 +16,8 @@ class PendingTemporary {
   enum class Kind { kFile, kFolder };
 
   // Registers `path` until this object is destroyed (it does not remove the path itself).
-  PendingTemporary(std::string path, Kind kind);
+  // With `folder`, the descriptor of an open folder (FileSystem.h), `path` is a name in it.
+  PendingTemporary(std::string path, Kind kind, int folder = -1);
   ~PendingTemporary();
   PendingTemporary(const PendingTemporary&) = delete;
   PendingTemporary& operator=(const PendingTemporary&) = delete;
@@ -32,7 +33,9 @@ struct Interrupted {
   int signal;
 };
 
-// Installs the handlers for SIGINT, SIGTERM and SIGHUP (where the system has them).
+// Installs the handlers for SIGINT, SIGTERM and SIGHUP (where the system has them), and
+// lets a write past the file-size limit (ulimit -f) fail as a write error, removing its
+// temporary file, instead of ending the process by SIGXFSZ.
 void InstallInterruptCleanup();
 
 // Throws Interrupted when a signal is being held for a pending temporary folder.

@@ -167,4 +167,34 @@ std::size_t Utf16Length(std::string_view text) {
   return units;
 }
 
+std::string EscapeControls(std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  static constexpr std::string_view kReplacementBytes = "\xEF\xBF\xBD";
+  std::string out;
+  out.reserve(text.size());
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::size_t start = pos;
+    const char32_t cp = NextCodePoint(text, pos);
+    if (cp == kReplacement && text.substr(start, kReplacementBytes.size()) != kReplacementBytes) {
+      const auto byte = static_cast<unsigned char>(text[start]);
+      out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+      pos = start + 1;
+    } else if (cp == '\n') {
+      out += "\\n";
+    } else if (cp == '\r') {
+      out += "\\r";
+    } else if (cp == '\t') {
+      out += "\\t";
+    } else if (cp < 0x20 || cp == 0x7F) {
+      out += {'\\', 'x', kHex[cp >> 4], kHex[cp & 0xF]};
+    } else if (cp >= 0x80 && cp < 0xA0) {
+      out += {'\\', 'u', '0', '0', kHex[cp >> 4], kHex[cp & 0xF]};
+    } else {
+      out.append(text.substr(start, pos - start));
+    }
+  }
+  return out;
+}
+
 }  // namespace tessary

@@ -29,6 +29,11 @@ std::optional<std::string> Utf8ToLatin1(std::string_view text);
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// The text as a terminal may safely show it: control characters (C0, DEL and C1) become
+// escapes (\n, \t, \x1b, \u009b) and each byte of malformed UTF-8 \xNN, so that
+// a name read from a file can neither drive the terminal nor forge a line of output.
+std::string EscapeControls(std::string_view text);
+
 // Number of UTF-16 code units the UTF-8 text takes.
 std::size_t Utf16Length(std::string_view text);
 

@@ -1,6 +1,7 @@
 #pragma once
 // The byte constants of the component record encoding: value tags, the record signature,
-// the prefix byte and its flags, and the limits the reader enforces.
+// the prefix byte and its flags, and the sizes of its fields (the limits the reader enforces
+// are in skin/Limits.h).
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -48,10 +49,6 @@ inline constexpr std::uint8_t kPrefixInline = 0x04;
 
 // Short strings carry a one-byte length.
 inline constexpr std::size_t kMaxShortString = 255;
-
-// Lists, collections and child records nest; input decides how deep, so the reader bounds
-// it instead of letting a file of 0x01 bytes exhaust the stack.
-inline constexpr int kMaxNesting = 64;
 
 // Members of a set are the ordinals 0 to 31.
 inline constexpr int kMaxSetOrdinal = 31;

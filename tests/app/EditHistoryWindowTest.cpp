@@ -195,7 +195,9 @@ TEST_F(HistoryWindowTest, FileNamedAtStartOpensOrSaysWhyNot) {
 // The real program given a skin: it opens without a box and, unchanged, closes without a
 // question when told to (either would keep it running).
 TEST(EditorProgram, OpensTheFileItIsGivenAndQuitsWithoutAsking) {
-  const std::filesystem::path file = std::filesystem::temp_directory_path() / "tessary-program-given.skn";
+  // The user's settings of this run and the skin, in a folder of the test's own.
+  QTemporaryDir home;
+  const std::filesystem::path file = home.filePath(QStringLiteral("given.skn")).toStdString();
   Skin skin;
   LoadStartupSkin(skin);
   SaveSkinFile(file.string(), skin);
@@ -203,8 +205,7 @@ TEST(EditorProgram, OpensTheFileItIsGivenAndQuitsWithoutAsking) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   env.insert(QStringLiteral("TESSARY_QUIT_AFTER_MS"), QStringLiteral("500"));
-  // The user's settings of this run: the program remembers the skin it opened there.
-  QTemporaryDir home;
+  // The program remembers the skin it opened in the settings.
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
   env.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
   process.setProcessEnvironment(env);

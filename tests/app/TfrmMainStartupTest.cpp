@@ -118,6 +118,7 @@ TEST_F(WindowTest, ControlsReachScreenReaders) {
   dialogs->CancelFile();
   QAccessibleInterface* sample = QAccessible::queryAccessibleInterface(c().samples[0][0]);
   sample->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QCoreApplication::processEvents();  // the click is queued
   EXPECT_EQ(dialogs->fileQuestions, std::vector<FileDialogId>{FileDialogId::OpenDialog});
 }
 
@@ -240,6 +241,43 @@ TEST(EditorProgram, StartsAndQuitsCleanly) {
   ASSERT_TRUE(process.waitForFinished(30000)) << "the editor did not quit";
   EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+}
+
+// Help, the version and mistaken arguments are answered on the terminal with no display at
+// all: a program that tried to show its window here would fail to start instead.
+TEST(EditorProgram, AnswersHelpVersionAndMistakenArgumentsWithoutAWindow) {
+  const std::string usage = "Usage: tessary [OPTION]... [FILE]\n";
+  const std::string mistake = usage + "Run 'tessary --help' for the options.\n";
+  struct Case {
+    QStringList args;
+    int exitCode;
+    std::string outStart;
+    std::string err;
+  };
+  const Case cases[] = {
+      {{"--help"}, 0, usage, ""},
+      {{"-h", "skin.skn"}, 0, usage, ""},
+      {{"--version"}, 0, "tessary 2.0\n", ""},
+      {{"-platform", "offscreen", "--version"}, 0, "tessary 2.0\n", ""},
+      {{"--bogus"}, 2, "", "tessary: unknown option '--bogus'\n" + mistake},
+      {{"skin.skn", "-x"}, 2, "", "tessary: unknown option '-x'\n" + mistake},
+      {{"a.skn", "b.skn"}, 2, "", "tessary: one file at a time, not 2\n" + mistake},
+  };
+  for (const Case& row : cases) {
+    SCOPED_TRACE(row.args.join(' ').toStdString());
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TESSARY_EDITOR), row.args);
+    ASSERT_TRUE(process.waitForFinished(30000)) << "the editor did not answer";
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), row.exitCode);
+    const std::string out = process.readAllStandardOutput().toStdString();
+    EXPECT_EQ(out.substr(0, row.outStart.size()), row.outStart) << out;
+    if (row.outStart.empty()) EXPECT_EQ(out, "");
+    EXPECT_EQ(process.readAllStandardError().toStdString(), row.err);
+  }
 }
 
 #ifdef Q_OS_UNIX

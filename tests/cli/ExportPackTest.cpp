@@ -156,7 +156,14 @@ TEST(ToolPack, StoredPropertiesAreSetLikeARecordSetsThem) {
   folder.WriteText("style/skin.ini", "[ilMain]\nDrawingStyle=dsShiny\n");
   folder.WriteText("zero/skin.ini", "[ilHot]\nCount=11\nWidth=0\n");
   folder.WriteText("flag/skin.ini", "[ilMain]\nShareImages=2\n");
+  // Lists that would pack but could never be saved.
+  folder.WriteText("wide/skin.ini", "[ilPage]\nCount=0\nWidth=2000\n");
+  folder.WriteText("room/skin.ini", "[ilMain]\nCapacity=65535\n");
   const std::pair<const char*, std::string> cases[] = {
+      {"wide", "tessary-skin: wide/skin.ini:3: Invalid property value\n"},
+      {"room",
+       "tessary-skin: room/skin.ini:2: ilMain with room for 65535 images of 16 x 16 could never be saved: a list of "
+       "that size holds at most 8188\n"},
       {"oldsize", "tessary-skin: oldsize/ilPage/00.bmp: The size of the image should be 12*12!\n"},
       {"number", "tessary-skin: number/skin.ini:2: 'five' is not a valid integer value\n"},
       {"style", "tessary-skin: style/skin.ini:2: Invalid property value\n"},

@@ -3,6 +3,8 @@
 // give the system's reason, header texts keep every character on their way through
 // skin.ini, and pack passes over what editors and desktops leave in a folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -63,10 +65,14 @@ TEST(ToolFiles, MessagesGiveTheSystemsReasonAndTheVersionIsShown) {
     EXPECT_EQ(result.err, message);
   }
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
-  // Output a script cannot get is a failure too.
-  const ToolResult full = folder.Run({"info", "in.skn"}, "/dev/full");
-  EXPECT_EQ(full.exitCode, 1);
-  EXPECT_EQ(full.err, "tessary-skin: standard output: Stream write error: No space left on device\n");
+  // Output a script cannot get is a failure too, with the same reason however large it is.
+  for (const QStringList& args : {QStringList{"info", "in.skn"}, QStringList{"info", "in.skn", "--json"},
+                                  QStringList{"check", "in.skn"}, QStringList{"--help"}}) {
+    const ToolResult full = folder.Run(args, "/dev/full");
+    EXPECT_EQ(full.exitCode, 1) << args.join(' ').toStdString();
+    EXPECT_EQ(full.err, "tessary-skin: standard output: Stream write error: No space left on device\n")
+        << args.join(' ').toStdString();
+  }
   const ToolResult version = folder.Run({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "tessary-skin 2.0\n");
@@ -85,6 +91,8 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
   fs::create_symlink("loop.skn", folder.Path("loop.skn"));
   fs::create_directories(folder.Path("looped/ilMain"));
   fs::create_symlink("05.png", folder.Path("looped/ilMain/05.png"));
+  fs::create_directories(folder.Path("fifo"));
+  ASSERT_EQ(::mkfifo(folder.Path("fifo/bgTop.bmp").c_str(), 0600), 0);
   ASSERT_EQ(folder.Run({"export", "in.skn", "dir"}).exitCode, 0);
   const std::vector<std::uint8_t> ini = folder.Read("dir/skin.ini");
   // Names that fit (up to 255 bytes), but not with a temporary mark added.
@@ -111,7 +119,13 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
       {{"pack", "dir", "dir/ilMain/00.png"}, 2, "tessary-skin: pack: 'dir/ilMain/00.png' lies in DIR", nullptr},
       {{"pack", "dir", "dir"}, 1, "tessary-skin: dir: Cannot create file dir: Is a directory\n", nullptr},
       {{"export", "in.skn", "in.skn"}, 1, "tessary-skin: in.skn: not a directory\n", nullptr},
-      {{"info", "/dev/zero"}, 1, "tessary-skin: /dev/zero: Stream read error: File too large\n", nullptr},
+      // Refused by its start, not read to a limit.
+      {{"info", "/dev/zero"}, 1, "tessary-skin: /dev/zero: Invalid stream format\n", nullptr},
+      // A FIFO found in a folder is not waited on.
+      {{"pack", "fifo", "fifo.skn"},
+       1,
+       "tessary-skin: fifo/bgTop.bmp: Cannot open file fifo/bgTop.bmp: not a regular file\n",
+       nullptr},
       {{"pack", "looped", "looped.skn"},
        1,
        "tessary-skin: looped/ilMain/05.png: Cannot open file looped/ilMain/05.png: Too many levels of symbolic links\n",
@@ -140,12 +154,62 @@ TEST(ToolFiles, AwkwardNamesAndPlacesNeverDamageTheInput) {
   // Nothing temporary stays behind, and no folder other than those asked for appears.
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder.Path("."))) names.push_back(entry.path().filename().string());
-  EXPECT_EQ(names.size(), 11u);
+  EXPECT_EQ(names.size(), 12u);
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.Path("loop.skn"))));
   // A link to a pipe (the tool's standard output here) is written into, not beside.
   const ToolResult piped = folder.Run({"new", "/dev/stdout"});
   EXPECT_EQ(piped.exitCode, 0) << piped.err;
   EXPECT_TRUE(std::vector<std::uint8_t>(piped.out.begin(), piped.out.end()) == skin);
+  // A pipe named on purpose is read.
+  const ToolResult fromPipe = folder.Run({"check", "/dev/stdin"}, {}, std::string(skin.begin(), skin.end()));
+  EXPECT_EQ(fromPipe.out, "/dev/stdin: ok\n") << fromPipe.err;
+}
+
+// The group of a file or folder.
+gid_t GroupOf(const std::string& path) {
+  struct stat status {};
+  ::stat(path.c_str(), &status);
+  return status.st_gid;
+}
+
+// A group other than the user's own that the user may give a folder: any for root, else one
+// the user belongs to (none: the user's own).
+gid_t AnotherGroup() {
+  if (::geteuid() == 0) return 1;
+  gid_t groups[64];
+  const int count = ::getgroups(64, groups);
+  for (int i = 0; i < count; ++i)
+    if (groups[i] != ::getegid()) return groups[i];
+  return ::getegid();
+}
+
+// Exporting into an existing empty folder fills that folder as it was: a private folder
+// stays private, a shared one keeps its group and set-group-id bit, and the files in it get
+// that group, as files made in it do.
+TEST(ToolFiles, ExportIntoAnEmptyFolderKeepsItsPermissionsAndGroup) {
+  ToolFolder folder;
+  folder.Write("in.skn", StartupSkinBytes());
+  struct Case {
+    const char* dir;
+    fs::perms perms;
+    gid_t group;
+  };
+  const Case cases[] = {
+      {"private", fs::perms::owner_all, ::getegid()},
+      {"shared", fs::perms::owner_all | fs::perms::group_all | fs::perms::set_gid, AnotherGroup()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dir);
+    fs::create_directory(folder.Path(c.dir));
+    ASSERT_EQ(::chown(folder.Path(c.dir).c_str(), static_cast<uid_t>(-1), c.group), 0);
+    fs::permissions(folder.Path(c.dir), c.perms);
+    const ToolResult result = folder.Run({"export", "in.skn", c.dir});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(fs::status(folder.Path(c.dir)).permissions(), c.perms);
+    EXPECT_EQ(GroupOf(folder.Path(c.dir)), c.group);
+    EXPECT_EQ(GroupOf(folder.Path(std::string(c.dir) + "/skin.ini")), c.group);
+    EXPECT_EQ(GroupOf(folder.Path(std::string(c.dir) + "/ilMain/00.png")), c.group);
+  }
 }
 
 // A skin export takes long enough to be caught half-way: thousands of images.
@@ -214,7 +278,8 @@ TEST(ToolFiles, HeaderTextsTravelAsUtf8AndComeBackAsLatin1) {
       {"Theme=" + sixtyFour + "y",
        "tessary-skin: t/skin.ini:2: '" + sixtyFour + "y' is longer than the 64 characters a skin file holds\n"},
       {"Theme=Ωmega", "tessary-skin: t/skin.ini:2: 'Ωmega' has characters a skin file cannot hold (only Latin-1)\n"},
-      {"TextColor=\xC3", "tessary-skin: t/skin.ini:2: '\xC3' has characters a skin file cannot hold (only Latin-1)\n"},
+      // A byte that is not UTF-8 is shown escaped, not sent raw to the terminal.
+      {"TextColor=\xC3", "tessary-skin: t/skin.ini:2: '\\xc3' has characters a skin file cannot hold (only Latin-1)\n"},
       {"GaugeColor=$" + std::string(70, '0'), "tessary-skin: t/skin.ini:2: '$" + std::string(70, '0') +
                                                   "' is longer than the 64 characters a skin file holds\n"},
   };

@@ -5,7 +5,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <sstream>
 
+#include "cli/Tool.h"
+#include "tests/cli/AllocationLimit.h"
 #include "tests/cli/SkinSamples.h"
 #include "tests/cli/ToolProcess.h"
 
@@ -166,6 +169,37 @@ TEST(ToolCheck, ReportsEveryFileWithTheEditorsMessage) {
   EXPECT_EQ(info.exitCode, 1);
   EXPECT_EQ(info.out, "");
   EXPECT_EQ(info.err, "tessary-skin: cut.skn: Error reading ilHot.Bitmap: Stream read error\n");
+}
+
+// A file too large for the memory is that file's verdict: the files after it are checked.
+TEST(ToolCheck, AFileTooLargeForTheMemoryIsOneVerdictAmongTheOthers) {
+  ToolFolder folder;
+  Skin large;
+  LoadStartupSkin(large);
+  // 4096 images of 16 x 16: the list's pictures decode to 4 MiB of pixels at once.
+  large.ilMain.SetContent(16, 16, 4096, std::vector<ImageList::Image>(4096, large.ilMain.ImageAt(0)));
+  folder.Write("large.skn", BuildSkinFile(large));
+  folder.Write("a.skn", StartupSkinBytes());
+  const std::vector<std::string> files = {folder.Path("a.skn"), folder.Path("large.skn"), folder.Path("a.skn")};
+  for (const char* command : {"check", "info"}) {
+    SCOPED_TRACE(command);
+    std::ostringstream out;
+    std::ostringstream err;
+    int exitCode = 0;
+    {
+      const AllocationLimit limit(2 << 20);
+      std::vector<std::string> args = {command, files[1]};
+      if (command == std::string("check")) args = {command, files[0], files[1], files[2]};
+      exitCode = RunTool("tessary-skin", args, out, err);
+    }
+    EXPECT_EQ(exitCode, 1);
+    if (command == std::string("check")) {
+      EXPECT_EQ(out.str(), files[0] + ": ok\n" + files[1] + ": Out of memory\n" + files[2] + ": ok\n");
+      EXPECT_EQ(err.str(), "");
+    } else {
+      EXPECT_EQ(err.str(), "tessary-skin: " + files[1] + ": Out of memory\n");
+    }
+  }
 }
 
 TEST(ToolCheck, EveryRecordCutShortFailsCleanly) {

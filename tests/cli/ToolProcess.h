@@ -29,8 +29,9 @@ class ToolFolder {
     return (std::filesystem::path(dir_.path().toStdString()) / relative).string();
   }
 
-  // `output`: a file standard output goes to instead of the result.
-  ToolResult Run(const QStringList& args, const QString& output = {}) const {
+  // `output`: a file standard output goes to instead of the result; `input`: what the tool
+  // reads from a pipe on its standard input.
+  ToolResult Run(const QStringList& args, const QString& output = {}, const std::string& input = {}) const {
     QProcess process;
     if (!output.isEmpty()) process.setStandardOutputFile(output);
     process.setWorkingDirectory(dir_.path());
@@ -38,6 +39,11 @@ class ToolFolder {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     process.setProcessEnvironment(environment);
     process.start(TESSARY_SKIN_TOOL, args);
+    if (!input.empty()) {
+      process.waitForStarted();
+      process.write(input.data(), static_cast<qint64>(input.size()));
+    }
+    process.closeWriteChannel();
     process.waitForFinished(120000);
     ToolResult result;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "skinfile/SkinFile.h"
 #include "skinfile/SkinProperties.h"
 #include "skinfile/StartupSkin.h"
+#include "tests/support/PrivateFolder.h"
 
 namespace tessary::test {
 
@@ -61,18 +61,9 @@ class CommandTest : public ::testing::Test {
  protected:
   CommandTest() {
     LoadStartupSkin(skin);
-    // A folder of the test's own, also against the same test run at the same time by
-    // another build on this machine.
-    std::random_device random;
-    folder = std::filesystem::temp_directory_path() /
-             ("tessary-commands-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-              std::to_string(random()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
     before = editor.OnBeforeChange([this](SkinParts parts) { partsBefore.push_back(parts); });
     after = editor.OnChanged([this](SkinParts parts) { partsAfter.push_back(parts); });
   }
-  ~CommandTest() override { std::filesystem::remove_all(folder); }
 
   // Runs a command as the window does; true when no error escaped it.
   bool Run(const std::function<void()>& command) { return RunCommand(dialogs, command); }
@@ -108,7 +99,10 @@ class CommandTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   RecordingView view;
   SkinEditor editor{skin, dialogs, view};
-  std::filesystem::path folder;
+  // A folder of the test's own, also against the same test run at the same time by
+  // another build on this machine.
+  const PrivateFolder ownFolder;
+  const std::filesystem::path folder = ownFolder.Root();
   std::vector<SkinParts> partsBefore, partsAfter;
   Connection before, after;
 };

@@ -44,6 +44,25 @@ TEST_F(FileCommandTest, QuickSaveAsksOnceThenSavesToTheSkinsFile) {
   EXPECT_EQ(history.File(), path);
 }
 
+// The box for a failed save keeps its message; one that does not name the file gets the
+// file and the system's reason below it.
+TEST_F(FileCommandTest, AFailedSaveShowsTheFileAndTheSystemsReason) {
+  std::filesystem::create_directory(folder / "folder.skn");
+  const std::string inFolder = (folder / "folder.skn").string();
+  const std::pair<std::string, std::string> cases[] = {
+      {"/dev/full", "Stream write error.\n\n/dev/full: No space left on device"},
+      {inFolder, "Cannot create file " + inFolder + "."},
+  };
+  for (const auto& [path, text] : cases) {
+    SCOPED_TRACE(path);
+    dialogs.boxes.clear();
+    dialogs.AnswerFile(path);
+    EXPECT_FALSE(Run([&] { SaveWithDialog(editor, history); }));
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, text);
+  }
+}
+
 TEST_F(FileCommandTest, NewAsksOnlyWithUnsavedChangesAndIsUndone) {
   Skin startup;
   LoadStartupSkin(startup);

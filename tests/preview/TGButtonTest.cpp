@@ -206,6 +206,7 @@ TEST_F(SystemButtons, ABoundCommandRunsOnClickAndGivesHintEnabledStateAndName) {
   button->setAccessibleName("Hot: actHClose");
   EXPECT_EQ(access->text(QAccessible::Name), "Hot: actHClose");
   access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QCoreApplication::processEvents();  // the click is queued
   EXPECT_EQ(runs, 2);
 
   command.SetEnabled(false);

@@ -152,16 +152,31 @@ TEST(BmpRle, CompressionMustFitDepthAndRowOrder) {
   EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(wrongDepth)); }), msg::kBitmapNotValid);
 }
 
-TEST(BmpRle, DecodedSizeIsBoundedAt256Megapixels) {
+// RLE data that writes every pixel of `rows` rows of `width`: runs of 255, then an end of line.
+std::vector<std::uint8_t> SolidRows(int width, int rows) {
+  std::vector<std::uint8_t> data;
+  for (int y = 0; y < rows; ++y) {
+    for (int left = width; left > 0; left -= 255) {
+      data.push_back(static_cast<std::uint8_t>(std::min(left, 255)));
+      data.push_back(3);
+    }
+    data.insert(data.end(), {0, 0});
+  }
+  data.insert(data.end(), {0, 1});
+  return data;
+}
+
+TEST(BmpRle, DecodedSizeIsBoundedByTheLargestPictureTheProgramUses) {
+  static_assert(kMaxDecodedPixels == std::uint64_t{4096} * 2048);
   // 32767 x 32767 would be a gigabyte of pixels from an end-of-bitmap mark.
   EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(Rle8(32767, 32767, {0, 1}))); }), msg::kBitmapNotValid);
-  // 16384 x 16384 is exactly the limit: read (and not decoded, since nothing draws it).
-  const Bitmap large = ReadBmp(BuildBmp(Rle8(16384, 16384, {0, 1})));
-  EXPECT_EQ(large.Width(), 16384);
-  // Its written file reads back as the same picture, found without a gigabyte of pixels
-  // for each.
+  // 4096 x 2048 is exactly the limit: read (and not decoded, since nothing draws it).
+  const std::vector<std::uint8_t> rows = SolidRows(4096, 2048);
+  const Bitmap large = ReadBmp(BuildBmp(Rle8(4096, 2048, rows)));
+  EXPECT_EQ(large.Width(), 4096);
+  // Its written file reads back as the same picture, found without decoding either.
   EXPECT_TRUE(ReadBmp(WriteBmp(large)).SamePixels(large));
-  EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(Rle8(16384, 16385, {0, 1}))); }), msg::kBitmapNotValid);
+  EXPECT_EQ(ErrorOf([&] { ReadBmp(BuildBmp(Rle8(4096, 2049, rows))); }), msg::kBitmapNotValid);
 }
 
 }  // namespace

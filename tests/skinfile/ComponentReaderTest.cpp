@@ -301,6 +301,13 @@ TEST(ComponentReaderTest, ImageListValueChecks) {
   RecordBuilder huge("TImageList", "ilHot");
   huge.Path("Height").Integer(100000);
   EXPECT_EQ(ReadError(huge.Finish(), skin.ilHot), "Error reading ilHot.Height: Invalid property value");
+  // A side no image-list payload can hold: such a list could never be saved with images.
+  RecordBuilder wide("TImageList", "ilHot");
+  wide.Path("Width").Integer(kMaxCellSide + 1);
+  EXPECT_EQ(ReadError(wide.Finish(), skin.ilHot), "Error reading ilHot.Width: Invalid property value");
+  RecordBuilder widest("TImageList", "ilHot");
+  widest.Path("Width").Integer(kMaxCellSide);
+  EXPECT_EQ(ReadError(widest.Finish(), skin.ilHot), "(no error)");
   RecordBuilder payload("TImageList", "ilHot");
   payload.Path("Bitmap").Binary(Bytes{'I', 'L', 1, 1, 0, 0});
   EXPECT_EQ(ReadError(payload.Finish(), skin.ilHot).rfind("Error reading ilHot.Bitmap: ", 0), 0u);

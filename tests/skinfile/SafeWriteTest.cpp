@@ -1,7 +1,9 @@
 // Saving onto what the user already has, on real files: links are written through, files
 // the user may not write are refused, devices and pipes are written straight and never
-// replaced, a replaced file keeps its permissions, and an interrupt removes what is still
-// temporary. Pictures read from disk are written from where they are held.
+// replaced, a replaced file keeps its permissions (its temporary file has them from its
+// first byte), the new content is on the disk before it replaces the old, a folder moved
+// away meanwhile keeps no stray file, and an interrupt removes what is still temporary.
+// Pictures read from disk are written from where they are held.
 #if defined(__unix__) || defined(__APPLE__)
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -12,14 +14,18 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <thread>
 
 #include "skin/Error.h"
 #include "skin/Skin.h"
 #include "skinfile/BmpCodec.h"
 #include "skinfile/FileIo.h"
+#include "skinfile/FileSystem.h"
 #include "skinfile/SkinFile.h"
 #include "skinfile/TemporaryFiles.h"
+#include "tests/skinfile/SystemCallLog.h"
+#include "tests/support/PrivateFolder.h"
 
 namespace tessary {
 namespace {
@@ -30,10 +36,6 @@ using Bytes = std::vector<std::uint8_t>;
 class SafeWriteTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tessary-safewrite-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
     // A picture large enough to be written from the bytes it was read from.
     std::vector<Argb> pixels(300 * 300);
     for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<Argb>(i * 2654435761u);
@@ -42,8 +44,6 @@ class SafeWriteTest : public ::testing::Test {
     skin_.themeName = "Roma";
     expected_ = BuildSkinFile(skin_);
   }
-  void TearDown() override { fs::remove_all(folder_); }
-
   std::string Path(const std::string& name) const { return (folder_ / name).string(); }
 
   static void WriteBytes(const std::string& path, const Bytes& bytes) {
@@ -63,7 +63,8 @@ class SafeWriteTest : public ::testing::Test {
     return names;
   }
 
-  fs::path folder_;
+  test::PrivateFolder private_;
+  fs::path folder_ = private_.Root();
   Skin skin_;
   Bytes expected_;
 };
@@ -78,6 +79,7 @@ TEST_F(SafeWriteTest, EveryKindOfTargetIsWrittenAsItShouldBe) {
   const Bytes old = {'o', 'l', 'd'};
   constexpr gid_t kOtherGroup = 1;
   gid_t group = 0;
+  std::unique_ptr<test::SystemCallLog> log;  // new for every case
   struct Case {
     const char* name;
     std::function<std::string()> prepare;  // makes the target, returns the name to save to
@@ -145,6 +147,35 @@ TEST_F(SafeWriteTest, EveryKindOfTargetIsWrittenAsItShouldBe) {
          EXPECT_EQ(FileGroup(saved), group);
        },
        {"shared.skn"}},
+      {"a private file is private from the first byte, on the disk before it replaces the old one",
+       [&] {
+         WriteBytes(Path("private.skn"), old);
+         fs::permissions(Path("private.skn"), fs::perms::owner_read | fs::perms::owner_write);
+         return Path("private.skn");
+       },
+       "",
+       "",
+       [&](const std::string& saved) {
+         EXPECT_EQ(ReadBytes(saved), expected_);
+         const std::vector<std::string> calls = {"write private.skn.~tmp mode 600", "fsync private.skn.~tmp",
+                                                 "rename private.skn.~tmp private.skn", "fsync ."};
+         EXPECT_EQ(log->Calls(), calls);
+       },
+       {"private.skn"}},
+      {"a folder moved away during the save takes the file along and keeps no temporary file",
+       [&] {
+         fs::create_directory(Path("moving"));
+         WriteBytes(Path("moving/m.skn"), old);
+         log->AtFirstTemporaryWrite([&] { fs::rename(Path("moving"), Path("moved")); });
+         return Path("moving/m.skn");
+       },
+       "",
+       "",
+       [&](const std::string&) {
+         EXPECT_EQ(ReadBytes(Path("moved/m.skn")), expected_);
+         EXPECT_EQ(std::distance(fs::directory_iterator(Path("moved")), {}), 1);
+       },
+       {"moved"}},
       {"a folder is refused",
        [&] {
          fs::create_directory(Path("folder.skn"));
@@ -169,6 +200,7 @@ TEST_F(SafeWriteTest, EveryKindOfTargetIsWrittenAsItShouldBe) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    log = std::make_unique<test::SystemCallLog>(folder_.string());
     const std::string target = c.prepare();
     if (!fs::exists(target) && !fs::is_symlink(target) && target.starts_with("/dev/")) continue;
     try {
@@ -196,18 +228,32 @@ TEST_F(SafeWriteTest, APipeIsWrittenStraightToItsReader) {
   EXPECT_EQ(Entries(), std::vector<std::string>{"pipe.skn"});
 }
 
-// A file is removed by the handler itself; a folder is held for its writer, which removes
-// it between files and then lets the signal end the process.
+// A file is removed by the handler itself, also from a folder moved away since (by the
+// folder's handle); a folder is held for its writer, which removes it between files and
+// then lets the signal end the process.
 TEST_F(SafeWriteTest, AnInterruptRemovesWhatIsStillTemporary) {
   using Kind = PendingTemporary::Kind;
-  for (const auto& [kind, signal] : {std::pair{Kind::kFile, SIGTERM}, std::pair{Kind::kFolder, SIGINT}}) {
-    const std::string path = Path("half.skn.~1.tmp");
+  struct Case {
+    Kind kind;
+    int signal;
+    bool folderMoves;
+  };
+  for (const Case& c :
+       {Case{Kind::kFile, SIGTERM, false}, Case{Kind::kFolder, SIGINT, false}, Case{Kind::kFile, SIGHUP, true}}) {
+    const Kind kind = c.kind;
+    const int signal = c.signal;
+    const std::string path = Path(c.folderMoves ? "moving/half.skn.~1.tmp" : "half.skn.~1.tmp");
+    fs::create_directory(Path("moving"));
     EXPECT_EXIT(
         {
           InstallInterruptCleanup();
           if (kind == Kind::kFile) WriteBytes(path, {1, 2, 3});
           if (kind == Kind::kFolder) fs::create_directory(path);
-          const PendingTemporary pending(path, kind);
+          os::Folder folder;
+          if (c.folderMoves && os::OpenFolder(Path("moving"), folder) != 0) std::exit(2);
+          const PendingTemporary pending(c.folderMoves ? "half.skn.~1.tmp" : path, kind,
+                                         c.folderMoves ? folder.handle.Descriptor() : -1);
+          if (c.folderMoves) fs::rename(Path("moving"), Path("moved"));
           std::raise(signal);
           try {
             WriteBytes(path + "/still-writing", {4});  // a held signal lets the writer go on
@@ -220,6 +266,8 @@ TEST_F(SafeWriteTest, AnInterruptRemovesWhatIsStillTemporary) {
         },
         ::testing::KilledBySignal(signal), "");
     EXPECT_FALSE(fs::exists(path)) << static_cast<int>(kind);
+    EXPECT_FALSE(fs::exists(Path("moved/half.skn.~1.tmp")));
+    fs::remove_all(Path("moved"));
   }
 }
 

@@ -17,6 +17,8 @@
 #include "skin/Error.h"
 #include "skin/Skin.h"
 #include "skinfile/SkinFile.h"
+#include "skinfile/TemporaryFiles.h"
+#include "tests/support/PrivateFolder.h"
 
 namespace tessary {
 namespace {
@@ -27,14 +29,9 @@ using Bytes = std::vector<std::uint8_t>;
 class SkinFileDiskTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("tessary-skinfile-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
     skin_.bgTop.SetBitmap(Bitmap::FromArgb(2, 2, std::vector<Argb>(4, 0xFF112233)));
     skin_.themeName = "Nexos4";
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
   std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
 
@@ -60,7 +57,8 @@ class SkinFileDiskTest : public ::testing::Test {
     return "(no error)";
   }
 
-  fs::path folder_;
+  test::PrivateFolder private_;
+  fs::path folder_ = private_.Root();
   Skin skin_;
 };
 
@@ -104,18 +102,24 @@ TEST_F(SkinFileDiskTest, SaveThatCannotCreateLeavesEverythingAlone) {
 TEST_F(SkinFileDiskTest, SaveThatFailsWhileWritingKeepsTheOldFile) {
   const std::string path = PathOf("kept.skn");
   WriteFile(path, "the user's earlier skin");
-  // A file size limit below the skin's size makes the write fail like a full disk.
-  rlimit old{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  rlimit small = old;
-  small.rlim_cur = 100;
-  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const std::string error = ErrorOf([&] { SaveSkinFile(path, skin_); });
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, previous);
-
-  EXPECT_EQ(error, "Stream write error");
+  // A file size limit below the skin's size (ulimit -f) makes the write fail like a full
+  // disk: the programs' set-up keeps the system's signal for it from ending them first.
+  EXPECT_EXIT(
+      {
+        std::signal(SIGXFSZ, SIG_DFL);
+        InstallInterruptCleanup();
+        rlimit small{};
+        getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &small);
+        try {
+          SaveSkinFile(path, skin_);
+        } catch (const SkinError& error) {
+          std::exit(error.what() == std::string("Stream write error") && error.Reason() == "File too large" ? 0 : 1);
+        }
+        std::exit(1);
+      },
+      ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(Entries(), std::vector<std::string>{"kept.skn"});
   const Bytes kept = ReadWholeFile(path);
   EXPECT_EQ(std::string(kept.begin(), kept.end()), "the user's earlier skin");

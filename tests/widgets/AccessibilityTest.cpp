@@ -2,12 +2,16 @@
 // tool finds through Qt's accessibility interfaces, and that pressing an item through them
 // does what a click does.
 #include <QAccessible>
+#include <QDialog>
 #include <QLineEdit>
+#include <QTimer>
 
 #include "ToolbarFixture.h"
 #include "widgets/Command.h"
 #include "widgets/CommandList.h"
 #include "widgets/PopupWindow.h"
+#include "widgets/controls/TXP_Button.h"
+#include "widgets/controls/TXP_RadioBox.h"
 #include "widgets/items/TTBControlItem.h"
 #include "widgets/items/TTBXLabelItem.h"
 #include "widgets/items/TTBXSeparatorItem.h"
@@ -23,7 +27,11 @@ QStringList Actions(QAccessibleInterface* iface) {
   return actions ? actions->actionNames() : QStringList();
 }
 
-void Do(QAccessibleInterface* iface, const QString& action) { iface->actionInterface()->doAction(action); }
+// The action, then the event loop it queues its click on.
+void Do(QAccessibleInterface* iface, const QString& action) {
+  iface->actionInterface()->doAction(action);
+  QCoreApplication::processEvents();
+}
 
 class Accessibility : public DockWindowTest {
  protected:
@@ -138,6 +146,52 @@ TEST_F(Accessibility, BarChildrenAreItsVisibleItemsWithRolesNamesStatesAndAction
   back.SetVisible(false);
   EXPECT_EQ(iface->childCount(), 7);
   EXPECT_EQ(iface->child(0), check);
+}
+
+// A screen reader's Press gets its reply at once, even when the click opens a modal
+// dialog; the click runs from the event loop, where the dialog is then answered.
+TEST_F(Accessibility, PressReturnsBeforeTheDialogItsClickOpensIsAnswered) {
+  bool opened = false;
+  bool answered = false;
+  // The click: a modal dialog, answered (closed) as soon as it shows.
+  auto askModally = [&] {
+    opened = true;
+    QDialog dialog(window.get());
+    QTimer::singleShot(0, &dialog, &QDialog::accept);
+    dialog.exec();
+    answered = true;
+  };
+  commands.SetHandler([&](Command&) { askModally(); });
+  auto* bar = new TTBXToolbar;
+  bar->SetCaption("Buttons");
+  Bound(*bar, std::make_unique<TTBXItem>(), MakeCommand("actOpen", "Open..."));
+  bar->DockTo(top, 0);
+  auto* button = new TXP_Button(window.get(), "&Save");
+  auto* radio = new TXP_RadioBox(window.get(), "S&tretch");
+  for (CaptionedControl* control : std::initializer_list<CaptionedControl*>{button, radio}) {
+    QObject::connect(control, &CaptionedControl::clicked, askModally);
+  }
+  Settle();
+
+  const struct {
+    const char* what;
+    QAccessibleInterface* iface;
+    QString action;
+  } cases[] = {
+      {"toolbar item", Of(bar)->child(0), QAccessibleActionInterface::pressAction()},
+      {"push button", Of(button), QAccessibleActionInterface::pressAction()},
+      {"radio box", Of(radio), QAccessibleActionInterface::toggleAction()},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.what);
+    opened = answered = false;
+    ASSERT_NE(row.iface, nullptr);
+    row.iface->actionInterface()->doAction(row.action);
+    EXPECT_FALSE(opened) << "the action waited for the click";
+    EXPECT_FALSE(answered) << "the action waited for the dialog";
+    for (int i = 0; i < 100 && !answered; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(answered);
+  }
 }
 
 TEST_F(Accessibility, MenusExposeTheirEntriesWhileOpenAndPressingChoosesOne) {

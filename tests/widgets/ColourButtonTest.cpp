@@ -176,6 +176,7 @@ TEST_F(ColourButton, ScreenReadersSeeTheColourAndEachCellAndCanPick) {
   ASSERT_NE(face, nullptr);
   EXPECT_EQ(face->text(QAccessible::Value), "RGB = 051 102 153");
   face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QCoreApplication::processEvents();  // the click is queued
   TDFSColorButtonPalette* palette = button->Palette();
   ASSERT_NE(palette, nullptr);
   EXPECT_TRUE(face->state().expanded);
@@ -189,6 +190,7 @@ TEST_F(ColourButton, ScreenReadersSeeTheColourAndEachCellAndCanPick) {
   QTest::keyClick(palette, Qt::Key_Down);
   EXPECT_TRUE(cells->child(0)->state().focused);
   cells->child(5)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());  // (2, 1): black
+  QCoreApplication::processEvents();
   EXPECT_EQ(button->Color(), 0x00000000u);
   EXPECT_EQ(button->Palette(), nullptr);
 }

@@ -285,6 +285,7 @@ TEST_F(RadioBoxes, ScreenReadersSeeCaptionsAndStatesAndActLikeAClick) {
 
   radio->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
   button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QCoreApplication::processEvents();  // the clicks are queued
   EXPECT_TRUE(radio->state().checked);
   EXPECT_EQ(radioClicks.count, 1);
   EXPECT_EQ(buttonClicks.count, 1);

@@ -1,6 +1,9 @@
 #include "widgets/accessibility/AccessibleItem.h"
 
+#include <QAccessible>
 #include <QWidget>
+#include <algorithm>
+#include <vector>
 
 #include "widgets/Command.h"
 #include "widgets/ItemPainter.h"
@@ -106,8 +109,23 @@ QStringList AccessibleItem::actionNames() const {
 
 void AccessibleItem::doAction(const QString& actionName) {
   if (!actionNames().contains(actionName)) return;
-  if (actionName == showMenuAction()) view_->ShowList(item_);
-  else view_->Press(item_);  // press and toggle: a click, which flips a check mark
+  // The click may open a dialog, a menu or a message box: it runs from the event loop, so
+  // that the screen reader or test tool asking gets its reply at once. By then the item may
+  // have left its bar, or the bar its window: the action is looked up again.
+  QWidget* view = view_->View();
+  QMetaObject::invokeMethod(
+      view,
+      [view, item = item_, actionName] {
+        auto* items = dynamic_cast<AccessibleItemView*>(QAccessible::queryAccessibleInterface(view));
+        if (items == nullptr) return;
+        const std::vector<TTBCustomItem*> children = items->ChildItems();
+        if (std::find(children.begin(), children.end(), item) == children.end()) return;
+        AccessibleItem current(items, item);
+        if (!current.actionNames().contains(actionName)) return;
+        if (actionName == showMenuAction()) items->ShowList(item);
+        else items->Press(item);  // press and toggle: a click, which flips a check mark
+      },
+      Qt::QueuedConnection);
 }
 
 QStringList AccessibleItem::keyBindingsForAction(const QString& actionName) const {

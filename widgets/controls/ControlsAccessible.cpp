@@ -140,7 +140,10 @@ class PaletteCellAccessible : public QAccessibleInterface, public QAccessibleAct
   }
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
-    if (name == pressAction() && palette_) palette_->Pick(Cell());
+    if (name != pressAction() || !palette_) return;
+    // Picking closes the palette (and this interface with it): from the event loop.
+    QMetaObject::invokeMethod(
+        palette_.data(), [palette = palette_.data(), cell = Cell()] { palette->Pick(cell); }, Qt::QueuedConnection);
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 

@@ -16,8 +16,19 @@ QStringList PressableAccessible::actionNames() const {
 }
 
 void PressableAccessible::doAction(const QString& name) {
-  if (name == action_ && widget()->isEnabled()) click_();
-  else QAccessibleWidget::doAction(name);
+  if (name != action_ || !widget()->isEnabled()) {
+    QAccessibleWidget::doAction(name);
+    return;
+  }
+  // The click may open a dialog, a menu or a message box: it runs from the event loop, so
+  // that the screen reader or test tool asking gets its reply at once, not when that closes.
+  QWidget* control = widget();
+  QMetaObject::invokeMethod(
+      control,
+      [control, click = click_] {
+        if (control->isEnabled()) click();
+      },
+      Qt::QueuedConnection);
 }
 
 void InstallAccessibleFactoryOnce(QAccessible::InterfaceFactory factory) {

@@ -10,7 +10,8 @@ namespace tessary::widgets {
 
 class PressableAccessible : public QAccessibleWidget {
  public:
-  // `click` runs when a screen reader or test tool invokes `action`.
+  // `click` runs when a screen reader or test tool invokes `action`: queued, from the event
+  // loop, as the click of a Qt button pressed this way is.
   PressableAccessible(QWidget* widget, QAccessible::Role role, QString action, std::function<void()> click);
 
   QStringList actionNames() const override;
