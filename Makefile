@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 # A compiler cache speeds up rebuilds where one is installed; nothing else changes.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build run test format-check sanitize-build sanitize-test sanitize-gui bench fuzz release clean
+.PHONY: all deps configure build run test format-check sanitize-build sanitize-test sanitize-gui bench fuzz release package clean
 
 all: build
 
@@ -61,6 +61,10 @@ fuzz: deps
 release: deps
 	@cmake --preset release $(LAUNCHER) > /dev/null
 	@cmake --build --preset release -j$(JOBS)
+
+# A Debian package of the release build (build-release/tessary_VERSION-1_ARCH.deb).
+package: release
+	@cd build-release && cpack -G DEB
 
 clean:
 	rm -rf build build-sanitize build-sanitize-gui build-fuzz build-fuzz.configure.log build-release

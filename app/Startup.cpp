@@ -14,8 +14,10 @@
 namespace tessary::app {
 namespace {
 
-// The installed menu entry and icon (resources/desktop, cmake/Install.cmake).
-constexpr const char* kDesktopEntry = "tessary";
+// The installed menu entry, named after the application's id, and the icon
+// (resources/desktop, cmake/Install.cmake).
+constexpr const char* kDesktopEntry = TESSARY_APP_ID;
+constexpr const char* kIconName = "tessary";
 
 // The window font and the families it falls back to, nearest first: sans faces with the
 // narrow metrics the stored layout's captions were fitted to.
@@ -63,7 +65,7 @@ void StartApplication() {
   QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
   // The desktop finds the menu entry (and with it the icon) by this name.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
-  QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kDesktopEntry), AppIcon()));
+  QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kIconName), AppIcon()));
   QStringList fallbacks;
   for (const char* family : kWindowFontFallbacks) fallbacks << QString::fromLatin1(family);
   QFont::insertSubstitutions(QString::fromLatin1(kWindowFont), fallbacks);

@@ -51,5 +51,6 @@ int RunConvert(const Invocation& invocation);
 int RunExport(const Invocation& invocation);
 int RunPack(const Invocation& invocation);
 int RunRender(const Invocation& invocation);
+int RunThumbnail(const Invocation& invocation);
 
 }  // namespace tessary::cli

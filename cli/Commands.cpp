@@ -105,7 +105,18 @@ constexpr std::string_view kRenderDetails =
     "A FILE that does not open gives the editor's message and writes no picture.\n"
     "OUT must not be FILE itself.\n";
 
-constexpr std::array<Command, 7> kCommands{{
+constexpr std::string_view kThumbnailDetails =
+    "Draws the browser as render does, without the editor's control panel: the top bars\n"
+    "(menu bar, toolbars, address and search bars) with the status bar right below them,\n"
+    "scaled smoothly to N pixels wide, and saves it as OUT.png, opaque everywhere. File\n"
+    "managers show it for skin files (share/thumbnailers/tessary.thumbnailer).\n"
+    "\n"
+    "  --size N   the picture's width in pixels, 1 to 4096 (default 256)\n"
+    "\n"
+    "A FILE that does not open gives the editor's message and writes no picture, so a file\n"
+    "manager shows its plain icon. OUT must not be FILE itself.\n";
+
+constexpr std::array<Command, 8> kCommands{{
     {"new", "Write the start-up skin to a new skin file", "OUT.skn", kNewDetails, Part::kCore, RunNew},
     {"info", "Describe a skin file", "FILE [--json]", kInfoDetails, Part::kCore, RunInfo},
     {"check", "Check that skin files read as the editor reads them", "FILE...", kCheckDetails, Part::kCore, RunCheck},
@@ -115,6 +126,8 @@ constexpr std::array<Command, 7> kCommands{{
     {"pack", "Build a skin file from a folder written by export", "DIR OUT.skn", kPackDetails, Part::kCore, RunPack},
     {"render", "Draw the editor window with a skin as a PNG picture", "FILE OUT.png [--theme NAME] [--size WxH]",
      kRenderDetails, IN_RENDER_PART(RunRender)},
+    {"thumbnail", "Draw a small picture of a skin for file managers", "FILE OUT.png [--size N]", kThumbnailDetails,
+     IN_RENDER_PART(RunThumbnail)},
 }};
 
 }  // namespace

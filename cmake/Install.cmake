@@ -1,7 +1,10 @@
 # `cmake --install`: the two programs, and on freedesktop systems (Linux, the BSDs) a menu
-# entry, the icon in the hicolor icon theme and the MIME types of .skn and .crs, so that a
-# file manager opens skins in Tessary. The icon comes from scripts/make-icon.py.
+# entry, the software-centre entry, the icon in the hicolor icon theme, the MIME types of
+# .skn and .crs and their thumbnailer, so that a file manager shows skins with a picture and
+# opens them in Tessary; the manual pages and the bash completion of tessary-skin. The icon
+# comes from scripts/make-icon.py.
 include(GNUInstallDirs)
+include(cmake/Docs.cmake)
 
 install(TARGETS tessary tessary-skin
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
@@ -12,8 +15,14 @@ install(TARGETS tessary-skin-render RUNTIME DESTINATION ${TESSARY_RENDER_PART_IN
 if(UNIX AND NOT APPLE)
   set(desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
   set(icons ${PROJECT_SOURCE_DIR}/resources/icons)
-  install(FILES ${desktop}/tessary.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${desktop}/${TESSARY_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${TESSARY_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${desktop}/tessary-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME tessary.xml)
+  install(FILES ${desktop}/tessary.thumbnailer DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
+  install(FILES ${TESSARY_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/shell/tessary-skin.bash
+    DESTINATION ${TESSARY_BASH_COMPLETION_DIR} RENAME tessary-skin)
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/package/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessary)
   install(FILES ${icons}/tessary.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
   foreach(size 16 22 24 32 48 64 128 256)
     install(FILES ${icons}/tessary-${size}.png

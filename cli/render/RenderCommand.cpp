@@ -2,9 +2,7 @@
 // FILE opened, as the editor shows it, and saves the picture as PNG. No display is needed:
 // the window is drawn offscreen.
 #include <QApplication>
-#include <filesystem>
 #include <memory>
-#include <optional>
 #include <string_view>
 
 #include "app/RenderWindow.h"
@@ -12,19 +10,18 @@
 #include "cli/Arguments.h"
 #include "cli/CliError.h"
 #include "cli/Command.h"
-#include "cli/PngCodec.h"
 #include "cli/SkinFiles.h"
+#include "cli/render/PictureOutput.h"
 #include "skin/Bitmap.h"
-#include "skinfile/FileIo.h"
 #include "widgets/ThemeRegistry.h"
 
 namespace tessary::cli {
 namespace {
 
 constexpr QSize kDefaultSize{1280, 1024};
-// zlib's fast compression: files come out a few per cent larger than at the default level
-// and are written in about two thirds of the time.
-constexpr int kPngCompression = 1;
+constexpr std::string_view kThemeOption = "--theme";
+constexpr std::string_view kSizeOption = "--size";
+constexpr std::string_view kValueOptions[] = {kThemeOption, kSizeOption};
 
 struct RenderArguments {
   std::string file;
@@ -49,65 +46,12 @@ QSize ParseSize(const std::string& text) {
 }
 
 RenderArguments ParseRenderArguments(const std::vector<std::string>& args) {
-  RenderArguments parsed;
-  std::vector<std::string> positional;
-  bool options = true;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (options && arg == "--") {
-      options = false;
-    } else if (options && (arg == "--theme" || arg == "--size")) {
-      if (i + 1 >= args.size()) throw UsageError("option '" + arg + "' needs a value");
-      const std::string& value = args[++i];
-      if (arg == "--theme") parsed.theme = QString::fromStdString(value);
-      else parsed.size = ParseSize(value);
-    } else if (options && arg.size() > 1 && arg[0] == '-') {
-      throw UsageError("unknown option '" + arg + "'");
-    } else {
-      positional.push_back(arg);
-    }
-  }
-  CheckFileNames(positional);
-  if (positional.size() != 2) throw UsageError("expected FILE and OUT.png");
-  parsed.file = positional[0];
-  parsed.out = positional[1];
-  return parsed;
-}
-
-// The program's application object: the running one, or an offscreen one made for this
-// command (scripts and build servers have no display).
-std::unique_ptr<QApplication> EnsureApplication() {
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) return nullptr;
-  static int argc = 1;
-  static char name[] = "tessary-skin";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  return std::make_unique<QApplication>(argc, argv);
-}
-
-// Writes the PNG as a skin file is saved (FileIo.h): whole or not at all, through links,
-// never over a file the user may not write, with the system's reason on failure.
-void SavePng(const QImage& window, const std::string& path) {
-  const QImage image = window.convertToFormat(QImage::Format_RGB32);
-  AlphaPicture picture{image.width(), image.height(), {}};
-  picture.pixels.reserve(static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()));
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    picture.pixels.insert(picture.pixels.end(), row, row + image.width());
-  }
-  ForFile(path, [&] {
-    const std::vector<std::uint8_t> png = EncodePng(picture, PngChannels::kRgb, kPngCompression);
-    const std::span<const std::uint8_t> pieces[] = {png};
-    WriteFileSafely(path, pieces);
-  });
-}
-
-// The picture must not take the place of the skin it shows.
-void CheckOutputIsNotInput(const std::string& file, const std::string& out) {
-  std::error_code error;
-  if (std::filesystem::equivalent(file, out, error)) {
-    throw UsageError("'" + out + "' is FILE itself: name another file for the picture");
-  }
+  const Arguments parsed = ParseArguments(args, {}, 0, kAnyNumber, kValueOptions);
+  if (parsed.positional.size() != 2) throw UsageError("expected FILE and OUT.png");
+  RenderArguments arguments{parsed.positional[0], parsed.positional[1], {}, kDefaultSize};
+  if (const std::string* theme = parsed.Value(kThemeOption)) arguments.theme = QString::fromStdString(*theme);
+  if (const std::string* size = parsed.Value(kSizeOption)) arguments.size = ParseSize(*size);
+  return arguments;
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ TEST(ToolUsage, OverviewListsEveryCommandOnStdout) {
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.out.rfind("Usage: tessary-skin COMMAND [ARGUMENTS]\n", 0), 0u) << result.out;
-  for (const char* command :
-       {"\n  new ", "\n  info ", "\n  check ", "\n  convert ", "\n  export ", "\n  pack ", "\n  render "}) {
+  for (const char* command : {"\n  new ", "\n  info ", "\n  check ", "\n  convert ", "\n  export ", "\n  pack ",
+                              "\n  render ", "\n  thumbnail "}) {
     EXPECT_NE(result.out.find(command), std::string::npos) << command;
   }
   // Scripts rely on the extension rule, so the overview states it.
@@ -29,7 +29,8 @@ TEST(ToolUsage, EveryCommandHasHelpWithItsUsageLine) {
                                                           {"convert", "IN.crs OUT.skn"},
                                                           {"export", "FILE DIR"},
                                                           {"pack", "DIR OUT.skn"},
-                                                          {"render", "FILE OUT.png [--theme NAME] [--size WxH]"}};
+                                                          {"render", "FILE OUT.png [--theme NAME] [--size WxH]"},
+                                                          {"thumbnail", "FILE OUT.png [--size N]"}};
   for (const auto& [name, usage] : commands) {
     // --help wins over missing or surplus arguments, wherever it stands.
     const ToolResult result = folder.Run({name, "x", "--help", "y", "z"});

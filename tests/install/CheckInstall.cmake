@@ -1,8 +1,9 @@
 # Installs the build into a scratch folder (as a package build does, through DESTDIR) and
 # checks what a desktop needs: both programs (tessary-skin with its render part), the menu
-# entry that opens skins in Tessary, the icon at every size of the icon theme, and MIME
-# types a file manager knows .skn and .crs files by.
-# Usage: cmake -DBUILD=<build dir> -DSCRATCH=<folder> -P CheckInstall.cmake
+# entry that opens skins in Tessary, the icon at every size of the icon theme, MIME types a
+# file manager knows .skn and .crs files by, the thumbnailer that draws them, the
+# software-centre entry, the manual pages and the bash completion.
+# Usage: cmake -DBUILD=<build dir> -DSCRATCH=<folder> -DAPP_ID=<id> -P CheckInstall.cmake
 file(REMOVE_RECURSE "${SCRATCH}")
 set(ENV{DESTDIR} "${SCRATCH}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix /usr
@@ -33,7 +34,7 @@ execute_process(COMMAND "${tool}" render "${SCRATCH}/start.skn" "${SCRATCH}/star
 expect("the installed tessary-skin cannot render: ${message}" NOT failed AND EXISTS "${SCRATCH}/start.png")
 
 # The menu entry runs the editor with the file and names both skin types.
-file(STRINGS "${share}/applications/tessary.desktop" entry)
+file(STRINGS "${share}/applications/${APP_ID}.desktop" entry)
 foreach(line "Exec=tessary %f" "Icon=tessary" "Type=Application"
              "MimeType=application/x-corvane-skin;application/x-corvane-old-skin;")
   list(FIND entry "${line}" found)
@@ -74,4 +75,47 @@ if(update_mime)
     expect("no glob ${glob}" at GREATER -1)
   endforeach()
 endif()
+
+# The thumbnailer runs the installed tool on both skin types, as file managers fill it in.
+file(STRINGS "${share}/thumbnailers/tessary.thumbnailer" thumbnailer)
+foreach(line "Exec=tessary-skin thumbnail %i %o --size %s"
+             "MimeType=application/x-corvane-skin;application/x-corvane-old-skin;")
+  list(FIND thumbnailer "${line}" found)
+  expect("the thumbnailer lacks \"${line}\"" found GREATER -1)
+endforeach()
+execute_process(COMMAND "${tool}" thumbnail "${SCRATCH}/start.skn" "${SCRATCH}/thumb.png" --size 128
+  RESULT_VARIABLE failed ERROR_VARIABLE message)
+expect("the installed thumbnailer cannot draw: ${message}" NOT failed AND EXISTS "${SCRATCH}/thumb.png")
+
+# A skin file is known by its content too, whatever its name.
+if(update_mime AND EXISTS "${share}/mime/magic")
+  file(READ "${share}/mime/magic" magic HEX)
+  string(HEX "application/x-corvane-skin" type)
+  string(FIND "${magic}" "${type}" at)
+  expect("no magic rule for skin files" at GREATER -1)
+endif()
+
+# The software-centre entry, checked by AppStream's own tool against the installed tree
+# (the menu entry it launches, the icon) where that tool is installed.
+expect("no software-centre entry" EXISTS "${share}/metainfo/${APP_ID}.metainfo.xml")
+find_program(appstreamcli appstreamcli)
+if(appstreamcli)
+  execute_process(COMMAND "${appstreamcli}" validate --no-net --explain "${share}/metainfo/${APP_ID}.metainfo.xml"
+    RESULT_VARIABLE failed OUTPUT_VARIABLE report ERROR_VARIABLE report)
+  expect("appstreamcli validate: ${report}" NOT failed AND NOT report MATCHES "(^|\n)[EW]: ")
+endif()
+find_program(desktop_file_validate desktop-file-validate)
+if(desktop_file_validate)
+  execute_process(COMMAND "${desktop_file_validate}" "${share}/applications/${APP_ID}.desktop"
+    RESULT_VARIABLE failed OUTPUT_VARIABLE report ERROR_VARIABLE report)
+  expect("desktop-file-validate: ${report}" NOT failed AND NOT report)
+endif()
+
+# The manual pages, compressed or not, and the completion where bash-completion looks.
+foreach(page tessary tessary-skin)
+  file(GLOB found "${share}/man/man1/${page}.1" "${share}/man/man1/${page}.1.gz")
+  expect("no manual page ${page}(1)" found)
+endforeach()
+file(GLOB_RECURSE completion "${share}/bash-completion/completions/tessary-skin")
+expect("no bash completion of tessary-skin" completion)
 file(REMOVE_RECURSE "${SCRATCH}")
