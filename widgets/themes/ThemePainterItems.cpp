@@ -156,13 +156,16 @@ void ThemePainter::PaintItemImage(QPainter& p, const QRect& rect, const ItemStat
 void ThemePainter::PaintDropDownArrow(QPainter& p, const QRect& rect, const ItemState& state) const {
   QPoint centre = rect.center();
   if (Sunken(state)) centre += QPoint(1, 1);
-  if (!state.enabled && !VisualStyles() && state.ToolbarStyle() &&
-      def_.disabledImages == DisabledImageStyle::Embossed) {
-    DrawDownTriangle(p, centre + QPoint(1, 1), kDropDownTriangleWidth, C(pal_.highlight));
-    DrawDownTriangle(p, centre, kDropDownTriangleWidth, C(pal_.shadow));
-    return;
+  // The arrow belongs to its caption: it is drawn in the colours the theme gives the
+  // caption in this state (embossed where the caption is), so a light skin text colour over
+  // a dark picture shows both. Only the passes' offsets from one another apply: the caption
+  // rule's own shift of the text is for the text.
+  const CaptionDraws passes = CaptionPasses(state);
+  if (passes.size() == 0) return;
+  const QPoint last = passes[passes.size() - 1].offset;
+  for (const CaptionDraw& pass : passes) {
+    DrawDownTriangle(p, centre + pass.offset - last, kDropDownTriangleWidth, C(pass.colour));
   }
-  DrawDownTriangle(p, centre, kDropDownTriangleWidth, GlyphColour(state));
 }
 
 void ThemePainter::PaintSubmenuArrow(QPainter& p, const QRect& rect, const ItemState& state) const {
