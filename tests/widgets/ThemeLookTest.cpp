@@ -186,6 +186,35 @@ TEST(ThemeLooks, EveryButtonStateLooksDifferentFromItsNeighboursInEveryTheme) {
   }
 }
 
+// What tells a hovered, pressed or checked button from its bar: somewhere on it a colour
+// that stands out from the bar at least as far as the accessibility guidelines ask of a
+// control's outline (3 : 1).
+constexpr double kStateContrast = 3.0;
+
+TEST(ThemeLooks, XitoButtonsInEveryStateStandOutOfTheWhiteBar) {
+  Theme* theme = UseTheme("Xito");
+  const auto& painter = dynamic_cast<const ThemePainter&>(*theme);
+  for (const LegibleCase& c : EnabledStates()) {
+    if (c.state.hoverKind == hkNone && !c.state.pushed && !c.state.checked && !c.state.popupParent) continue;
+    SCOPED_TRACE(c.what);
+    QImage bare(60, 24, QImage::Format_RGB32);
+    QPainter p(&bare);
+    if (c.state.InPopup()) painter.PaintPopupBackground(p, bare.rect(), c.state.viewKind, 0);
+    else painter.PaintBarBackground(p, bare.rect(), c.state.viewKind);
+    p.end();
+    QImage shown = bare.copy();
+    p.begin(&shown);
+    painter.PaintItemFrame(p, shown.rect(), c.state);
+    p.end();
+    double best = 1;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x)
+        best = std::max(best, Contrast(QColor(shown.pixel(x, y)), QColor(bare.pixel(x, y))));
+    EXPECT_GE(best, kStateContrast);
+  }
+  UnuseTheme(theme);
+}
+
 TEST(ThemeLooks, DropDownAndSplitArrowsAreDrawnInTheirCaptionsColoursInEveryTheme) {
   const Colour savedS = SkinTextColour();
   const struct {
