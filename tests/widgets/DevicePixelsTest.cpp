@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 #include <cmath>
 
 #include "skin/TTBBackground.h"
@@ -13,6 +14,8 @@
 #include "widgets/DevicePictures.h"
 #include "widgets/DockBackground.h"
 #include "widgets/PaintPrimitives.h"
+#include "widgets/TTBDock.h"
+#include "widgets/ThemeRegistry.h"
 
 namespace tessary::widgets {
 namespace {
@@ -138,6 +141,31 @@ TEST(DevicePixels, TiledPicturesRunOnAcrossWidgetsWithSeamsWhereThePicturesPixel
     for (int y = 0; y < device.height(); ++y)
       for (int x = 0; x < device.width(); ++x) ASSERT_EQ(painted.pixel(x, y), expected.pixel(x, y)) << x << ", " << y;
   }
+}
+
+// On the screen this program runs on (ctest runs this test again under QT_SCALE_FACTOR
+// 1.25, 1.5 and 2): a dock placed half-way into a device pixel draws its bound lines as whole
+// device pixels, as thick on every side.
+TEST(DevicePixels, ADocksBoundLinesAreWholeDevicePixelsAtTheScreensScale) {
+  QWidget window;
+  window.resize(200, 80);
+  auto* dock = new TTBDock(DockPosition::dpTop, &window);
+  dock->SetBoundLines(blTop | blBottom | blLeft | blRight);
+  dock->setGeometry(7, 9, 121, 31);
+  window.show();
+  dock->setFixedHeight(31);  // an empty dock would shrink to nothing
+  const QImage image = window.grab().toImage();
+  const qreal scale = image.devicePixelRatio();
+  const int thickness = std::max(1, static_cast<int>(std::floor(scale + 0.5)));
+  const QRgb line = CurrentTheme().DockColour().rgb();
+  const int midY = static_cast<int>(24 * scale), midX = static_cast<int>(60 * scale);
+  const std::vector<int> across = Runs(image, midY, true, line), down = Runs(image, midX, false, line);
+  ASSERT_GE(across.size(), 2u) << scale;
+  ASSERT_GE(down.size(), 2u) << scale;
+  EXPECT_EQ(across.front(), thickness) << scale;
+  EXPECT_EQ(across.back(), thickness) << scale;
+  EXPECT_EQ(down.front(), thickness) << scale;
+  EXPECT_EQ(down.back(), thickness) << scale;
 }
 
 }  // namespace
