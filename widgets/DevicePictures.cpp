@@ -39,7 +39,10 @@ struct Plane {
   int width = 0;
   int height = 0;
   std::vector<double> values;  // rows of width * 4 channels
-  double* At(int x, int y) { return values.data() + (static_cast<std::size_t>(y) * width + x) * 4; }
+  double* At(int x, int y) {
+    return values.data() +
+           (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 4;
+  }
 };
 
 }  // namespace
@@ -50,7 +53,8 @@ QImage AreaScaled(const QImage& source, QSize target) {
   if (in.size() == target) return in;
   const int w = in.width(), h = in.height();
   // Across first, into a plane as tall as the source.
-  Plane across{target.width(), h, std::vector<double>(static_cast<std::size_t>(target.width()) * h * 4)};
+  Plane across{target.width(), h,
+               std::vector<double>(static_cast<std::size_t>(target.width()) * static_cast<std::size_t>(h) * 4)};
   const std::vector<Share> columns = Shares(w, target.width());
   for (int y = 0; y < h; ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(in.constScanLine(y));

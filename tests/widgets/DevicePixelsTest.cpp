@@ -126,7 +126,8 @@ TEST(DevicePixels, TiledPicturesRunOnAcrossWidgetsWithSeamsWhereThePicturesPixel
   background.SetBitmap(Bitmap::FromArgb(3, 2, pixels));
   QImage continuous(24, 8, QImage::Format_ARGB32_Premultiplied);
   for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 24; ++x) continuous.setPixel(x, y, background.PaintPixels()[(y % 2) * 3 + x % 3]);
+    for (int x = 0; x < 24; ++x)
+      continuous.setPixel(x, y, background.PaintPixels()[static_cast<std::size_t>((y % 2) * 3 + x % 3)]);
   for (const qreal scale : {1.25, 1.5, 2.0}) {
     SCOPED_TRACE(scale);
     const QSize device(static_cast<int>(24 * scale), static_cast<int>(8 * scale));

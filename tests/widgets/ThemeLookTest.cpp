@@ -266,8 +266,9 @@ TEST(ThemeLooks, DropDownAndSplitArrowsAreDrawnInTheirCaptionsColoursInEveryThem
               const QRgb pixel = image.pixel(x, y);
               lastShows = lastShows || pixel == last;
               // Whole pixels only where nothing is resampled.
-              if (scale != 1.5 && pixel != background.rgb())
+              if (scale != 1.5 && pixel != background.rgb()) {
                 ASSERT_EQ(captionColours.count(pixel), 1u) << x << ", " << y;
+              }
             }
           }
           EXPECT_TRUE(lastShows);
