@@ -21,6 +21,7 @@ DeviceGrid::DeviceGrid(const QPainter& painter)
   if (!plainScale) return;
   scale_ = toDevice_.m11();
   snaps_ = std::abs(scale_ - std::round(scale_)) > kWholeScaleTolerance;
+  scaled_ = std::abs(scale_ - 1) > kWholeScaleTolerance;
 }
 
 int DeviceGrid::Thickness(int logical) const {
@@ -48,8 +49,8 @@ QPoint DeviceGrid::Map(QPoint logical) const {
   return {RoundEdge(device.x()), RoundEdge(device.y())};
 }
 
-DevicePainting::DevicePainting(QPainter& painter, const DeviceGrid& grid) : painter_(nullptr) {
-  if (!grid.Snaps()) return;
+DevicePainting::DevicePainting(QPainter& painter, const DeviceGrid& grid, bool wholeScalesToo) : painter_(nullptr) {
+  if (!(grid.Snaps() || (wholeScalesToo && grid.Scaled()))) return;
   painter_ = &painter;
   painter.save();
   // The world transform that, followed by what lies between the world and the device

@@ -20,6 +20,8 @@ class DeviceGrid {
   // Whether this painter needs snapping: a plain scale by a fraction (not a whole number,
   // not a rotation or a shear, where painting goes on as drawn).
   bool Snaps() const { return snaps_; }
+  // Whether this painter is scaled at all (by a plain scale other than one).
+  bool Scaled() const { return scaled_; }
   qreal Scale() const { return scale_; }
   // How many device pixels a line `logical` pixels thick takes: its scaled thickness
   // rounded, at least one, the same wherever the line lies.
@@ -41,13 +43,14 @@ class DeviceGrid {
   QTransform world_;
   qreal scale_ = 1;
   bool snaps_ = false;
+  bool scaled_ = false;
 };
 
-// While it lives, the painter takes device pixel coordinates (only where the grid snaps;
-// elsewhere the painter is left alone).
+// While it lives, the painter takes device pixel coordinates (only where the grid snaps,
+// or, with `wholeScalesToo`, wherever it is scaled; elsewhere the painter is left alone).
 class DevicePainting {
  public:
-  DevicePainting(QPainter& painter, const DeviceGrid& grid);
+  DevicePainting(QPainter& painter, const DeviceGrid& grid, bool wholeScalesToo = false);
   ~DevicePainting();
   DevicePainting(const DevicePainting&) = delete;
   DevicePainting& operator=(const DevicePainting&) = delete;

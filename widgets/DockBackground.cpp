@@ -162,10 +162,12 @@ void PaintBackground(QPainter& painter, const TTBBackground& background, const Q
   const QPixmap& tiled = entry.tiled;
   if (tiled.isNull()) return;
   const DeviceGrid grid(painter);
-  if (grid.Snaps()) {
+  if (grid.Scaled()) {
     // Tiles resampled to whole device pixels and laid from the origin's device pixel, so
     // every widget that shows the picture continues it on the same grid, and a seam
-    // between two tiles is where the picture's own last and first pixels meet.
+    // between two tiles is where the picture's own last and first pixels meet. (At a
+    // whole-number scale this is the picture repeated pixel for pixel, made once, so the
+    // fill is a plain copy rather than a scaled one.)
     const QPixmap& device = DeviceTiled(entry, grid.Scale());
     const QRect target =
         QRectF(grid.MapF(area.topLeft()), grid.MapF(QPointF(area.left() + area.width(), area.top() + area.height())))
@@ -173,7 +175,7 @@ void PaintBackground(QPainter& painter, const TTBBackground& background, const Q
     const QPoint start = grid.Map(origin);
     const QPoint offset(PositiveModulo(target.left() - start.x(), device.width()),
                         PositiveModulo(target.top() - start.y(), device.height()));
-    const DevicePainting inDevice(painter, grid);
+    const DevicePainting inDevice(painter, grid, /*wholeScalesToo=*/true);
     painter.drawTiledPixmap(target, device, offset);
     return;
   }
