@@ -10,6 +10,7 @@
 #include "skin/ImageList.h"
 #include "widgets/ClickKey.h"
 #include "widgets/Command.h"
+#include "widgets/DevicePictures.h"
 #include "widgets/PaintPrimitives.h"
 
 namespace tessary::preview {
@@ -98,6 +99,7 @@ void TGButton::TakePicture(const ImageList& list) {
     }
   }
   picture_ = std::move(picture);
+  pixmap_ = QPixmap::fromImage(picture_);
 }
 
 void TGButton::paintEvent(QPaintEvent*) {
@@ -106,10 +108,10 @@ void TGButton::paintEvent(QPaintEvent*) {
   if (const ImageList* list = ChosenList()) TakePicture(*list);
   QPainter p(this);
   if (stretch_) {
-    p.drawImage(rect(), picture_);
+    widgets::DrawPictureScaled(p, rect(), pixmap_);
   } else if (!picture_.isNull()) {
     const QPoint at = center_ ? QPoint((width() - picture_.width()) / 2, (height() - picture_.height()) / 2) : QPoint();
-    p.drawImage(at, picture_);
+    widgets::DrawPicture(p, at, pixmap_);
   }
   // A button the keyboard can reach shows where the focus is.
   if (hasFocus()) widgets::DrawFocusRect(p, rect(), palette().color(QPalette::WindowText));

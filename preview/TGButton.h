@@ -5,6 +5,7 @@
 // its next repaint. Drawn transparent (the colour of the picture's bottom-left pixel left
 // out) or opaque; a click runs its bound command or handler.
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
@@ -118,6 +119,7 @@ class TGButton : public QWidget {
 
   widgets::ImageListPixmaps cells_;
   QImage picture_;
+  QPixmap pixmap_;  // picture_ ready to draw (kept, so that its scaled copies are too)
   // What the picture was taken from; the same source is not taken again.
   struct Source {
     const ImageList* list = nullptr;

@@ -6,6 +6,7 @@
 #include <QStaticText>
 #include <algorithm>
 
+#include "widgets/DeviceGrid.h"
 #include "widgets/Theme.h"
 
 namespace tessary::widgets {
@@ -86,7 +87,9 @@ void DrawCaptionText(QPainter& p, const QRect& rect, const QString& caption, int
   p.drawStaticText(QPoint(left, top), shaped.text);
   if (shaped.underlineWidth > 0) {
     const int y = top + fm.ascent() + std::max(fm.underlinePos(), 1);
-    p.fillRect(QRect(left + shaped.underlineX, y, shaped.underlineWidth, std::max(fm.lineWidth(), 1)), p.pen().color());
+    // As thick under every letter, on whole device pixels on a scaled screen.
+    FillSnapped(p, QRect(left + shaped.underlineX, y, shaped.underlineWidth, std::max(fm.lineWidth(), 1)),
+                p.pen().color());
   }
 }
 

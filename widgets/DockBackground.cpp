@@ -6,11 +6,14 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <unordered_map>
 
 #include "skin/TTBBackground.h"
+#include "widgets/DeviceGrid.h"
+#include "widgets/DevicePictures.h"
 #include "widgets/TTBCustomDockableWindow.h"
 #include "widgets/TTBDock.h"
 
@@ -29,6 +32,10 @@ struct CacheEntry {
   const void* listenerKey = nullptr;
   QPixmap tile;   // the prepared picture as painted
   QPixmap tiled;  // the tile repeated to at least kMinTiledSide (or the tile itself)
+  // On a screen with a fractional scale: the tile repeated until it spans a whole number
+  // of device pixels, resampled to them, for `deviceScale`.
+  QPixmap deviceTiled;
+  qreal deviceScale = 0;
 };
 
 using Cache = std::unordered_map<const TTBBackground*, CacheEntry>;
@@ -74,7 +81,7 @@ void SweepDestroyed(Cache& cache) {
   }
 }
 
-const CacheEntry& EntryFor(const TTBBackground& background) {
+CacheEntry& EntryFor(const TTBBackground& background) {
   Cache& cache = PaintCache();
   auto it = cache.find(&background);
   if (it != cache.end() && it->second.alive.expired()) {
@@ -98,9 +105,46 @@ const CacheEntry& EntryFor(const TTBBackground& background) {
   if (entry.generation != background.Generation()) {
     entry.tile = PixmapFromPaintPixels(background);
     entry.tiled = PreTiled(entry.tile);
+    entry.deviceTiled = QPixmap();
+    entry.deviceScale = 0;
     entry.generation = background.Generation();
   }
   return entry;
+}
+
+// How many tiles of `length` pixels, scaled by `scale`, make the nearest to a whole number
+// of device pixels (so the tiling repeats on the device grid with no drift).
+int TilesForWholePixels(int length, qreal scale) {
+  constexpr int kMostTiles = 16;
+  int best = 1;
+  qreal bestError = 1;
+  for (int n = 1; n <= kMostTiles; ++n) {
+    const qreal device = n * length * scale;
+    const qreal error = std::abs(device - std::round(device));
+    if (error < bestError - 1e-9) {
+      best = n;
+      bestError = error;
+    }
+    if (error < 1e-6) break;
+  }
+  return best;
+}
+
+const QPixmap& DeviceTiled(CacheEntry& entry, qreal scale) {
+  if (entry.deviceScale == scale && !entry.deviceTiled.isNull()) return entry.deviceTiled;
+  const QPixmap& tile = entry.tiled;
+  const int across = TilesForWholePixels(tile.width(), scale);
+  const int down = TilesForWholePixels(tile.height(), scale);
+  QPixmap repeated(tile.width() * across, tile.height() * down);
+  {
+    QPainter p(&repeated);
+    p.drawTiledPixmap(repeated.rect(), tile);
+  }
+  const QSize device(static_cast<int>(std::lround(repeated.width() * scale)),
+                     static_cast<int>(std::lround(repeated.height() * scale)));
+  entry.deviceTiled = QPixmap::fromImage(AreaScaled(repeated.toImage(), device));
+  entry.deviceScale = scale;
+  return entry.deviceTiled;
 }
 
 int PositiveModulo(int value, int divisor) {
@@ -114,8 +158,27 @@ const QPixmap& BackgroundPixmap(const TTBBackground& background) { return EntryF
 
 void PaintBackground(QPainter& painter, const TTBBackground& background, const QRect& area, QPoint origin) {
   if (!background.HasPicture() || area.isEmpty()) return;
-  const QPixmap& tiled = EntryFor(background).tiled;
+  CacheEntry& entry = EntryFor(background);
+  const QPixmap& tiled = entry.tiled;
   if (tiled.isNull()) return;
+  const DeviceGrid grid(painter);
+  if (grid.Scaled()) {
+    // Tiles resampled to whole device pixels and laid from the origin's device pixel, so
+    // every widget that shows the picture continues it on the same grid, and a seam
+    // between two tiles is where the picture's own last and first pixels meet. (At a
+    // whole-number scale this is the picture repeated pixel for pixel, made once, so the
+    // fill is a plain copy rather than a scaled one.)
+    const QPixmap& device = DeviceTiled(entry, grid.Scale());
+    const QRect target =
+        QRectF(grid.MapF(area.topLeft()), grid.MapF(QPointF(area.left() + area.width(), area.top() + area.height())))
+            .toAlignedRect();
+    const QPoint start = grid.Map(origin);
+    const QPoint offset(PositiveModulo(target.left() - start.x(), device.width()),
+                        PositiveModulo(target.top() - start.y(), device.height()));
+    const DevicePainting inDevice(painter, grid, /*wholeScalesToo=*/true);
+    painter.drawTiledPixmap(target, device, offset);
+    return;
+  }
   // The pixel of the pre-tiled pixmap that falls on area's top-left corner.
   const QPoint offset(PositiveModulo(area.left() - origin.x(), tiled.width()),
                       PositiveModulo(area.top() - origin.y(), tiled.height()));

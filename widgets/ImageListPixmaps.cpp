@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "skin/ImageList.h"
+#include "widgets/DevicePictures.h"
 
 namespace tessary::widgets {
 
@@ -90,7 +91,7 @@ const QPixmap& ImageListPixmaps::Prepare(const ImageList* list, int index) {
 void ImageListPixmaps::Draw(QPainter& painter, QPoint topLeft, const ImageList* list, int index) {
   if (!HasImage(list, index)) return;
   const QPixmap& cell = Prepare(list, index);
-  if (!cell.isNull()) painter.drawPixmap(topLeft, cell);
+  if (!cell.isNull()) DrawPicture(painter, topLeft, cell);
 }
 
 QPixmap ImageListPixmaps::Image(const ImageList* list, int index) {

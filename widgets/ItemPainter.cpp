@@ -218,6 +218,10 @@ int ItemPainter::MenuShortcutWidth(const TTBCustomItem& item, const ItemView& vi
   return shortcut.isEmpty() ? 0 : view.metrics.horizontalAdvance(shortcut);
 }
 
+QRect ItemPainter::MenuArrowRect(const QRect& line) {
+  return {line.right() + 1 - kMenuArrowColumn, line.top(), kMenuArrowColumn, line.height()};
+}
+
 void ItemPainter::PaintMenuLine(QPainter& painter, const TTBCustomItem& item, const ItemView& view, const QRect& rect,
                                 const ItemLook& look, int imageColumn, int shortcutColumn) {
   const Theme& theme = CurrentTheme();
@@ -240,15 +244,15 @@ void ItemPainter::PaintMenuLine(QPainter& painter, const TTBCustomItem& item, co
     theme.PaintCheckMark(painter, imageCell, state);
   }
   const int textLeft = imageCell.right() + 1 + kMenuCaptionGap;
-  const int arrowLeft = rect.right() + 1 - kMenuArrowColumn;
-  const QRect shortcutRect(arrowLeft - shortcutColumn, rect.top(), shortcutColumn, rect.height());
+  const QRect arrowRect = MenuArrowRect(rect);
+  const QRect shortcutRect(arrowRect.left() - kMenuArrowGap - shortcutColumn, rect.top(), shortcutColumn,
+                           rect.height());
   const QRect textRect(textLeft, rect.top(), shortcutRect.left() - textLeft, rect.height());
   theme.PaintItemCaption(painter, textRect, state, item.Caption(), cfLeft | cfVCenter | cfShowPrefix, false);
   const QString shortcut = item.ShortcutText();
   if (!shortcut.isEmpty())
     theme.PaintItemCaption(painter, shortcutRect, state, shortcut, cfRight | cfVCenter | cfHidePrefix, false);
-  if (item.Kind() == ItemKind::Submenu && item.HasList())
-    theme.PaintSubmenuArrow(painter, QRect(arrowLeft, rect.top(), kMenuArrowColumn, rect.height()), state);
+  if (item.Kind() == ItemKind::Submenu && item.HasList()) theme.PaintSubmenuArrow(painter, arrowRect, state);
 }
 
 }  // namespace tessary::widgets

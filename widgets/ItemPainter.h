@@ -42,6 +42,9 @@ class ItemPainter {
   static constexpr int kImageCaptionGap = 4;
   static constexpr int kMenuCaptionGap = 6;
   static constexpr int kMenuShortcutGap = 16;
+  // Submenu arrows have a column of their own at a menu line's right end, kept apart from
+  // the shortcut column by a gap, so "Ctrl+N" and the arrow never run together.
+  static constexpr int kMenuArrowGap = 8;
   static constexpr int kMenuArrowColumn = 16;
   static constexpr int kMenuBarPadding = 6;
 
@@ -68,6 +71,8 @@ class ItemPainter {
   static int MenuLineHeight(const TTBCustomItem& item, const ItemView& view);
   static int MenuCaptionWidth(const TTBCustomItem& item, const ItemView& view);
   static int MenuShortcutWidth(const TTBCustomItem& item, const ItemView& view);
+  // Where a menu line shows its submenu arrow: the arrow column at its right end.
+  static QRect MenuArrowRect(const QRect& line);
   // Paints a menu line; `imageColumn` and `shortcutColumn` are the popup's column widths.
   static void PaintMenuLine(QPainter& painter, const TTBCustomItem& item, const ItemView& view, const QRect& rect,
                             const ItemLook& look, int imageColumn, int shortcutColumn);

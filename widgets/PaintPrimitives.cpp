@@ -4,8 +4,12 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmapCache>
+#include <algorithm>
 #include <cstring>
 #include <functional>
+
+#include "widgets/DeviceGrid.h"
+#include "widgets/DevicePictures.h"
 
 namespace tessary::widgets {
 namespace {
@@ -59,12 +63,48 @@ constexpr const char* kClose[] = {
 
 QColor ToQColor(Colour colour) { return QColor::fromRgb(ColourToArgb(colour)); }
 
+namespace {
+
+// The four lines of an edge `t` pixels thick just inside `r`.
+void FillEdge(QPainter& p, const QRect& r, int t, const QColor& topLeft, const QColor& bottomRight) {
+  p.fillRect(QRect(r.left(), r.top(), r.width() - t, t), topLeft);
+  p.fillRect(QRect(r.left(), r.top() + t, t, r.height() - 2 * t), topLeft);
+  p.fillRect(QRect(r.left(), r.bottom() + 1 - t, r.width(), t), bottomRight);
+  p.fillRect(QRect(r.right() + 1 - t, r.top(), t, r.height() - t), bottomRight);
+}
+
+// A small picture in one colour from a test of which pixels are set, cached by `key` (which
+// must name the shape) and the colour: marks and arrows drawn as pictures on scaled screens.
+QPixmap MarkPicture(const QString& key, QSize size, const QColor& colour, const std::function<bool(int, int)>& set) {
+  const QString full = QStringLiteral("tessary-mark-%1-%2").arg(key).arg(colour.rgba(), 8, 16);
+  QPixmap picture;
+  if (QPixmapCache::find(full, &picture)) return picture;
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  const QRgb ink = colour.rgba();
+  for (int y = 0; y < size.height(); ++y)
+    for (int x = 0; x < size.width(); ++x)
+      if (set(x, y)) image.setPixel(x, y, ink);
+  picture = QPixmap::fromImage(image);
+  QPixmapCache::insert(full, picture);
+  return picture;
+}
+
+}  // namespace
+
 void DrawEdge(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
   if (r.width() <= 0 || r.height() <= 0) return;
-  p.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), topLeft);
-  p.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), topLeft);
-  p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
-  p.fillRect(QRect(r.right(), r.top(), 1, r.height() - 1), bottomRight);
+  const DeviceGrid grid(p);
+  if (!grid.Snaps()) {
+    FillEdge(p, r, 1, topLeft, bottomRight);
+    return;
+  }
+  // Whole device pixels, equally thick on every side, inside the pixels `r` covers.
+  const QRect device = grid.Cover(r);
+  if (device.isEmpty()) return;
+  const int t = std::max(1, std::min({grid.Thickness(), device.width() / 2, device.height() / 2}));
+  const DevicePainting inDevice(p, grid);
+  FillEdge(p, device, t, topLeft, bottomRight);
 }
 
 void FillDithered(QPainter& p, const QRect& r, const QColor& a, const QColor& b) {
@@ -80,14 +120,32 @@ void FillDithered(QPainter& p, const QRect& r, const QColor& a, const QColor& b)
     patternB = b.rgb();
   }
   QBrush brush(pattern);
-  // Anchor to device pixel (0, 0) whatever the painter's translation is.
-  brush.setTransform(QTransform::fromTranslate(-p.transform().dx(), -p.transform().dy()));
-  p.fillRect(r, brush);
+  const DeviceGrid grid(p);
+  if (!grid.Snaps()) {
+    // Anchor to device pixel (0, 0) whatever the painter's translation is.
+    brush.setTransform(QTransform::fromTranslate(-p.transform().dx(), -p.transform().dy()));
+    p.fillRect(r, brush);
+    return;
+  }
+  // On a scaled screen the checkerboard is laid in squares of whole device pixels, from
+  // the device's origin.
+  const QRect device = grid.Cover(r);
+  const int cell = grid.Thickness();
+  brush.setTransform(QTransform::fromScale(cell, cell));
+  const DevicePainting inDevice(p, grid);
+  p.fillRect(device, brush);
 }
 
 void DrawDownTriangle(QPainter& p, QPoint centre, int width, const QColor& colour) {
   const int rows = (width + 1) / 2;
   const int top = centre.y() - rows / 2;
+  if (DeviceGrid(p).Snaps()) {
+    // Row i of the triangle leaves out i pixels on each side.
+    DrawPicture(p, QPoint(centre.x() - width / 2, top),
+                MarkPicture(QStringLiteral("down%1").arg(width), QSize(width, rows), colour,
+                            [width](int x, int y) { return x >= y && x < width - y; }));
+    return;
+  }
   for (int i = 0; i < rows; ++i) {
     const int w = width - 2 * i;
     p.fillRect(QRect(centre.x() - w / 2, top + i, w, 1), colour);
@@ -97,6 +155,12 @@ void DrawDownTriangle(QPainter& p, QPoint centre, int width, const QColor& colou
 void DrawRightTriangle(QPainter& p, QPoint centre, int height, const QColor& colour) {
   const int cols = (height + 1) / 2;
   const int left = centre.x() - cols / 2;
+  if (DeviceGrid(p).Snaps()) {
+    DrawPicture(p, QPoint(left, centre.y() - height / 2),
+                MarkPicture(QStringLiteral("right%1").arg(height), QSize(cols, height), colour,
+                            [height](int x, int y) { return y >= x && y < height - x; }));
+    return;
+  }
   for (int i = 0; i < cols; ++i) {
     const int h = height - 2 * i;
     p.fillRect(QRect(left + i, centre.y() - h / 2, 1, h), colour);
@@ -106,6 +170,15 @@ void DrawRightTriangle(QPainter& p, QPoint centre, int height, const QColor& col
 int Glyph::Width() const { return rows.empty() ? 0 : static_cast<int>(std::strlen(rows[0])); }
 
 void DrawGlyph(QPainter& p, const Glyph& glyph, QPoint at, const QColor& colour) {
+  if (glyph.Height() == 0) return;
+  if (DeviceGrid(p).Snaps()) {
+    // Glyphs are told apart by where their rows live.
+    const QString key = QStringLiteral("glyph%1").arg(reinterpret_cast<quintptr>(glyph.rows.data()), 0, 16);
+    DrawPicture(p, at, MarkPicture(key, QSize(glyph.Width(), glyph.Height()), colour, [&glyph](int x, int y) {
+                  return glyph.rows[static_cast<std::size_t>(y)][x] == '#';
+                }));
+    return;
+  }
   for (int y = 0; y < glyph.Height(); ++y) {
     const char* row = glyph.rows[static_cast<std::size_t>(y)];
     for (int x = 0; row[x] != '\0'; ++x) {
@@ -207,34 +280,58 @@ QRegion CornerRegion(const QRect& r, int radius, int corners) {
   return region;
 }
 
-void DrawRoundedOutline(QPainter& p, const QRect& r, int radius, int corners, int sides, const QColor& colour) {
-  if (r.width() <= 0 || r.height() <= 0 || !colour.isValid()) return;
+namespace {
+
+// The outline `t` pixels thick in the pixels of `r` (device pixels on a scaled screen).
+void Outline(QPainter& p, const QRect& r, int radius, int corners, int sides, const QColor& colour, int t) {
   const int cut = radius > 1 ? radius - 1 : 0;
   const auto inset = [&](int corner) { return (corners & corner) ? cut : 0; };
   if (sides & sdTop)
-    p.fillRect(QRect(r.left() + inset(crTopLeft), r.top(), r.width() - inset(crTopLeft) - inset(crTopRight), 1),
+    p.fillRect(QRect(r.left() + inset(crTopLeft), r.top(), r.width() - inset(crTopLeft) - inset(crTopRight), t),
                colour);
   if (sides & sdBottom)
-    p.fillRect(
-        QRect(r.left() + inset(crBottomLeft), r.bottom(), r.width() - inset(crBottomLeft) - inset(crBottomRight), 1),
-        colour);
+    p.fillRect(QRect(r.left() + inset(crBottomLeft), r.bottom() + 1 - t,
+                     r.width() - inset(crBottomLeft) - inset(crBottomRight), t),
+               colour);
   if (sides & sdLeft)
-    p.fillRect(QRect(r.left(), r.top() + inset(crTopLeft), 1, r.height() - inset(crTopLeft) - inset(crBottomLeft)),
+    p.fillRect(QRect(r.left(), r.top() + inset(crTopLeft), t, r.height() - inset(crTopLeft) - inset(crBottomLeft)),
                colour);
   if (sides & sdRight)
-    p.fillRect(QRect(r.right(), r.top() + inset(crTopRight), 1, r.height() - inset(crTopRight) - inset(crBottomRight)),
-               colour);
+    p.fillRect(
+        QRect(r.right() + 1 - t, r.top() + inset(crTopRight), t, r.height() - inset(crTopRight) - inset(crBottomRight)),
+        colour);
   // The diagonal steps of each cut corner next to a drawn side.
   for (int row = 1; row < cut; ++row) {
     const int x = CornerCut(radius, row);
     const auto dot = [&](int corner, int side1, int side2, int px, int py) {
-      if ((corners & corner) && (sides & (side1 | side2))) p.fillRect(QRect(px, py, 1, 1), colour);
+      if ((corners & corner) && (sides & (side1 | side2))) p.fillRect(QRect(px, py, t, t), colour);
     };
     dot(crTopLeft, sdTop, sdLeft, r.left() + x, r.top() + row);
-    dot(crTopRight, sdTop, sdRight, r.right() - x, r.top() + row);
-    dot(crBottomLeft, sdBottom, sdLeft, r.left() + x, r.bottom() - row);
-    dot(crBottomRight, sdBottom, sdRight, r.right() - x, r.bottom() - row);
+    dot(crTopRight, sdTop, sdRight, r.right() + 1 - t - x, r.top() + row);
+    dot(crBottomLeft, sdBottom, sdLeft, r.left() + x, r.bottom() + 1 - t - row);
+    dot(crBottomRight, sdBottom, sdRight, r.right() + 1 - t - x, r.bottom() + 1 - t - row);
   }
+}
+
+// A corner radius in device pixels.
+int DeviceRadius(const DeviceGrid& grid, int radius) {
+  return radius > 1 ? std::max(2, static_cast<int>(radius * grid.Scale() + 0.5)) : radius;
+}
+
+}  // namespace
+
+void DrawRoundedOutline(QPainter& p, const QRect& r, int radius, int corners, int sides, const QColor& colour) {
+  if (r.width() <= 0 || r.height() <= 0 || !colour.isValid()) return;
+  const DeviceGrid grid(p);
+  if (!grid.Snaps()) {
+    Outline(p, r, radius, corners, sides, colour, 1);
+    return;
+  }
+  const QRect device = grid.Cover(r);
+  const int t = std::min({grid.Thickness(), device.width(), device.height()});
+  if (t <= 0) return;
+  const DevicePainting inDevice(p, grid);
+  Outline(p, device, DeviceRadius(grid, radius), corners, sides, colour, t);
 }
 
 void FillGradient(QPainter& p, const QRect& r, const QColor& from, const QColor& to, bool horizontal, bool glossy) {
@@ -265,14 +362,19 @@ void PaintFace(QPainter& p, const QRect& r, const FaceLook& look) {
   if (look.openSides & sdBottom) corners &= ~(crBottomLeft | crBottomRight);
   if (look.openSides & sdLeft) corners &= ~(crTopLeft | crBottomLeft);
   if (look.openSides & sdRight) corners &= ~(crTopRight | crBottomRight);
-  const QRegion cut = CornerRegion(r, look.radius, corners);
   if (look.fill.isValid()) {
+    // On a scaled screen the fill and its cut corners are laid in device pixels, as the
+    // frame is.
+    const DeviceGrid grid(p);
+    const DevicePainting inDevice(p, grid);
+    const QRect area = grid.Snaps() ? grid.Cover(r) : r;
+    const QRegion cut = CornerRegion(area, grid.Snaps() ? DeviceRadius(grid, look.radius) : look.radius, corners);
     const bool clip = !cut.isEmpty();
     if (clip) {
       p.save();
-      p.setClipRegion(QRegion(r).subtracted(cut), Qt::IntersectClip);
+      p.setClipRegion(QRegion(area).subtracted(cut), Qt::IntersectClip);
     }
-    FillGradient(p, r, look.fill, look.fillEnd, false, look.glossy);
+    FillGradient(p, area, look.fill, look.fillEnd, false, look.glossy);
     if (clip) p.restore();
   }
   if (look.frame.isValid()) DrawRoundedOutline(p, r, look.radius, corners, sdAll & ~look.openSides, look.frame);
@@ -280,17 +382,22 @@ void PaintFace(QPainter& p, const QRect& r, const FaceLook& look) {
 
 void DrawFocusRect(QPainter& painter, const QRect& rect, const QColor& colour) {
   if (rect.width() <= 0 || rect.height() <= 0) return;
-  // Every other pixel along the edge, the phase running on around the corners.
+  // On a scaled screen: dots of whole device pixels, as thick as a line.
+  const DeviceGrid grid(painter);
+  const int t = grid.Snaps() ? grid.Thickness() : 1;
+  const QRect r = grid.Snaps() ? grid.Cover(rect) : rect;
+  const DevicePainting inDevice(painter, grid);
+  // Every other dot along the edge, the phase running on around the corners.
   const auto dot = [&](int x, int y) {
-    if (((x + y) & 1) == 0) painter.fillRect(x, y, 1, 1, colour);
+    if (((x / t + y / t) & 1) == 0) painter.fillRect(x, y, t, t, colour);
   };
-  for (int x = rect.left(); x <= rect.right(); ++x) {
-    dot(x, rect.top());
-    dot(x, rect.bottom());
+  for (int x = r.left(); x + t <= r.right() + 1; x += t) {
+    dot(x, r.top());
+    dot(x, r.bottom() + 1 - t);
   }
-  for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
-    dot(rect.left(), y);
-    dot(rect.right(), y);
+  for (int y = r.top() + t; y + t <= r.bottom() + 1 - t; y += t) {
+    dot(r.left(), y);
+    dot(r.right() + 1 - t, y);
   }
 }
 

@@ -81,15 +81,21 @@ PopupWindow::~PopupWindow() {
 void PopupWindow::Relayout() {
   const Theme& theme = CurrentTheme();
   const ItemView view{viewKind_, images_, &pixmaps_, QFontMetrics(font())};
-  // Hidden entries are skipped; separators never lead, trail or follow one another.
+  // Hidden entries are skipped; separators never lead or follow one another. A list that
+  // ends with a separator shows it (a menu meant to end with a line), but one left at the
+  // end only because the entries after it are hidden is dropped.
   lines_.clear();
+  std::size_t keptLine = 0;  // lines before the last entry that is neither hidden nor a line
   for (TTBCustomItem* item : items_) {
     if (!item->Visible()) continue;
     const bool separator = item->Kind() == ItemKind::Separator;
     if (separator && (lines_.empty() || lines_.back()->Kind() == ItemKind::Separator)) continue;
     lines_.push_back(item);
+    if (!separator) keptLine = lines_.size();
   }
-  while (!lines_.empty() && lines_.back()->Kind() == ItemKind::Separator) lines_.pop_back();
+  const bool endsWithLine =
+      !items_.empty() && items_.back()->Kind() == ItemKind::Separator && items_.back()->Visible() && keptLine > 0;
+  lines_.resize(endsWithLine ? std::min(lines_.size(), keptLine + 1) : keptLine);
 
   int imageWidth = 0;
   int captionWidth = 0;
@@ -103,7 +109,7 @@ void PopupWindow::Relayout() {
   shortcutColumn_ = shortcutWidth;
   const int lineWidth = imageColumn_ + ItemPainter::kMenuCaptionGap + captionWidth +
                         (shortcutWidth > 0 ? ItemPainter::kMenuShortcutGap + shortcutWidth : 0) +
-                        ItemPainter::kMenuArrowColumn;
+                        ItemPainter::kMenuArrowGap + ItemPainter::kMenuArrowColumn;
   const QMargins border = theme.PopupBorder(viewKind_);
   rects_.clear();
   int y = border.top();

@@ -9,6 +9,7 @@
 #include "skin/TTBBackground.h"
 #include "widgets/BarListMenu.h"
 #include "widgets/DockBackground.h"
+#include "widgets/PaintPrimitives.h"
 #include "widgets/RowLayout.h"
 #include "widgets/TTBCustomDockableWindow.h"
 
@@ -216,12 +217,13 @@ void TTBDock::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const Theme& theme = CurrentTheme();
   PaintFace(painter, ClientRect(), BackgroundOrigin(this, this));
-  painter.setPen(theme.DockColour());
-  const QRect r = rect();
-  if (boundLines_ & blTop) painter.drawLine(r.left(), r.top(), r.right(), r.top());
-  if (boundLines_ & blBottom) painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-  if (boundLines_ & blLeft) painter.drawLine(r.left(), r.top(), r.left(), r.bottom());
-  if (boundLines_ & blRight) painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
+  // The bound lines, whole device pixels thick on a scaled screen.
+  int sides = 0;
+  if (boundLines_ & blTop) sides |= sdTop;
+  if (boundLines_ & blBottom) sides |= sdBottom;
+  if (boundLines_ & blLeft) sides |= sdLeft;
+  if (boundLines_ & blRight) sides |= sdRight;
+  DrawRoundedOutline(painter, rect(), 0, 0, sides, theme.DockColour());
 }
 
 void TTBDock::resizeEvent(QResizeEvent* event) {

@@ -1,7 +1,7 @@
 // The editor window: start-up to its first painted frame against a bare QMainWindow in the
 // same run (ratio reported), as whole programs started from nothing and as windows made in a
 // running program; tessary-skin render as a whole process against the editor's start; a
-// full repaint at 1920 x 1080 in every theme over a tiled and a stretched picture; an image
+// full repaint at 1920 x 1080, at scales 1 and 2, in every theme over a tiled and a stretched picture; an image
 // replaced through its command until every widget that shows it has repainted, and the
 // process's peak memory once the window stands.
 // Times are wall-clock; the offscreen platform paints into memory as a screen would.
@@ -159,9 +159,11 @@ void BM_ReplaceTabImageToRepainted(benchmark::State& state) {
 }
 
 // The whole window repainted at 1920 x 1080 (every widget painted into a frame of the
-// window's size, as after Open or a theme switch), and the part the mock-up's docks take. Arguments: the theme's place
+// window's size, as after Open or a theme switch), and the part the mock-up's docks take,
+// on a screen of scale `scale` (the frame has the window's size times the scale in device
+// pixels and every widget paints scaled, as on such a screen). Arguments: the theme's place
 // among the registered themes; 0 for a 1 x 1 picture tiled, 1 for a 2000 x 40 picture stretched, on both docks.
-void BM_FullRepaint1920x1080(benchmark::State& state) {
+void RepaintWholeWindow(benchmark::State& state, qreal scale) {
   const QStringList themes = widgets::RegisteredThemeNames();
   if (state.range(0) >= themes.size()) {
     state.SkipWithError("no theme registered at this place");
@@ -187,7 +189,8 @@ void BM_FullRepaint1920x1080(benchmark::State& state) {
     background->SetStretchBitmap(stretch);
   }
   QApplication::processEvents();
-  QImage frame(window.size(), QImage::Format_ARGB32_Premultiplied);
+  QImage frame(window.size() * scale, QImage::Format_ARGB32_Premultiplied);
+  frame.setDevicePixelRatio(scale);
   for (auto _ : state) {
     window.render(&frame);
     benchmark::DoNotOptimize(frame.constBits());
@@ -201,11 +204,15 @@ void BM_FullRepaint1920x1080(benchmark::State& state) {
     for (QWidget* dock : docks) dock->render(&frame, dock->mapTo(&window, QPoint(0, 0)));
   state.counters["chrome_us"] = static_cast<double>(chrome.nsecsElapsed()) / kChromeRounds / 1e3;
   state.SetLabel(QStringLiteral("%1, %2").arg(theme, stretch ? "2000x40 stretched" : "1x1 tiled").toStdString());
-  state.counters["width"] = window.width();
-  state.counters["height"] = window.height();
+  state.counters["width"] = frame.width();
+  state.counters["height"] = frame.height();
   for (TTBBackground* background : {&window.skin().bgTop, &window.skin().bgBottom}) background->SetBitmap(Bitmap());
   window.switcher().SetTheme(QStringLiteral("Default"));
 }
+
+void BM_FullRepaint1920x1080(benchmark::State& state) { RepaintWholeWindow(state, 1); }
+// The same window at scale 2: 3840 x 2160 device pixels.
+void BM_FullRepaint1920x1080AtScale2(benchmark::State& state) { RepaintWholeWindow(state, 2); }
 
 // Peak resident memory of the process with the window standing (Linux; 0 elsewhere).
 void BM_PeakMemoryAfterStartup(benchmark::State& state) {
@@ -222,6 +229,10 @@ BENCHMARK(BM_ProgramStartupToFirstFrame)->Unit(benchmark::kMillisecond)->UseManu
 BENCHMARK(BM_RenderProcessAgainstEditorStartup)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 BENCHMARK(BM_WindowToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 BENCHMARK(BM_FullRepaint1920x1080)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 7, 1), {0, 1}})
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
+BENCHMARK(BM_FullRepaint1920x1080AtScale2)
     ->ArgsProduct({benchmark::CreateDenseRange(0, 7, 1), {0, 1}})
     ->Unit(benchmark::kMicrosecond)
     ->UseRealTime();

@@ -255,5 +255,20 @@ TEST_F(Menus, EntryImagesFollowTheSkinsLists) {
   EXPECT_EQ(redPixels(exitImage()), 16 * 16);
 }
 
+// "&Groups", "F&avorites" and "Proxy" end with a line, and their lists show it.
+TEST_F(Menus, MenusThatEndWithALineShowIt) {
+  const struct {
+    int menu;
+    std::initializer_list<const char*> path;
+    int lines;
+  } kCases[] = {{4, {}, 4}, {5, {}, 3}, {6, {"Proxy"}, 5}};
+  for (const auto& c : kCases) {
+    PopupWindow* popup = OpenPath(c.menu, c.path);
+    ASSERT_EQ(popup->LineCount(), c.lines) << c.menu;
+    EXPECT_EQ(popup->LineItem(c.lines - 1)->Kind(), ItemKind::Separator) << c.menu;
+    popup->CloseAll();
+  }
+}
+
 }  // namespace
 }  // namespace tessary::preview

@@ -13,6 +13,7 @@
 #include "ToolbarFixture.h"
 #include "widgets/Command.h"
 #include "widgets/CommandList.h"
+#include "widgets/ItemPainter.h"
 #include "widgets/PopupWindow.h"
 #include "widgets/items/TTBControlItem.h"
 #include "widgets/items/TTBXLabelItem.h"
@@ -550,6 +551,90 @@ TEST_F(Menus, TheChevronListOpensSubmenusAndListsEmbeddedControls) {
   bar->OpenChevron(true);
   Key(bar->OpenPopup(), Qt::Key_Return);
   EXPECT_EQ(ran, (std::vector<QString>{"&Open", "Search"}));
+}
+
+// Which separators a list shows, from a pattern: one character per entry, "a" an entry,
+// "-" a separator, "h" a hidden entry, "H" a hidden separator.
+TEST(PopupSeparators, LinesNeverLeadOrDoubleButAListThatEndsWithOneShowsIt) {
+  const struct {
+    const char* entries;
+    const char* shown;
+  } kCases[] = {
+      {"a-a", "a-a"},    {"-a-a", "a-a"},  // a leading line goes
+      {"a--a", "a-a"},                     // one of two lines in a row
+      {"a-a-", "a-a-"},                    // the menu ends with its line
+      {"aa--", "aa-"},                     // ... once
+      {"a-ah-", "a-a-"},                   // hidden entries in between do not matter
+      {"a-h", "a"},                        // a line left at the end only by a hidden entry goes
+      {"a-hH", "a"},                       // ... as when the last line is hidden itself
+      {"a-a-hH", "a-a"},                   // ... wherever it stands
+      {"-", ""},                           // a list of nothing but a line shows nothing
+      {"h-", ""},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::unique_ptr<TTBCustomItem>> owned;
+    std::vector<TTBCustomItem*> items;
+    for (const char* e = c.entries; *e != '\0'; ++e) {
+      if (*e == '-' || *e == 'H') owned.push_back(std::make_unique<TTBXSeparatorItem>());
+      else owned.push_back(std::make_unique<TTBXItem>());
+      owned.back()->SetCaption("x");
+      owned.back()->SetVisible(*e == 'a' || *e == '-');
+      items.push_back(owned.back().get());
+    }
+    auto* popup = new PopupWindow(items, vkPopupMenu, nullptr, nullptr, nullptr);
+    QString shown;
+    for (int line = 0; line < popup->LineCount(); ++line)
+      shown += popup->LineItem(line)->Kind() == ItemKind::Separator ? '-' : 'a';
+    EXPECT_EQ(shown.toStdString(), c.shown) << c.entries;
+    delete popup;
+  }
+}
+
+// A popup with a line that has both a shortcut and a submenu: the arrow keeps a column of
+// its own, clear of the shortcut text; a trailing separator is painted.
+TEST_F(Menus, SubmenuArrowsKeepAColumnClearOfShortcutsAndTrailingLinesArePainted) {
+  for (const QString& theme : {QString("Default"), QString("Xito"), QString("Nexos4")}) {
+    SCOPED_TRACE(theme.toStdString());
+    SwitchTheme(theme);
+    auto sub = std::make_unique<TTBXSubmenuItem>();
+    sub->SetCaption("&New");
+    sub->SetShortcutText("Ctrl+N");
+    Entry(*sub, "&Blank");
+    TTBXItem plain;
+    plain.SetCaption("&Wide entry caption");
+    TTBXItem blank;  // a line showing nothing right of its caption, to compare with
+    blank.SetCaption("x");
+    TTBXSeparatorItem line;
+    auto* popup = new PopupWindow({sub.get(), &plain, &blank, &line}, vkPopupMenu, nullptr, nullptr, window.get());
+    popup->Popup(window->mapToGlobal(QPoint(0, 0)), false);
+    Settle();
+    ASSERT_EQ(popup->LineCount(), 4);
+    const QImage image = popup->grab().toImage();
+    const QRect newLine = popup->LineRect(0);
+    const QPoint toBlank = popup->LineRect(2).topLeft() - newLine.topLeft();
+    // The ink columns of the "New" line right of its caption: the shortcut, then the arrow.
+    std::vector<int> inked;
+    for (int x = newLine.center().x(); x <= newLine.right(); ++x) {
+      bool ink = false;
+      for (int y = newLine.top(); y <= newLine.bottom(); ++y)
+        ink = ink || image.pixel(x, y) != image.pixel(QPoint(x, y) + toBlank);
+      if (ink) inked.push_back(x);
+    }
+    ASSERT_GE(inked.size(), 2u);
+    int widestGap = 0;
+    for (std::size_t i = 1; i < inked.size(); ++i) widestGap = std::max(widestGap, inked[i] - inked[i - 1] - 1);
+    EXPECT_GE(widestGap, ItemPainter::kMenuArrowGap);
+    EXPECT_TRUE(ItemPainter::MenuArrowRect(newLine).contains(QPoint(inked.back(), newLine.center().y())));
+    // The trailing separator's line shows something other than the menu's colour.
+    const QRect last = popup->LineRect(3);
+    const QRgb menu = image.pixel(last.center().x(), popup->LineRect(2).top());
+    bool drawn = false;
+    for (int y = last.top(); y <= last.bottom(); ++y) drawn = drawn || image.pixel(last.center().x(), y) != menu;
+    EXPECT_TRUE(drawn);
+    popup->close();
+    Settle();
+  }
+  SwitchTheme("Default");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <set>
 
 #include "widgets/DockBackground.h"
 #include "widgets/PaintPrimitives.h"
@@ -183,6 +184,100 @@ TEST(ThemeLooks, EveryButtonStateLooksDifferentFromItsNeighboursInEveryTheme) {
     }
     UnuseTheme(theme);
   }
+}
+
+// What tells a hovered, pressed or checked button from its bar: somewhere on it a colour
+// that stands out from the bar at least as far as the accessibility guidelines ask of a
+// control's outline (3 : 1).
+constexpr double kStateContrast = 3.0;
+
+TEST(ThemeLooks, XitoButtonsInEveryStateStandOutOfTheWhiteBar) {
+  Theme* theme = UseTheme("Xito");
+  const auto& painter = dynamic_cast<const ThemePainter&>(*theme);
+  for (const LegibleCase& c : EnabledStates()) {
+    if (c.state.hoverKind == hkNone && !c.state.pushed && !c.state.checked && !c.state.popupParent) continue;
+    SCOPED_TRACE(c.what);
+    QImage bare(60, 24, QImage::Format_RGB32);
+    QPainter p(&bare);
+    if (c.state.InPopup()) painter.PaintPopupBackground(p, bare.rect(), c.state.viewKind, 0);
+    else painter.PaintBarBackground(p, bare.rect(), c.state.viewKind);
+    p.end();
+    QImage shown = bare.copy();
+    p.begin(&shown);
+    painter.PaintItemFrame(p, shown.rect(), c.state);
+    p.end();
+    double best = 1;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x)
+        best = std::max(best, Contrast(QColor(shown.pixel(x, y)), QColor(bare.pixel(x, y))));
+    EXPECT_GE(best, kStateContrast);
+  }
+  UnuseTheme(theme);
+}
+
+TEST(ThemeLooks, DropDownAndSplitArrowsAreDrawnInTheirCaptionsColoursInEveryTheme) {
+  const Colour savedS = SkinTextColour();
+  const struct {
+    const char* what;
+    int split;
+    int hover;
+    bool pushed;
+    bool checked;
+    bool enabled;
+  } kStates[] = {
+      {"split arrow", spSplitArrow, hkNone, false, false, true},
+      {"hovered split arrow", spSplitArrow, hkHot, false, false, true},
+      {"split arrow with its list open", spSplitArrow, hkHot, true, false, true},
+      {"checked split arrow", spSplitArrow, hkNone, false, true, true},
+      {"disabled split arrow", spSplitArrow, hkNone, false, false, false},
+      {"drop-down arrow", spDropDown, hkNone, false, false, true},
+      {"pushed drop-down arrow", spDropDown, hkHot, true, false, true},
+  };
+  const QColor background(40, 60, 90);  // a dark picture under the bar
+  for (const Colour s : {clWhite, Rgb(200, 0, 160)}) {
+    SetSkinTextColour(s);
+    for (const QString& name : kThemes) {
+      Theme* theme = UseTheme(name);
+      const auto& painter = dynamic_cast<const ThemePainter&>(*theme);
+      for (const auto& c : kStates) {
+        ItemState state;
+        state.viewKind = vkToolbar;
+        state.options = ioToolbarStyle;
+        state.splitPart = c.split;
+        state.hoverKind = c.hover;
+        state.pushed = c.pushed;
+        state.checked = c.checked;
+        state.enabled = c.enabled;
+        const CaptionDraws passes = painter.CaptionPasses(state);
+        std::set<QRgb> captionColours;
+        for (const CaptionDraw& pass : passes) captionColours.insert(ToQColor(pass.colour).rgb());
+        const QRgb last = ToQColor(passes[passes.size() - 1].colour).rgb();
+        for (const qreal scale : {1.0, 1.5, 2.0}) {
+          SCOPED_TRACE(qPrintable(QString("%1, S %2, %3 at %4").arg(name).arg(s, 6, 16).arg(c.what).arg(scale)));
+          QImage image(QSize(14, 22) * scale, QImage::Format_RGB32);
+          image.setDevicePixelRatio(scale);
+          image.fill(background);
+          QPainter p(&image);
+          painter.PaintDropDownArrow(p, QRect(0, 0, 14, 22), state);
+          p.end();
+          bool lastShows = false;
+          for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+              const QRgb pixel = image.pixel(x, y);
+              lastShows = lastShows || pixel == last;
+              // Whole pixels only where nothing is resampled.
+              if (scale != 1.5 && pixel != background.rgb()) {
+                ASSERT_EQ(captionColours.count(pixel), 1u) << x << ", " << y;
+              }
+            }
+          }
+          EXPECT_TRUE(lastShows);
+        }
+      }
+      UnuseTheme(theme);
+    }
+  }
+  SetSkinTextColour(savedS);
 }
 
 }  // namespace

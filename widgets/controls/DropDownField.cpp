@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 
+#include "widgets/DevicePictures.h"
 #include "widgets/PaintPrimitives.h"
 #include "widgets/controls/ControlStrips.h"
 
@@ -94,10 +95,12 @@ void PaintDropDownFrame(QPainter& p, const QComboBox& combo) {
                           : DropDownOpen(combo) ? ButtonLook::Pressed
                           : combo.underMouse()  ? ButtonLook::Hot
                                                 : ButtonLook::Normal;
-  p.drawPixmap(button.topLeft(), ButtonLookPixmap(look, button.size()));
+  DrawPicture(p, button.topLeft(), ButtonLookPixmap(look, button.size()));
   const QPixmap arrow = DropDownArrowPixmap(!enabled);
-  p.drawPixmap(button.left() + (button.width() - arrow.width()) / 2,
-               button.top() + (button.height() - arrow.height()) / 2, arrow);
+  DrawPicture(p,
+              QPoint(button.left() + (button.width() - arrow.width()) / 2,
+                     button.top() + (button.height() - arrow.height()) / 2),
+              arrow);
 }
 
 }  // namespace tessary::widgets

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPainter>
 
+#include "widgets/DevicePictures.h"
 #include "widgets/controls/DialogKeys.h"
 
 namespace tessary::widgets {
@@ -50,7 +51,7 @@ void TXP_Button::Accelerate() {
 
 void TXP_Button::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.drawPixmap(0, 0, ButtonLookPixmap(Look(), size()));
+  DrawPicture(p, QPoint(0, 0), ButtonLookPixmap(Look(), size()));
 
   p.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::ButtonText) : kGreyText);
   p.drawText(rect(), Qt::AlignCenter | kCaptionFlags, Caption());

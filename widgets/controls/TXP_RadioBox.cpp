@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/DevicePictures.h"
 #include "widgets/PaintPrimitives.h"
 
 namespace tessary::widgets {
@@ -62,7 +63,7 @@ void TXP_RadioBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), ToQColor(colour_));
   const int markTop = (height() - kRadioCell.height()) / 2;
-  p.drawPixmap(0, markTop, RadioMarkPixmap(Mark()));
+  DrawPicture(p, QPoint(0, markTop), RadioMarkPixmap(Mark()));
 
   const QFontMetrics fm = fontMetrics();
   const int textLeft = kRadioCell.width() + kCaptionGap;

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "widgets/DeviceGrid.h"
+#include "widgets/DevicePictures.h"
 #include "widgets/PaintPrimitives.h"
 #include "widgets/controls/ControlStrips.h"
 
@@ -87,7 +89,7 @@ void TdfsColorButton::paintEvent(QPaintEvent*) {
                             : down       ? ButtonLook::Pressed
                             : Hot()      ? ButtonLook::Hot
                                          : ButtonLook::Normal;
-    p.drawPixmap(0, 0, ButtonLookPixmap(look, size()));
+    DrawPicture(p, QPoint(0, 0), ButtonLookPixmap(look, size()));
   }
   // Everything inside moves by one pixel while the face is pressed.
   if (down) p.translate(1, 1);
@@ -103,10 +105,10 @@ void TdfsColorButton::paintEvent(QPaintEvent*) {
   else FillDithered(p, fill, ToQColor(clBtnShadow), ToQColor(clBtnFace));
 
   const int lineX = swatch.right() + kLineGap;
-  p.fillRect(QRect(lineX, swatch.top(), 1, swatch.height()), ToQColor(clBtnShadow));
-  p.fillRect(QRect(lineX + 1, swatch.top(), 1, swatch.height()), ToQColor(clBtnHighlight));
+  FillSnapped(p, QRect(lineX, swatch.top(), 1, swatch.height()), ToQColor(clBtnShadow));
+  FillSnapped(p, QRect(lineX + 1, swatch.top(), 1, swatch.height()), ToQColor(clBtnHighlight));
   const QPixmap arrow = DropDownArrowPixmap(!isEnabled());
-  p.drawPixmap(lineX + kArrowGap, (height() - arrow.height()) / 2, arrow);
+  DrawPicture(p, QPoint(lineX + kArrowGap, (height() - arrow.height()) / 2), arrow);
 }
 
 void TdfsColorButton::keyPressEvent(QKeyEvent* event) {

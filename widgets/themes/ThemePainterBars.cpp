@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/DeviceGrid.h"
 #include "widgets/PaintPrimitives.h"
 #include "widgets/ThemeRegistry.h"
 #include "widgets/themes/ThemeColours.h"
@@ -52,33 +53,33 @@ void ThemePainter::PaintGrip(QPainter& p, const QRect& area) const {
     case GripStyle::Dots:
       // A column of 2 x 2 dots, each with a light dot below-right.
       for (int y = area.top() + 2; y + 2 < area.bottom(); y += kGripDotStep) {
-        p.fillRect(QRect(centreX, y + 1, 2, 2), light);
-        p.fillRect(QRect(centreX - 1, y, 2, 2), dark);
+        FillSnapped(p, QRect(centreX, y + 1, 2, 2), light);
+        FillSnapped(p, QRect(centreX - 1, y, 2, 2), dark);
       }
       return;
     case GripStyle::DottedLine:
       for (int y = area.top() + kGripEndGap; y < area.bottom() - kGripEndGap; y += 2) {
-        p.fillRect(QRect(centreX, y, 1, 1), dark);
-        p.fillRect(QRect(centreX - 2, y + 1, 1, 1), dark);
+        FillSnapped(p, QRect(centreX, y, 1, 1), dark);
+        FillSnapped(p, QRect(centreX - 2, y + 1, 1, 1), dark);
       }
       return;
     case GripStyle::Ridges: {
       const int left = area.left() + (area.width() - kGripRidgeWidth) / 2;
       for (int y = area.top() + kGripEndGap; y + 1 < area.bottom() - kGripEndGap; y += 3) {
-        p.fillRect(QRect(left, y, kGripRidgeWidth, 1), dark);
-        p.fillRect(QRect(left, y + 1, kGripRidgeWidth, 1), light);
+        FillSnapped(p, QRect(left, y, kGripRidgeWidth, 1), dark);
+        FillSnapped(p, QRect(left, y + 1, kGripRidgeWidth, 1), light);
       }
       return;
     }
     case GripStyle::DotGrid:
       for (int y = area.top() + kGripEndGap; y + 2 <= area.bottom() - kGripEndGap; y += kGripDotStep) {
-        p.fillRect(QRect(centreX - 2, y, 2, 2), dark);
-        p.fillRect(QRect(centreX + 1, y, 2, 2), dark);
+        FillSnapped(p, QRect(centreX - 2, y, 2, 2), dark);
+        FillSnapped(p, QRect(centreX + 1, y, 2, 2), dark);
       }
       return;
     case GripStyle::Bar: {
       const int gap = std::max(kGripEndGap, area.height() / 4);
-      p.fillRect(QRect(centreX, area.top() + gap, kAccentBarWidth, area.height() - 2 * gap), dark);
+      FillSnapped(p, QRect(centreX, area.top() + gap, kAccentBarWidth, area.height() - 2 * gap), dark);
       return;
     }
   }

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/DeviceGrid.h"
+#include "widgets/DevicePictures.h"
 #include "widgets/PaintPrimitives.h"
 #include "widgets/themes/ThemeColours.h"
 #include "widgets/themes/ThemePainter.h"
@@ -78,10 +80,10 @@ void ThemePainter::PaintButtonFrame(QPainter& p, const QRect& r, const ItemState
   PaintFaceOf(p, r, face, open);
   // The two parts of a split button are divided by a line of the frame.
   if (state.splitPart == spSplitCaption && face.frame != clNone) {
-    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), C(face.frame));
+    DrawRoundedOutline(p, r, 0, 0, sdRight, C(face.frame));
   }
   if (pal_.accent != clNone && state.checked && state.enabled && !state.OnMenuBar()) {
-    p.fillRect(QRect(r.left() + 2, r.bottom() - kAccentLine, r.width() - 4, kAccentLine), C(pal_.accent));
+    FillSnapped(p, QRect(r.left() + 2, r.bottom() - kAccentLine, r.width() - 4, kAccentLine), C(pal_.accent));
   }
 }
 
@@ -91,7 +93,7 @@ void ThemePainter::PaintMenuLine(QPainter& p, const QRect& r, const ItemState& s
   const QRect area = r.adjusted(def_.metrics.selectionInset, 0, -def_.metrics.selectionInset, 0);
   PaintFaceOf(p, area, disabledLook ? pal_.selectionDisabled : pal_.selection);
   if (pal_.accent != clNone && state.enabled) {
-    p.fillRect(QRect(area.left() + 1, area.top() + 2, kAccentLine, area.height() - 4), C(pal_.accent));
+    FillSnapped(p, QRect(area.left() + 1, area.top() + 2, kAccentLine, area.height() - 4), C(pal_.accent));
   }
 }
 
@@ -106,17 +108,17 @@ void ThemePainter::PaintDisabledImage(QPainter& p, QPoint at, const QPixmap& ima
       if (VisualStyles()) {
         p.save();
         p.setOpacity(0.4);
-        p.drawPixmap(at, image);
+        DrawPicture(p, at, image);
         p.restore();
       } else {
-        p.drawPixmap(at + QPoint(1, 1), ImageMask(image, C(pal_.highlight)));
-        p.drawPixmap(at, ImageMask(image, C(pal_.shadow)));
+        DrawPicture(p, at + QPoint(1, 1), ImageMask(image, C(pal_.highlight)));
+        DrawPicture(p, at, ImageMask(image, C(pal_.shadow)));
       }
       return;
     case DisabledImageStyle::Silhouette:
-      p.drawPixmap(at, ImageSilhouette(image, C(Mix(pal_.disabledText, pal_.barFace, 60))));
+      DrawPicture(p, at, ImageSilhouette(image, C(Mix(pal_.disabledText, pal_.barFace, 60))));
       return;
-    case DisabledImageStyle::Faded: p.drawPixmap(at, FadedImage(image)); return;
+    case DisabledImageStyle::Faded: DrawPicture(p, at, FadedImage(image)); return;
   }
 }
 
@@ -147,22 +149,25 @@ void ThemePainter::PaintItemImage(QPainter& p, const QRect& rect, const ItemStat
   if (lift) {
     // The hovered image rises up-left over its own flat shadow.
     const Colour base = pal_.hot.fill != clNone ? pal_.hot.fill : pal_.barFace;
-    p.drawPixmap(at + QPoint(1, 1), ImageSilhouette(image, C(Mix(base, clBlack, kLiftShadowPercent))));
+    DrawPicture(p, at + QPoint(1, 1), ImageSilhouette(image, C(Mix(base, clBlack, kLiftShadowPercent))));
     at -= QPoint(1, 1);
   }
-  p.drawPixmap(at, image);
+  DrawPicture(p, at, image);
 }
 
 void ThemePainter::PaintDropDownArrow(QPainter& p, const QRect& rect, const ItemState& state) const {
   QPoint centre = rect.center();
   if (Sunken(state)) centre += QPoint(1, 1);
-  if (!state.enabled && !VisualStyles() && state.ToolbarStyle() &&
-      def_.disabledImages == DisabledImageStyle::Embossed) {
-    DrawDownTriangle(p, centre + QPoint(1, 1), kDropDownTriangleWidth, C(pal_.highlight));
-    DrawDownTriangle(p, centre, kDropDownTriangleWidth, C(pal_.shadow));
-    return;
+  // The arrow belongs to its caption: it is drawn in the colours the theme gives the
+  // caption in this state (embossed where the caption is), so a light skin text colour over
+  // a dark picture shows both. Only the passes' offsets from one another apply: the caption
+  // rule's own shift of the text is for the text.
+  const CaptionDraws passes = CaptionPasses(state);
+  if (passes.size() == 0) return;
+  const QPoint last = passes[passes.size() - 1].offset;
+  for (const CaptionDraw& pass : passes) {
+    DrawDownTriangle(p, centre + pass.offset - last, kDropDownTriangleWidth, C(pass.colour));
   }
-  DrawDownTriangle(p, centre, kDropDownTriangleWidth, GlyphColour(state));
 }
 
 void ThemePainter::PaintSubmenuArrow(QPainter& p, const QRect& rect, const ItemState& state) const {
@@ -195,15 +200,17 @@ void ThemePainter::PaintSeparator(QPainter& p, const QRect& area, int viewKind, 
     rect.setLeft(rect.left() + imageColumnWidth + kSeparatorIndent);
   }
   if (!horizontal && !RaisedItems()) rect.adjust(0, kBarSeparatorGap, 0, -kBarSeparatorGap);
-  if (horizontal) {
-    const int y = rect.top() + (rect.height() - thickness) / 2;
-    p.fillRect(QRect(rect.left(), y, rect.width(), 1), C(pal_.separator));
-    if (etched) p.fillRect(QRect(rect.left(), y + 1, rect.width(), 1), C(pal_.separatorLight));
-  } else {
-    const int x = rect.left() + (rect.width() - thickness) / 2;
-    p.fillRect(QRect(x, rect.top(), 1, rect.height()), C(pal_.separator));
-    if (etched) p.fillRect(QRect(x + 1, rect.top(), 1, rect.height()), C(pal_.separatorLight));
-  }
+  // The line, and the light line beside it, each a whole number of device pixels thick
+  // and as thick as the other.
+  const DeviceGrid grid(p);
+  QRect line;
+  if (horizontal) line = QRect(rect.left(), rect.top() + (rect.height() - thickness) / 2, rect.width(), 1);
+  else line = QRect(rect.left() + (rect.width() - thickness) / 2, rect.top(), 1, rect.height());
+  if (grid.Snaps()) line = grid.Snap(line);
+  const QPoint beside = horizontal ? QPoint(0, line.height()) : QPoint(line.width(), 0);
+  const DevicePainting inDevice(p, grid);
+  p.fillRect(line, C(pal_.separator));
+  if (etched) p.fillRect(line.translated(beside), C(pal_.separatorLight));
 }
 
 void ThemePainter::PaintPopupBackground(QPainter& p, const QRect& rect, int viewKind, int imageColumnWidth) const {
