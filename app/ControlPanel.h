@@ -3,6 +3,7 @@
 // window (as Qt children); this only points at them, for the wiring, the preview and tests.
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <array>
 
 #include "preview/TGButton.h"
@@ -28,6 +29,8 @@ inline constexpr int kSamplesPerRow = 11;
 struct ControlPanel {
   // Bands, top to bottom.
   widgets::TTBDock* tbdTop = nullptr;  // the upper preview
+  QWidget* tbdTopReserve = nullptr;    // room for the top dock's tallest theme
+  QScrollArea* panelScroll = nullptr;  // scrolls the bands from pnlTop to pnlBottom
   BevelPanel* pnlTop = nullptr;        // background controls
   BevelPanel* pnlBig = nullptr;        // the large sample toolbar
   BevelPanel* pnlSmall = nullptr;      // the small sample toolbar
@@ -35,6 +38,7 @@ struct ControlPanel {
   QPlainTextEdit* mmNote = nullptr;
   BevelPanel* pnlSysBtns = nullptr;
   BevelPanel* pnlBottom = nullptr;        // file buttons
+  QWidget* tbdBottomReserve = nullptr;    // room for the bottom dock's tallest theme
   BevelPanel* pnlBTM = nullptr;           // the lower preview ...
   widgets::TTBDock* tbdBottom = nullptr;  // ... its only content
 

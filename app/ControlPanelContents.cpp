@@ -2,8 +2,10 @@
 
 #include <QEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "editing/ControlPanelLists.h"
+#include "preview/ChromeTables.h"
 #include "preview/CommandVocabulary.h"
 #include "widgets/items/TTBXItem.h"
 #include "widgets/items/TTBXSeparatorItem.h"
@@ -62,9 +64,11 @@ constexpr int kPageEntries = 10;
 constexpr int kOtherEntries = 59;
 constexpr int kDroppedWidth = 145;
 
-// Keeps a bar placed on a panel at the size of its items: the bar asks its parent to lay
-// it out again whenever that size changes (items, images, a theme with other metrics). A
-// hidden panel is not asked, so it fits again when it shows (a theme switched meanwhile).
+// Keeps a bar placed on a panel at the size of its items, or at the panel's width with a
+// chevron for the items that do not fit (as every bar of the preview does), so that a
+// narrow window or a theme with wider buttons never puts a button out of reach. The bar
+// follows its items (images, a theme with other metrics) and the panel's width; a hidden
+// panel is not asked, so it fits again when it shows (a theme switched meanwhile).
 class FitToItems : public QObject {
  public:
   explicit FitToItems(widgets::TTBXToolbar& bar) : QObject(&bar), bar_(bar) {
@@ -74,14 +78,28 @@ class FitToItems : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) Fit();
+    const QEvent::Type type = event->type();
+    if (type == QEvent::LayoutRequest || type == QEvent::Show || type == QEvent::Resize) Fit();
     return false;
   }
 
  private:
-  void Fit() { bar_.resize(bar_.sizeHint()); }
+  void Fit() {
+    const QSize wanted = bar_.sizeHint();
+    int width = wanted.width();
+    if (const auto* band = qobject_cast<const BevelPanel*>(bar_.parentWidget()))
+      width = std::min(width, std::max(bar_.minimumSizeHint().width(), band->width() - bar_.x() - band->BevelWidth()));
+    bar_.resize(width, wanted.height());
+  }
   widgets::TTBXToolbar& bar_;
 };
+
+// What the preview's window-control button showing `slot` is called.
+QString SystemButtonHint(int slot) {
+  for (const preview::SystemButton& button : preview::SystemButtons())
+    if (button.slot == slot) return QString::fromLatin1(button.hint);
+  return {};
+}
 
 // The command of `list` that edits `slot`.
 widgets::Command* CommandFor(const CommandList& list, int slot) {
@@ -104,7 +122,11 @@ void FillSampleRows(ControlPanel& panel, Skin& skin, CommandVocabulary& vocabula
       sample->SetTransparent(true);
       sample->SetCommand(command);
       sample->setFocusPolicy(Qt::TabFocus);
-      sample->setAccessibleName(QStringLiteral("%1: %2").arg(QLatin1String(spec.name), command->Caption()));
+      // Named, for screen readers and as its tooltip, by its row and the window-control
+      // button whose picture it shows ("Hot: Close").
+      const QString name = QStringLiteral("%1: %2").arg(QLatin1String(spec.name), SystemButtonHint(kSampleSlots[i]));
+      sample->setAccessibleName(name);
+      sample->SetHint(name);
       samples.at(static_cast<std::size_t>(i)) = sample;
     }
   }

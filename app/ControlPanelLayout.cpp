@@ -1,10 +1,12 @@
 #include "app/ControlPanelLayout.h"
 
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <type_traits>
 #include <vector>
 
+#include "app/ArrowKeyGroup.h"
 #include "widgets/PaintPrimitives.h"
 #include "widgets/controls/NoteBox.h"
 
@@ -104,7 +106,6 @@ constexpr ControlRow kControls[] = {
      Get<&CP::dfsColorButton>},
     {CONTROL(dfsColorButton), &CP::pnlSysBtns, nullptr, {107, 224, 142, 22}},
     {CONTROL(Label2), &CP::pnlSysBtns, "Visual Style:", {8, 251, 0, 0}, Look::kPlain, 0, false, Get<&CP::ListBox1>},
-    // Lies beyond the panel's lower edge, and is cut off, while the band is short.
     {CONTROL(ListBox1), &CP::pnlSysBtns, nullptr, {8, 267, 289, 110}},
     // File buttons.
     {CONTROL(XP_Button3), &CP::pnlBottom, "Open...", {8, 9, 65, 24}},
@@ -144,6 +145,8 @@ constexpr FixedBand kUpperBands[] = {
     {&CP::pnlTop, "pnlTop", 37}, {&CP::pnlBig, "pnlBig", 34}, {&CP::pnlSmall, "pnlSmall", 26}};
 constexpr FixedBand kLowerBands[] = {{&CP::pnlBottom, "pnlBottom", 39}};
 constexpr int kSysBtnsWidth = 302;
+// Enough of the note to read a few words a line beside pnlSysBtns.
+constexpr int kNoteMinimumWidth = 160;
 
 const char* const kNoteLines[] = {
     "Note: ",
@@ -217,6 +220,14 @@ QPlainTextEdit* MakeNote(QWidget* parent) {
   return note;
 }
 
+// Spacers that keep the room the docks take in their tallest theme (see DockReserve.h).
+QWidget* MakeDockReserve(const char* name, QWidget* parent) {
+  auto* spacer = new QWidget(parent);
+  spacer->setObjectName(QString::fromLatin1(name));
+  spacer->setFixedHeight(0);
+  return spacer;
+}
+
 void BuildBands(QWidget& central, ControlPanel& panel) {
   auto* layout = new QVBoxLayout(&central);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -226,25 +237,44 @@ void BuildBands(QWidget& central, ControlPanel& panel) {
   panel.tbdTop = MakeDock("tbdTop", widgets::DockPosition::dpTop, &central);
   panel.tbdTop->hide();
   layout->addWidget(panel.tbdTop);
-  AddFixedBands(kUpperBands, panel, central, *layout);
+  panel.tbdTopReserve = MakeDockReserve("tbdTopReserve", &central);
+  layout->addWidget(panel.tbdTopReserve);
+
+  // The control panel's bands between the two previews scroll together when the window is
+  // smaller than they need, so that no control is ever out of reach.
+  panel.panelScroll = new QScrollArea(&central);
+  panel.panelScroll->setObjectName(QStringLiteral("panelScroll"));
+  panel.panelScroll->setFrameShape(QFrame::NoFrame);
+  panel.panelScroll->setWidgetResizable(true);
+  panel.panelScroll->setFocusPolicy(Qt::NoFocus);
+  auto* bands = new QWidget;
+  bands->setObjectName(QStringLiteral("controlBands"));
+  auto* bandsLayout = new QVBoxLayout(bands);
+  bandsLayout->setContentsMargins(0, 0, 0, 0);
+  bandsLayout->setSpacing(0);
+  AddFixedBands(kUpperBands, panel, *bands, *bandsLayout);
 
   // The middle band: the note fills what pnlSysBtns leaves at the right edge.
-  panel.middle = new QWidget(&central);
+  panel.middle = new QWidget(bands);
   panel.middle->setObjectName(QStringLiteral("middle"));
   auto* middle = new QHBoxLayout(panel.middle);
   middle->setContentsMargins(0, 0, 0, 0);
   middle->setSpacing(0);
   panel.mmNote = MakeNote(panel.middle);
+  panel.mmNote->setMinimumWidth(kNoteMinimumWidth);
   panel.pnlSysBtns = MakeBand("pnlSysBtns", panel.middle);
   panel.pnlSysBtns->setFixedWidth(kSysBtnsWidth);
-  panel.pnlSysBtns->setMinimumHeight(0);
   middle->addWidget(panel.mmNote, 1);
   middle->addWidget(panel.pnlSysBtns);
-  layout->addWidget(panel.middle, 1);
+  bandsLayout->addWidget(panel.middle, 1);
 
-  AddFixedBands(kLowerBands, panel, central, *layout);
+  AddFixedBands(kLowerBands, panel, *bands, *bandsLayout);
+  panel.panelScroll->setWidget(bands);
+  layout->addWidget(panel.panelScroll, 1);
 
   // The lower preview: a panel without bevel whose only content is the bottom dock.
+  panel.tbdBottomReserve = MakeDockReserve("tbdBottomReserve", &central);
+  layout->addWidget(panel.tbdBottomReserve);
   panel.pnlBTM = new BevelPanel(&central);
   panel.pnlBTM->setObjectName(QStringLiteral("pnlBTM"));
   auto* lower = new QVBoxLayout(panel.pnlBTM);
@@ -252,6 +282,15 @@ void BuildBands(QWidget& central, ControlPanel& panel) {
   panel.tbdBottom = MakeDock("tbdBottom", widgets::DockPosition::dpBottom, panel.pnlBTM);
   lower->addWidget(panel.tbdBottom);
   layout->addWidget(panel.pnlBTM);
+}
+
+// A band whose controls are placed by position asks for the room they take, so that the
+// scrolling panel shows all of them.
+void FitBandToControls(BevelPanel& band, bool width, bool height) {
+  const QRect controls = band.childrenRect();
+  const int frame = 2 * band.BevelWidth();
+  if (width) band.setMinimumWidth(controls.right() + 1 + frame);
+  if (height) band.setMinimumHeight(controls.bottom() + 1 + frame);
 }
 
 void ApplyLook(QWidget& widget, const ControlRow& row) {
@@ -294,6 +333,22 @@ void ApplyRow(QWidget& widget, const ControlRow& row) {
     widget.setAccessibleName(caption.trimmed().remove(u':'));
 }
 
+// Each Tile/Stretch pair and each row of samples is one Tab stop, walked with the arrow
+// keys: a radio pair's stop is its checked box, and moving to a box checks it.
+void GroupForArrowKeys(const ControlPanel& panel) {
+  for (auto [tile, stretch] :
+       {std::pair{panel.rbTopTile, panel.rbStretch}, {panel.rbBottomTile, panel.rbBottomStretch}}) {
+    auto* group = new ArrowKeyGroup({tile, stretch}, [](QWidget& box) { static_cast<TXP_RadioBox&>(box).Click(); });
+    for (TXP_RadioBox* box : {tile, stretch}) {
+      QObject::connect(box, &TXP_RadioBox::CheckedChanged, group, [group, box](bool checked) {
+        if (checked) group->SetStop(box);
+      });
+      if (box->Checked()) group->SetStop(box);
+    }
+  }
+  for (const auto& row : panel.samples) new ArrowKeyGroup(std::vector<QWidget*>(row.begin(), row.end()));
+}
+
 }  // namespace
 
 BevelPanel* ControlPanel::RowPanel(SampleRow row) const {
@@ -318,6 +373,10 @@ void BuildControlPanel(QWidget& central, ControlPanel& panel) {
     if (!row.bounds.size().isEmpty()) widget->resize(row.bounds.size());
     made.push_back(widget);
   }
+  FitBandToControls(*panel.pnlTop, true, false);
+  FitBandToControls(*panel.pnlBottom, true, false);
+  // Here the theme list too: it is never cut off at the panel's lower edge.
+  FitBandToControls(*panel.pnlSysBtns, false, true);
   for (std::size_t i = 0; i < std::size(kControls); ++i) {
     if (kControls[i].buddy == nullptr) continue;
     auto* label = static_cast<QLabel*>(made[i]);  // only labels have buddies
@@ -345,6 +404,7 @@ void SetKeyboardOrder(const ControlPanel& panel, QWidget* previewStop) {
       previous = stop;
     }
   }
+  GroupForArrowKeys(panel);
   // The note is a stop like the others: Tab leaves it instead of typing a tab character
   // (nothing reads its text), so a keyboard user is not caught there.
   panel.mmNote->setTabChangesFocus(true);

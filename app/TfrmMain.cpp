@@ -9,6 +9,7 @@
 #include "app/ControlPanelContents.h"
 #include "app/ControlPanelLayout.h"
 #include "app/ControlPanelWiring.h"
+#include "app/DockReserve.h"
 #include "app/FileCommandsWiring.h"
 #include "app/FileDrop.h"
 #include "app/FileKinds.h"
@@ -29,6 +30,10 @@ namespace {
 // The restored bounds: the frame's top-left corner and the client area.
 constexpr QPoint kRestoredPosition{192, 108};
 constexpr QSize kRestoredClientSize{812, 614};
+// The least the window can be made: both previews and a part of the control panel, which
+// scrolls to show the rest. Small enough for a maximised window at scale 2 on a 1920 x 1080
+// screen (960 x 540 less the frame and the desktop's panels).
+constexpr QSize kMinimumClientSize{560, 400};
 
 // The stored theme name: no registered theme has it, so setting it changes nothing and
 // the preview starts in "Default".
@@ -55,6 +60,7 @@ TfrmMain::TfrmMain(WindowServices services, QWidget* parent)
   setWindowTitle(QString::fromLatin1(kCaption));
   move(kRestoredPosition);
   resize(kRestoredClientSize);
+  setMinimumSize(kMinimumClientSize);
   TBXSwitcher_.SetTheme(QString::fromLatin1(kStoredThemeName));
 
   auto* central = new QWidget(this);
@@ -70,6 +76,8 @@ TfrmMain::TfrmMain(WindowServices services, QWidget* parent)
   historyWatch_ = history_.OnStateChanged([this] { ShowCaption(); });
   view_.showControls = [this](const ControlState& state) { ShowControlState(panel_, state); };
   AttachPreview();
+  new DockReserve(*panel_.tbdTop, *panel_.tbdTopReserve);
+  new DockReserve(*panel_.tbdBottom, *panel_.tbdBottomReserve);
   SetKeyboardOrder(panel_, top_.cbSearchBar);
   dispatcher_ = std::make_unique<preview::ShortcutDispatcher>(vocabulary_, this);
   drop_ = new FileDrop(*this, panel_, editor_, *dialogs_, vocabulary_);

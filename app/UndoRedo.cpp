@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "editing/CommandRunner.h"
+#include "preview/TGButton.h"
 
 namespace tessary::app {
 namespace {
@@ -25,8 +26,36 @@ constexpr HistoryControl kControls[] = {
      &EditHistory::CanRedo},
 };
 
+// Push buttons and samples open dialogs: the focus is never handed to one unasked.
+bool OpensADialog(const QWidget* widget) {
+  return qobject_cast<const widgets::TXP_Button*>(widget) != nullptr ||
+         qobject_cast<const preview::TGButton*>(widget) != nullptr;
+}
+
+// Where the focus goes from a history button about to be disabled: to the other one when
+// it is enabled (after Undo, Redo), else to the nearest control before it in the keyboard
+// order that opens no dialog. Qt alone would pass it on to the next stop, "Save", where
+// the next Space would open the Save dialog.
+void PassFocusOn(widgets::TXP_Button& from, widgets::TXP_Button& other) {
+  if (other.isEnabled()) return other.setFocus(Qt::OtherFocusReason);
+  for (QWidget* w = from.previousInFocusChain(); w != nullptr && w != &from; w = w->previousInFocusChain()) {
+    if (w->window() == from.window() && w->isEnabled() && w->isVisibleTo(from.window()) &&
+        (w->focusPolicy() & Qt::TabFocus) != 0 && !OpensADialog(w))
+      return w->setFocus(Qt::OtherFocusReason);
+  }
+}
+
 void FollowHistory(const ControlPanel& panel, const EditHistory& history) {
-  for (const HistoryControl& control : kControls) (panel.*control.button)->setEnabled((history.*control.possible)());
+  // Enable first, so that a button losing its state with the focus can hand it over.
+  for (const HistoryControl& control : kControls)
+    if ((history.*control.possible)()) (panel.*control.button)->setEnabled(true);
+  for (std::size_t i = 0; i < std::size(kControls); ++i) {
+    const HistoryControl& control = kControls[i];
+    widgets::TXP_Button& button = *(panel.*control.button);
+    if ((history.*control.possible)()) continue;
+    if (button.hasFocus()) PassFocusOn(button, *(panel.*kControls[1 - i].button));
+    button.setEnabled(false);
+  }
 }
 
 }  // namespace

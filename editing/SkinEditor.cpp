@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "editing/CommandRunner.h"
 #include "editing/ControlPanelLists.h"
 #include "skin/Error.h"
 #include "skinfile/BmpCodec.h"
@@ -226,9 +227,20 @@ void SkinEditor::ApplyTheme(const std::string& name) {
 // --- Files ---
 
 bool SkinEditor::Save(const std::string& startAt) {
-  const auto path = dialogs_.ChooseFile(FileDialogId::SaveDialog, startAt);
-  if (path) SaveToFile(*path);
-  return path.has_value();
+  std::string at = startAt;
+  for (;;) {
+    const auto path = dialogs_.ChooseFile(FileDialogId::SaveDialog, at);
+    if (!path) return false;
+    // A name Save refuses is a wrong input the command checks, not a failure: say why in
+    // the "Error" box, then ask again on the refused name, to be corrected.
+    if (SavesOverOldSkinFile(*path)) {
+      dialogs_.ShowErrorBox(ErrorBoxText(FormatMessage(kCannotWriteOldSkin, {*path})));
+      at = *path;
+      continue;
+    }
+    SaveToFile(*path);
+    return true;
+  }
 }
 
 void SkinEditor::SaveToFile(const std::string& path) {

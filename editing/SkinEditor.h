@@ -121,7 +121,8 @@ class SkinEditor {
   // --- Files ---
 
   // btnSaveClick: writes the skin as the controls show it; an existing file is replaced
-  // only by a complete new one. True when a file was written (not cancelled).
+  // only by a complete new one. An old skin file's name is refused with a message and the
+  // dialog asks again, offering that name. True when a file was written (not cancelled).
   // The dialog starts on `startAt` (the current file) when one is given.
   bool Save(const std::string& startAt = {});
   void SaveToFile(const std::string& path);

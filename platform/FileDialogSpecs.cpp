@@ -8,11 +8,12 @@ namespace {
 using enum FileDialogId;
 
 // Every open dialog needs an existing file; none has an initial folder or file name. The
-// picture dialog offers PNG beside BMP first, and every other format the commands read
-// under all files. The skin dialogs list the recent skins they open; the export dialog
-// writes PNG, or BMP when that filter is chosen.
+// picture dialog offers every format the commands read first (the list depends on Qt's
+// plugins, so it is made when the dialog is), then BMP alone and all files. The skin dialogs
+// list the recent skins they open; the export dialog writes PNG, or BMP when that filter is
+// chosen.
 constexpr std::array<FileDialogSpec, 5> kSpecs = {{
-    {OpenDialog, "OpenDialog", "Images (*.bmp *.png)|*.bmp;*.png|BITMAP (*.bmp)|*.bmp|All files (*)|*", false, ""},
+    {OpenDialog, "OpenDialog", "BITMAP (*.bmp)|*.bmp|All files (*)|*", false, "", "", true},
     {SaveDialog, "SaveDialog", "Corvane Skin (*.skn)|*.skn", true, "*.skn"},
     {CRSOpenDialog, "CRSOpenDialog", "Corvane Skin (*.crs)|*.crs", false, "", ".crs"},
     {SknOpenDialog, "SknOpenDialog", "Corvane Skin (*.skn)|*.skn", false, "", ".skn"},

@@ -17,6 +17,7 @@ struct FileDialogSpec {
   bool save;                           // a save dialog (asks before overwriting) rather than an open one
   std::string_view defaultExtension;   // as stored ("*.skn"); empty for none
   std::string_view recentSuffix = {};  // lists the recent skins whose names end so (".skn"); empty: none
+  bool everyPicture = false;           // a first filter "Images (...)" of every picture format Qt reads
 };
 
 // The rows, in the order of FileDialogId.

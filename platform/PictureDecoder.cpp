@@ -74,4 +74,13 @@ bool IsPictureFileName(const QString& name) {
   return !suffix.isEmpty() && (suffix == "bmp" || QImageReader::supportedImageFormats().contains(suffix));
 }
 
+QStringList PicturePatterns() {
+  QStringList patterns{QStringLiteral("*.bmp")};
+  for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+    const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
+    if (!patterns.contains(pattern)) patterns << pattern;
+  }
+  return patterns;
+}
+
 }  // namespace tessary::platform

@@ -3,6 +3,7 @@
 // read BMP files themselves: SkinEditor::SetPictureDecoder(DecodePicture).
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -32,5 +33,9 @@ QSize PictureFileSize(const QString& path);
 // Whether a file name has the suffix of a picture the commands take (".bmp", ".png" and
 // every other format Qt reads), in any letter case.
 bool IsPictureFileName(const QString& name);
+
+// The file-name patterns of those pictures for a file dialog: "*.bmp" first, then every
+// format Qt reads ("*.png", "*.jpg", ...), each once, in lower case.
+QStringList PicturePatterns();
 
 }  // namespace tessary::platform

@@ -5,9 +5,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "platform/EditorSettings.h"
 #include "platform/FileDialogSpecs.h"
+#include "platform/PictureDecoder.h"
 #include "platform/RecentFilesPanel.h"
 
 namespace tessary::platform {
@@ -45,6 +47,7 @@ std::unique_ptr<QFileDialog> MakeFileDialog(FileDialogId dialog, const QString& 
   auto fileDialog = std::make_unique<QFileDialog>(owner);
   fileDialog->setObjectName(FromUtf8(setup.name));
   QStringList nameFilters;
+  if (setup.everyPicture) nameFilters << QStringLiteral("Images (%1)").arg(PicturePatterns().join(u' '));
   for (const std::string& name : QtNameFilters(setup.filter)) nameFilters << FromUtf8(name);
   fileDialog->setNameFilters(nameFilters);
   fileDialog->setFilter(fileDialog->filter() | QDir::Hidden);
@@ -136,6 +139,9 @@ SaveChanges QtDialogs::AskToSaveChanges() {
                   QString::fromLatin1(kSaveChangesQuestion),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner_);
   box.setDefaultButton(QMessageBox::Save);
+  // Access keys as desktop dialogs have them: Alt+S saves, Alt+D discards, Esc cancels.
+  box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
+  box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
   switch (box.exec()) {
     case QMessageBox::Save: return SaveChanges::kSave;
     case QMessageBox::Discard: return SaveChanges::kDiscard;

@@ -70,7 +70,10 @@ void TGButton::FollowCommand() {
   QAccessible::updateAccessibility(&renamed);
 }
 
-QString TGButton::Hint() const { return command_ != nullptr ? command_->Hint() : hint_; }
+QString TGButton::Hint() const {
+  if (command_ != nullptr && !command_->Hint().isEmpty()) return command_->Hint();
+  return hint_;
+}
 
 const ImageList* TGButton::ChosenList() const {
   if (!isEnabled()) return disableImages_;

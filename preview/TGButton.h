@@ -66,7 +66,8 @@ class TGButton : public QWidget {
   void SetCommand(widgets::Command* command);
   // What a click runs when no command is bound.
   void SetClickHandler(std::function<void()> handler) { clickHandler_ = std::move(handler); }
-  // The hint shown on hover (the command's hint when one is bound).
+  // The hint shown on hover: the bound command's hint, or this button's own where the
+  // command has none.
   QString Hint() const;
   void SetHint(const QString& hint) { hint_ = hint; }
 

@@ -1,5 +1,5 @@
 // Screen-reader access to TGButton: a push button named by what the editor calls it (for a
-// sample, its row and command, e.g. "Hot: actNTV"), else its command's caption, else its
+// sample, its row and the window-control button it stands for, e.g. "Hot: Close"), else its command's caption, else its
 // hint; Press does what a click does.
 #include "preview/TGButton.h"
 #include "widgets/CaptionText.h"

@@ -5,6 +5,7 @@
 #include <QResizeEvent>
 #include <algorithm>
 #include <iterator>
+#include <map>
 
 #include "skin/TTBBackground.h"
 #include "widgets/BarListMenu.h"
@@ -185,6 +186,23 @@ void TTBDock::ArrangeBars() {
 
 BarDrag::Target TTBDock::DropTargetAt(QPoint dockPoint) const {
   return BarDrag::TargetAt(rows_, dockPoint - ClientRect().topLeft());
+}
+
+int TTBDock::RowsHeight() const {
+  std::map<int, int> rows;  // row number -> height of its tallest bar
+  for (const TTBCustomDockableWindow* bar : bars_) {
+    if (!bar->BarVisible()) continue;
+    int& height = rows[bar->dockRow_];
+    height = std::max(height, bar->BarSizeFor(-1).height());
+  }
+  if (rows.empty()) return 0;
+  int total = ((boundLines_ & blTop) ? 1 : 0) + ((boundLines_ & blBottom) ? 1 : 0);
+  for (const auto& [number, height] : rows) total += height;
+  return total;
+}
+
+int TTBDock::TallestHeight() const {
+  return LargestUnderEveryTheme([this] { return RowsHeight(); });
 }
 
 QSize TTBDock::sizeHint() const { return {QWidget::sizeHint().width(), height()}; }

@@ -82,6 +82,10 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   // Repaints the dock and its visible docked bars (not the bars' child widgets).
   void InvalidateBackground();
 
+  // The height the dock takes with its bars as they are in the theme that makes it tallest
+  // (the dock's own height follows the current theme).
+  int TallestHeight() const;
+
   QSize sizeHint() const override;
   // At least as wide as the widest row's bars at their minimum widths, so a window laid
   // out around the dock cannot cut a bar off.
@@ -103,6 +107,8 @@ class TTBDock : public QWidget, public ThemeNotifiable {
   // Makes room for a new row at `row` (the rows from there move down by one).
   void InsertRow(int row);
   void SortBars();
+  // The height of the rows of the shown bars under the current theme, bound lines included.
+  int RowsHeight() const;
   // Places the bars of one row (see RowLayout.h); returns the least width the row needs.
   int ArrangeRow(const std::vector<TTBCustomDockableWindow*>& row, int top, int height);
 

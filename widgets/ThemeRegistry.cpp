@@ -137,6 +137,28 @@ void SwitchTheme(const QString& name) {
 
 QString ActiveThemeName() { return CurrentTheme().Name(); }
 
+int LargestUnderEveryTheme(const std::function<int()>& measure) {
+  Registry& reg = Reg();
+  Theme* const current = &CurrentTheme();
+  int largest = measure();
+  for (const Entry& entry : reg.entries) {
+    if (entry.instance.get() == current) continue;
+    Theme* measured = UseTheme(entry.name);
+    reg.current = measured;
+    // Puts the current theme back however `measure` ends.
+    struct Restore {
+      Theme*& measured;
+      Theme* current;
+      ~Restore() {
+        Reg().current = current;
+        UnuseTheme(measured);
+      }
+    } restore{measured, current};
+    largest = std::max(largest, measure());
+  }
+  return largest;
+}
+
 QStringList RegisteredThemeNames() {
   QStringList names;
   for (const Entry& entry : Reg().entries) names << entry.name;

@@ -50,6 +50,11 @@ void UnuseTheme(Theme*& theme);
 void SwitchTheme(const QString& name);
 // The current theme's registered name.
 QString ActiveThemeName();
+// The largest value `measure` gives with each registered theme current in turn. The themes
+// are made current quietly (no notice: nothing lays out or repaints), and the current theme
+// is current again afterwards, also when `measure` throws. For room a window keeps for its
+// tallest theme, so that switching themes does not move what lies below.
+int LargestUnderEveryTheme(const std::function<int()>& measure);
 // Names in registration order.
 QStringList RegisteredThemeNames();
 

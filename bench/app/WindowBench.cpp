@@ -1,9 +1,10 @@
 // The editor window: start-up to its first painted frame against a bare QMainWindow in the
 // same run (ratio reported), as whole programs started from nothing and as windows made in a
 // running program; tessary-skin render as a whole process against the editor's start; a
-// full repaint at 1920 x 1080, at scales 1 and 2, in every theme over a tiled and a stretched picture; an image
-// replaced through its command until every widget that shows it has repainted, and the
-// process's peak memory once the window stands.
+// full repaint at 1920 x 1080, at scales 1 and 2, in every theme over a tiled and a stretched
+// picture; an image replaced through its command until every widget that shows it has
+// repainted, a theme switch until the window has repainted, and the process's peak memory
+// once the window stands.
 // Times are wall-clock; the offscreen platform paints into memory as a screen would.
 #include "WindowBench.h"
 
@@ -213,6 +214,24 @@ void RepaintWholeWindow(benchmark::State& state, qreal scale) {
 void BM_FullRepaint1920x1080(benchmark::State& state) { RepaintWholeWindow(state, 1); }
 // The same window at scale 2: 3840 x 2160 device pixels.
 void BM_FullRepaint1920x1080AtScale2(benchmark::State& state) { RepaintWholeWindow(state, 2); }
+// A theme chosen through the editor's theme command (as a click in the theme list runs it)
+// until the maximised window has repainted: every theme in turn after the one before it,
+// which is every switch a user clicking down the list makes.
+void BM_ThemeSwitchToRepainted(benchmark::State& state) {
+  TfrmMain& window = StandingWindow();
+  const QStringList themes = widgets::RegisteredThemeNames();
+  PaintProbe probe(&window);
+  int next = 0;
+  for (auto _ : state) {
+    probe.paints = 0;
+    window.editor().ApplyTheme(themes[next++ % themes.size()].toStdString());
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(probe.paints);
+  }
+  state.counters["paints"] = probe.paints;
+  window.editor().ApplyTheme("Default");
+  QApplication::processEvents();
+}
 
 // Peak resident memory of the process with the window standing (Linux; 0 elsewhere).
 void BM_PeakMemoryAfterStartup(benchmark::State& state) {
@@ -236,6 +255,7 @@ BENCHMARK(BM_FullRepaint1920x1080AtScale2)
     ->ArgsProduct({benchmark::CreateDenseRange(0, 7, 1), {0, 1}})
     ->Unit(benchmark::kMicrosecond)
     ->UseRealTime();
+BENCHMARK(BM_ThemeSwitchToRepainted)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReplaceHotCloseToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ReplaceLargeBackToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ReplaceTabImageToRepainted)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -189,9 +189,16 @@ TEST_F(CommandTest, FailedSaveLeavesTheOldFileAsItWas) {
     const std::string saved = c.linkName ? (folder / c.linkName).string() : path;
     if (c.linkName) std::filesystem::create_symlink(path, saved);
     dialogs.AnswerFile(saved);
-    EXPECT_FALSE(Run([&] { editor.Save(); }));
-    EXPECT_EQ(dialogs.boxes,
-              (std::vector<Box>{{MessageBoxKind::kApplicationError, "Cannot create file " + saved + c.reason + "."}}));
+    // A name refused at once is said why, and the dialog asks again (here: cancelled).
+    const bool refusedName = !c.reason.empty();
+    if (refusedName) dialogs.CancelFile();
+    bool wrote = false;
+    EXPECT_EQ(Run([&] { wrote = editor.Save(); }), refusedName);
+    EXPECT_FALSE(wrote);
+    EXPECT_EQ(dialogs.fileQuestions.size(), refusedName ? 2u : 1u);
+    dialogs.fileQuestions.clear();
+    const MessageBoxKind kind = refusedName ? MessageBoxKind::kError : MessageBoxKind::kApplicationError;
+    EXPECT_EQ(dialogs.boxes, (std::vector<Box>{{kind, "Cannot create file " + saved + c.reason + "."}}));
     EXPECT_EQ(ReadWholeFile(path), Text("the user's earlier skin"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), c.linkName ? 2 : 1);
   }

@@ -3,12 +3,15 @@
 // message boxes; the colour dialog keeps the caller's 16 custom colours.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QImageReader>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -36,7 +39,7 @@ TEST(QtDialogs, FileDialogsAreBuiltFromTheirRows) {
     bool save;
     QString suffix;
   } cases[] = {
-      {OpenDialog, {"Images (*.bmp *.png)", "BITMAP (*.bmp)", "All files (*)"}, false, ""},
+      {OpenDialog, {"", "BITMAP (*.bmp)", "All files (*)"}, false, ""},  // the first: below
       {SaveDialog, {"Corvane Skin (*.skn)"}, true, "skn"},
       {CRSOpenDialog, {"Corvane Skin (*.crs)"}, false, ""},
       {SknOpenDialog, {"Corvane Skin (*.skn)"}, false, ""},
@@ -44,7 +47,19 @@ TEST(QtDialogs, FileDialogsAreBuiltFromTheirRows) {
   };
   for (const auto& c : cases) {
     const auto dialog = MakeFileDialog(c.id, {}, nullptr);
-    EXPECT_EQ(dialog->nameFilters(), c.filters);
+    QStringList filters = dialog->nameFilters();
+    if (c.id == OpenDialog) {
+      // First every picture Qt reads, each once, BMP at the head; then BMP alone.
+      const QString pictures = filters.takeFirst();
+      filters.prepend(QString());
+      ASSERT_TRUE(pictures.startsWith(QStringLiteral("Images (")) && pictures.endsWith(u')'));
+      const QStringList patterns = pictures.mid(8).chopped(1).split(u' ');
+      EXPECT_EQ(patterns.value(0), QStringLiteral("*.bmp"));
+      EXPECT_TRUE(patterns.contains(QStringLiteral("*.png")));
+      for (const QByteArray& format : QImageReader::supportedImageFormats())
+        EXPECT_EQ(patterns.count(QStringLiteral("*.") + QString::fromLatin1(format)), 1) << format.toStdString();
+    }
+    EXPECT_EQ(filters, c.filters);
     EXPECT_EQ(dialog->acceptMode(), c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     EXPECT_EQ(dialog->fileMode(), c.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     EXPECT_EQ(dialog->defaultSuffix(), c.suffix);
@@ -145,6 +160,33 @@ TEST(QtDialogs, MessageBoxesAndTheColourDialog) {
   EXPECT_EQ(custom, offered);
   WhenShown<QColorDialog>([](QColorDialog& d) { d.reject(); });
   EXPECT_EQ(dialogs.ChooseColour(clWhite, custom), std::nullopt);
+}
+
+// The question before closing has access keys, as desktop dialogs do: Alt+S saves,
+// Alt+D discards, Esc cancels.
+TEST(QtDialogs, TheSaveQuestionAnswersToItsAccessKeys) {
+  QtDialogs dialogs;
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    SaveChanges answer;
+  } cases[] = {{Qt::Key_S, Qt::AltModifier, SaveChanges::kSave},
+               {Qt::Key_D, Qt::AltModifier, SaveChanges::kDiscard},
+               {Qt::Key_Escape, Qt::NoModifier, SaveChanges::kCancel}};
+  for (const auto& c : cases) {
+    QStringList captions;
+    WhenShown<QMessageBox>([&](QMessageBox& box) {
+      for (QAbstractButton* button : box.buttons()) captions << button->text();
+      // The button whose access key this is answers (Esc is the box's own key).
+      for (QAbstractButton* button : box.buttons())
+        if (QKeySequence::mnemonic(button->text()) == QKeySequence(c.modifiers | c.key)) return button->click();
+      QTest::keyClick(&box, c.key, c.modifiers);
+      if (box.isVisible()) box.done(-1);  // no such key: fail rather than wait
+    });
+    EXPECT_EQ(dialogs.AskToSaveChanges(), c.answer) << c.key;
+    EXPECT_TRUE(captions.contains(QStringLiteral("&Save")) && captions.contains(QStringLiteral("&Discard")))
+        << captions.join(u',').toStdString();
+  }
 }
 
 }  // namespace

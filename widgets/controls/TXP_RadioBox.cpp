@@ -36,6 +36,7 @@ void TXP_RadioBox::SetChecked(bool checked) {
   changed.checked = true;
   QAccessibleStateChangeEvent event(this, changed);
   QAccessible::updateAccessibility(&event);
+  emit CheckedChanged(checked);
 }
 
 void TXP_RadioBox::SetColor(Colour colour) {

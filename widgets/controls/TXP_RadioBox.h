@@ -39,6 +39,10 @@ class TXP_RadioBox : public CaptionedControl {
 
   QSize sizeHint() const override { return {121, 17}; }
 
+ signals:
+  // The box was checked or unchecked, by the user or by code.
+  void CheckedChanged(bool checked);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
