@@ -139,7 +139,8 @@ TEST_F(WindowTest, TabWalksTheStoredKeyboardOrder) {
   }
   // A Tile/Stretch pair is one stop (its checked box), and so is a row of samples (the
   // arrow keys walk them).
-  QStringList expected = {"btnTop", "rbTopTile", "rbBottomTile", "btnBottom", "btnNew", "btnSave", "btnOpen", "XP_Button3"};
+  QStringList expected = {"btnTop", "rbTopTile", "rbBottomTile", "btnBottom",
+                          "btnNew", "btnSave",   "btnOpen",      "XP_Button3"};
   for (const char* row : {"N", "D", "H", "F"})  // the rows Normal, Down, Hot, Disabled
     expected << QStringLiteral("act%1Pre").arg(QLatin1String(row));
   expected << "ListBox1"

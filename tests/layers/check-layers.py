@@ -35,7 +35,8 @@ EXERCISES = {
     "tests/preview": "preview",
     "tests/app": "app",
     "tests/cli": "cli",
-    "tests/support": "preview",  # the Qt test main starts the layer a test program is built for
+    "tests/support": "skin",
+    "tests/main": "preview",  # the Qt test main starts the layer a test program is built for
     "tests/fuzz": "skinfile",
     "bench/core": "skinfile",
     "bench/gui": "widgets",
