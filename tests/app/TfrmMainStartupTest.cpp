@@ -282,7 +282,9 @@ TEST(EditorProgram, AnswersHelpVersionAndMistakenArgumentsWithoutAWindow) {
     EXPECT_EQ(process.exitCode(), row.exitCode);
     const std::string out = process.readAllStandardOutput().toStdString();
     EXPECT_EQ(out.substr(0, row.outStart.size()), row.outStart) << out;
-    if (row.outStart.empty()) EXPECT_EQ(out, "");
+    if (row.outStart.empty()) {
+      EXPECT_EQ(out, "");
+    }
     EXPECT_EQ(process.readAllStandardError().toStdString(), row.err);
   }
 }

@@ -64,7 +64,9 @@ TEST_F(WindowSizesTest, EveryControlCanBeScrolledIntoViewAndClicked) {
       for (const widgets::TTBXToolbar* bar : {c().TBXToolbar1, c().TBXToolbar2}) {
         const std::vector<widgets::TTBCustomItem*> hidden = bar->OverflowItems();
         EXPECT_EQ(bar->ChevronShown(), !hidden.empty());
-        if (bar->ChevronShown()) EXPECT_TRUE(bar->rect().contains(bar->ChevronRect()));
+        if (bar->ChevronShown()) {
+          EXPECT_TRUE(bar->rect().contains(bar->ChevronRect()));
+        }
         for (const auto& item : bar->Items())
           EXPECT_TRUE(bar->rect().contains(bar->ItemRect(item.get())) ||
                       std::find(hidden.begin(), hidden.end(), item.get()) != hidden.end())
