@@ -109,22 +109,23 @@ widgets::Command* CommandFor(const CommandList& list, int slot) {
 }
 
 void FillSampleRows(ControlPanel& panel, Skin& skin, CommandVocabulary& vocabulary) {
-  for (const SampleRowSpec& spec : kSampleRows) {
-    const CommandList& commands = (vocabulary.*spec.commands)();
-    auto& samples = panel.samples.at(static_cast<std::size_t>(spec.row));
+  for (const SampleRowSpec& sampleRow : kSampleRows) {
+    const CommandList& commands = (vocabulary.*sampleRow.commands)();
+    auto& samples = panel.samples.at(static_cast<std::size_t>(sampleRow.row));
     for (int i = 0; i < kSamplesPerRow; ++i) {
-      auto* sample = new preview::TGButton(panel.RowPanel(spec.row));
+      auto* sample = new preview::TGButton(panel.RowPanel(sampleRow.row));
       widgets::Command* command = CommandFor(commands, kSampleSlots[i]);
       sample->setObjectName(command->Name());
       sample->setGeometry(kSampleLeft + i * kSampleSize, kSampleTop, kSampleSize, kSampleSize);
-      sample->SetAllImages(&(skin.*spec.list));  // each row shows its own state's list
+      sample->SetAllImages(&(skin.*sampleRow.list));  // each row shows its own state's list
       sample->SetImageIndex(kSampleSlots[i]);
       sample->SetTransparent(true);
       sample->SetCommand(command);
       sample->setFocusPolicy(Qt::TabFocus);
       // Named, for screen readers and as its tooltip, by its row and the window-control
       // button whose picture it shows ("Hot: Close").
-      const QString name = QStringLiteral("%1: %2").arg(QLatin1String(spec.name), SystemButtonHint(kSampleSlots[i]));
+      const QString name =
+          QStringLiteral("%1: %2").arg(QLatin1String(sampleRow.name), SystemButtonHint(kSampleSlots[i]));
       sample->setAccessibleName(name);
       sample->SetHint(name);
       samples.at(static_cast<std::size_t>(i)) = sample;
