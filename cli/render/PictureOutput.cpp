@@ -24,6 +24,9 @@ std::unique_ptr<QApplication> EnsureApplication() {
   static char name[] = "tessary-skin";
   static char* argv[] = {name, nullptr};
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The picture has the pixels asked for, whatever scale the user's desktop sets: a scale
+  // factor would make the window larger than the size given and refuse every size.
+  for (const char* scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"}) qunsetenv(scaling);
   return std::make_unique<QApplication>(argc, argv);
 }
 

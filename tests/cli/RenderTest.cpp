@@ -105,6 +105,14 @@ TEST(Render, SavesWhatTheWindowShowsOfTheFileAtThatSize) {
     const QImage shown = WindowShowing(folder.Path(c.file), c.theme, c.size);
     EXPECT_TRUE(saved == shown) << "the rendered picture differs from the window";
   }
+
+  // A desktop scaled to 2 changes nothing: the picture has the pixels asked for.
+  qputenv("QT_SCALE_FACTOR", "2");
+  const ToolResult scaled = folder.Run({"render", "startup.skn", "e.png", "--size", "900x640"});
+  qunsetenv("QT_SCALE_FACTOR");
+  ASSERT_EQ(scaled.exitCode, 0) << scaled.err;
+  const QImage saved = QImage(QString::fromStdString(folder.Path("e.png"))).convertToFormat(QImage::Format_RGB32);
+  EXPECT_TRUE(saved == WindowShowing(folder.Path("startup.skn"), {}, {900, 640}));
 }
 
 TEST(Render, RefusesWhatItCannotDrawWithoutWritingAPicture) {
