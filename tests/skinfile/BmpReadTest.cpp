@@ -206,7 +206,7 @@ TEST(BmpRead, LargePicturesWhoseBytesArePresentAreRead) {
   const Bitmap large = ReadBmp(BuildBmp(s));
   EXPECT_EQ(large.Height(), 4097);
   EXPECT_EQ(large.Rows().size(), s.pixels.size());
-  s.pixels.resize(s.pixels.size() - 1);
+  s.pixels.pop_back();
   EXPECT_EQ(test::ErrorOf([&] { ReadBmp(BuildBmp(s)); }), msg::kStreamReadError);
 }
 

@@ -86,7 +86,8 @@ inline std::vector<std::uint8_t> Payload(const std::vector<std::uint8_t>& bmp) {
 }
 
 inline std::uint32_t U32At(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+  return std::uint32_t{b[at]} | (std::uint32_t{b[at + 1]} << 8) | (std::uint32_t{b[at + 2]} << 16) |
+         (std::uint32_t{b[at + 3]} << 24);
 }
 
 // The message of the SkinError `f` throws, or "no error".

@@ -40,7 +40,8 @@ inline bool SameImages(const ImageList& a, const ImageList& b) {
 }
 
 inline std::uint32_t U32At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-  return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) | (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
+  return std::uint32_t{bytes[at]} | (std::uint32_t{bytes[at + 1]} << 8) | (std::uint32_t{bytes[at + 2]} << 16) |
+         (std::uint32_t{bytes[at + 3]} << 24);
 }
 
 inline void PutU16(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint16_t value) {
