@@ -11,6 +11,9 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth imagemagick time
   tango-icon-theme python3 python3-pil
+  # the Debian package (dpkg-shlibdeps, file), the manual pages' layout check, the completion's
+  # helpers and the software-centre and desktop-entry validators the install tests run
+  dpkg-dev file groff-base bash-completion appstream desktop-file-utils
 )
 
 missing=()
