@@ -33,7 +33,14 @@ class Handle {
   explicit Handle(int descriptor) : descriptor_(descriptor) {}
   ~Handle() { Close(); }
   Handle(Handle&& other) noexcept : descriptor_(other.descriptor_) { other.descriptor_ = -1; }
-  Handle& operator=(Handle&& other) noexcept;
+  Handle& operator=(Handle&& other) noexcept {
+    if (this != &other) {
+      Close();
+      descriptor_ = other.descriptor_;
+      other.descriptor_ = -1;
+    }
+    return *this;
+  }
   Handle(const Handle&) = delete;
   Handle& operator=(const Handle&) = delete;
 

@@ -56,15 +56,6 @@ int ErrorOfLastCall() {
 
 }  // namespace
 
-Handle& Handle::operator=(Handle&& other) noexcept {
-  if (this != &other) {
-    Close();
-    descriptor_ = other.descriptor_;
-    other.descriptor_ = -1;
-  }
-  return *this;
-}
-
 int Handle::Close() {
   if (descriptor_ < 0) return 0;
   const int closed = _close(descriptor_);
